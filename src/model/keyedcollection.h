@@ -1,0 +1,203 @@
+#pragma once
+
+#include "modelerror.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace kpd {
+
+// Unique string keys in insertion order, with a hash index for constant-time lookups
+// and a cursor for stepping through the items with wrap-around. An item is either
+// owned by the collection or shared with another one (the trips menu holds the very
+// parameters that their home menus own).
+template <typename T>
+class KeyedCollection {
+    struct Entry {
+        std::string key;
+        T* item;
+        std::unique_ptr<T> owned;
+    };
+    using Entries = std::vector<Entry>;
+
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T;
+        using difference_type = std::ptrdiff_t;
+        using pointer = T*;
+        using reference = T&;
+
+        explicit Iterator(typename Entries::const_iterator it) : it_(it) {}
+        T& operator*() const { return *it_->item; }
+        T* operator->() const { return it_->item; }
+        Iterator& operator++() { ++it_; return *this; }
+        Iterator operator++(int) { Iterator old = *this; ++it_; return old; }
+        bool operator==(const Iterator& other) const { return it_ == other.it_; }
+
+    private:
+        typename Entries::const_iterator it_;
+    };
+
+    KeyedCollection() = default;
+    KeyedCollection(const KeyedCollection&) = delete;
+    KeyedCollection& operator=(const KeyedCollection&) = delete;
+    KeyedCollection(KeyedCollection&&) noexcept = default;
+    KeyedCollection& operator=(KeyedCollection&&) noexcept = default;
+
+    std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
+
+    T& Item(const std::string& key) const
+    {
+        const auto found = index_.find(key);
+        if (found == index_.end())
+            throw ModelError(ModelError::SubscriptOutOfRange, "No item with the key \"" + key + "\"");
+        return *entries_[found->second].item;
+    }
+
+    // 1-based position, as the collection has always been addressed.
+    T& Item(std::int32_t position) const
+    {
+        return *entries_[checkedIndex(position)].item;
+    }
+
+    T* find(const std::string& key) const
+    {
+        const auto found = index_.find(key);
+        return found == index_.end() ? nullptr : entries_[found->second].item;
+    }
+
+    bool keyExists(const std::string& key) const { return index_.count(key) != 0; }
+
+    // Removing leaves the cursor where it was; the next step wraps it back into range.
+    void Remove(const std::string& key)
+    {
+        const auto found = index_.find(key);
+        if (found == index_.end())
+            throw ModelError(ModelError::SubscriptOutOfRange, "No item with the key \"" + key + "\"");
+        eraseAt(found->second);
+    }
+
+    void Remove(std::int32_t position) { eraseAt(checkedIndex(position)); }
+
+    // The key at a 0-based position; past the last key this is the empty spare slot.
+    const std::string& keyAt(std::int32_t index) const
+    {
+        static const std::string spare;
+        return index >= 0 && index < Count() ? entries_[index].key : spare;
+    }
+
+    std::vector<std::string> keys() const
+    {
+        std::vector<std::string> result;
+        result.reserve(entries_.size());
+        for (const Entry& e : entries_) result.push_back(e.key);
+        return result;
+    }
+
+    void locate(const std::string& key)
+    {
+        const auto found = index_.find(key);
+        cursor_ = found == index_.end() ? -1 : static_cast<std::int32_t>(found->second);
+    }
+
+    std::int32_t cursor() const { return cursor_; }
+
+    Iterator begin() const { return Iterator(entries_.cbegin()); }
+    Iterator end() const { return Iterator(entries_.cend()); }
+
+protected:
+    using SkipTest = std::function<bool(const T&)>;
+
+    T& appendOwned(const std::string& key, std::unique_ptr<T> item)
+    {
+        T* raw = item.get();
+        append(key, raw, std::move(item));
+        return *raw;
+    }
+
+    T& appendShared(const std::string& key, T& item)
+    {
+        append(key, &item, nullptr);
+        return item;
+    }
+
+    // One step forward with wrap-around, passing over the items that skip() names.
+    T& stepNext(const SkipTest& skip = {})
+    {
+        return step(+1, skip);
+    }
+
+    T& stepLast(const SkipTest& skip = {})
+    {
+        return step(-1, skip);
+    }
+
+    // Puts the items in a new order given as a permutation of the current one.
+    template <typename Less>
+    void stableReorder(Less less)
+    {
+        std::stable_sort(entries_.begin(), entries_.end(),
+                         [&](const Entry& a, const Entry& b) { return less(*a.item, *b.item); });
+        reindexFrom(0);
+        cursor_ = 0;
+    }
+
+private:
+    std::size_t checkedIndex(std::int32_t position) const
+    {
+        if (position < 1 || position > Count())
+            throw ModelError(ModelError::SubscriptOutOfRange,
+                             "Position " + std::to_string(position) + " is out of range");
+        return static_cast<std::size_t>(position - 1);
+    }
+
+    void append(const std::string& key, T* item, std::unique_ptr<T> owned)
+    {
+        if (keyExists(key))
+            throw ModelError(ModelError::DuplicateKey, "The key \"" + key + "\" is already in use");
+        index_.emplace(key, entries_.size());
+        entries_.push_back(Entry{key, item, std::move(owned)});
+    }
+
+    void eraseAt(std::size_t index)
+    {
+        index_.erase(entries_[index].key);
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+        reindexFrom(index);
+    }
+
+    void reindexFrom(std::size_t first)
+    {
+        for (std::size_t i = first; i < entries_.size(); ++i) index_[entries_[i].key] = i;
+    }
+
+    T& step(int direction, const SkipTest& skip)
+    {
+        const std::int32_t count = Count();
+        if (count == 0)
+            throw ModelError(ModelError::SubscriptOutOfRange, "There is nothing to step through");
+        // One full round at most: a collection whose items are all skipped has no answer.
+        for (std::int32_t tries = 0; tries < count; ++tries) {
+            cursor_ += direction;
+            if (cursor_ >= count) cursor_ = direction > 0 ? 0 : count - 1;
+            if (cursor_ < 0) cursor_ = count - 1;
+            T& item = *entries_[static_cast<std::size_t>(cursor_)].item;
+            if (!skip || !skip(item)) return item;
+        }
+        throw ModelError(ModelError::InvalidCall, "Every item is skipped");
+    }
+
+    Entries entries_;
+    std::unordered_map<std::string, std::size_t> index_;
+    std::int32_t cursor_ = 0;
+};
+
+} // namespace kpd

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kpd {
+
+// What an undo slot holds before its text was ever set: undo shows it as the text,
+// and a second undo brings the empty text back.
+inline constexpr const char* kNothingToUndo = "Nothing to undo! Press undo again to go back";
+
+// The texts and constant data of one parameter in one operating mode. Texts are held
+// in the keypad's escaped string form; each text has a one-level undo that toggles.
+class ModeData {
+public:
+    explicit ModeData(std::string key = {});
+
+    const std::string& modeKey() const { return modeKey_; }
+    void setModeKey(std::string key) { modeKey_ = std::move(key); }
+
+    const std::string& getDesc() const { return description_; }
+    const std::string& getHelp() const { return help_; }
+    bool setDesc(const std::string& newDesc);
+    bool setHelp(const std::string& newHelp);
+    const std::string& undoD();
+    const std::string& undoH();
+
+    const std::string& lLim() const { return lLim_; }
+    void setLLim(std::string value) { lLim_ = std::move(value); }
+    const std::string& uLim() const { return uLim_; }
+    void setULim(std::string value) { uLim_ = std::move(value); }
+    const std::string& dVal() const { return dVal_; }
+    void setDVal(std::string value) { dVal_ = std::move(value); }
+
+    // Decimal places as text, the form the files and the editor's fields use.
+    std::string nOfDp() const { return std::to_string(nOfDp_); }
+    void setNOfDp(const std::string& text);
+    std::int16_t decimalPlaces() const { return nOfDp_; }
+    void setDecimalPlaces(std::int16_t places) { nOfDp_ = places; }
+
+    std::int16_t unit() const { return unit_; }
+    void setUnit(std::int16_t unit) { unit_ = unit; }
+
+    bool defined() const { return defined_; }
+    void setDefined(bool defined) { defined_ = defined; }
+    bool getBoolDefined() const { return defined_; }
+    std::string getStrDefined() const { return defined_ ? "true" : "false"; }
+    void setStrDefined(const std::string& newVal);
+
+    bool textDVal() const { return textDVal_; }
+    void setTextDVal(bool textDVal) { textDVal_ = textDVal; }
+
+    void clone(const ModeData& aModedata, bool noUserData);
+    void clearAll();
+
+private:
+    std::string modeKey_;
+    std::string description_;
+    std::string previousDescription_ = kNothingToUndo;
+    std::string help_;
+    std::string previousHelp_ = kNothingToUndo;
+    std::int16_t unit_ = 0;
+    std::string lLim_;
+    std::string uLim_;
+    std::string dVal_;
+    bool defined_ = true;
+    std::int16_t nOfDp_ = 0;
+    bool textDVal_ = false;
+};
+
+} // namespace kpd

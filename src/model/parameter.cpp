@@ -1,0 +1,28 @@
+#include "parameter.h"
+
+namespace kpd {
+
+void Parameter::createModes(const std::vector<std::string>& modeNames)
+{
+    for (const std::string& name : modeNames) modes_.Add(name);
+}
+
+void Parameter::copyModes(const Parameter& aPara, bool noUserData)
+{
+    for (ModeData& record : modes_) record.clone(aPara.modes_.Item(record.modeKey()), noUserData);
+}
+
+void Parameter::cloneMode(const std::string& srcMode, const std::string& destMode)
+{
+    if (destMode.empty())
+        modes_.copyToAll(srcMode);
+    else
+        modes_.copyMode2Mode(srcMode, destMode);
+}
+
+void Parameter::clearAll()
+{
+    for (ModeData& record : modes_) record.clearAll();
+}
+
+} // namespace kpd

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "modenamemap.h"
+#include "stringdatas.h"
+#include "userinterface.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kpd {
+
+// The root of the string database: every string set, which of them is the reference
+// and which the custom set, the language keys by index, and the mode-name maps.
+class TheApp {
+public:
+    TheApp(UserInterface& ui, std::string appFolder);
+    TheApp(const TheApp&) = delete;
+    TheApp& operator=(const TheApp&) = delete;
+
+    UserInterface& ui() const { return ui_; }
+    const std::string& appFolder() const { return appFolder_; }
+
+    kpd::stringDatas& stringDatas() { return sets_; }
+    const kpd::stringDatas& stringDatas() const { return sets_; }
+
+    // A key recorded twice is fatal: the program ends after the message.
+    void setLangDBKey(std::int16_t index, const std::string& key);
+    std::string getLangDBKey(std::int16_t index) const;
+    std::int16_t getLangIndexFromKey(const std::string& key) const;
+    std::int16_t getLastLangIndex() const { return lastLangIndex_; }
+
+    void setRefKey(std::string key) { refKey_ = std::move(key); }
+    const std::string& getRefKey() const { return refKey_; }
+    void setCustKey(const std::string& key);
+    const std::string& getCustKey() const { return custKey_; }
+
+    DrvMenus& getRefMenus() const;
+    DrvMenus& getCustMenus() const;
+
+    std::int16_t maxRecChars() const { return maxRecChars_; }
+    void setMaxRecChars(std::int16_t chars) { maxRecChars_ = chars; }
+    // Leaves the value as it was when the text is no number.
+    void setMaxRecChars(const std::string& strVal);
+
+    kpd::modeNameMap& modeDefMap() { return modeDefMap_; }
+    const kpd::modeNameMap& modeDefMap() const { return modeDefMap_; }
+    kpd::modeNameMap& modeOpMap() { return modeOpMap_; }
+    const kpd::modeNameMap& modeOpMap() const { return modeOpMap_; }
+
+    bool isAppDirty() const;
+    void setAppClean();
+    void copyRef2Cust();
+    void clearAll();
+
+private:
+    UserInterface& ui_;
+    std::string appFolder_;
+    kpd::stringDatas sets_;
+    std::vector<std::string> langKeys_;
+    std::int16_t lastLangIndex_ = -1;
+    std::string refKey_;
+    std::string custKey_;
+    std::int16_t maxRecChars_ = 80;
+    kpd::modeNameMap modeDefMap_;
+    kpd::modeNameMap modeOpMap_;
+};
+
+} // namespace kpd
