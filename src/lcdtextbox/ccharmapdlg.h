@@ -1,0 +1,116 @@
+#pragma once
+
+#include "ckeymap.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QDialog>
+#include <QPoint>
+#include <QRect>
+
+#include <cstdint>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+// The character map: shows the 240 keypad glyphs, lets the user pick up to 16 of them
+// to insert, and lets the user assign keyboard keys to keypad characters.
+//
+// The dialog is laid out as a 400 × 234 dialog-unit resource; one dialog unit is two
+// pixels in both directions (the layout of a dialog font whose average character is 8
+// pixels wide and 16 high), so the dialog is 800 × 468 pixels and the painted grid,
+// strip and enlarged glyph sit at fixed pixel positions inside it.
+class CCharMapDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Mode : int {
+        EditMapping = 0,    // map keys to characters; nothing is inserted
+        SingleInsert = 1,   // one pick closes the dialog
+        MultipleInsert = 2, // up to 16 picks
+        MapKey = 3,         // choose the character for a key that has none
+    };
+    static constexpr int maxSelection = 16;
+    static constexpr int gridColumns = 24;
+    static constexpr int gridRows = 10;
+
+    // mappedColor is the background of cells whose character has a key; key is the
+    // keyboard character that opened the dialog in MapKey mode. Without a key map, or
+    // with a mode outside 0 … 3, exec() returns Rejected at once.
+    CCharMapDlg(const QColor& mappedColor, int mode, CKeyMap* keyMap,
+                std::optional<CKeyMap::Key> key = std::nullopt, QWidget* parent = nullptr);
+
+    int exec() override;
+
+    // The picked keypad bytes, in order (at most 16).
+    QByteArray selection() const { return m_selection; }
+    // The character last clicked, moved to or typed into the code field (initially 0x10).
+    std::uint8_t currentChar() const { return m_current; }
+    int mode() const { return m_mode; }
+    // The text of the message line.
+    QString message() const;
+
+    // Pixel rectangles of the painted parts, in dialog coordinates.
+    static QRect gridCellRect(int column, int row);
+    static QRect stripCellRect(int index);
+    static QRect enlargedGlyphRect();
+    static QRect stripArea();
+    static QRect enlargedArea();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class MapEvent { Init, Click, Button, Reset, Key };
+
+    bool isMapping() const { return m_mode == EditMapping || m_mode == MapKey; }
+    bool isSingle() const { return m_mode == SingleInsert || m_mode == MapKey; }
+    bool usable() const;
+
+    void buildControls();
+    void applyMode();
+    void setCurrent(int code);
+    void refreshMappingInfo();
+    void refillList();
+    void pick();
+    void mapEvent(MapEvent event, CKeyMap::Key code = 0);
+    bool handleKey(QKeyEvent* event);
+    void gridClick(QPoint pos);
+
+    void addCharClicked();
+    void clearKeypadMapClicked();
+    void clearWindowsMapClicked();
+    void clearSelectionClicked();
+    void listSelectionChanged();
+
+    QColor m_mappedColor;
+    int m_mode;
+    CKeyMap* m_keyMap;
+    std::optional<CKeyMap::Key> m_key;
+
+    std::uint8_t m_current = 0x10;
+    QByteArray m_selection;
+    int m_mapState = 0;
+    bool m_codeHasFocus = false;
+
+    QGroupBox* m_grpGrid = nullptr;
+    QGroupBox* m_grpMapping = nullptr;
+    QGroupBox* m_grpSelection = nullptr;
+    QLineEdit* m_txtWinChar = nullptr;
+    QSpinBox* m_txtCode = nullptr;
+    QListWidget* m_lstMapped = nullptr;
+    QPushButton* m_btnAddChar = nullptr;
+    QPushButton* m_btnClearKeypadMap = nullptr;
+    QPushButton* m_btnClearWinMap = nullptr;
+    QPushButton* m_btnClearSelection = nullptr;
+    QPushButton* m_btnOK = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QLabel* m_lblMessage = nullptr;
+};
