@@ -76,10 +76,12 @@ private:
 
     void buildControls();
     void applyMode();
+    QString initialMessage() const;
     void setCurrent(int code);
     void refreshMappingInfo();
     void refillList();
     void pick();
+    void pickAndClose();
     void mapEvent(MapEvent event, CKeyMap::Key code = 0);
     bool handleKey(QKeyEvent* event);
     void gridClick(QPoint pos);
