@@ -3,6 +3,8 @@
 #include "drvmenus.h"
 #include "theapp.h"
 
+#include "xmlfiles/keypaddatawriter.h"
+
 #include <algorithm>
 
 namespace kpd {
@@ -80,6 +82,16 @@ void DrvMenu::clearAll()
     }
     for (Parameter& parameter : parameters_) parameter.clearAll();
     dirty_ = true;
+}
+
+void DrvMenu::xmlSave(XMLutils& xmlU, bool constMode) const
+{
+    KeypadDataWriter::writeMenu(xmlU, *this, constMode);
+}
+
+bool DrvMenu::xmlSaveM(const std::string& fname) const
+{
+    return KeypadDataWriter::saveMenu(*this, fname);
 }
 
 } // namespace kpd

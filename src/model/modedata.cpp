@@ -2,6 +2,8 @@
 
 #include "numbertext.h"
 
+#include "xmlfiles/keypaddatawriter.h"
+
 #include <utility>
 
 namespace kpd {
@@ -70,6 +72,11 @@ void ModeData::clearAll()
 {
     setDesc({});
     setHelp({});
+}
+
+void ModeData::xmlSave(XMLutils& xmlU, bool constMode) const
+{
+    KeypadDataWriter::writeMode(xmlU, *this, constMode);
 }
 
 } // namespace kpd

@@ -1,5 +1,7 @@
 #include "parameter.h"
 
+#include "xmlfiles/keypaddatawriter.h"
+
 namespace kpd {
 
 void Parameter::createModes(const std::vector<std::string>& modeNames)
@@ -23,6 +25,11 @@ void Parameter::cloneMode(const std::string& srcMode, const std::string& destMod
 void Parameter::clearAll()
 {
     for (ModeData& record : modes_) record.clearAll();
+}
+
+void Parameter::xmlSave(XMLutils& xmlU, bool constMode) const
+{
+    KeypadDataWriter::writeParameter(xmlU, *this, constMode);
 }
 
 } // namespace kpd

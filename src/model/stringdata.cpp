@@ -1,5 +1,7 @@
 #include "stringdata.h"
 
+#include "xmlfiles/keypaddatawriter.h"
+
 namespace kpd {
 
 stringData::stringData(std::string key, TheApp* app)
@@ -13,6 +15,11 @@ void stringData::copyMenus(const stringData& aStringData, bool noUserData)
     for (DrvMenu& menu : menus_) {
         if (!menu.isMapped()) menu.copyParams(aStringData.menus_.Item(menu.menuKey()), noUserData);
     }
+}
+
+void stringData::xmlSave(XMLutils& xmlU, bool testMode) const
+{
+    KeypadDataWriter::writeSet(xmlU, *this, testMode);
 }
 
 } // namespace kpd

@@ -9,6 +9,7 @@
 namespace kpd {
 
 class TheApp;
+class XMLutils;
 
 // One complete copy of the keypad's strings in one language.
 class stringData {
@@ -32,6 +33,9 @@ public:
 
     // Copies every menu that is not mapped from the set's namesake in aStringData.
     void copyMenus(const stringData& aStringData, bool noUserData);
+
+    // The set's StringDB element; testMode writes the constants form.
+    void xmlSave(XMLutils& xmlU, bool testMode = false) const;
 
 private:
     std::string dbKey_;

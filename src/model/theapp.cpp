@@ -2,6 +2,9 @@
 
 #include "numbertext.h"
 
+#include "xmlfiles/documentloader.h"
+#include "xmlfiles/keypaddatawriter.h"
+
 namespace kpd {
 
 TheApp::TheApp(UserInterface& ui, std::string appFolder)
@@ -59,6 +62,21 @@ void TheApp::setMaxRecChars(const std::string& strVal)
 {
     const Int16Result number = readInt16(strVal);
     if (number.status == NumberStatus::Ok) maxRecChars_ = number.value;
+}
+
+bool TheApp::readConfiguration()
+{
+    return DocumentLoader::loadConfiguration(*this, DocumentLoader::kConfigurationFile);
+}
+
+bool TheApp::loadUserFile(const std::string& path, std::int16_t mNum)
+{
+    return DocumentLoader::loadUserFile(*this, path, mNum);
+}
+
+bool TheApp::xmlSave(const std::string& fname, bool constMode)
+{
+    return KeypadDataWriter::saveApp(*this, fname, constMode);
 }
 
 bool TheApp::isAppDirty() const

@@ -48,6 +48,16 @@ public:
     kpd::modeNameMap& modeOpMap() { return modeOpMap_; }
     const kpd::modeNameMap& modeOpMap() const { return modeOpMap_; }
 
+    // Reads the configuration "kpdconf.kpx" from the application folder, building every
+    // string set's skeleton. Start-up calls it once, right after construction. False when
+    // the file is missing: the message is shown and the cannot-run flag set.
+    bool readConfiguration();
+    // True when the file exists (whether or not it parsed); mNum -1 loads every menu.
+    bool loadUserFile(const std::string& path, std::int16_t mNum = -1);
+    // Writes the custom set; the file is replaced only when the whole document is
+    // written. False (message shown, data and dirty state untouched) on failure.
+    bool xmlSave(const std::string& fname, bool constMode = false);
+
     bool isAppDirty() const;
     void setAppClean();
     void copyRef2Cust();

@@ -1,0 +1,87 @@
+#include "documentloader.h"
+
+#include "contenthandlerimpl.h"
+#include "errorhandlerimpl.h"
+#include "fixedfile.h"
+#include "saxreader.h"
+
+#include "model/theapp.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace kpd {
+
+namespace {
+
+bool isFile(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+// The whole file in memory; false with the system's error when it cannot be read.
+bool readWhole(const std::string& path, std::string& bytes, ErrorHandlerImpl& errors)
+{
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        const int error = errno ? errno : EIO;
+        errors.fatalError(error, std::generic_category().message(error), 0, 0);
+        return false;
+    }
+    char block[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno ? errno : EIO;
+    std::fclose(file);
+    if (failed) errors.fatalError(error, std::generic_category().message(error), 0, 0);
+    return !failed;
+}
+
+// True when the document was read whole and well-formed.
+bool parseFile(const std::string& path, ContentHandlerImpl& handler, ErrorHandlerImpl& errors)
+{
+    std::string bytes;
+    if (!readWhole(path, bytes, errors)) return false;
+    SaxReader reader(handler, errors);
+    return reader.parse(bytes);
+}
+
+} // namespace
+
+bool DocumentLoader::loadUserFile(TheApp& app, const std::string& path, std::int16_t mNum)
+{
+    BusyPointer busy(app.ui());
+    if (!isFile(path)) return false;
+    ContentHandlerImpl handler;
+    handler.setAppRef(app, false);
+    handler.singleMenu(mNum);
+    ErrorHandlerImpl errors;
+    if (!parseFile(path, handler, errors))
+        app.ui().message("XML Parse Error " + errors.report(), "ERROR", MessageIcon::Critical);
+    return true;
+}
+
+bool DocumentLoader::loadConfiguration(TheApp& app, const std::string& fileName)
+{
+    BusyPointer busy(app.ui());
+    const std::string path = FixedFile::path(app.appFolder(), fileName);
+    if (!isFile(path)) {
+        app.ui().message("Cannot find configuration file - kpdconf.kpx in my folder - Cannot run", "CRITICAL ERROR",
+                         MessageIcon::Critical);
+        app.ui().setCannotRun(true);
+        return false;
+    }
+    ContentHandlerImpl handler;
+    handler.setAppRef(app, true);
+    ErrorHandlerImpl errors;
+    if (!parseFile(path, handler, errors))
+        app.ui().message("Parse Error " + errors.report(), "ERROR", MessageIcon::Critical);
+    return true;
+}
+
+} // namespace kpd

@@ -1,0 +1,22 @@
+#include "errorhandlerimpl.h"
+
+namespace kpd {
+
+void ErrorHandlerImpl::fatalError(int code, std::string description, long line, long column)
+{
+    // The first fatal error is where the document went wrong; later ones only follow from it.
+    if (failed_) return;
+    failed_ = true;
+    code_ = code;
+    description_ = std::move(description);
+    line_ = line;
+    column_ = column;
+}
+
+std::string ErrorHandlerImpl::report() const
+{
+    return std::to_string(code_) + " : " + description_ + " at line " + std::to_string(line_) + ", column " +
+           std::to_string(column_);
+}
+
+} // namespace kpd

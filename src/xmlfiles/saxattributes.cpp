@@ -1,0 +1,50 @@
+#include "saxattributes.h"
+
+#include "model/modelerror.h"
+
+namespace kpd {
+
+namespace {
+
+void checkIndex(int index, int length)
+{
+    if (index < 0 || index >= length)
+        throw ModelError(ModelError::InvalidCall, "No attribute at position " + std::to_string(index));
+}
+
+} // namespace
+
+const std::string& SaxAttributes::getQName(int index) const
+{
+    checkIndex(index, getLength());
+    return pairs_[static_cast<std::size_t>(index)].first;
+}
+
+std::string SaxAttributes::getLocalName(int index) const
+{
+    const std::string& qName = getQName(index);
+    const std::size_t colon = qName.find(':');
+    return colon == std::string::npos ? qName : qName.substr(colon + 1);
+}
+
+const std::string& SaxAttributes::getValue(int index) const
+{
+    checkIndex(index, getLength());
+    return pairs_[static_cast<std::size_t>(index)].second;
+}
+
+const std::string* SaxAttributes::find(const std::string& qName) const
+{
+    for (const auto& [name, value] : pairs_) {
+        if (name == qName) return &value;
+    }
+    return nullptr;
+}
+
+const std::string& SaxAttributes::getValueFromQName(const std::string& qName) const
+{
+    if (const std::string* value = find(qName)) return *value;
+    throw ModelError(ModelError::InvalidCall, "The element has no attribute \"" + qName + "\"");
+}
+
+} // namespace kpd

@@ -1,0 +1,225 @@
+#include "saxreader.h"
+
+#include "contenthandler.h"
+#include "errorhandlerimpl.h"
+#include "textcodec.h"
+
+#include <expat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kpd {
+
+namespace {
+
+// Our documents have no entities of their own: any expansion beyond ten times the input,
+// counted from the first 64 KiB, is an attack and ends the parse.
+constexpr float kMaxAmplification = 10.0f;
+constexpr unsigned long long kAmplificationThreshold = 64 * 1024;
+
+// expat takes its input length as an int.
+constexpr std::size_t kLargestChunk = std::size_t{1} << 26;
+
+constexpr std::string_view kFragmentOpen = "<kpdFragment>";
+constexpr std::string_view kFragmentClose = "</kpdFragment>";
+
+bool isAscii(const char* text, std::size_t length)
+{
+    for (std::size_t i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    }
+    return true;
+}
+
+std::string toModelText(const char* utf8, std::size_t length)
+{
+    if (isAscii(utf8, length)) return std::string(utf8, length);
+    return TextCodec::utf8ToLatin1(std::string_view(utf8, length));
+}
+
+std::string toModelText(const char* utf8)
+{
+    return toModelText(utf8, std::strlen(utf8));
+}
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+int XMLCALL unknownEncoding(void*, const XML_Char* name, XML_Encoding* info)
+{
+    const std::string_view requested(name);
+    if (!sameLetters(requested, "windows-1252") && !sameLetters(requested, "cp1252")) return XML_STATUS_ERROR;
+    for (int byte = 0; byte < 256; ++byte) info->map[byte] = TextCodec::windows1252CodePoint(static_cast<unsigned char>(byte));
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
+}
+
+class Session {
+public:
+    Session(ContentHandler& content, bool fragment)
+        : content_(content), fragment_(fragment)
+    {
+    }
+
+    void attach(XML_Parser parser)
+    {
+        parser_ = parser;
+        XML_SetUserData(parser, this);
+        XML_SetElementHandler(parser, &Session::onStart, &Session::onEnd);
+        XML_SetCharacterDataHandler(parser, &Session::onText);
+    }
+
+    // An error the handler lets escape cannot unwind through expat: the parse stops and
+    // the error goes on to the caller once the parser is released.
+    template <typename Work>
+    void guarded(Work work)
+    {
+        try {
+            work();
+        } catch (...) {
+            if (!pending_) pending_ = std::current_exception();
+            XML_StopParser(parser_, XML_FALSE);
+        }
+    }
+
+    std::exception_ptr pending() const { return pending_; }
+
+private:
+    static void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** atts)
+    {
+        auto* self = static_cast<Session*>(data);
+        ++self->depth_;
+        if (self->fragment_ && self->depth_ == 1) return;
+        self->guarded([&] {
+            std::vector<std::pair<std::string, std::string>> pairs;
+            for (const XML_Char** a = atts; *a; a += 2) pairs.emplace_back(toModelText(a[0]), toModelText(a[1]));
+            self->content_.startElement(toModelText(name), SaxAttributes(std::move(pairs)));
+        });
+    }
+
+    static void XMLCALL onEnd(void* data, const XML_Char* name)
+    {
+        auto* self = static_cast<Session*>(data);
+        const int depth = self->depth_--;
+        if (self->fragment_ && depth == 1) return;
+        self->guarded([&] { self->content_.endElement(toModelText(name)); });
+    }
+
+    static void XMLCALL onText(void* data, const XML_Char* text, int length)
+    {
+        auto* self = static_cast<Session*>(data);
+        self->guarded([&] { self->content_.characters(toModelText(text, static_cast<std::size_t>(length))); });
+    }
+
+    ContentHandler& content_;
+    bool fragment_;
+    XML_Parser parser_ = nullptr;
+    int depth_ = 0;
+    std::exception_ptr pending_;
+};
+
+std::size_t skipSpace(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\r' || text[pos] == '\n'))
+        ++pos;
+    return pos;
+}
+
+} // namespace
+
+SaxReader::SaxReader(ContentHandler& content, ErrorHandlerImpl& errors)
+    : content_(content), errors_(errors)
+{
+}
+
+std::size_t SaxReader::fragmentStart(std::string_view document)
+{
+    std::size_t pos = document.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    for (;;) {
+        pos = skipSpace(document, pos);
+        const std::string_view rest = document.substr(pos);
+        std::size_t end = std::string_view::npos;
+        if (rest.substr(0, 2) == "<?")
+            end = rest.find("?>");
+        else if (rest.substr(0, 4) == "<!--")
+            end = rest.find("-->");
+        else
+            break;
+        if (end == std::string_view::npos) return std::string_view::npos;
+        pos += end + (rest[1] == '?' ? 2 : 3);
+    }
+    const std::string_view rest = document.substr(pos);
+    if (rest.size() < 6 || rest.substr(0, 5) != "<Menu") return std::string_view::npos;
+    const char after = rest[5];
+    return after == ' ' || after == '\t' || after == '\r' || after == '\n' || after == '/' || after == '>'
+               ? pos
+               : std::string_view::npos;
+}
+
+bool SaxReader::parse(std::string_view document)
+{
+    const bool utf16 = document.substr(0, 2) == "\xFF\xFE" || document.substr(0, 2) == "\xFE\xFF";
+    const char* encoding = utf16 || TextCodec::isValidUtf8(document) ? nullptr : "windows-1252";
+
+    const std::size_t fragmentAt = utf16 ? std::string_view::npos : fragmentStart(document);
+    const bool fragment = fragmentAt != std::string_view::npos;
+    std::string wrapped;
+    if (fragment) {
+        wrapped.reserve(document.size() + kFragmentOpen.size() + kFragmentClose.size());
+        wrapped.append(document.substr(0, fragmentAt));
+        wrapped.append(kFragmentOpen);
+        wrapped.append(document.substr(fragmentAt));
+        wrapped.append(kFragmentClose);
+        document = wrapped;
+        content_.startFragment();
+    }
+
+    XML_Parser parser = XML_ParserCreate(encoding);
+    if (!parser) {
+        errors_.fatalError(XML_ERROR_NO_MEMORY, XML_ErrorString(XML_ERROR_NO_MEMORY), 0, 0);
+        return false;
+    }
+    XML_SetUnknownEncodingHandler(parser, &unknownEncoding, nullptr);
+    XML_SetParamEntityParsing(parser, XML_PARAM_ENTITY_PARSING_NEVER);
+    XML_SetBillionLaughsAttackProtectionMaximumAmplification(parser, kMaxAmplification);
+    XML_SetBillionLaughsAttackProtectionActivationThreshold(parser, kAmplificationThreshold);
+    Session session(content_, fragment);
+    session.attach(parser);
+
+    const std::size_t chunk = std::min(chunkSize_ == 0 ? document.size() : chunkSize_, kLargestChunk);
+    std::size_t offset = 0;
+    XML_Status status = XML_STATUS_OK;
+    do {
+        const std::size_t length = std::min(chunk, document.size() - offset);
+        const bool last = offset + length >= document.size();
+        status = XML_Parse(parser, document.data() + offset, static_cast<int>(length), last ? XML_TRUE : XML_FALSE);
+        offset += length;
+    } while (status == XML_STATUS_OK && offset < document.size());
+
+    const bool ok = status == XML_STATUS_OK;
+    if (!ok && !session.pending()) {
+        const XML_Error code = XML_GetErrorCode(parser);
+        errors_.fatalError(static_cast<int>(code), XML_ErrorString(code),
+                           static_cast<long>(XML_GetCurrentLineNumber(parser)),
+                           static_cast<long>(XML_GetCurrentColumnNumber(parser)) + 1);
+    }
+    XML_ParserFree(parser);
+    if (session.pending()) std::rethrow_exception(session.pending());
+    return ok;
+}
+
+} // namespace kpd
