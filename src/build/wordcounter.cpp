@@ -1,0 +1,35 @@
+#include "wordcounter.h"
+
+#include "buildlimiterror.h"
+#include "countsort.h"
+#include "dictionary.h"
+#include "keypadwords.h"
+
+namespace kpd {
+
+void WordCounter::countWord(const std::string& word)
+{
+    if (word.size() < kMinWordLength) return;
+    const auto found = index_.find(word);
+    if (found != index_.end()) {
+        ++counts_[found->second];
+        return;
+    }
+    if (words_.size() >= kCapacity)
+        throw BuildLimitError("The strings hold more than " + std::to_string(kCapacity) +
+                              " different words of three or more characters; the string database cannot count them.");
+    index_.emplace(word, words_.size());
+    words_.push_back(word);
+    counts_.push_back(1);
+}
+
+std::vector<std::string> WordCounter::dictionaryWords() const
+{
+    const std::vector<std::int32_t> ranked = bubbleOrder(counts_);
+    std::vector<std::string> result(Dictionary::kSize);
+    for (std::size_t i = 0; i < result.size() && i < ranked.size(); ++i)
+        result[i] = words_[static_cast<std::size_t>(ranked[i])];
+    return result;
+}
+
+} // namespace kpd
