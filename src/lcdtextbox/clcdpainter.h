@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+class CKeypadText;
+class QPainter;
+
+// Draws a keypad text box: a grid of character cells, each glyph scaled onto its cell as
+// a block of 6 × 9 dots (the 5 × 8 glyph plus a one-dot gap at the right and bottom).
+class CLcdPainter {
+public:
+    static constexpr QRgb lineBreakColor = 0x00FF00;
+    static constexpr QRgb selectedLineBreakColor = 0xFF00FF;
+    static constexpr QRgb selectedColor = 0xFFFF00;
+
+    struct Look {
+        QColor backColor;
+        QColor emptyCellColor;
+        bool enabled = true;
+        bool focused = false;
+    };
+
+    // Integer division: the remainder stays background at the right and bottom.
+    static QSize cellSize(const QRect& bounds, int cols, int rows);
+
+    // Scrolls the model to its cursor first, as every paint does.
+    static void paint(QPainter& painter, const QRect& bounds, CKeypadText& text, const Look& look);
+
+private:
+    static void drawGlyph(QPainter& painter, const QRect& cell, int code, const QColor& background);
+};
