@@ -1,5 +1,6 @@
 #include "ccharmapdlg.h"
 
+#include "charmapcanvas.h"
 #include "charmapglyphpainter.h"
 #include "lcdprompts.h"
 
@@ -52,6 +53,12 @@ const char* const titles[] = {
 const QString remapMessage = QStringLiteral("Click a character to re-map");
 // The message after a key has been mapped carries a trailing space; keep both texts.
 const QString remapMessageAfterKey = QStringLiteral("Click a character to re-map ");
+
+QRect codeCell(int code)
+{
+    return CCharMapDlg::gridCellRect((code - firstCode) % CCharMapDlg::gridColumns,
+                                     (code - firstCode) / CCharMapDlg::gridColumns);
+}
 
 QString keyText(CKeyMap::Key key)
 {
@@ -138,6 +145,7 @@ void CCharMapDlg::buildControls()
     m_grpGrid = group(QStringLiteral("Keypad Characters:"), dlu(6, 5, 213, 143));
     m_grpSelection = group(QStringLiteral("Character selection (maximum 16)"), dlu(6, 150, 213, 26));
     m_grpMapping = group(QStringLiteral("Mapping information"), dlu(225, 5, 169, 171));
+    m_canvas = new CharmapCanvas(this, [this](QPainter& painter) { paintCharacters(painter); });
 
     auto label = [this](const QString& text, QRect geometry) {
         auto* l = new QLabel(text, this);
@@ -204,6 +212,9 @@ void CCharMapDlg::buildControls()
     connect(m_lstMapped, &QListWidget::itemSelectionChanged, this, &CCharMapDlg::listSelectionChanged);
     connect(m_txtCode, &QSpinBox::valueChanged, this, [this](int value) { setCurrent(value); });
 
+    // The arrow keys belong to the grid, so the dialog opens with the focus on OK rather
+    // than in the code field, where Up and Down step the code.
+    m_btnOK->setFocus();
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
@@ -248,9 +259,9 @@ void CCharMapDlg::setCurrent(int code)
         const QSignalBlocker blocker(m_txtCode);
         m_txtCode->setValue(code);
     }
-    update(gridCellRect((old - firstCode) % gridColumns, (old - firstCode) / gridColumns));
-    update(gridCellRect((code - firstCode) % gridColumns, (code - firstCode) / gridColumns));
-    update(enlargedArea());
+    m_canvas->update(codeCell(old));
+    m_canvas->update(codeCell(code));
+    m_canvas->update(enlargedArea());
     refreshMappingInfo();
 }
 
@@ -286,7 +297,7 @@ void CCharMapDlg::pick()
 {
     if (m_selection.size() < maxSelection) {
         m_selection.append(static_cast<char>(m_current));
-        update(stripArea());
+        m_canvas->update(stripArea());
     }
     if (m_mode == SingleInsert) accept();
 }
@@ -323,9 +334,9 @@ void CCharMapDlg::mapEvent(MapEvent event, CKeyMap::Key code)
                 return;
             }
             if (tookFromOther)
-                update();
+                m_canvas->update();
             else
-                update(gridCellRect((m_current - firstCode) % gridColumns, (m_current - firstCode) / gridColumns));
+                m_canvas->update(codeCell(m_current));
             refreshMappingInfo();
         } else if (event == MapEvent::Reset || event == MapEvent::Init) {
             m_lblMessage->setText(remapMessage);
@@ -431,13 +442,11 @@ bool CCharMapDlg::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CCharMapDlg::paintEvent(QPaintEvent* event)
+void CCharMapDlg::paintCharacters(QPainter& painter)
 {
-    QDialog::paintEvent(event);
     if (!usable()) return;
-    QPainter painter(this);
     for (int code = firstCode; code <= lastCode; ++code) {
-        const QRect cell = gridCellRect((code - firstCode) % gridColumns, (code - firstCode) / gridColumns);
+        const QRect cell = codeCell(code);
         const bool current = code == m_current;
         const QColor background = m_keyMap->isCharMapped(static_cast<std::uint8_t>(code))
                                       ? (current ? currentMappedColor : m_mappedColor)
@@ -468,7 +477,7 @@ void CCharMapDlg::clearKeypadMapClicked()
                                 QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     m_keyMap->unmapChar(m_current);
-    update(gridCellRect((m_current - firstCode) % gridColumns, (m_current - firstCode) / gridColumns));
+    m_canvas->update(codeCell(m_current));
     refreshMappingInfo();
 }
 
@@ -484,7 +493,7 @@ void CCharMapDlg::clearWindowsMapClicked()
                                 QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     m_keyMap->unmapKey(static_cast<CKeyMap::Key>(key));
-    update();
+    m_canvas->update();
     refreshMappingInfo();
 }
 
@@ -492,7 +501,7 @@ void CCharMapDlg::clearSelectionClicked()
 {
     mapEvent(MapEvent::Reset);
     m_selection.clear();
-    update(stripArea());
+    m_canvas->update(stripArea());
 }
 
 void CCharMapDlg::listSelectionChanged()

@@ -11,10 +11,12 @@
 #include <cstdint>
 #include <optional>
 
+class CharmapCanvas;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPainter;
 class QPushButton;
 class QSpinBox;
 
@@ -63,7 +65,6 @@ public:
     static QRect enlargedArea();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,6 +76,7 @@ private:
     bool usable() const;
 
     void buildControls();
+    void paintCharacters(QPainter& painter);
     void applyMode();
     QString initialMessage() const;
     void setCurrent(int code);
@@ -102,6 +104,7 @@ private:
     int m_mapState = 0;
     bool m_codeHasFocus = false;
 
+    CharmapCanvas* m_canvas = nullptr;
     QGroupBox* m_grpGrid = nullptr;
     QGroupBox* m_grpMapping = nullptr;
     QGroupBox* m_grpSelection = nullptr;
