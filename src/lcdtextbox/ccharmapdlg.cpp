@@ -2,10 +2,9 @@
 
 #include "charmapcanvas.h"
 #include "charmapglyphpainter.h"
+#include "charmaplayout.h"
 #include "lcdprompts.h"
 
-#include <QFontMetrics>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,14 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-// One dialog unit in pixels, in both directions (see the class comment).
-constexpr int pixelsPerUnit = 2;
-
-QRect dlu(int x, int y, int w, int h)
-{
-    return QRect(x * pixelsPerUnit, y * pixelsPerUnit, w * pixelsPerUnit, h * pixelsPerUnit);
-}
 
 constexpr int firstCode = 16;
 constexpr int lastCode = 255;
@@ -71,20 +62,16 @@ CCharMapDlg::CCharMapDlg(const QColor& mappedColor, int mode, CKeyMap* keyMap, s
                          QWidget* parent)
     : QDialog(parent), m_mappedColor(mappedColor), m_mode(mode), m_keyMap(keyMap), m_key(key)
 {
-    QFont dialogFont = font();
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
-    setFixedSize(dlu(0, 0, 400, 234).size());
     buildControls();
     if (usable()) {
         applyMode();
         return;
     }
     // Nothing here can work without a map or with an unknown mode; only Cancel stays.
-    for (QWidget* control : {static_cast<QWidget*>(m_txtCode), static_cast<QWidget*>(m_lstMapped),
-                             static_cast<QWidget*>(m_btnAddChar), static_cast<QWidget*>(m_btnClearKeypadMap),
-                             static_cast<QWidget*>(m_btnClearWinMap), static_cast<QWidget*>(m_btnClearSelection),
-                             static_cast<QWidget*>(m_btnOK)})
+    for (QWidget* control : {static_cast<QWidget*>(m_ui.txtCode), static_cast<QWidget*>(m_ui.lstMapped),
+                             static_cast<QWidget*>(m_ui.btnAddChar), static_cast<QWidget*>(m_ui.btnClearKeypadMap),
+                             static_cast<QWidget*>(m_ui.btnClearWinMap), static_cast<QWidget*>(m_ui.btnClearSelection),
+                             static_cast<QWidget*>(m_ui.btnOK)})
         control->setEnabled(false);
 }
 
@@ -104,7 +91,7 @@ int CCharMapDlg::exec()
 
 QString CCharMapDlg::message() const
 {
-    return m_lblMessage->text();
+    return m_ui.lblMessage->text();
 }
 
 QRect CCharMapDlg::gridCellRect(int column, int row)
@@ -134,87 +121,22 @@ QRect CCharMapDlg::enlargedArea()
 
 void CCharMapDlg::buildControls()
 {
-    // Group boxes come first so the controls placed over them stack above; clicks pass
-    // through them to the painted grid and strip.
-    auto group = [this](const QString& title, QRect geometry) {
-        auto* box = new QGroupBox(title, this);
-        box->setGeometry(geometry);
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        return box;
-    };
-    m_grpGrid = group(QStringLiteral("Keypad Characters:"), dlu(6, 5, 213, 143));
-    m_grpSelection = group(QStringLiteral("Character selection (maximum 16)"), dlu(6, 150, 213, 26));
-    m_grpMapping = group(QStringLiteral("Mapping information"), dlu(225, 5, 169, 171));
     m_canvas = new CharmapCanvas(this, [this](QPainter& painter) { paintCharacters(painter); });
+    m_ui.setupUi(this, m_canvas);
+    m_ui.txtCode->setValue(m_current);
 
-    auto label = [this](const QString& text, QRect geometry) {
-        auto* l = new QLabel(text, this);
-        l->setGeometry(geometry);
-        return l;
-    };
-    auto button = [this](const QString& text, const QString& name, QRect geometry) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setGeometry(geometry);
-        b->setAutoDefault(false);
-        return b;
-    };
-
-    label(QStringLiteral("Windows character"), dlu(231, 15, 70, 8));
-    m_txtWinChar = new QLineEdit(this);
-    m_txtWinChar->setObjectName(QStringLiteral("txtWinChar"));
-    m_txtWinChar->setGeometry(dlu(231, 23, 32, 30));
-    m_txtWinChar->setReadOnly(true);
-    m_txtWinChar->setMaxLength(1);
-    m_txtWinChar->setFocusPolicy(Qt::NoFocus);
-    m_txtWinChar->setAlignment(Qt::AlignCenter);
-    QFont bigFont = font();
-    bigFont.setPixelSize(50);
-    const int averageWidth = QFontMetrics(bigFont).averageCharWidth();
-    if (averageWidth > 0) bigFont.setStretch(std::clamp(25 * 100 / averageWidth, 1, 4000));
-    m_txtWinChar->setFont(bigFont);
-
-    label(QStringLiteral("Keypad character"), dlu(270, 43, 60, 8));
-    QLabel* codeLabel = label(QStringLiteral("Keypad character code:"), dlu(334, 15, 58, 8));
-    m_txtCode = new QSpinBox(this);
-    m_txtCode->setObjectName(QStringLiteral("txtCode"));
-    m_txtCode->setGeometry(dlu(334, 24, 40, 12));
-    m_txtCode->setRange(firstCode, lastCode);
-    m_txtCode->setValue(m_current);
-    codeLabel->setBuddy(m_txtCode);
-    m_btnAddChar = button(QStringLiteral("&Add char"), QStringLiteral("btnAddChar"), dlu(334, 40, 56, 14));
-
-    QLabel* mappedLabel = label(QStringLiteral("Mapped Windows characters && codes:"), dlu(334, 57, 58, 16));
-    mappedLabel->setWordWrap(true);
-    m_lstMapped = new QListWidget(this);
-    m_lstMapped->setObjectName(QStringLiteral("lstMapped"));
-    m_lstMapped->setGeometry(dlu(334, 74, 56, 55));
-    mappedLabel->setBuddy(m_lstMapped);
-    m_btnClearKeypadMap = button(QStringLiteral("Clear &keypad char map"), QStringLiteral("btnClearKeypadMap"),
-                                 dlu(231, 153, 75, 14));
-    m_btnClearWinMap = button(QStringLiteral("Clear &windows char map"), QStringLiteral("btnClearWinMap"),
-                              dlu(310, 153, 80, 14));
-    m_btnClearSelection = button(QStringLiteral("Clear &selection"), QStringLiteral("btnClearSelection"),
-                                 dlu(153, 157, 62, 14));
-
-    m_lblMessage = label(QStringLiteral("Message here"), dlu(6, 181, 388, 10));
-    m_lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    m_btnOK = button(QStringLiteral("&OK"), QStringLiteral("btnOK"), dlu(299, 210, 45, 14));
-    m_btnOK->setDefault(true);
-    m_btnCancel = button(QStringLiteral("&Cancel"), QStringLiteral("btnCancel"), dlu(349, 210, 45, 14));
-
-    connect(m_btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_btnAddChar, &QPushButton::clicked, this, &CCharMapDlg::addCharClicked);
-    connect(m_btnClearKeypadMap, &QPushButton::clicked, this, &CCharMapDlg::clearKeypadMapClicked);
-    connect(m_btnClearWinMap, &QPushButton::clicked, this, &CCharMapDlg::clearWindowsMapClicked);
-    connect(m_btnClearSelection, &QPushButton::clicked, this, &CCharMapDlg::clearSelectionClicked);
-    connect(m_lstMapped, &QListWidget::itemSelectionChanged, this, &CCharMapDlg::listSelectionChanged);
-    connect(m_txtCode, &QSpinBox::valueChanged, this, [this](int value) { setCurrent(value); });
+    connect(m_ui.btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui.btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui.btnAddChar, &QPushButton::clicked, this, &CCharMapDlg::addCharClicked);
+    connect(m_ui.btnClearKeypadMap, &QPushButton::clicked, this, &CCharMapDlg::clearKeypadMapClicked);
+    connect(m_ui.btnClearWinMap, &QPushButton::clicked, this, &CCharMapDlg::clearWindowsMapClicked);
+    connect(m_ui.btnClearSelection, &QPushButton::clicked, this, &CCharMapDlg::clearSelectionClicked);
+    connect(m_ui.lstMapped, &QListWidget::itemSelectionChanged, this, &CCharMapDlg::listSelectionChanged);
+    connect(m_ui.txtCode, &QSpinBox::valueChanged, this, [this](int value) { setCurrent(value); });
 
     // The arrow keys belong to the grid, so the dialog opens with the focus on OK rather
     // than in the code field, where Up and Down step the code.
-    m_btnOK->setFocus();
+    m_ui.btnOK->setFocus();
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
@@ -237,16 +159,16 @@ QString CCharMapDlg::initialMessage() const
 void CCharMapDlg::applyMode()
 {
     setWindowTitle(QString::fromLatin1(titles[m_mode]));
-    m_lblMessage->setText(initialMessage());
+    m_ui.lblMessage->setText(initialMessage());
     if (isMapping()) {
-        m_btnAddChar->setText(QStringLiteral("Select Ch&ar"));
-        m_btnClearSelection->setEnabled(false);
+        m_ui.btnAddChar->setText(QStringLiteral("Select Ch&ar"));
+        m_ui.btnClearSelection->setEnabled(false);
     } else {
-        m_lstMapped->setEnabled(false);
+        m_ui.lstMapped->setEnabled(false);
     }
     refreshMappingInfo();
-    m_btnClearKeypadMap->setEnabled(false);
-    m_btnClearWinMap->setEnabled(false);
+    m_ui.btnClearKeypadMap->setEnabled(false);
+    m_ui.btnClearWinMap->setEnabled(false);
     mapEvent(MapEvent::Init);
 }
 
@@ -256,8 +178,8 @@ void CCharMapDlg::setCurrent(int code)
     const int old = m_current;
     m_current = static_cast<std::uint8_t>(code);
     {
-        const QSignalBlocker blocker(m_txtCode);
-        m_txtCode->setValue(code);
+        const QSignalBlocker blocker(m_ui.txtCode);
+        m_ui.txtCode->setValue(code);
     }
     m_canvas->update(codeCell(old));
     m_canvas->update(codeCell(code));
@@ -269,28 +191,28 @@ void CCharMapDlg::refreshMappingInfo()
 {
     refillList();
     const std::optional<CKeyMap::Key> representative = m_keyMap->keypadToKey(m_current);
-    m_btnClearKeypadMap->setEnabled(isMapping() && representative.has_value());
+    m_ui.btnClearKeypadMap->setEnabled(isMapping() && representative.has_value());
     if (m_key)
-        m_txtWinChar->setText(keyText(*m_key));
+        m_ui.txtWinChar->setText(keyText(*m_key));
     else if (representative)
-        m_txtWinChar->setText(keyText(*representative));
+        m_ui.txtWinChar->setText(keyText(*representative));
     else
-        m_txtWinChar->clear();
+        m_ui.txtWinChar->clear();
 }
 
 void CCharMapDlg::refillList()
 {
-    m_lstMapped->clear();
+    m_ui.lstMapped->clear();
     const std::vector<CKeyMap::Key> keys = m_keyMap->keysOf(m_current);
     if (keys.empty()) {
-        auto* item = new QListWidgetItem(QStringLiteral("Not Mapped"), m_lstMapped);
+        auto* item = new QListWidgetItem(QStringLiteral("Not Mapped"), m_ui.lstMapped);
         item->setData(Qt::UserRole, 0);
     }
     for (CKeyMap::Key key : keys) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(keyText(key)).arg(key), m_lstMapped);
+        auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(keyText(key)).arg(key), m_ui.lstMapped);
         item->setData(Qt::UserRole, key);
     }
-    m_btnClearWinMap->setEnabled(false);
+    m_ui.btnClearWinMap->setEnabled(false);
 }
 
 void CCharMapDlg::pick()
@@ -309,7 +231,7 @@ void CCharMapDlg::mapEvent(MapEvent event, CKeyMap::Key code)
     switch (m_mapState) {
     case 0:
         if (event == MapEvent::Init) {
-            m_lblMessage->setText(initialMessage());
+            m_ui.lblMessage->setText(initialMessage());
             m_mapState = 1;
         }
         break;
@@ -318,16 +240,16 @@ void CCharMapDlg::mapEvent(MapEvent event, CKeyMap::Key code)
             m_keyMap->map(m_current, *m_key);
             pickAndClose();
         } else if (select) {
-            m_lblMessage->setText(QStringLiteral("Press the keyboard key or key combination to use for this character"));
+            m_ui.lblMessage->setText(QStringLiteral("Press the keyboard key or key combination to use for this character"));
             m_mapState = 2;
         } else if (event == MapEvent::Reset || event == MapEvent::Key) {
-            m_lblMessage->setText(remapMessage);
+            m_ui.lblMessage->setText(remapMessage);
         }
         break;
     default:
         if (event == MapEvent::Key) {
             const bool tookFromOther = m_keyMap->map(m_current, code);
-            m_lblMessage->setText(remapMessageAfterKey);
+            m_ui.lblMessage->setText(remapMessageAfterKey);
             m_mapState = 1;
             if (isSingle()) {
                 pickAndClose();
@@ -339,7 +261,7 @@ void CCharMapDlg::mapEvent(MapEvent event, CKeyMap::Key code)
                 m_canvas->update(codeCell(m_current));
             refreshMappingInfo();
         } else if (event == MapEvent::Reset || event == MapEvent::Init) {
-            m_lblMessage->setText(remapMessage);
+            m_ui.lblMessage->setText(remapMessage);
             m_mapState = 1;
         }
         break;
@@ -367,7 +289,7 @@ bool CCharMapDlg::handleKey(QKeyEvent* event)
     case Qt::Key_Up:
     case Qt::Key_Down: {
         // The code field steps with Up and Down and the list moves its selection.
-        if (m_codeHasFocus || m_lstMapped->hasFocus()) return false;
+        if (m_codeHasFocus || m_ui.lstMapped->hasFocus()) return false;
         mapEvent(MapEvent::Reset);
         int column = (m_current - firstCode) % gridColumns;
         int row = (m_current - firstCode) / gridColumns;
@@ -418,7 +340,7 @@ void CCharMapDlg::mousePressEvent(QMouseEvent* event)
 bool CCharMapDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (!usable()) return QDialog::eventFilter(watched, event);
-    const bool inCodeField = watched == m_txtCode || watched->parent() == m_txtCode;
+    const bool inCodeField = watched == m_ui.txtCode || watched->parent() == m_ui.txtCode;
     switch (event->type()) {
     case QEvent::FocusIn:
         if (inCodeField) m_codeHasFocus = true;
@@ -483,7 +405,7 @@ void CCharMapDlg::clearKeypadMapClicked()
 
 void CCharMapDlg::clearWindowsMapClicked()
 {
-    const QListWidgetItem* item = m_lstMapped->currentItem();
+    const QListWidgetItem* item = m_ui.lstMapped->currentItem();
     const int key = item ? item->data(Qt::UserRole).toInt() : 0;
     mapEvent(MapEvent::Reset);
     if (key == 0) return;
@@ -506,6 +428,6 @@ void CCharMapDlg::clearSelectionClicked()
 
 void CCharMapDlg::listSelectionChanged()
 {
-    const QList<QListWidgetItem*> selected = m_lstMapped->selectedItems();
-    m_btnClearWinMap->setEnabled(!selected.isEmpty() && selected.front()->data(Qt::UserRole).toInt() != 0);
+    const QList<QListWidgetItem*> selected = m_ui.lstMapped->selectedItems();
+    m_ui.btnClearWinMap->setEnabled(!selected.isEmpty() && selected.front()->data(Qt::UserRole).toInt() != 0);
 }

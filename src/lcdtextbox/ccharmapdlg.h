@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charmaplayout.h"
 #include "ckeymap.h"
 
 #include <QByteArray>
@@ -12,21 +13,12 @@
 #include <optional>
 
 class CharmapCanvas;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPainter;
-class QPushButton;
-class QSpinBox;
 
 // The character map: shows the 240 keypad glyphs, lets the user pick up to 16 of them
 // to insert, and lets the user assign keyboard keys to keypad characters.
-//
-// The dialog is laid out as a 400 × 234 dialog-unit resource; one dialog unit is two
-// pixels in both directions (the layout of a dialog font whose average character is 8
-// pixels wide and 16 high), so the dialog is 800 × 468 pixels and the painted grid,
-// strip and enlarged glyph sit at fixed pixel positions inside it.
+// The grid, the selection strip and the enlarged glyph are painted at fixed pixel
+// positions of the 800 × 468 pixel form (see CharmapLayout).
 class CCharMapDlg : public QDialog {
     Q_OBJECT
 
@@ -105,17 +97,5 @@ private:
     bool m_codeHasFocus = false;
 
     CharmapCanvas* m_canvas = nullptr;
-    QGroupBox* m_grpGrid = nullptr;
-    QGroupBox* m_grpMapping = nullptr;
-    QGroupBox* m_grpSelection = nullptr;
-    QLineEdit* m_txtWinChar = nullptr;
-    QSpinBox* m_txtCode = nullptr;
-    QListWidget* m_lstMapped = nullptr;
-    QPushButton* m_btnAddChar = nullptr;
-    QPushButton* m_btnClearKeypadMap = nullptr;
-    QPushButton* m_btnClearWinMap = nullptr;
-    QPushButton* m_btnClearSelection = nullptr;
-    QPushButton* m_btnOK = nullptr;
-    QPushButton* m_btnCancel = nullptr;
-    QLabel* m_lblMessage = nullptr;
+    CharmapLayout m_ui;
 };

@@ -5,7 +5,6 @@
 CharmapCanvas::CharmapCanvas(QWidget* parent, PaintFunction paint) : QWidget(parent), m_paint(std::move(paint))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(parent->rect());
 }
 
 void CharmapCanvas::paintEvent(QPaintEvent*)
