@@ -91,8 +91,9 @@ CKeypadText::Cell CKeypadText::cellAt(int cellIndex) const
         }
     }
     cell.isCursorCell = shows && p == m_cursor;
-    cell.isSelected = shows && m_selState != SelNone && m_selAnchor != m_selEnd
-                      && std::min(m_selAnchor, m_selEnd) <= p && p <= std::max(m_selAnchor, m_selEnd);
+    // Exactly the bytes that cut, copy and delete take: from the start up to, not including,
+    // the far end, so what is shown selected is what goes.
+    cell.isSelected = shows && m_selState != SelNone && selStart() <= p && p < selStart() + selLength();
     if (m_text.empty() && cellIndex == 0)
         cell.endMark = EndMarkLeft;
     else if (shows && line == m_lastLine && p == lineEnd(m_lastLine) && m_cursor >= length())
