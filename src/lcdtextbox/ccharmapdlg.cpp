@@ -68,10 +68,9 @@ CCharMapDlg::CCharMapDlg(const QColor& mappedColor, int mode, CKeyMap* keyMap, s
         return;
     }
     // Nothing here can work without a map or with an unknown mode; only Cancel stays.
-    for (QWidget* control : {static_cast<QWidget*>(m_ui.txtCode), static_cast<QWidget*>(m_ui.lstMapped),
-                             static_cast<QWidget*>(m_ui.btnAddChar), static_cast<QWidget*>(m_ui.btnClearKeypadMap),
-                             static_cast<QWidget*>(m_ui.btnClearWinMap), static_cast<QWidget*>(m_ui.btnClearSelection),
-                             static_cast<QWidget*>(m_ui.btnOK)})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_ui.txtCode, m_ui.lstMapped, m_ui.btnAddChar,
+                                                            m_ui.btnClearKeypadMap, m_ui.btnClearWinMap,
+                                                            m_ui.btnClearSelection, m_ui.btnOK})
         control->setEnabled(false);
 }
 
@@ -380,7 +379,7 @@ void CCharMapDlg::paintCharacters(QPainter& painter)
         CharmapGlyphPainter::draw(painter, stripCellRect(i).topLeft(), smallScale,
                                   static_cast<std::uint8_t>(m_selection.at(i)), Qt::white);
     painter.fillRect(enlargedArea(), Qt::white);
-    CharmapGlyphPainter::draw(painter, enlargedAt, largeScale, m_current, Qt::white);
+    CharmapGlyphPainter::draw(painter, enlargedGlyphRect().topLeft(), largeScale, m_current, Qt::white);
 }
 
 void CCharMapDlg::addCharClicked()

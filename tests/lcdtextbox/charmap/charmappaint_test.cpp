@@ -54,15 +54,6 @@ protected:
 
 } // namespace
 
-TEST_F(CharMapPainting, DialogIsFourHundredBy234UnitsAtTwoPixelsEach)
-{
-    CCharMapDlg dlg(mappedColour, 2, &keyMap);
-    EXPECT_EQ(dlg.size(), QSize(800, 468));
-    EXPECT_EQ(CCharMapDlg::gridCellRect(23, 9), QRect(22 + 17 * 23, 30 + 26 * 9, 15, 24));
-    EXPECT_EQ(CCharMapDlg::stripArea(), QRect(22, 314, 272, 26));
-    EXPECT_EQ(CCharMapDlg::enlargedArea(), QRect(540, 105, 119, 182));
-}
-
 TEST_F(CharMapPainting, CellBackgroundsTellMappedUnmappedAndCurrent)
 {
     keyMap.map(0xE9, 200);
