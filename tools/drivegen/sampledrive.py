@@ -14,6 +14,9 @@ import os
 import sys
 import zlib
 
+# The helper modules beside this script are imported, not installed: leave no bytecode.
+sys.dont_write_bytecode = True
+
 from drivegen import Writer
 from sampletables import MENUS, OPTION_MODES, OPTION_PARAMS, TRIP_MENU, TRIPS
 from samplelanguages import GLOSSARY, HELP
