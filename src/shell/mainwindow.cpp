@@ -1,10 +1,326 @@
 #include "mainwindow.h"
 
-#include "model/userinterface.h"
+#include "aboutwindow.h"
+#include "appsettings.h"
+#include "autosavewindow.h"
+#include "helpwindow.h"
+#include "mainmenus.h"
+#include "menutree.h"
+#include "splashwindow.h"
+#include "startupsequence.h"
+#include "views/menuview.h"
+#include "model/theapp.h"
+#include "xmlfiles/fixedfile.h"
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace {
+
+// 15 twips are one pixel at 96 dots per inch.
+constexpr int kTreeWidth = 2000 / 15;
+constexpr int kSplitterWidth = 80 / 15;
+
+QString latin1(const std::string& text)
 {
-    setWindowTitle(QString::fromLatin1(kpd::kProgramTitle));
-    resize(800, 600);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      ui_(dialogs),
+      folder_(std::move(programFolder)),
+      splitter_(new QSplitter(Qt::Horizontal, this)),
+      tree_(new QTreeWidget(splitter_)),
+      mdi_(new QMdiArea(splitter_)),
+      autoSavePanel_(new QLabel(this)),
+      autoSave_(new AutoSaveWindow(this))
+{
+    setWindowTitle(latin1(StartupSequence::windowTitle({})));
+    menus_ = std::make_unique<MainMenus>(*this);
+    menuWindows_ = std::make_unique<kpd::menuWindows<MenuView>>(
+        ui_, [this](const std::string& key) { return createMenuView(key); });
+
+    tree_->setHeaderHidden(true);
+    splitter_->setHandleWidth(kSplitterWidth);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({kTreeWidth, 800});
+    setCentralWidget(splitter_);
+
+    autoSavePanel_->setToolTip(QStringLiteral("Indication of auto save state"));
+    autoSavePanel_->setFrameShape(QFrame::Panel);
+    autoSavePanel_->setFrameShadow(QFrame::Sunken);
+    statusBar()->addWidget(autoSavePanel_);
+    connect(autoSave_, &AutoSaveWindow::stateChanged, this, [this](bool on) {
+        autoSavePanel_->setText(on ? QStringLiteral("Auto save is on") : QStringLiteral("Auto save is off"));
+    });
+    ui_.setAutoSaveSuspension([this] { autoSave_->suspend(); }, [this] { autoSave_->resume(); });
+
+    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { selectNode(node); });
+    connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* node) { selectNode(node); });
+    connect(menus_->fileAutoSave, &QAction::triggered, autoSave_, &QWidget::show);
+    connect(menus_->fileExit, &QAction::triggered, this, &QWidget::close);
+    for (QAction* language : menus_->languages)
+        connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
+    connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
+    connect(menus_->windowCloseAll, &QAction::triggered, this, [this] { menuWindows_->removeAll(); });
+    connect(menus_->helpContents, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(menus_->helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    resize(1000, 700);
+}
+
+MainWindow::~MainWindow()
+{
+    // Menu windows point into the data root: they go first.
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) delete sub;
+}
+
+bool MainWindow::load()
+{
+    const QDir folder(folder_);
+    if (!folder.exists(QStringLiteral("dlSegs")) && !folder.mkdir(QStringLiteral("dlSegs")))
+        ui().message("Unable to create download segment folder");
+
+    auto* splash = new SplashWindow;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    ui_.setSplash(splash);
+    ui_.splashStatus("Starting up");
+    ui_.splashProgress(0);
+    splash->show();
+    ui_.processEvents();
+    auto closeSplash = [this, splash] {
+        ui_.setSplash(nullptr);
+        splash->close();
+    };
+
+    ui_.resetFlags();
+    app_ = std::make_unique<kpd::TheApp>(ui_, folder_.toStdString());
+    app_->readConfiguration();
+    if (ui_.cannotRun()) {
+        closeSplash();
+        app_.reset();
+        return false;
+    }
+    applyAlternateState();
+    buildTree();
+
+    StartupSequence startup(*app_, ui_, folder_.toStdString());
+    startup.loadConstants();
+    startup.loadLanguages();
+    progressCaption_ = QStringLiteral("Loading last used file");
+    const StartupSequence::Result restored = startup.restore(AppSettings::read());
+    currentFile_ = QString::fromStdString(restored.currentFile);
+    setWindowTitle(QString::fromStdString(StartupSequence::windowTitle(restored.currentFile)));
+    autoSaveFile_ = QString::fromStdString(restored.autoSaveFile);
+    autoSave_->setData(this, autoSaveFile_, restored.autoSaveOn);
+    languageIndex_ = restored.languageIndex;
+    updateLanguageMenu();
+
+    closeSplash();
+    app_->setAppClean();
+    return true;
+}
+
+void MainWindow::applyAlternateState()
+{
+    menus_->fileSaveAssembler->setVisible(ui_.alternate());
+}
+
+void MainWindow::buildTree()
+{
+    tree_->clear();
+    const std::string key = app_->getLangDBKey(0);
+    if (const kpd::stringData* set = app_->stringDatas().find(key)) {
+        QTreeWidgetItem* root = MenuTree::build(*set);
+        tree_->addTopLevelItem(root);
+        root->setExpanded(true);
+    }
+}
+
+void MainWindow::updateLanguageMenu()
+{
+    for (int i = 0; i < menus_->languages.size(); ++i) {
+        QAction* item = menus_->languages[i];
+        const std::string key = app_ ? app_->getLangDBKey(static_cast<std::int16_t>(i)) : std::string();
+        item->setText(key.empty() ? QStringLiteral("Lang") : latin1(key));
+        // An index without a language has no set to compare against: it is not offered.
+        if (i != 1) item->setEnabled(!key.empty());
+        item->setChecked(i == languageIndex_);
+    }
+}
+
+QString MainWindow::autoSavePanelText() const
+{
+    return autoSavePanel_->text();
+}
+
+bool MainWindow::reportProgress(std::int32_t value)
+{
+    progress_ = value;
+    const bool stop = stopFlag_;
+    stopFlag_ = false;
+    ui_.processEvents();
+    return stop;
+}
+
+void MainWindow::setASFIleName(const QString& name)
+{
+    autoSaveFile_ = name;
+}
+
+void MainWindow::AutoSave()
+{
+    // A failed save reports itself and leaves the data and its dirty state as they were.
+    if (app_) app_->xmlSave(autoSaveFile_.toStdString(), false);
+}
+
+void MainWindow::refreshMenuWindows()
+{
+    if (!app_) return;
+    try {
+        for (MenuView& view : *menuWindows_) {
+            view.setRefMenu(app_->getRefMenus().Item(view.myRefMenuKey()));
+            view.setCustMenu(app_->getCustMenus().Item(view.myCustMenuKey()));
+            view.fillGrid();
+        }
+    } catch (const kpd::ModelError& error) {
+        ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    }
+}
+
+void MainWindow::selectNode(QTreeWidgetItem* node)
+{
+    if (!node || !app_) return;
+    const QString tag = node->data(0, MenuTree::TagRole).toString();
+    const QString kind = tag.left(4);
+    const std::string key = tag.mid(4).toStdString();
+    if (kind == QLatin1String("menu")) openMenuNode(key);
+}
+
+QTreeWidgetItem* MainWindow::findNode(const QString& tag) const
+{
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        if ((*it)->data(0, MenuTree::TagRole).toString() == tag) return *it;
+    }
+    return nullptr;
+}
+
+void MainWindow::openMenuNode(const std::string& menuKey)
+{
+    try {
+        kpd::DrvMenu& reference = app_->getRefMenus().Item(menuKey);
+        kpd::DrvMenu& custom = app_->getCustMenus().Item(menuKey);
+        MenuView* view = menuWindows_->Add(menuKey);
+        if (!view) return;
+        view->bringToFront();
+        view->setCustMenuCol(app_->getCustMenus());
+        view->setRefMenu(reference);
+        view->setCustMenu(custom);
+        view->setWindowTitle(custom.isMapped() ? QStringLiteral("Drive Trip Descriptions")
+                                               : latin1(custom.menuName()) + QStringLiteral(" - (Menu ") +
+                                                     QString::number(custom.menuNumber()) + QLatin1Char(')'));
+        view->fillGrid();
+    } catch (const kpd::ModelError& error) {
+        ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    }
+}
+
+MenuView* MainWindow::createMenuView(const std::string& key)
+{
+    auto* view = new MenuView(ui_, key);
+    view->setPopupMenu(menus_->menuOpsMenu);
+    view->setClosedHandler([this](const std::string& closedKey) {
+        if (menuWindows_->contains(closedKey)) menuWindows_->Remove(closedKey);
+    });
+    QMdiSubWindow* sub = mdi_->addSubWindow(view);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(600, 400);
+    sub->show();
+    return view;
+}
+
+void MainWindow::chooseLanguage(int index)
+{
+    if (!app_) return;
+    const std::string key = app_->getLangDBKey(static_cast<std::int16_t>(index));
+    if (key.empty()) return;
+    app_->setRefKey(key);
+    languageIndex_ = static_cast<std::int16_t>(index);
+    updateLanguageMenu();
+    refreshMenuWindows();
+}
+
+void MainWindow::fillWindowMenu()
+{
+    QMenu* menu = menus_->windowMenu;
+    menu->clear();
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* sub = windows[i];
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        action->setCheckable(true);
+        action->setChecked(sub == mdi_->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+    }
+    if (!windows.isEmpty()) menu->addSeparator();
+    menu->addAction(menus_->windowCloseAll);
+}
+
+void MainWindow::showHelp()
+{
+    if (!help_) {
+        help_ = new HelpWindow(this);
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->openFile(QString::fromStdString(kpd::FixedFile::path(folder_.toStdString(), "VX KEYPAD TOOL HELP.HLP")));
+    help_->show();
+    help_->raise();
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(ui_, this);
+    about.exec();
+}
+
+void MainWindow::writeSettings()
+{
+    StartupSettings settings;
+    settings.lastFile = currentFile_.toStdString();
+    settings.autoSaveFile = autoSaveFile_.toStdString();
+    QString file;
+    bool running = false;
+    AutoSaveHost* host = nullptr;
+    autoSave_->getData(host, file, running);
+    settings.autoSaveState = running ? "on" : "off";
+    settings.lang = std::to_string(languageIndex_);
+    AppSettings::write(settings);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (app_ && app_->isAppDirty() &&
+        ui().message("There is unsaved data - do you really want to quit?", "WARNING", kpd::MessageIcon::Exclamation,
+                    kpd::MessageButtons::YesNo) == kpd::MessageAnswer::No) {
+        event->ignore();
+        return;
+    }
+    if (app_) writeSettings();
+    autoSave_->setRunning(false);
+    menuWindows_->removeAll();
+    autoSave_->close();
+    if (help_) help_->close();
+    app_.reset();
+    event->accept();
 }

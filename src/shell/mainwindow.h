@@ -1,11 +1,103 @@
 #pragma once
 
-#include <QMainWindow>
+#include "autosavehost.h"
+#include "model/menuwindows.h"
+#include "model/userinterface.h"
+#include "shelluserinterface.h"
 
-// The editor's frame window. It opens on an empty frame until the menu tree, the
-// command menus and the data root are wired in.
-class MainWindow : public QMainWindow {
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <string>
+
+class AutoSaveWindow;
+class HelpWindow;
+class MenuView;
+class QLabel;
+class QMdiArea;
+class QSplitter;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct MainMenus;
+
+namespace kpd {
+class TheApp;
+}
+
+// The editor's frame: the menu tree on the left, the menu windows in the middle, the
+// auto-save state in the status bar, and every command in the menu bar.
+class MainWindow : public QMainWindow, public AutoSaveHost {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // dialogs answers messages and shows progress; the tests pass a recorder.
+    MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: reads the configuration and every file; false when the program cannot run.
+    bool load();
+
+    kpd::TheApp* app() const { return app_.get(); }
+    kpd::UserInterface& ui() { return ui_; }
+    const QString& programFolder() const { return folder_; }
+    QString currentFile() const { return currentFile_; }
+    QString autoSaveFile() const { return autoSaveFile_; }
+    std::int16_t languageIndex() const { return languageIndex_; }
+    bool alternate() const { return ui_.alternate(); }
+    std::int32_t hexBase() const { return ui_.hexBase(); }
+
+    MainMenus& menus() { return *menus_; }
+    QTreeWidget* tree() const { return tree_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    AutoSaveWindow* autoSaveWindow() const { return autoSave_; }
+    kpd::menuWindows<MenuView>& menuWindows() { return *menuWindows_; }
+    QString autoSavePanelText() const;
+
+    // Services of the main window to the commands and long operations.
+    void waitOn() { ui_.waitOn(); }
+    void waitOff() { ui_.waitOff(); }
+    void stopProcess() { stopFlag_ = true; }
+    std::int32_t progress() const { return progress_; }
+    QString progCapt() const { return progressCaption_; }
+    bool reportProgress(std::int32_t value);
+    void setASFIleName(const QString& name) override;
+    void AutoSave() override;
+    void refreshMenuWindows();
+
+    // What selecting a tree node does, by the node's tag ("menu" + key, "para" + key, ...).
+    void selectNode(QTreeWidgetItem* node);
+    void chooseLanguage(int index);
+    QTreeWidgetItem* findNode(const QString& tag) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildTree();
+    void applyAlternateState();
+    void updateLanguageMenu();
+    void fillWindowMenu();
+    void openMenuNode(const std::string& menuKey);
+    void showHelp();
+    void showAbout();
+    MenuView* createMenuView(const std::string& key);
+    void writeSettings();
+
+    ShellUserInterface ui_;
+    QString folder_;
+    std::unique_ptr<kpd::TheApp> app_;
+    std::unique_ptr<kpd::menuWindows<MenuView>> menuWindows_;
+    std::unique_ptr<MainMenus> menus_;
+    QSplitter* splitter_;
+    QTreeWidget* tree_;
+    QMdiArea* mdi_;
+    QLabel* autoSavePanel_;
+    AutoSaveWindow* autoSave_;
+    QPointer<HelpWindow> help_;
+    QString currentFile_;
+    QString autoSaveFile_;
+    std::int16_t languageIndex_ = 0;
+    bool stopFlag_ = false;
+    std::int32_t progress_ = 0;
+    QString progressCaption_;
 };

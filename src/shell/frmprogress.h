@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+class QProgressBar;
+class QPushButton;
+
+namespace kpd {
+class ProgressOwner;
+class UserInterface;
+}
+
+// The progress window of every long operation: it polls its owner's progress twice a
+// second and asks the owner to stop from its Stop button.
+class frmProgress : public QDialog {
+    Q_OBJECT
+public:
+    frmProgress(kpd::UserInterface& ui, QWidget* parent = nullptr);
+    ~frmProgress() override;
+
+    void setData(kpd::ProgressOwner& anObject, qint32 range, const QString& caption);
+    void setRange(qint32 range);
+    void stopProgress();
+
+    bool isActive() const { return active_; }
+    int barValue() const;
+    int barMaximum() const;
+
+public slots:
+    void tick();
+    void askToStop();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void finish();
+
+    kpd::UserInterface& ui_;
+    kpd::ProgressOwner* owner_ = nullptr;
+    QProgressBar* bar_;
+    QPushButton* stopButton_;
+    QTimer timer_;
+    bool active_ = false;
+    bool opened_ = false;
+};

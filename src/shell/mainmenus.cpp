@@ -1,0 +1,83 @@
+#include "mainmenus.h"
+
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace {
+
+QAction* disabledAction(QMenu* menu, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+MainMenus::MainMenus(QMainWindow& window)
+{
+    QMenuBar* bar = window.menuBar();
+
+    fileMenu = bar->addMenu(QStringLiteral("&File"));
+    fileNew = disabledAction(fileMenu, QStringLiteral("&New"));
+    fileOpen = disabledAction(fileMenu, QStringLiteral("&Open"));
+    fileSave = disabledAction(fileMenu, QStringLiteral("&Save"));
+    fileSaveAs = disabledAction(fileMenu, QStringLiteral("Save &As"));
+    fileSaveAssembler = disabledAction(fileMenu, QStringLiteral("Save Asse&mbler file"));
+    fileSaveConstants = disabledAction(fileMenu, QStringLiteral("Save &Constants file"));
+    fileExport = disabledAction(fileMenu, QStringLiteral("E&xport"));
+    fileAutoSave = fileMenu->addAction(QStringLiteral("Auto sa&ve"));
+    fileMenu->addSeparator();
+    fileExit = fileMenu->addAction(QStringLiteral("E&xit"));
+
+    driveMenu = bar->addMenu(QStringLiteral("&Drive"));
+    driveClearAll = disabledAction(driveMenu, QStringLiteral("Clear &all data"));
+    driveMerge = disabledAction(driveMenu, QStringLiteral("&Merge file"));
+    driveCopyRefToCust = disabledAction(driveMenu, QStringLiteral("&Copy ref' to cust'"));
+    driveCheckSize = disabledAction(driveMenu, QStringLiteral("Chec&k size"));
+    driveStrip = disabledAction(driveMenu, QStringLiteral("&Strip trailing spaces"));
+
+    menuOpsMenu = bar->addMenu(QStringLiteral("&Menu Ops"));
+    menuLoad = disabledAction(menuOpsMenu, QStringLiteral("&Load Menu"));
+    menuSave = disabledAction(menuOpsMenu, QStringLiteral("&Save Menu"));
+    menuClear = disabledAction(menuOpsMenu, QStringLiteral("Clea&r Menu"));
+    menuClone = disabledAction(menuOpsMenu, QStringLiteral("C&lone menu"));
+    menuCopyRefToCust = disabledAction(menuOpsMenu, QStringLiteral("&Copy ref' to cust'"));
+    menuCopyModeToMode = disabledAction(menuOpsMenu, QStringLiteral("Copy &mode to mode"));
+    menuCopyLimitsOnly = disabledAction(menuOpsMenu, QStringLiteral("Copy limits &only"));
+
+    connectMenu = bar->addMenu(QStringLiteral("&Connect"));
+    connectSetup = disabledAction(connectMenu, QStringLiteral("&Setup comms"));
+    // Listed for the keypad's upload that never came; it is never offered.
+    connectUpload = disabledAction(connectMenu, QStringLiteral("&Upload"));
+    connectUpload->setVisible(false);
+    connectDownload = disabledAction(connectMenu, QStringLiteral("&Download"));
+
+    languageMenu = bar->addMenu(QStringLiteral("&Reference Language"));
+    auto* group = new QActionGroup(languageMenu);
+    group->setExclusive(true);
+    for (int i = 0; i < 6; ++i) {
+        QAction* action = languageMenu->addAction(QStringLiteral("Lang"));
+        action->setCheckable(true);
+        action->setData(i);
+        group->addAction(action);
+        languages.append(action);
+    }
+    // Index 1 is the custom set, which is never its own reference.
+    languages[1]->setVisible(false);
+    languages[1]->setEnabled(false);
+
+    characterMenu = bar->addMenu(QStringLiteral("Cha&racter"));
+    disabledAction(characterMenu, QStringLiteral("Character &Map"));
+    disabledAction(characterMenu, QStringLiteral("Char &Editor"));
+    characterMenu->menuAction()->setVisible(false);
+    characterMenu->menuAction()->setEnabled(false);
+
+    windowMenu = bar->addMenu(QStringLiteral("&Window"));
+    windowCloseAll = new QAction(QStringLiteral("Cl&ose all windows"), windowMenu);
+
+    helpMenu = bar->addMenu(QStringLiteral("&Help"));
+    helpContents = helpMenu->addAction(QStringLiteral("Keypad Editor &Help"));
+    helpAbout = helpMenu->addAction(QStringLiteral("&About Keypad Editor"));
+}

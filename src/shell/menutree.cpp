@@ -1,0 +1,41 @@
+#include "menutree.h"
+
+#include "model/stringdata.h"
+
+#include <QTreeWidgetItem>
+
+namespace {
+
+QTreeWidgetItem* node(QTreeWidgetItem* parent, const std::string& text, const QString& tag)
+{
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem;
+    item->setText(0, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    item->setData(0, MenuTree::TagRole, tag);
+    return item;
+}
+
+QString tag(const char* kind, const std::string& key)
+{
+    return QString::fromLatin1(kind) + QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+} // namespace
+
+QTreeWidgetItem* MenuTree::build(const kpd::stringData& set)
+{
+    QTreeWidgetItem* root = node(nullptr, set.rootName(), tag("root", set.dbKey()));
+    QFont bold = root->font(0);
+    bold.setBold(true);
+    root->setFont(0, bold);
+    for (const kpd::DrvMenu& menu : set.DrvMenus()) {
+        if (menu.hidden()) continue;
+        QTreeWidgetItem* menuNode = node(root, menu.menuName(), tag("menu", menu.menuKey()));
+        const bool mapped = menu.isMapped();
+        for (const kpd::Parameter& parameter : menu.Parameters()) {
+            QTreeWidgetItem* paraNode = node(menuNode, mapped ? parameter.mapName() : parameter.paraName(),
+                                             tag("para", mapped ? parameter.tripKey() : parameter.paraKey()));
+            for (const kpd::ModeData& mode : parameter.modes()) node(paraNode, mode.modeKey(), tag("data", mode.modeKey()));
+        }
+    }
+    return root;
+}

@@ -1,0 +1,221 @@
+#include "drivefolder.h"
+#include "recordinguserinterface.h"
+
+#include "shell/appsettings.h"
+#include "shell/autosavewindow.h"
+#include "shell/helpwindow.h"
+#include "shell/mainmenus.h"
+#include "shell/mainwindow.h"
+#include "views/menuview.h"
+#include "model/theapp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using kpd::test::RecordingUserInterface;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
+        window = std::make_unique<MainWindow>(ui, folder.path());
+        ASSERT_TRUE(window->load());
+        window->show();
+    }
+
+    void select(const QString& tag)
+    {
+        QTreeWidgetItem* node = window->findNode(tag);
+        ASSERT_NE(node, nullptr) << tag.toStdString();
+        window->selectNode(node);
+    }
+
+    kpd::ModeData& customRecord(const char* menu, const char* para, const char* mode = "Open loop")
+    {
+        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+    }
+
+    DriveFolder folder;
+    RecordingUserInterface ui;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, SelectingAMenuTwiceOpensOneWindowAndRestoresItWhenMinimised)
+{
+    select(QStringLiteral("menum1"));
+    ASSERT_EQ(window->menuWindows().Count(), 1);
+    MenuView& view = window->menuWindows().Item("m1");
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("Speed - (Menu 1)"));
+    view.parentWidget()->showMinimized();
+    select(QStringLiteral("menum1"));
+    EXPECT_EQ(window->menuWindows().Count(), 1);
+    EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
+    EXPECT_FALSE(view.parentWidget()->isMinimized());
+}
+
+TEST_F(MainWindowTest, TheTripsMenuOpensAsDriveTripDescriptions)
+{
+    select(QStringLiteral("menutrips"));
+    MenuView& view = window->menuWindows().Item("trips");
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("Drive Trip Descriptions"));
+    EXPECT_EQ(view.grid()->item(0, 0)->text(), QStringLiteral("Custom trip"));
+}
+
+TEST_F(MainWindowTest, ClosingAMenuWindowTakesItOutOfTheList)
+{
+    select(QStringLiteral("menum1"));
+    select(QStringLiteral("menutrips"));
+    window->menuWindows().Item("m1").closeWindow();
+    EXPECT_EQ(window->menuWindows().Count(), 1);
+    EXPECT_FALSE(window->menuWindows().contains("m1"));
+    window->menus().windowCloseAll->trigger();
+    EXPECT_EQ(window->menuWindows().Count(), 0);
+}
+
+TEST_F(MainWindowTest, ChoosingALanguageRefreshesTheOpenWindows)
+{
+    select(QStringLiteral("menum1"));
+    MenuView& view = window->menuWindows().Item("m1");
+    view.togglePanel(true);
+    ASSERT_EQ(view.grid()->rowCount(), 4);
+    EXPECT_EQ(view.grid()->item(0, 0)->text(), QStringLiteral("Speed ref"));
+
+    window->menus().languages[2]->trigger();
+    EXPECT_EQ(window->app()->getRefKey(), "French");
+    EXPECT_EQ(view.grid()->item(0, 0)->text(), QStringLiteral("Vitesse"));
+    EXPECT_TRUE(window->menus().languages[2]->isChecked());
+
+    window->menus().languages[2]->trigger();
+    EXPECT_TRUE(window->menus().languages[2]->isChecked()) << "choosing the current language keeps its mark";
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedDataAsksAndNoKeepsRunning)
+{
+    customRecord("m1", "p1").setDesc("changed");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    ui.answers.push_back(kpd::MessageAnswer::No);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "There is unsaved data - do you really want to quit?");
+    EXPECT_EQ(ui.messages[0].title, "WARNING");
+    ASSERT_NE(window->app(), nullptr);
+    EXPECT_EQ(customRecord("m1", "p1").getDesc(), "changed");
+    EXPECT_TRUE(window->app()->isAppDirty());
+}
+
+TEST_F(MainWindowTest, ClosingWithYesWritesTheSettings)
+{
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->menus().languages[2]->trigger();
+    window->autoSaveWindow()->setRunning(false);
+    window->setASFIleName(folder.file(QStringLiteral("mine.kpd")));
+    ui.answers.push_back(kpd::MessageAnswer::Yes);
+    EXPECT_TRUE(window->close());
+    const StartupSettings stored = AppSettings::read();
+    EXPECT_EQ(stored.lang, "2");
+    EXPECT_EQ(stored.autoSaveState, "off");
+    EXPECT_EQ(stored.autoSaveFile, folder.file(QStringLiteral("mine.kpd")).toStdString());
+    EXPECT_EQ(stored.lastFile, "");
+}
+
+TEST_F(MainWindowTest, ClosingAfterStartUpAsksNothing)
+{
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(AppSettings::read().autoSaveState, "on");
+}
+
+TEST_F(MainWindowTest, ReportProgressHandsOverTheStopFlagOnce)
+{
+    EXPECT_FALSE(window->reportProgress(10));
+    window->stopProcess();
+    EXPECT_TRUE(window->reportProgress(20));
+    EXPECT_FALSE(window->reportProgress(30));
+    EXPECT_EQ(window->progress(), 30);
+}
+
+TEST_F(MainWindowTest, AutoSaveWritesTheCustomSetAndMarksEverythingClean)
+{
+    customRecord("m1", "p1").setDesc("auto saved");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    const QString target = folder.file(QStringLiteral("autoSave.kpd"));
+    window->setASFIleName(target);
+    window->AutoSave();
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("auto saved"));
+    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor")) << "auto saves do not change the title";
+}
+
+TEST_F(MainWindowTest, AFailedAutoSaveReportsOnceAndKeepsDataTimerAndDirtyState)
+{
+    customRecord("m1", "p1").setDesc("precious");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    const QString target = folder.file(QStringLiteral("no/such/folder/autoSave.kpd"));
+    window->setASFIleName(target);
+    AutoSaveWindow* autoSave = window->autoSaveWindow();
+    autoSave->setMinutes(1);
+    autoSave->tick();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "ERROR");
+    EXPECT_NE(ui.messages[0].text.find(target.toStdString()), std::string::npos) << ui.messages[0].text;
+    EXPECT_TRUE(autoSave->isRunning());
+    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_EQ(customRecord("m1", "p1").getDesc(), "precious");
+}
+
+TEST_F(MainWindowTest, AnOpenProgressWindowSuspendsTheAutoSave)
+{
+    struct Owner : kpd::ProgressOwner {
+        std::int32_t progress() const override { return 0; }
+        void stopProcess() override {}
+    } owner;
+    AutoSaveWindow* autoSave = window->autoSaveWindow();
+    ASSERT_TRUE(autoSave->isRunning());
+    {
+        auto progress = window->ui().openProgress(owner, 100, "Compressing");
+        EXPECT_FALSE(autoSave->isRunning());
+        progress->close();
+        EXPECT_TRUE(autoSave->isRunning());
+    }
+    autoSave->setRunning(false);
+    window->ui().openProgress(owner, 100, "Compressing")->close();
+    EXPECT_FALSE(autoSave->isRunning()) << "a stopped auto save stays stopped";
+}
+
+TEST_F(MainWindowTest, HelpOpensTheHelpFileOrSaysWhyNot)
+{
+    window->menus().helpContents->trigger();
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->shownText().contains(QStringLiteral("Cannot open the help file")));
+    folder.write(QStringLiteral("vx keypad tool help.hlp"), "<html><body><h1>Keypad editor</h1></body></html>");
+    window->menus().helpContents->trigger();
+    EXPECT_TRUE(help->shownText().contains(QStringLiteral("Keypad editor")));
+}
+
+TEST_F(MainWindowTest, CommandsWithoutTheirWorkStayListedButDisabled)
+{
+    MainMenus& menus = window->menus();
+    for (QAction* action : {menus.fileOpen, menus.fileSave, menus.driveCheckSize, menus.menuSave, menus.connectDownload})
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_FALSE(menus.fileSaveAssembler->isVisible()) << "no access code in the configuration";
+    EXPECT_FALSE(menus.connectUpload->isVisible());
+    EXPECT_FALSE(menus.characterMenu->menuAction()->isVisible());
+    EXPECT_TRUE(menus.fileAutoSave->isEnabled());
+}

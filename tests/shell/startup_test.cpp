@@ -1,0 +1,207 @@
+#include "drivefolder.h"
+#include "recordinguserinterface.h"
+
+#include "shell/appsettings.h"
+#include "shell/autosavewindow.h"
+#include "shell/mainmenus.h"
+#include "shell/mainwindow.h"
+#include "model/theapp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QSettings>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using kpd::test::RecordingUserInterface;
+
+namespace {
+
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override { QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear(); }
+
+    std::unique_ptr<MainWindow> start(const DriveFolder& folder)
+    {
+        auto window = std::make_unique<MainWindow>(ui, folder.path());
+        loaded = window->load();
+        return window;
+    }
+
+    static QStringList childTexts(QTreeWidgetItem* node)
+    {
+        QStringList texts;
+        for (int i = 0; i < node->childCount(); ++i) texts << node->child(i)->text(0);
+        return texts;
+    }
+
+    RecordingUserInterface ui;
+    bool loaded = false;
+};
+
+} // namespace
+
+TEST_F(StartUp, OnAFullDriveFolderShowsNoMessageAndEndsClean)
+{
+    DriveFolder folder;
+    auto window = start(folder);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor"));
+    EXPECT_FALSE(window->app()->isAppDirty()) << "what start-up loads counts as saved";
+    EXPECT_TRUE(QDir(folder.path()).exists(QStringLiteral("dlSegs")));
+    EXPECT_EQ(ui.busyDepth, 0) << "every busy pointer is taken back";
+}
+
+TEST_F(StartUp, SplashReportsEachStepAndRaisesTheBarBySixPerLanguage)
+{
+    DriveFolder folder;
+    auto window = start(folder);
+    // The configuration reports its own steps between "Starting up" and the constants.
+    ASSERT_GE(ui.splashStatuses.size(), 5u);
+    EXPECT_EQ(ui.splashStatuses.front(), "Starting up");
+    EXPECT_EQ(std::vector<std::string>(ui.splashStatuses.end() - 4, ui.splashStatuses.end()),
+              (std::vector<std::string>{"Loading constants", "Loading language English", "Loading language Custom",
+                                        "Loading language French"}));
+    ASSERT_GE(ui.splashValues.size(), 6u);
+    EXPECT_EQ(ui.splashValues.front(), 0);
+    EXPECT_EQ(std::vector<int>(ui.splashValues.end() - 5, ui.splashValues.end()),
+              (std::vector<int>{45, 55, 61, 67, 73}));
+}
+
+TEST_F(StartUp, TreeShowsVisibleMenusWithTripNamesUnderTheDriveName)
+{
+    DriveFolder folder;
+    auto window = start(folder);
+    QTreeWidget* tree = window->tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("Test Drive"));
+    EXPECT_TRUE(root->font(0).bold());
+    EXPECT_EQ(childTexts(root), (QStringList{"Speed", "Trips"})) << "the hidden menu has no node";
+    EXPECT_EQ(childTexts(root->child(0)), (QStringList{"Reference", "Maximum"}));
+    EXPECT_EQ(childTexts(root->child(1)), QStringList{"Over volts"});
+    EXPECT_EQ(childTexts(root->child(0)->child(0)), (QStringList{"Open loop", "Closed loop"}));
+    EXPECT_NE(window->findNode(QStringLiteral("parat1")), nullptr);
+    EXPECT_NE(window->findNode(QStringLiteral("dataClosed loop")), nullptr);
+    EXPECT_EQ(window->findNode(QStringLiteral("menum2")), nullptr);
+}
+
+TEST_F(StartUp, LanguageMenuCarriesTheKeysAndChecksTheStoredIndex)
+{
+    DriveFolder folder;
+    StartupSettings settings;
+    settings.lang = "2";
+    AppSettings::write(settings);
+    auto window = start(folder);
+    const QList<QAction*>& items = window->menus().languages;
+    EXPECT_EQ(items[0]->text(), QStringLiteral("English"));
+    EXPECT_FALSE(items[1]->isVisible());
+    EXPECT_EQ(items[2]->text(), QStringLiteral("French"));
+    EXPECT_EQ(items[3]->text(), QStringLiteral("Lang"));
+    EXPECT_FALSE(items[3]->isEnabled()) << "an index without a language is not offered";
+    EXPECT_TRUE(items[2]->isChecked());
+    EXPECT_FALSE(items[0]->isChecked());
+    EXPECT_EQ(window->app()->getRefKey(), "French");
+}
+
+TEST_F(StartUp, AStoredLanguageAboveTheLastFallsBackToTheFirst)
+{
+    DriveFolder folder;
+    StartupSettings settings;
+    settings.lang = "5";
+    AppSettings::write(settings);
+    auto window = start(folder);
+    EXPECT_EQ(window->languageIndex(), 0);
+    EXPECT_EQ(window->app()->getRefKey(), "English");
+    EXPECT_TRUE(window->menus().languages[0]->isChecked());
+}
+
+TEST_F(StartUp, NoSettingsMeansAutoSaveOnIntoTheProgramFolder)
+{
+    DriveFolder folder;
+    auto window = start(folder);
+    EXPECT_EQ(window->autoSaveFile(), QDir(folder.path()).filePath(QStringLiteral("autoSave.kpd")));
+    EXPECT_TRUE(window->autoSaveWindow()->isRunning());
+    EXPECT_EQ(window->autoSavePanelText(), QStringLiteral("Auto save is on"));
+    EXPECT_EQ(window->languageIndex(), 0);
+}
+
+TEST_F(StartUp, AutoSaveStateIsOffOnlyForExactlyOff)
+{
+    DriveFolder folder;
+    StartupSettings settings;
+    settings.autoSaveState = "OFF";
+    AppSettings::write(settings);
+    EXPECT_TRUE(start(folder)->autoSaveWindow()->isRunning());
+
+    settings.autoSaveState = "off";
+    AppSettings::write(settings);
+    auto window = start(folder);
+    EXPECT_FALSE(window->autoSaveWindow()->isRunning());
+    EXPECT_EQ(window->autoSavePanelText(), QStringLiteral("Auto save is off"));
+}
+
+TEST_F(StartUp, ConstantsFillEveryLanguage)
+{
+    DriveFolder folder;
+    auto window = start(folder);
+    for (const char* set : {"English", "Custom", "French"}) {
+        const kpd::ModeData& record =
+            window->app()->stringDatas().Item(set).DrvMenus().Item("m1").Parameters().Item("p2").modes().Item("Open loop");
+        EXPECT_EQ(record.uLim(), "1000") << set;
+        EXPECT_EQ(record.unit(), 1) << set;
+    }
+}
+
+TEST_F(StartUp, WithoutConfigurationTheProgramCannotRun)
+{
+    DriveFolder folder(DriveFolder::All & ~DriveFolder::Configuration);
+    auto window = start(folder);
+    EXPECT_FALSE(loaded);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages[0].text, "Cannot find configuration file - kpdconf.kpx in my folder - Cannot run");
+    EXPECT_EQ(ui.messages[0].title, "CRITICAL ERROR");
+    EXPECT_EQ(window->app(), nullptr);
+}
+
+TEST_F(StartUp, MissingConstantsAndLanguagesAreReportedAndStartUpGoesOn)
+{
+    DriveFolder folder(DriveFolder::All & ~DriveFolder::Constants & ~DriveFolder::French);
+    auto window = start(folder);
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(ui.texts(), (std::vector<std::string>{
+                              "Could not find constants file, limits and defaults etc will not be available",
+                              "Could not find French reference file, this language selection will be empty"}));
+    EXPECT_EQ(ui.messages[0].title, "") << "shown under the program title";
+    EXPECT_EQ(window->app()->stringDatas().Item("French").DrvMenus().Item("m1").Parameters().Item("p2")
+                  .modes().Item("Open loop").uLim(), "");
+}
+
+TEST_F(StartUp, TheLastFileIsReopenedWhenItStillExists)
+{
+    DriveFolder folder;
+    folder.write(QStringLiteral("work.kpd"), folder.customDocument(QStringLiteral("Edited text")));
+    StartupSettings settings;
+    settings.lastFile = folder.file(QStringLiteral("work.kpd")).toStdString();
+    AppSettings::write(settings);
+    auto window = start(folder);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor: - editing: ") + folder.file(QStringLiteral("work.kpd")));
+    EXPECT_EQ(window->currentFile(), folder.file(QStringLiteral("work.kpd")));
+    EXPECT_EQ(window->app()->getCustMenus().Item("m1").Parameters().Item("p1").modes().Item("Open loop").getDesc(),
+              "Edited text");
+    EXPECT_FALSE(window->app()->isAppDirty());
+}
+
+TEST_F(StartUp, AVanishedLastFileStartsQuietlyWithoutAFile)
+{
+    DriveFolder folder;
+    StartupSettings settings;
+    settings.lastFile = folder.file(QStringLiteral("gone.kpd")).toStdString();
+    AppSettings::write(settings);
+    auto window = start(folder);
+    EXPECT_TRUE(ui.texts().empty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor"));
+    EXPECT_TRUE(window->currentFile().isEmpty());
+}
