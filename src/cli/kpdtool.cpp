@@ -1,0 +1,233 @@
+#include "kpdtool.h"
+
+#include "imageprinter.h"
+
+#include "build/buildmessages.h"
+#include "build/compress.h"
+#include "build/imagedecoder.h"
+#include "build/intelhexreader.h"
+#include "build/outputfile.h"
+#include "model/numbertext.h"
+#include "model/theapp.h"
+#include "xmlfiles/fixedfile.h"
+#include "xmlfiles/textexport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+namespace kpd {
+
+namespace {
+
+const std::vector<std::string> kLanguages{"english", "custom", "french", "german", "spanish", "italian"};
+
+// The editor's Open takes the name's last four characters from the first "." on.
+bool hasKeypadFileExtension(std::string name)
+{
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    std::string tail = name.size() > 4 ? name.substr(name.size() - 4) : name;
+    while (!tail.empty() && tail[0] != '.') tail.erase(0, 1);
+    return tail == ".kpd";
+}
+
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    return (std::filesystem::path(folder) / name).string();
+}
+
+} // namespace
+
+struct KpdTool::Arguments {
+    std::string command;
+    std::vector<std::string> inputs;
+    std::string folder;
+    std::string hex, bin, asmDir, segments, image, options;
+    std::string lang = "english";
+    bool force = false;
+    bool help = false;
+};
+
+KpdTool::KpdTool(std::ostream& out, std::ostream& err, std::string programFolder)
+    : out_(out), err_(err), programFolder_(std::move(programFolder)), ui_(err)
+{
+}
+
+std::string KpdTool::usage()
+{
+    return "usage: kpdtool [--folder DIR] COMMAND ...\n"
+           "  check-size FILE.kpd        report the size of the string database image\n"
+           "  build FILE.kpd [--hex OUT] [--bin OUT] [--asm DIR [--lang NAME]] [--segments DIR] [--image OUT]\n"
+           "                             build the image once and write the chosen files; --image\n"
+           "                             (the raw image) is written whatever its size, the others\n"
+           "                             only when it fits the keypad. NAME is english (default),\n"
+           "                             custom, french, german, spanish or italian; the assembler\n"
+           "                             file is DIR/NAME_stringdb.asm\n"
+           "  export FILE.kpd OUT --options MASK [--force]\n"
+           "                             write the text export with the option mask (0-65535);\n"
+           "                             an existing OUT is replaced only with --force\n"
+           "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
+           "                             or Intel hex file\n"
+           "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
+           "instead of the program's folder. Messages go to standard error.\n"
+           "Exit status: 0 success, 1 the image is too large for the keypad, 2 bad input.\n";
+}
+
+int KpdTool::run(const std::vector<std::string>& args)
+{
+    Arguments a;
+    a.folder = programFolder_;
+    const std::vector<std::pair<std::string, std::string Arguments::*>> valued{
+        {"--folder", &Arguments::folder}, {"--hex", &Arguments::hex},     {"--bin", &Arguments::bin},
+        {"--asm", &Arguments::asmDir},    {"--lang", &Arguments::lang},   {"--segments", &Arguments::segments},
+        {"--image", &Arguments::image},   {"--options", &Arguments::options}};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
+        if (option != valued.end()) {
+            if (i + 1 >= args.size()) {
+                err_ << "kpdtool: " << arg << " needs a value\n" << usage();
+                return BadInput;
+            }
+            a.*(option->second) = args[++i];
+        } else if (arg == "--force") {
+            a.force = true;
+        } else if (arg == "--help" || arg == "-h") {
+            a.help = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            err_ << "kpdtool: unknown option " << arg << "\n" << usage();
+            return BadInput;
+        } else if (a.command.empty()) {
+            a.command = arg;
+        } else {
+            a.inputs.push_back(arg);
+        }
+    }
+    if (a.help) {
+        out_ << usage();
+        return Success;
+    }
+    const std::size_t wanted = a.command == "export" ? 2 : 1;
+    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" || a.command == "decode";
+    if (!known || a.inputs.size() != wanted) {
+        err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
+             << usage();
+        return BadInput;
+    }
+    if (std::find(kLanguages.begin(), kLanguages.end(), a.lang) == kLanguages.end()) {
+        err_ << "kpdtool: unknown language " << a.lang << "\n" << usage();
+        return BadInput;
+    }
+    try {
+        if (a.command == "check-size") return checkSize(a);
+        if (a.command == "build") return build(a);
+        if (a.command == "export") return exportText(a);
+        return decode(a);
+    } catch (const std::exception& e) {
+        ui_.message(e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);
+        return BadInput;
+    }
+}
+
+bool KpdTool::load(TheApp& app, const std::string& file)
+{
+    if (!hasKeypadFileExtension(file)) {
+        ui_.message("Unknown file type ", "WARNING", MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
+    UserInterface& ui = ui_;
+    const int errorsBefore = ui_.errorCount();
+    if (!app.readConfiguration()) {
+        ui_.message("Could not find the configuration file kpdconf.kpx in " + app.appFolder(), "ERROR",
+                    MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+    if (app.loadUserFile(FixedFile::path(app.appFolder(), "modeConstants.kpc"), -1)) {
+        const stringData& first = app.stringDatas().Item(app.getLangDBKey(0));
+        for (std::int16_t i = 1; i <= app.getLastLangIndex(); ++i)
+            if (stringData* set = app.stringDatas().find(app.getLangDBKey(i))) set->copyMenus(first, false);
+    } else {
+        ui.message("Could not find constants file, limits and defaults etc will not be available");
+    }
+    for (const stringData& set : app.stringDatas())
+        if (!app.loadUserFile(FixedFile::path(app.appFolder(), set.dbKey() + ".kpl"), -1))
+            ui.message("Could not find " + set.dbKey() + " reference file, this language selection will be empty");
+    app.clearAll();
+    if (!app.loadUserFile(file, -1)) {
+        ui_.message("Could not find the file " + file, "ERROR", MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+    return ui_.errorCount() == errorsBefore;
+}
+
+int KpdTool::checkSize(const Arguments& a)
+{
+    TheApp app(ui_, a.folder);
+    if (!load(app, a.inputs[0])) return BadInput;
+    Compress compress;
+    compress.setData(app, ui_.hexBase());
+    if (compress.compress() == CompressResult::Stopped) return BadInput;
+    ui_.message(checkSizeMessage(compress.getTotalBytes()), {}, MessageIcon::None, MessageButtons::Ok);
+    return compress.getTotalBytes() > DatabaseImage::kKeypadLimit ? TooLarge : Success;
+}
+
+int KpdTool::build(const Arguments& a)
+{
+    TheApp app(ui_, a.folder);
+    if (!load(app, a.inputs[0])) return BadInput;
+    Compress compress;
+    compress.setData(app, ui_.hexBase());
+    const CompressResult result = compress.compress();
+    if (result == CompressResult::Stopped) return BadInput;
+    if (!a.image.empty()) {
+        const auto& bytes = compress.image().bytes();
+        OutputFile::write(a.image, std::string(bytes.begin(), bytes.end()));
+    }
+    if (result == CompressResult::TooLarge) {
+        ui_.message(kTooLargeMessage, {}, MessageIcon::None, MessageButtons::Ok);
+        return TooLarge;
+    }
+    if (!a.hex.empty()) {
+        compress.CreateIntelHexData();
+        compress.WriteFileHex(a.hex);
+    }
+    if (!a.bin.empty()) compress.WriteFileBin(a.bin);
+    if (!a.asmDir.empty()) compress.WriteFileAsm(joinPath(a.asmDir, compress.CreateAssemblerData(a.lang) + ".asm"));
+    if (!a.segments.empty()) compress.WriteFileSegs(joinPath(a.segments, ""));
+    return Success;
+}
+
+int KpdTool::exportText(const Arguments& a)
+{
+    const Int32Result mask = readInt32(a.options);
+    if (mask.status != NumberStatus::Ok || mask.value < 0 || mask.value > 65535) {
+        err_ << "kpdtool: --options needs a mask from 0 to 65535\n";
+        return BadInput;
+    }
+    TheApp app(ui_, a.folder);
+    if (!load(app, a.inputs[0])) return BadInput;
+    ui_.setQuestionAnswer(a.force ? MessageAnswer::Yes : MessageAnswer::No);
+    TextExport exporter;
+    exporter.setData(app, ui_.hexBase());
+    return exporter.exportText(a.inputs[1], static_cast<std::uint16_t>(mask.value)) ? Success : BadInput;
+}
+
+int KpdTool::decode(const Arguments& a)
+{
+    std::ifstream in(a.inputs[0], std::ios::binary);
+    if (!in) {
+        ui_.message("Could not open " + a.inputs[0], "ERROR", MessageIcon::Critical, MessageButtons::Ok);
+        return BadInput;
+    }
+    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes = !content.empty() && content[0] == ':'
+                                                ? IntelHexReader::read(content)
+                                                : std::vector<std::uint8_t>(content.begin(), content.end());
+    ImagePrinter::print(ImageDecoder::decode(bytes), out_);
+    return Success;
+}
+
+} // namespace kpd

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "terminaluserinterface.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kpd {
+
+class TheApp;
+
+// The command-line tool over the core: check the size of, build, export and decode the
+// keypad string database without the editor's windows, loading the drive data exactly
+// as the editor's Open does.
+class KpdTool {
+public:
+    enum ExitCode { Success = 0, TooLarge = 1, BadInput = 2 };
+
+    KpdTool(std::ostream& out, std::ostream& err, std::string programFolder);
+
+    int run(const std::vector<std::string>& args);
+
+    static std::string usage();
+
+private:
+    struct Arguments;
+
+    int checkSize(const Arguments& a);
+    int build(const Arguments& a);
+    int exportText(const Arguments& a);
+    int decode(const Arguments& a);
+    // The configuration, constants and reference files of the folder, then the file into
+    // the cleared custom set; false (after a message) when that cannot be done.
+    bool load(TheApp& app, const std::string& file);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::string programFolder_;
+    TerminalUserInterface ui_;
+};
+
+} // namespace kpd

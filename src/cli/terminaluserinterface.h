@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/userinterface.h"
+
+#include <iosfwd>
+
+namespace kpd {
+
+// The user interface of the command-line tool: messages go to standard error, questions
+// get the answer chosen on the command line, progress and busy pointers show nothing.
+class TerminalUserInterface : public UserInterface {
+public:
+    explicit TerminalUserInterface(std::ostream& err) : err_(err) {}
+
+    void setQuestionAnswer(MessageAnswer answer) { questionAnswer_ = answer; }
+    std::int32_t hexBase() const { return hexBase_; }
+    // Messages shown so far whose title marks an error.
+    int errorCount() const { return errorCount_; }
+
+    MessageAnswer message(const std::string& text, const std::string& title, MessageIcon icon,
+                          MessageButtons buttons) override;
+    void waitOn() override {}
+    void waitOff() override {}
+    void processEvents() override {}
+    std::unique_ptr<ProgressWindow> openProgress(ProgressOwner& owner, std::int32_t range,
+                                                 const std::string& caption) override;
+    void setHexBase(std::int32_t base) override { hexBase_ = base; }
+    void setAlternate(bool) override {}
+    void setCannotRun(bool) override {}
+    void splashStatus(const std::string&) override {}
+    void splashProgress(int) override {}
+    [[noreturn]] void endProgram() override;
+
+private:
+    std::ostream& err_;
+    MessageAnswer questionAnswer_ = MessageAnswer::No;
+    std::int32_t hexBase_ = 0;
+    int errorCount_ = 0;
+};
+
+} // namespace kpd
