@@ -229,7 +229,13 @@ void CLcdtextboxCtrl::keyPressEvent(QKeyEvent* event)
         update();
         return;
     }
-    if (const auto code = CKeyMap::keyCodeOf(*event)) character(*code);
+    const auto code = CKeyMap::keyCodeOf(*event);
+    if (!code) {
+        // Function keys and Alt combinations belong to the host.
+        event->ignore();
+        return;
+    }
+    character(*code);
     update();
 }
 

@@ -60,17 +60,6 @@ TEST(KeypadEditTyping, OverwriteReplacesTheByteUnderTheCursor)
     EXPECT_EQ(b.text.text(), "AxCy");
 }
 
-TEST(KeypadEditTyping, ReplacesASelectionMadeLeftToRight)
-{
-    Box b("ABCDEF");
-    b.select(1, 4);
-    b.text.setCursor(4);
-    b.edit.typeByte('x');
-    EXPECT_EQ(b.text.text(), "AxEF");
-    EXPECT_EQ(b.text.cursor(), 2);
-    EXPECT_EQ(b.text.selState(), CKeypadText::SelNone);
-}
-
 TEST(KeypadEditTyping, LineBreakReplacesASelectionEvenInOverwriteMode)
 {
     Box b("ABCDEF");
@@ -81,15 +70,6 @@ TEST(KeypadEditTyping, LineBreakReplacesASelectionEvenInOverwriteMode)
     b.text.setCursor(0);
     b.edit.lineBreak();
     EXPECT_EQ(b.text.text(), "\rAB\rEF");
-}
-
-TEST(KeypadEditLineLimit, TheThirtyThirdLetterIsRefused)
-{
-    Box b(letters(32), 2);
-    b.text.setCursor(32);
-    EXPECT_FALSE(b.edit.typeByte('Z'));
-    EXPECT_EQ(b.text.text(), letters(32));
-    EXPECT_EQ(b.text.cursor(), 32);
 }
 
 TEST(KeypadEditLineLimit, OverwriteThatFitsIsTakenABreakThatAddsALineIsNot)
@@ -279,25 +259,4 @@ TEST(KeypadEditMoving, HomeEndLeftRight)
     EXPECT_EQ(b.text.topRow(), 0);
     b.edit.moveLeft();
     EXPECT_EQ(b.text.cursor(), 0);
-}
-
-TEST(KeypadEditSelection, ShiftMovementsMakeASelectionOrderedOnRelease)
-{
-    Box b("abcdef");
-    b.text.setCursor(4);
-    b.edit.shiftPressed();
-    b.edit.moveLeft();
-    b.edit.afterMove(true);
-    b.edit.moveLeft();
-    b.edit.afterMove(true);
-    EXPECT_EQ(b.text.selState(), CKeypadText::SelMaking);
-    b.edit.shiftReleased();
-    EXPECT_EQ(b.text.selState(), CKeypadText::SelMade);
-    EXPECT_EQ(b.text.selAnchor(), 2);
-    EXPECT_EQ(b.text.selEnd(), 4);
-    EXPECT_EQ(b.edit.selectedBytes(), "cd");
-    b.edit.moveRight();
-    b.edit.afterMove(false);
-    EXPECT_EQ(b.text.selState(), CKeypadText::SelNone);
-    EXPECT_EQ(b.edit.selectedBytes(), "");
 }

@@ -68,24 +68,6 @@ TEST(KeypadTextWrapping, ChangingColumnsRewraps)
     EXPECT_EQ(t.lineStart(2), 8);
 }
 
-TEST(KeypadTextWrapping, ColumnsBelowOneCountAsOne)
-{
-    CKeypadText t = textOf("ABC");
-    t.setCols(0);
-    EXPECT_EQ(t.cols(), 1);
-    EXPECT_EQ(t.lastLine(), 2);
-    t.setCols(-5);
-    EXPECT_EQ(t.cols(), 1);
-}
-
-TEST(KeypadTextWrapping, RowsAtOrBelowZeroAreIgnored)
-{
-    CKeypadText t = textOf("ABC", 16, 3);
-    t.setRows(0);
-    t.setRows(-1);
-    EXPECT_EQ(t.rows(), 3);
-}
-
 TEST(KeypadTextWrapping, TextIsCutToTheLongestTheTablesIndex)
 {
     CKeypadText t = textOf(std::string(CKeypadText::maxLength + 10, 'A'));
