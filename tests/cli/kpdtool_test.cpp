@@ -1,0 +1,144 @@
+#include "kpdtool.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <unistd.h>
+
+namespace kpd {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kData = std::string(KPD_SOURCE_DIR) + "/data";
+
+class KpdToolTest : public testing::Test {
+protected:
+    KpdToolTest() : dir_(fs::temp_directory_path() / ("kpdtool-" + std::to_string(::getpid())))
+    {
+        fs::create_directories(dir_);
+        fs::copy_file(kData + "/Custom.kpl", dir_ / "sample.kpd", fs::copy_options::overwrite_existing);
+    }
+    ~KpdToolTest() override { fs::remove_all(dir_); }
+
+    int run(std::vector<std::string> args)
+    {
+        out_.str({});
+        err_.str({});
+        KpdTool tool(out_, err_, kData);
+        return tool.run(args);
+    }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    static std::string slurp(const std::string& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    fs::path dir_;
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(KpdToolTest, HelpDocumentsEveryCommand)
+{
+    EXPECT_EQ(run({"--help"}), 0);
+    for (const char* word : {"check-size", "build", "--hex", "--bin", "--asm", "--lang", "--segments", "--image",
+                             "export", "--options", "--force", "decode", "--folder"})
+        EXPECT_NE(out_.str().find(word), std::string::npos) << word;
+}
+
+TEST_F(KpdToolTest, BadCommandLinesExitWithTwo)
+{
+    EXPECT_EQ(run({}), 2);
+    EXPECT_EQ(run({"frobnicate", "x.kpd"}), 2);
+    EXPECT_EQ(run({"build"}), 2);
+    EXPECT_EQ(run({"build", path("sample.kpd"), "--hex"}), 2);
+    EXPECT_EQ(run({"build", path("sample.kpd"), "--asm", path(""), "--lang", "klingon"}), 2);
+    EXPECT_EQ(run({"export", path("sample.kpd"), path("out.csv"), "--options", "70000"}), 2);
+    EXPECT_EQ(run({"check-size", path("missing.kpd")}), 2);
+    EXPECT_EQ(run({"decode", path("missing.img")}), 2);
+}
+
+TEST_F(KpdToolTest, AFileWithoutTheKeypadExtensionIsRefused)
+{
+    fs::copy_file(kData + "/Custom.kpl", dir_ / "sample.xml");
+    EXPECT_EQ(run({"check-size", path("sample.xml")}), 2);
+    EXPECT_NE(err_.str().find("WARNING: Unknown file type"), std::string::npos);
+}
+
+TEST_F(KpdToolTest, CheckSizeReportsTheSizeOnStandardError)
+{
+    EXPECT_EQ(run({"check-size", path("sample.kpd")}), 0);
+    const std::regex report("The compressed database takes up ([0-9]+) bytes\\.\nYou have ([0-9]+) bytes left");
+    std::smatch m;
+    const std::string err = err_.str();
+    ASSERT_TRUE(std::regex_search(err, m, report)) << err;
+    EXPECT_EQ(std::stol(m[1]) + std::stol(m[2]), 131072);
+}
+
+TEST_F(KpdToolTest, OneBuildWritesEveryRequestedFileFromTheSameImage)
+{
+    fs::create_directories(dir_ / "segs");
+    ASSERT_EQ(run({"build", path("sample.kpd"), "--hex", path("db.hex"), "--bin", path("db.bin"), "--asm",
+                   dir_.string(), "--lang", "french", "--segments", path("segs"), "--image", path("db.img")}),
+              0)
+        << err_.str();
+    const std::string image = slurp(path("db.img"));
+    const std::string flash = slurp(path("db.bin"));
+    ASSERT_GT(image.size(), 1036u);
+    EXPECT_EQ(flash.size() % 30, 0u);
+    EXPECT_EQ(flash.substr(0, image.size()), image);
+    EXPECT_TRUE(fs::exists(dir_ / "french_stringdb.asm"));
+    EXPECT_EQ(slurp(path("segs/000")), image.substr(0, 1024));
+    EXPECT_EQ(fs::file_size(dir_ / "segs" / "127"), 2048u);
+
+    // Every form decodes to the same listing.
+    ASSERT_EQ(run({"decode", path("db.img")}), 0);
+    const std::string listing = out_.str();
+    EXPECT_NE(listing.find("record menu 0 parameter 0"), std::string::npos);
+    ASSERT_EQ(run({"decode", path("db.hex")}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), listing);
+    ASSERT_EQ(run({"decode", path("db.bin")}), 0);
+    EXPECT_EQ(out_.str(), listing);
+}
+
+TEST_F(KpdToolTest, ATooLargeDatabaseWritesOnlyTheRawImage)
+{
+    // Every help text of the sample made unique and long pushes the image past the limit.
+    std::string text = slurp(path("sample.kpd"));
+    std::string grown;
+    std::size_t pos = 0, count = 0;
+    for (std::size_t at; (at = text.find("</Help>", pos)) != std::string::npos; pos = at + 7)
+        grown += text.substr(pos, at - pos) + " unique" + std::to_string(count++) + std::string(40, 'q') + "</Help>";
+    grown += text.substr(pos);
+    std::ofstream(path("big.kpd"), std::ios::binary) << grown;
+    EXPECT_EQ(run({"build", path("big.kpd"), "--hex", path("big.hex"), "--image", path("big.img")}), 1);
+    EXPECT_GT(fs::file_size(path("big.img")), 131072u);
+    EXPECT_FALSE(fs::exists(path("big.hex")));
+    EXPECT_NE(err_.str().find("The compressed string database is to large for the Keypad."), std::string::npos);
+    EXPECT_EQ(run({"check-size", path("big.kpd")}), 1);
+    EXPECT_NE(err_.str().find("You need to reduce its size by"), std::string::npos);
+}
+
+TEST_F(KpdToolTest, ExportReplacesAnExistingFileOnlyWhenForced)
+{
+    std::ofstream(path("out.csv")) << "keep";
+    EXPECT_EQ(run({"export", path("sample.kpd"), path("out.csv"), "--options", "1083"}), 2);
+    EXPECT_EQ(slurp(path("out.csv")), "keep");
+    EXPECT_NE(err_.str().find("File already exists do you want to overwrite?"), std::string::npos);
+    EXPECT_EQ(run({"export", path("sample.kpd"), path("out.csv"), "--options", "1083", "--force"}), 0);
+    const std::string csv = slurp(path("out.csv"));
+    EXPECT_EQ(csv.substr(0, 40), "Zarvik Veltrane VX Lumikey text export\r\n");
+    EXPECT_NE(csv.find("\r\n0,0,Parameter zero_select option,\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace kpd
