@@ -3,6 +3,7 @@
 #include "saxattributes.h"
 
 #include <string>
+#include <string_view>
 
 namespace kpd {
 
@@ -15,7 +16,7 @@ public:
     virtual void startFragment() = 0;
     virtual void startElement(const std::string& qName, const SaxAttributes& attributes) = 0;
     virtual void endElement(const std::string& qName) = 0;
-    virtual void characters(const std::string& text) = 0;
+    virtual void characters(std::string_view text) = 0;
 };
 
 } // namespace kpd

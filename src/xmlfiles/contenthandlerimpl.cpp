@@ -12,15 +12,16 @@ enum State { Outside = 0, InApp, InStringDB, InMenu, InPara, InMode, InDesc, InH
 
 constexpr const char* kUndefinedText = "*** UNDEFINED ***";
 
-// Each statement stands alone: one whose attribute is absent or holds no number is
-// skipped, and the value it would have set keeps what it held.
-template <typename Statement>
-void trapped(Statement statement)
+// Documents list parameters and modes in the model's own order, so the key after the
+// last one found is tried first; anything else goes through the collection's index.
+template <typename Collection>
+auto* findInOrder(Collection& collection, const std::string& key, std::int32_t& next)
 {
-    try {
-        statement();
-    } catch (const ModelError&) {
+    if (collection.keyAt(next) == key) {
+        ++next;
+        return &collection.Item(next);
     }
+    return collection.find(key);
 }
 
 bool textFlag(const SaxAttributes& attributes)
@@ -100,16 +101,19 @@ void ContentHandlerImpl::endElement(const std::string& qName)
     }
 }
 
-void ContentHandlerImpl::characters(const std::string& text)
+void ContentHandlerImpl::characters(std::string_view text)
 {
+    // Only a Desc or Help ever uses the text; the layout whitespace between the other
+    // elements would be gathered and dropped again at the next start tag.
+    if (configuration_ || (state_ != InDesc && state_ != InHelp)) return;
     // The model holds line breaks as CR LF; the parser hands them over as LF.
     std::size_t from = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', from)) {
-        buffer_.append(text, from, lf - from);
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', from)) {
+        buffer_.append(text.substr(from, lf - from));
         buffer_ += "\r\n";
         from = lf + 1;
     }
-    buffer_.append(text, from, std::string::npos);
+    buffer_.append(text.substr(from));
 }
 
 void ContentHandlerImpl::handleConfigElement(bool start, const std::string& qName, const SaxAttributes& attributes)
@@ -148,6 +152,7 @@ void ContentHandlerImpl::startMenu(const SaxAttributes& attributes)
     if (!menu) return;
     if (singleMenu_ != -1 && singleMenu_ != menu->menuNumber()) return;
     menu_ = menu;
+    nextPara_ = 0;
     state_ = InMenu;
 }
 
@@ -155,30 +160,42 @@ void ContentHandlerImpl::startPara(const SaxAttributes& attributes)
 {
     paraText_ = textFlag(attributes);
     const std::string* paraId = attributes.find("ParaID");
-    Parameter* parameter = paraId ? menu_->Parameters().find(*paraId) : nullptr;
+    Parameter* parameter = paraId ? findInOrder(menu_->Parameters(), *paraId, nextPara_) : nullptr;
     if (!parameter) return;
     parameter_ = parameter;
+    nextMode_ = 0;
     state_ = InPara;
 }
 
+// Each value stands alone: one whose attribute is absent or holds no number is skipped,
+// and the value it would have set keeps what it held.
 void ContentHandlerImpl::startMode(const SaxAttributes& attributes)
 {
     const bool modeText = textFlag(attributes);
     const std::string* modeId = attributes.find("ModeID");
-    ModeData* mode = modeId ? parameter_->modes().find(*modeId) : nullptr;
+    ModeData* mode = modeId ? findInOrder(parameter_->modes(), *modeId, nextMode_) : nullptr;
     if (!mode) return;
     mode_ = mode;
     state_ = InMode;
 
+    // Data files carry none of the constants: absent attributes are the common case here,
+    // so they are looked for rather than read and failed.
     if (formatVersion_ >= kConstantsVersion) {
-        trapped([&] { mode->setStrDefined(attributes.getValueFromQName("defined")); });
-        trapped([&] { mode->setDVal(attributes.getValueFromQName("dVal")); });
-        trapped([&] { mode->setLLim(attributes.getValueFromQName("lLim")); });
-        trapped([&] { mode->setULim(attributes.getValueFromQName("uLim")); });
-        trapped([&] { mode->setNOfDp(attributes.getValueFromQName("nOfDP")); });
+        if (const std::string* value = attributes.find("defined")) mode->setStrDefined(*value);
+        if (const std::string* value = attributes.find("dVal")) mode->setDVal(*value);
+        if (const std::string* value = attributes.find("lLim")) mode->setLLim(*value);
+        if (const std::string* value = attributes.find("uLim")) mode->setULim(*value);
+        if (const std::string* value = attributes.find("nOfDP")) {
+            const Int16Result places = readInt16(*value);
+            if (places.status == NumberStatus::Ok) mode->setDecimalPlaces(places.value);
+        }
     }
-    if (formatVersion_ >= kUnitVersion)
-        trapped([&] { mode->setUnit(requireInt16(attributes.getValueFromQName("Unit"))); });
+    if (formatVersion_ >= kUnitVersion) {
+        if (const std::string* value = attributes.find("Unit")) {
+            const Int16Result unit = readInt16(*value);
+            if (unit.status == NumberStatus::Ok) mode->setUnit(unit.value);
+        }
+    }
     mode->setTextDVal(menuText_ || paraText_ || modeText);
 }
 

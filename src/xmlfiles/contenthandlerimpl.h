@@ -38,7 +38,7 @@ public:
     void startFragment() override;
     void startElement(const std::string& qName, const SaxAttributes& attributes) override;
     void endElement(const std::string& qName) override;
-    void characters(const std::string& text) override;
+    void characters(std::string_view text) override;
 
     void handleConfigElement(bool start, const std::string& qName, const SaxAttributes& attributes);
 
@@ -63,6 +63,8 @@ private:
     DrvMenu* menu_ = nullptr;
     Parameter* parameter_ = nullptr;
     ModeData* mode_ = nullptr;
+    std::int32_t nextPara_ = 0;
+    std::int32_t nextMode_ = 0;
     std::int32_t formatVersion_ = 0;
     bool menuText_ = false;
     bool paraText_ = false;

@@ -33,10 +33,16 @@ const std::string& SaxAttributes::getValue(int index) const
     return pairs_[static_cast<std::size_t>(index)].second;
 }
 
+const SaxAttributes::Pairs& SaxAttributes::empty()
+{
+    static const Pairs none;
+    return none;
+}
+
 const std::string* SaxAttributes::find(const std::string& qName) const
 {
-    for (const auto& [name, value] : pairs_) {
-        if (name == qName) return &value;
+    for (std::size_t i = 0; i < count_; ++i) {
+        if (pairs_[i].first == qName) return &pairs_[i].second;
     }
     return nullptr;
 }

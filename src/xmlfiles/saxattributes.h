@@ -6,13 +6,17 @@
 
 namespace kpd {
 
-// The attributes of one start tag, in document order, as the model's 8-bit text.
+// The attributes of one start tag, in document order, as the model's 8-bit text. A view:
+// the reader owns the pairs and reuses them from one start tag to the next.
 class SaxAttributes {
 public:
-    SaxAttributes() = default;
-    explicit SaxAttributes(std::vector<std::pair<std::string, std::string>> pairs) : pairs_(std::move(pairs)) {}
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-    int getLength() const { return static_cast<int>(pairs_.size()); }
+    SaxAttributes() : SaxAttributes(empty()) {}
+    explicit SaxAttributes(const Pairs& pairs, std::size_t count) : pairs_(pairs), count_(count) {}
+    explicit SaxAttributes(const Pairs& pairs) : SaxAttributes(pairs, pairs.size()) {}
+
+    int getLength() const { return static_cast<int>(count_); }
     const std::string& getQName(int index) const;
     // The name after any prefix.
     std::string getLocalName(int index) const;
@@ -22,7 +26,10 @@ public:
     const std::string* find(const std::string& qName) const;
 
 private:
-    std::vector<std::pair<std::string, std::string>> pairs_;
+    static const Pairs& empty();
+
+    const Pairs& pairs_;
+    std::size_t count_;
 };
 
 } // namespace kpd

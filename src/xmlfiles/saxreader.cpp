@@ -36,15 +36,18 @@ bool isAscii(const char* text, std::size_t length)
     return true;
 }
 
-std::string toModelText(const char* utf8, std::size_t length)
+// Names and values arrive NUL-terminated; one pass finds the end and whether any byte
+// needs converting.
+void assignModelText(std::string& target, const char* utf8)
 {
-    if (isAscii(utf8, length)) return std::string(utf8, length);
-    return TextCodec::utf8ToLatin1(std::string_view(utf8, length));
-}
-
-std::string toModelText(const char* utf8)
-{
-    return toModelText(utf8, std::strlen(utf8));
+    const char* end = utf8;
+    unsigned char high = 0;
+    while (*end) high |= static_cast<unsigned char>(*end++);
+    const std::string_view text(utf8, static_cast<std::size_t>(end - utf8));
+    if (high < 0x80)
+        target.assign(text);
+    else
+        target = TextCodec::utf8ToLatin1(text);
 }
 
 bool sameLetters(std::string_view a, std::string_view b)
@@ -105,9 +108,15 @@ private:
         ++self->depth_;
         if (self->fragment_ && self->depth_ == 1) return;
         self->guarded([&] {
-            std::vector<std::pair<std::string, std::string>> pairs;
-            for (const XML_Char** a = atts; *a; a += 2) pairs.emplace_back(toModelText(a[0]), toModelText(a[1]));
-            self->content_.startElement(toModelText(name), SaxAttributes(std::move(pairs)));
+            // The pairs are reused from tag to tag, so their strings keep their capacity.
+            std::size_t count = 0;
+            for (const XML_Char** a = atts; *a; a += 2, ++count) {
+                if (count == self->pairs_.size()) self->pairs_.emplace_back();
+                assignModelText(self->pairs_[count].first, a[0]);
+                assignModelText(self->pairs_[count].second, a[1]);
+            }
+            assignModelText(self->name_, name);
+            self->content_.startElement(self->name_, SaxAttributes(self->pairs_, count));
         });
     }
 
@@ -116,13 +125,23 @@ private:
         auto* self = static_cast<Session*>(data);
         const int depth = self->depth_--;
         if (self->fragment_ && depth == 1) return;
-        self->guarded([&] { self->content_.endElement(toModelText(name)); });
+        self->guarded([&] {
+            assignModelText(self->name_, name);
+            self->content_.endElement(self->name_);
+        });
     }
 
     static void XMLCALL onText(void* data, const XML_Char* text, int length)
     {
         auto* self = static_cast<Session*>(data);
-        self->guarded([&] { self->content_.characters(toModelText(text, static_cast<std::size_t>(length))); });
+        const std::size_t size = static_cast<std::size_t>(length);
+        self->guarded([&] {
+            if (isAscii(text, size)) {
+                self->content_.characters(std::string_view(text, size));
+            } else {
+                self->content_.characters(TextCodec::utf8ToLatin1(std::string_view(text, size)));
+            }
+        });
     }
 
     ContentHandler& content_;
@@ -130,6 +149,8 @@ private:
     XML_Parser parser_ = nullptr;
     int depth_ = 0;
     std::exception_ptr pending_;
+    SaxAttributes::Pairs pairs_;
+    std::string name_;
 };
 
 std::size_t skipSpace(std::string_view text, std::size_t pos)

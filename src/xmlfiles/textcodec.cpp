@@ -1,5 +1,8 @@
 #include "textcodec.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace kpd {
 
 std::string TextCodec::latin1ToUtf8(std::string_view latin1)
@@ -52,7 +55,14 @@ bool TextCodec::isValidUtf8(std::string_view bytes)
     while (i < n) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
+            // Markup is ASCII: step over plain runs eight bytes at a time.
             ++i;
+            while (i + 8 <= n) {
+                std::uint64_t block;
+                std::memcpy(&block, bytes.data() + i, sizeof block);
+                if (block & 0x8080808080808080ULL) break;
+                i += 8;
+            }
         } else if (lead >= 0xC2 && lead <= 0xDF) {
             if (!continuation(i + 1)) return false;
             i += 2;

@@ -124,6 +124,23 @@ TEST(LoaderRouting, UnknownKeysSkipTheirContentOnly)
     EXPECT_EQ(drive.custom("m1", "p1", "Open loop").undoD(), kNothingToUndo);
 }
 
+TEST(LoaderRouting, ParametersAndModesInAnyOrder)
+{
+    LoadedDrive drive;
+    drive.load("<App><StringDB DBID=\"Custom\"><Menu MenuID=\"m1\">"
+               "<Para ParaID=\"p3\"><Mode ModeID=\"Servo\"><Desc>3s</Desc></Mode><Mode ModeID=\"Open loop\">"
+               "<Desc>3o</Desc></Mode></Para><Para ParaID=\"p1\"><Mode ModeID=\"Closed loop\"><Desc>1c</Desc></Mode>"
+               "<Mode ModeID=\"Closed loop\"><Desc>1c again</Desc></Mode></Para><Para ParaID=\"p2\">"
+               "<Mode ModeID=\"Open loop\"><Desc>2o</Desc></Mode></Para><Para ParaID=\"p3\">"
+               "<Mode ModeID=\"Closed loop\"><Desc>3c</Desc></Mode></Para></Menu></StringDB></App>");
+    EXPECT_EQ(drive.custom("m1", "p3", "Servo").getDesc(), "3s");
+    EXPECT_EQ(drive.custom("m1", "p3", "Open loop").getDesc(), "3o");
+    EXPECT_EQ(drive.custom("m1", "p3", "Closed loop").getDesc(), "3c");
+    EXPECT_EQ(drive.custom("m1", "p1", "Closed loop").getDesc(), "1c again");
+    EXPECT_EQ(drive.custom("m1", "p1", "Closed loop").undoD(), "1c");
+    EXPECT_EQ(drive.custom("m1", "p2", "Open loop").getDesc(), "2o");
+}
+
 TEST(LoaderRouting, SingleMenuFilter)
 {
     LoadedDrive drive;
@@ -267,12 +284,12 @@ public:
         events.push_back(e + ">");
     }
     void endElement(const std::string& qName) override { events.push_back("</" + qName + ">"); }
-    void characters(const std::string& text) override
+    void characters(std::string_view text) override
     {
         if (!events.empty() && events.back().front() == '"')
             events.back().insert(events.back().size() - 1, text);
         else
-            events.push_back("\"" + text + "\"");
+            events.push_back("\"" + std::string(text) + "\"");
     }
     std::vector<std::string> events;
 };
