@@ -15,8 +15,10 @@ void ErrorHandlerImpl::fatalError(int code, std::string description, long line, 
 
 std::string ErrorHandlerImpl::report() const
 {
-    return std::to_string(code_) + " : " + description_ + " at line " + std::to_string(line_) + ", column " +
-           std::to_string(column_);
+    const std::string text = std::to_string(code_) + " : " + description_;
+    // A file that could not be read has no place in the document to point at.
+    if (line_ <= 0) return text;
+    return text + " at line " + std::to_string(line_) + ", column " + std::to_string(column_);
 }
 
 } // namespace kpd

@@ -16,7 +16,8 @@ public:
     long line() const { return line_; }
     long column() const { return column_; }
 
-    // The code as a signed decimal, " : ", the description and the place it stopped.
+    // The code as a signed decimal, " : ", the description and, when the parser got that
+    // far, the line and column (from 1) where it stopped.
     std::string report() const;
 
 private:
