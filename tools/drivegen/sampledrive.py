@@ -180,8 +180,8 @@ def translate(language, text):
 
 
 def translated(language, menu_name, name, kind, mode, english_desc):
-    lines = [translate(language, line) for line in english_desc.split("~M")]
-    desc = "~M".join(line[:LINE] for line in lines)
+    lines = [wrap(translate(language, line), LINE)[0] for line in english_desc.split("~M")]
+    desc = "~M".join(line[:1].upper() + line[1:] for line in lines)
     sentence = HELP[language].get(kind)
     help_text = ""
     if sentence:
