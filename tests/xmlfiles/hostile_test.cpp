@@ -117,6 +117,16 @@ TEST(HostileDocuments, VeryLongTextLoadsWholeAndCutOffReports)
     EXPECT_EQ(cut.custom("m1", "p1", "Servo").getDesc(), "");
 }
 
+TEST(HostileDocuments, DeepNestingNeitherCrashesNorLoads)
+{
+    std::string doc = "<App><StringDB DBID=\"Custom\">";
+    for (int i = 0; i < 200000; ++i) doc += "<Menu MenuID=\"m1\">";
+    LoadedDrive drive;
+    drive.load(doc);
+    ASSERT_EQ(drive.ui.messages.size(), 1u);
+    EXPECT_THAT(drive.ui.messages[0].text, HasSubstr("no element found"));
+}
+
 TEST(HostileDocuments, EmptyAndBinaryFiles)
 {
     LoadedDrive drive;
