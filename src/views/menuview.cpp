@@ -63,7 +63,8 @@ MenuView::MenuView(kpd::UserInterface& ui, std::string key, QWidget* parent)
     grid_->setFont(font);
     const QFontMetrics metrics(font);
     columnWidth_ = 17 * metrics.horizontalAdvance(QLatin1Char('W'));
-    lineHeight_ = metrics.height();
+    // The cell's own frame and padding come on top of the two text lines.
+    lineHeight_ = metrics.height() + 3;
 
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,6 +74,8 @@ MenuView::MenuView(kpd::UserInterface& ui, std::string key, QWidget* parent)
     grid_->verticalHeader()->setMinimumSectionSize(lineHeight_);
     grid_->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid_->setWordWrap(true);
+    // A description is two keypad lines of sixteen cells: both lines show whole.
+    grid_->setTextElideMode(Qt::ElideNone);
     // The grid follows the window but never shrinks below a usable size.
     grid_->setMinimumSize(kMinWidth, kMinHeight);
     grid_->installEventFilter(this);
