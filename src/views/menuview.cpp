@@ -150,6 +150,11 @@ void MenuView::fillGrid()
     if (!rows.empty() && !modes.empty()) grid_->setCurrentCell(0, 0);
 }
 
+bool MenuView::saveMenu(const std::string& fname)
+{
+    return custMenu_ && custMenu_->xmlSaveM(fname);
+}
+
 void MenuView::clear()
 {
     if (custMenu_) custMenu_->clearAll();

@@ -45,6 +45,8 @@ public:
     kpd::DrvMenu* custMenu() const { return custMenu_; }
 
     void fillGrid();
+    // Writes the custom menu as a single-menu document; false when it could not be written.
+    bool saveMenu(const std::string& fname);
     void clear();
     void copyR2C(bool noUserData = false);
 

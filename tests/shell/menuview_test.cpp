@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFocusEvent>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +171,24 @@ TEST_F(MenuViewTest, ModelOperationsChangeTheCustomMenuOnly)
     view.clear();
     EXPECT_EQ(record("Custom", "m1", "p1", "Servo").getDesc(), "");
     EXPECT_EQ(record("English", "m1", "p1", "Servo").getDesc(), "reference");
+}
+
+TEST_F(MenuViewTest, SaveMenuWritesTheCustomMenuAlone)
+{
+    record("Custom", "m1", "p2", "Servo").setDesc("Saved & sound");
+    record("English", "m1", "p2", "Servo").setDesc("Reference only");
+    MenuView view(ui, "m1");
+    show(view, "m1");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("menu1.kpd"));
+    ASSERT_TRUE(view.saveMenu(path.toStdString()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.startsWith("<Menu MenuID=\"m1\">")) << written.left(40).toStdString();
+    EXPECT_TRUE(written.contains("Saved &amp; sound"));
+    EXPECT_FALSE(written.contains("Reference only"));
+    EXPECT_FALSE(view.saveMenu(dir.filePath(QStringLiteral("missing/menu1.kpd")).toStdString()));
 }
 
 TEST_F(MenuViewTest, FocusIsTrackedForTheMenuWindowList)

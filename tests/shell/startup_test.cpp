@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTreeWidget>
 
@@ -204,4 +205,25 @@ TEST_F(StartUp, AVanishedLastFileStartsQuietlyWithoutAFile)
     EXPECT_TRUE(ui.texts().empty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor"));
     EXPECT_TRUE(window->currentFile().isEmpty());
+}
+
+TEST_F(StartUp, TheBundledSampleDriveStartsWithoutAMessage)
+{
+    DriveFolder folder(0);
+    const QDir sample(QStringLiteral(KPD_SOURCE_DIR "/data"));
+    for (const QString& name : sample.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(sample.filePath(name), folder.file(name))) << name.toStdString();
+    auto window = start(folder);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+    QTreeWidgetItem* root = window->tree()->topLevelItem(0);
+    ASSERT_NE(root, nullptr);
+    EXPECT_GE(root->childCount(), 20);
+    for (int i = 0; i < root->childCount(); ++i) {
+        const QString tag = root->child(i)->data(0, Qt::UserRole).toString();
+        const kpd::DrvMenu& menu = window->app()->getCustMenus().Item(tag.mid(4).toStdString());
+        EXPECT_FALSE(menu.hidden()) << tag.toStdString();
+    }
+    EXPECT_EQ(window->menus().languages[5]->text(), QStringLiteral("Italian"));
+    EXPECT_FALSE(window->app()->isAppDirty());
 }
