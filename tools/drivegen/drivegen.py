@@ -13,6 +13,9 @@ Command line:
   --trips N            trips mapped onto parameters (default 40)
   --languages N        reference languages, 1 to 6 (default 6)
   --max-help-lines N   help texts have 1 to N lines (default 5)
+  --mode-variation P   chance that a mode has texts of its own instead of the parameter's
+                       (default 0.4); with 0 every mode shares them, which keeps the largest
+                       sets within the keypad database's 16,385 stored strings
 
 Writes, in DIR:
   kpdconf.kpx          the configuration: languages Lang0 "English", Lang1.. "Lang1"..,
@@ -79,37 +82,55 @@ class Writer:
         return "\n".join(self.lines) + "\n"
 
 
-def word(rng, syllables):
-    return "".join(rng.choice(syllables) for _ in range(rng.randint(1, 3)))
+VOCABULARY_SIZE = 3000
 
 
-def phrase(rng, syllables, width):
+def vocabulary(syllables, seed):
+    """A language's words: a fixed list, as a real drive's texts reuse a bounded vocabulary
+    (the keypad database holds at most 20,000 distinct words)."""
+    rng = random.Random(seed)
+    words = []
+    seen = set()
+    while len(words) < VOCABULARY_SIZE:
+        candidate = "".join(rng.choice(syllables) for _ in range(rng.randint(1, 3)))
+        if candidate not in seen:
+            seen.add(candidate)
+            words.append(candidate)
+    return words
+
+
+def word(rng, words):
+    # Squaring the draw makes the first words of the list the common ones.
+    return words[int(len(words) * rng.random() ** 2)]
+
+
+def phrase(rng, words, width):
     """Words up to `width` characters."""
-    out = word(rng, syllables)[:width]
+    out = word(rng, words)[:width]
     while True:
-        nxt = word(rng, syllables)
+        nxt = word(rng, words)
         if len(out) + 1 + len(nxt) > width:
             return out
         out += " " + nxt
 
 
-def description(rng, syllables):
-    first = phrase(rng, syllables, 16).capitalize()
+def description(rng, words):
+    first = phrase(rng, words, 16).capitalize()
     if rng.random() < 0.3:
         return first
-    return first + "~M" + phrase(rng, syllables, 16)
+    return first + "~M" + phrase(rng, words, 16)
 
 
-def help_text(rng, syllables, max_lines):
-    lines = [phrase(rng, syllables, rng.randint(20, 40)) for _ in range(rng.randint(1, max_lines))]
+def help_text(rng, words, max_lines):
+    lines = [phrase(rng, words, rng.randint(20, 40)) for _ in range(rng.randint(1, max_lines))]
     return "~M".join(line.capitalize() + "." for line in lines)
 
 
-def language_syllables(index, seed):
+def language_words(index, seed):
     if index == 0:
-        return SYLLABLES
+        return vocabulary(SYLLABLES, seed)
     rng = random.Random(seed * 31 + index)
-    return [s + rng.choice("aeiou") for s in SYLLABLES]
+    return vocabulary([s + rng.choice("aeiou") for s in SYLLABLES], seed * 31 + index)
 
 
 class Drive:
@@ -196,7 +217,7 @@ class Drive:
         return w.text()
 
     def texts(self, dbid, index, salt):
-        syllables = language_syllables(index, self.args.seed)
+        words = language_words(index, self.args.seed)
         rng = random.Random(self.args.seed * 1009 + salt)
         w = Writer()
         w.open(0, "App", [("AppID", "KeypadApp"), ("version", "10500")])
@@ -208,12 +229,15 @@ class Drive:
                 if rng.random() < 0.03:
                     attrs.append(("text", "true"))
                 w.open(3, "Para", attrs)
-                shared = description(rng, syllables)
+                shared = description(rng, words)
+                shared_help = help_text(rng, words, self.args.max_help_lines)
+                shared_unit = rng.randint(0, 4)
                 for _, mode in self.modes_of(number):
-                    w.open(4, "Mode", [("ModeID", mode), ("Unit", str(rng.randint(0, 4)))])
-                    desc = shared if rng.random() < 0.6 else description(rng, syllables)
-                    w.element(5, "Desc", [], desc)
-                    w.element(5, "Help", [], help_text(rng, syllables, self.args.max_help_lines))
+                    own = rng.random() < self.args.mode_variation
+                    unit = rng.randint(0, 4) if own else shared_unit
+                    w.open(4, "Mode", [("ModeID", mode), ("Unit", str(unit))])
+                    w.element(5, "Desc", [], description(rng, words) if own else shared)
+                    w.element(5, "Help", [], help_text(rng, words, self.args.max_help_lines) if own else shared_help)
                     w.close(4, "Mode")
                 w.close(3, "Para")
             w.close(2, "Menu")
@@ -231,6 +255,7 @@ def main(argv):
     parser.add_argument("--trips", type=int, default=40)
     parser.add_argument("--languages", type=int, default=6)
     parser.add_argument("--max-help-lines", type=int, default=5)
+    parser.add_argument("--mode-variation", type=float, default=0.4)
     args = parser.parse_args(argv)
     if not 1 <= args.parameters <= MAX_PARAMETERS:
         parser.error("--parameters must be 1 to %d" % MAX_PARAMETERS)
