@@ -1,0 +1,7 @@
+#include "classfactory.h"
+
+namespace comrt {
+
+ClassFactory::~ClassFactory() = default;
+
+} // namespace comrt

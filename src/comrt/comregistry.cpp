@@ -1,0 +1,110 @@
+#include "comregistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace comrt {
+
+QString ComRegistry::defaultPath()
+{
+    const QString overridden = qEnvironmentVariable(pathVariable);
+    if (!overridden.isEmpty()) return overridden;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/keypad-components/registry.json");
+}
+
+QString ComRegistry::keyOf(const QUuid& id)
+{
+    return id.toString(QUuid::WithBraces).toUpper();
+}
+
+ComRegistry::ComRegistry(QString path)
+    : m_path(std::move(path))
+{
+}
+
+Result ComRegistry::load()
+{
+    m_keys.clear();
+    m_usable = true;
+    QFile file(m_path);
+    if (!file.exists()) return result::ok;
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_usable = false;
+        return result::registryAccess;
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        m_usable = false;
+        return result::registryAccess;
+    }
+    const QJsonObject root = document.object();
+    for (auto key = root.begin(); key != root.end(); ++key) {
+        if (!key.value().isObject()) {
+            m_keys.clear();
+            m_usable = false;
+            return result::registryAccess;
+        }
+        Values& values = m_keys[key.key()];
+        const QJsonObject stored = key.value().toObject();
+        for (auto value = stored.begin(); value != stored.end(); ++value)
+            values.insert(value.key(), value.value().toString());
+    }
+    return result::ok;
+}
+
+Result ComRegistry::save() const
+{
+    if (!m_usable) return result::registryAccess;
+    QJsonObject root;
+    for (auto key = m_keys.begin(); key != m_keys.end(); ++key) {
+        QJsonObject values;
+        for (auto value = key.value().begin(); value != key.value().end(); ++value)
+            values.insert(value.key(), value.value());
+        root.insert(key.key(), values);
+    }
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) return result::registryAccess;
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly)) return result::registryAccess;
+    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    return file.commit() ? result::ok : result::registryAccess;
+}
+
+QString ComRegistry::value(const QString& key, const QString& name) const
+{
+    const auto found = m_keys.constFind(key);
+    return found == m_keys.constEnd() ? QString() : found->value(name);
+}
+
+void ComRegistry::setValue(const QString& key, const QString& name, const QString& data)
+{
+    m_keys[key].insert(name, data);
+}
+
+void ComRegistry::deleteTree(const QString& key)
+{
+    const QString prefix = key + QLatin1Char('\\');
+    for (auto it = m_keys.begin(); it != m_keys.end();) {
+        if (it.key() == key || it.key().startsWith(prefix))
+            it = m_keys.erase(it);
+        else
+            ++it;
+    }
+}
+
+bool ComRegistry::hasSubKeys(const QString& key) const
+{
+    const QString prefix = key + QLatin1Char('\\');
+    const auto next = m_keys.lowerBound(prefix);
+    return next != m_keys.end() && next.key().startsWith(prefix);
+}
+
+} // namespace comrt

@@ -1,0 +1,7 @@
+#include "eventsink.h"
+
+namespace comrt {
+
+EventSink::~EventSink() = default;
+
+} // namespace comrt

@@ -1,0 +1,7 @@
+#include "propertypage.h"
+
+namespace comrt {
+
+PropertyPage::~PropertyPage() = default;
+
+} // namespace comrt
