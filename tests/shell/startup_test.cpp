@@ -227,3 +227,19 @@ TEST_F(StartUp, TheBundledSampleDriveStartsWithoutAMessage)
     EXPECT_EQ(window->menus().languages[5]->text(), QStringLiteral("Italian"));
     EXPECT_FALSE(window->app()->isAppDirty());
 }
+
+TEST_F(StartUp, TheAccessCodeOffersTheAssemblerFile)
+{
+    DriveFolder folder;
+    QFile config(folder.file(QStringLiteral("kpdconf.kpx")));
+    ASSERT_TRUE(config.open(QIODevice::ReadOnly));
+    QByteArray text = config.readAll();
+    config.close();
+    folder.write(QStringLiteral("kpdconf.kpx"),
+                 text.replace("custom=\"Lang1\"", "custom=\"Lang1\" mode=\"brightfennel\""));
+    auto window = start(folder);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(window->alternate());
+    EXPECT_TRUE(window->menus().fileSaveAssembler->isVisible());
+    EXPECT_EQ(window->hexBase(), 65536);
+}
