@@ -1,16 +1,10 @@
 #include "escapes.h"
 
+#include "model/numbertext.h"
+
 namespace kpd {
 
 namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 // The digits of a "~X" escape: the two characters after it, or whatever is left of the
 // text when it ends sooner. Nothing left is no number.
@@ -19,7 +13,7 @@ int readHex(const std::string& digits)
     if (digits.empty()) return -1;
     int value = 0;
     for (char c : digits) {
-        const int d = hexDigit(c);
+        const int d = hexDigitValue(c);
         if (d < 0) return -1;
         value = value * 16 + d;
     }

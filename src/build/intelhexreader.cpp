@@ -1,6 +1,7 @@
 #include "intelhexreader.h"
 
 #include "imagedecoder.h"
+#include "model/numbertext.h"
 
 #include <algorithm>
 #include <limits>
@@ -11,14 +12,6 @@ namespace kpd {
 
 namespace {
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 std::vector<std::uint8_t> recordBytes(const std::string& line, std::size_t number)
 {
     const auto bad = [&](const std::string& why) {
@@ -27,8 +20,8 @@ std::vector<std::uint8_t> recordBytes(const std::string& line, std::size_t numbe
     if (line.empty() || line[0] != ':' || line.size() % 2 == 0) throw bad("not a record");
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = 1; i < line.size(); i += 2) {
-        const int high = hexValue(line[i]);
-        const int low = hexValue(line[i + 1]);
+        const int high = hexDigitValue(line[i]);
+        const int low = hexDigitValue(line[i + 1]);
         if (high < 0 || low < 0) throw bad("not hexadecimal");
         bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
     }

@@ -66,6 +66,14 @@ Int16Result numberOfKey(const std::string& key)
     return key.empty() ? Int16Result{} : readInt16(key.substr(1));
 }
 
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 std::int16_t requireInt16(const std::string& text)
 {
     const Int16Result r = readInt16(text);

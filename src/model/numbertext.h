@@ -26,6 +26,9 @@ Int32Result readInt32(const std::string& text);
 // The number of a key such as "m12" or "p08": the text after the first character.
 Int16Result numberOfKey(const std::string& key);
 
+// The value of a hexadecimal digit, or -1 for any other character.
+int hexDigitValue(char c);
+
 // readInt16, raising ModelError (type mismatch, overflow) when the text is no 16-bit number.
 std::int16_t requireInt16(const std::string& text);
 

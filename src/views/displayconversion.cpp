@@ -1,16 +1,6 @@
 #include "displayconversion.h"
 
-namespace {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-} // namespace
+#include "model/numbertext.h"
 
 std::string displayDescription(const std::string& description)
 {
@@ -35,8 +25,8 @@ std::string displayDescription(const std::string& description)
             shown += "\r\n";
             i += 2;
         } else if (next == 'X' || next == 'x') {
-            const int high = i + 2 < n ? hexValue(description[i + 2]) : -1;
-            const int low = i + 3 < n ? hexValue(description[i + 3]) : -1;
+            const int high = i + 2 < n ? kpd::hexDigitValue(description[i + 2]) : -1;
+            const int low = i + 3 < n ? kpd::hexDigitValue(description[i + 3]) : -1;
             shown += high >= 0 && low >= 0 ? static_cast<char>(high * 16 + low) : ' ';
             i += 4;
         } else if (next == '~') {

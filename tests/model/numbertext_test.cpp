@@ -32,3 +32,12 @@ TEST(NumberText, KeysDropTheirFirstCharacter)
     EXPECT_EQ(numberOfKey("m").status, NumberStatus::NotNumber);
     EXPECT_EQ(numberOfKey("").status, NumberStatus::NotNumber);
 }
+
+TEST(NumberText, HexDigits)
+{
+    EXPECT_EQ(hexDigitValue('0'), 0);
+    EXPECT_EQ(hexDigitValue('9'), 9);
+    EXPECT_EQ(hexDigitValue('a'), 10);
+    EXPECT_EQ(hexDigitValue('F'), 15);
+    for (char c : {'g', 'G', '/', ':', '@', '`', ' ', '\0'}) EXPECT_EQ(hexDigitValue(c), -1) << int(c);
+}
