@@ -14,6 +14,7 @@ QString describeResult(Result r)
     case result::unexpected: return QStringLiteral("Catastrophic failure.");
     case result::invalidArgument: return QStringLiteral("The parameter is incorrect.");
     case result::memberNotFound: return QStringLiteral("Member not found.");
+    case result::overflow: return QStringLiteral("Out of present range.");
     case result::typeMismatch: return QStringLiteral("Type mismatch.");
     case result::unknownName: return QStringLiteral("Unknown name.");
     case result::badParamCount: return QStringLiteral("Invalid number of parameters.");
@@ -24,8 +25,8 @@ QString describeResult(Result r)
     case result::moduleNotFound: return QStringLiteral("The specified module could not be found.");
     case result::procedureNotFound: return QStringLiteral("The specified procedure could not be found.");
     case result::registryAccess: return QStringLiteral("Error accessing the registry.");
-    case result::selfRegTypeLib: return QStringLiteral("The type library could not be registered.");
-    case result::selfRegClass: return QStringLiteral("A class could not be registered.");
+    case result::selfRegTypeLib: return QStringLiteral("The type library could not be registered or unregistered.");
+    case result::selfRegClass: return QStringLiteral("A class could not be registered or unregistered.");
     case result::propertyReadOnly: return QStringLiteral("Property is read-only");
     case result::invalidPropertyValue: return QStringLiteral("Invalid property value");
     default: return QStringLiteral("Unknown error %1").arg(formatResult(r));
