@@ -3,6 +3,7 @@
 #include "aboutwindow.h"
 #include "appsettings.h"
 #include "autosavewindow.h"
+#include "buildcommands.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
@@ -71,6 +72,10 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* node) { selectNode(node); });
     connect(menus_->fileAutoSave, &QAction::triggered, autoSave_, &QWidget::show);
     connect(menus_->fileExit, &QAction::triggered, this, &QWidget::close);
+    menus_->driveCheckSize->setEnabled(true);
+    connect(menus_->driveCheckSize, &QAction::triggered, this, [this] {
+        if (app_) BuildCommands(*app_, ui(), ui_.hexBase()).checkSize();
+    });
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
     connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
@@ -197,6 +202,12 @@ void MainWindow::refreshMenuWindows()
     } catch (const kpd::ModelError& error) {
         ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
+}
+
+bool MainWindow::saveCompressedFile(const QString& file, int kind)
+{
+    return app_ && BuildCommands(*app_, ui(), ui_.hexBase())
+                       .saveCompressedFile(file.toStdString(), static_cast<BuildCommands::ImageFile>(kind));
 }
 
 void MainWindow::selectNode(QTreeWidgetItem* node)

@@ -63,6 +63,8 @@ public:
     void setASFIleName(const QString& name) override;
     void AutoSave() override;
     void refreshMenuWindows();
+    // Builds the database image and writes it: kind 1 an Intel hex file, kind 2 a flashing file.
+    bool saveCompressedFile(const QString& file, int kind);
 
     // What selecting a tree node does, by the node's tag ("menu" + key, "para" + key, ...).
     void selectNode(QTreeWidgetItem* node);

@@ -6,7 +6,7 @@ namespace {
 
 const char* kConfiguration = R"(<keypadToolData version="1" recMaxHelpChars="100" custom="Lang1" base="65536">
   <dbNames Lang0="English" Lang1="Custom" Lang2="French"/>
-  <modes mode2="Open loop" mode3="Closed loop"/>
+  <modes mode2="Open loop" mode3="Closed loop" mode4="Servo" mode5="Regen"/>
   <root name="Test Drive">
     <menu name="Speed" nmbr="1">
       <para name="Reference" nmbr="1"/>

@@ -6,7 +6,7 @@
 // A program folder for one test: a small drive's configuration, constants and language
 // files, each of which a test may leave out.
 //   Languages: English (index 0), Custom (index 1, the custom set), French (index 2).
-//   Modes: "Open loop", "Closed loop". Menus: 1 "Speed" (p1 "Reference", p2 "Maximum"),
+//   Modes: "Open loop", "Closed loop", "Servo", "Regen" (the files fill the first two). Menus: 1 "Speed" (p1 "Reference", p2 "Maximum"),
 //   2 "Protection" hidden (p0 "Trip store"), trips "Trips" with t1 "Over volts" -> m2.p0.
 class DriveFolder {
 public:

@@ -83,7 +83,7 @@ TEST_F(StartUp, TreeShowsVisibleMenusWithTripNamesUnderTheDriveName)
     EXPECT_EQ(childTexts(root), (QStringList{"Speed", "Trips"})) << "the hidden menu has no node";
     EXPECT_EQ(childTexts(root->child(0)), (QStringList{"Reference", "Maximum"}));
     EXPECT_EQ(childTexts(root->child(1)), QStringList{"Over volts"});
-    EXPECT_EQ(childTexts(root->child(0)->child(0)), (QStringList{"Open loop", "Closed loop"}));
+    EXPECT_EQ(childTexts(root->child(0)->child(0)), (QStringList{"Open loop", "Closed loop", "Servo", "Regen"}));
     EXPECT_NE(window->findNode(QStringLiteral("parat1")), nullptr);
     EXPECT_NE(window->findNode(QStringLiteral("dataClosed loop")), nullptr);
     EXPECT_EQ(window->findNode(QStringLiteral("menum2")), nullptr);
