@@ -64,7 +64,7 @@ MainMenus::MainMenus(QMainWindow& window)
         group->addAction(action);
         languages.append(action);
     }
-    // Index 1 is the custom set, which is never its own reference.
+    // The item of index 1 is never offered: the drive's configuration gives that index to the custom set.
     languages[1]->setVisible(false);
     languages[1]->setEnabled(false);
 
