@@ -13,6 +13,7 @@
 #include <QDataStream>
 #include <QFont>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -62,6 +63,13 @@ comrt::Result toString(const QVariant& value, QString& out)
 QVariant int16(qint16 n)
 {
     return QVariant::fromValue(n);
+}
+
+// Counts that the 16-bit properties cannot hold (256 × 256 cells, texts up to 65,535
+// bytes) report the largest value rather than wrap round to a negative or zero count.
+QVariant count16(int n)
+{
+    return int16(static_cast<qint16>(std::min(n, int{std::numeric_limits<qint16>::max()})));
 }
 
 // Stream state goes back to the host as it was, whatever happens here.
@@ -125,12 +133,12 @@ comrt::Result CLcdtextboxObject::getProperty(comrt::DispId id, QVariant& value)
     case dispid::nRows: value = int16(c.nRows()); return result::ok;
     case dispid::EmptyCellColor: value = c.EmptyCellColor(); return result::ok;
     case dispid::lineLimit: value = int16(c.lineLimit()); return result::ok;
-    case dispid::nChars: value = int16(c.nChars()); return result::ok;
+    case dispid::nChars: value = count16(c.model().length()); return result::ok;
     case dispid::cursorPos: value = int16(c.cursorPos()); return result::ok;
     case dispid::row: value = int16(c.row()); return result::ok;
     case dispid::col: value = int16(c.col()); return result::ok;
-    case dispid::nCells: value = int16(c.nCells()); return result::ok;
-    case dispid::maxCell: value = int16(c.maxCell()); return result::ok;
+    case dispid::nCells: value = count16(c.model().cellCount()); return result::ok;
+    case dispid::maxCell: value = count16(c.model().length()); return result::ok;
     case dispid::convertString: value = c.convertString(); return result::ok;
     case dispid::PresentRow: value = int16(c.PresentRow()); return result::ok;
     case dispid::MaxRow: value = int16(c.MaxRow()); return result::ok;

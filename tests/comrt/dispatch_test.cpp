@@ -177,6 +177,18 @@ TEST_F(ControlTest, GridSizeAndColoursAndLineLimit)
     EXPECT_FALSE(object->widget()->isEnabled());
 }
 
+TEST_F(ControlTest, CountsBeyondSixteenBitsReportTheLargestValue)
+{
+    set(id::nCols, 256);
+    set(id::nRows, 256);
+    EXPECT_EQ(get(id::nCells).toInt(), 32767);
+    set(id::nRows, 100);
+    EXPECT_EQ(get(id::nCells).toInt(), 25600);
+    set(id::text, QString(40000, QLatin1Char('a')));
+    EXPECT_EQ(get(id::nChars).toInt(), 32767);
+    EXPECT_EQ(get(id::maxCell).toInt(), 32767);
+}
+
 TEST_F(ControlTest, ValuesConvertAsLateBoundCallersExpect)
 {
     set(id::nCols, QStringLiteral("12"));

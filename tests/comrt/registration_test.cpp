@@ -207,6 +207,13 @@ TEST(Runtime, UnknownClassesAndProgIds)
     EXPECT_EQ(ComRuntime::classIdFromProgId(QStringLiteral("LCDTEXTBOX.Nothing.1"), id), result::invalidProgId);
     ASSERT_EQ(ComRuntime::classIdFromProgId(QStringLiteral("LCDTEXTBOX.LcdtextboxCtrl.1"), id), result::ok);
     EXPECT_EQ(id, controlClass);
+    // A class registered against a library that does not make it.
+    const QUuid stranger = QUuid::createUuid();
+    ComRegistry r = loaded();
+    r.setValue(QStringLiteral("CLSID\\") + ComRegistry::keyOf(stranger) + QStringLiteral("\\InprocServer32"), QString(),
+               library);
+    ASSERT_EQ(r.save(), result::ok);
+    EXPECT_EQ(ComRuntime::create(stranger, nullptr, object), result::classNotAvailable);
     // The property page is no dispatch object.
     EXPECT_EQ(ComRuntime::create(pageClass, nullptr, object), result::noInterface);
     EXPECT_EQ(ComRuntime::canUnloadNow(controlClass), result::ok);
