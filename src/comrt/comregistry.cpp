@@ -33,24 +33,20 @@ ComRegistry::ComRegistry(QString path)
 Result ComRegistry::load()
 {
     m_keys.clear();
-    m_usable = true;
+    m_usable = false;
     QFile file(m_path);
-    if (!file.exists()) return result::ok;
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_usable = false;
-        return result::registryAccess;
+    if (!file.exists()) {
+        m_usable = true;
+        return result::ok;
     }
+    if (!file.open(QIODevice::ReadOnly)) return result::registryAccess;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        m_usable = false;
-        return result::registryAccess;
-    }
+    if (error.error != QJsonParseError::NoError || !document.isObject()) return result::registryAccess;
     const QJsonObject root = document.object();
     for (auto key = root.begin(); key != root.end(); ++key) {
         if (!key.value().isObject()) {
             m_keys.clear();
-            m_usable = false;
             return result::registryAccess;
         }
         Values& values = m_keys[key.key()];
@@ -58,6 +54,7 @@ Result ComRegistry::load()
         for (auto value = stored.begin(); value != stored.end(); ++value)
             values.insert(value.key(), value.value().toString());
     }
+    m_usable = true;
     return result::ok;
 }
 

@@ -26,7 +26,8 @@ public:
     explicit ComRegistry(QString path = defaultPath());
 
     // A missing file is an empty registry. A file that cannot be read or understood gives
-    // registryAccess and makes save() refuse, so that nobody else's entries are lost.
+    // registryAccess and makes save() refuse, so that nobody else's entries are lost; so
+    // does saving a registry that was never loaded.
     Result load();
     Result save() const;
 
@@ -44,7 +45,7 @@ public:
 private:
     QString m_path;
     QMap<QString, Values> m_keys;
-    bool m_usable = true;
+    bool m_usable = false;
 };
 
 } // namespace comrt

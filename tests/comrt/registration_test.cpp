@@ -91,6 +91,7 @@ TEST(Registration, RegcompAndUnregisterLeaveTheRegistryAsItWas)
 {
     const TempRegistry temp;
     ComRegistry other;
+    ASSERT_EQ(other.load(), result::ok);
     other.setValue(QStringLiteral("CLSID\\{00000000-0000-0000-0000-000000000001}\\InprocServer32"), QString(),
                    QStringLiteral("/elsewhere/libother.so"));
     other.setValue(QStringLiteral("TypeLib\\{A6643A7D-3130-49A7-95FD-E3B52D932022}\\2.0"), QString(),

@@ -26,6 +26,7 @@ TEST(Registry, ValuesSurviveSaveAndLoad)
 {
     const TempRegistry temp;
     ComRegistry written;
+    ASSERT_EQ(written.load(), result::ok);
     written.setValue(QStringLiteral("A\\B"), QString(), QStringLiteral("default"));
     written.setValue(QStringLiteral("A\\B"), QStringLiteral("Named"), QStringLiteral("x y"));
     written.setValue(QStringLiteral("Empty"), QString(), QString());
@@ -38,6 +39,16 @@ TEST(Registry, ValuesSurviveSaveAndLoad)
     EXPECT_TRUE(read.hasKey(QStringLiteral("Empty")));
     EXPECT_FALSE(read.hasKey(QStringLiteral("A")));
     EXPECT_EQ(read.keys(), written.keys());
+}
+
+TEST(Registry, SavingWhatWasNeverLoadedIsRefused)
+{
+    const TempRegistry temp;
+    temp.write("{\"Other\": {\"\": \"kept\"}}");
+    ComRegistry registry;
+    registry.setValue(QStringLiteral("Mine"), QString(), QStringLiteral("1"));
+    EXPECT_EQ(registry.save(), result::registryAccess);
+    EXPECT_EQ(temp.bytes(), QByteArray("{\"Other\": {\"\": \"kept\"}}"));
 }
 
 TEST(Registry, DeleteTreeTakesTheKeyAndItsDescendantsOnly)
