@@ -1,0 +1,196 @@
+#include "nodesimulator.h"
+
+#include "zvnapi.h"
+
+#include <poll.h>
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+constexpr int kTickMs = 50;
+constexpr int kSendTimeoutMs = 2000;
+using zvn::kNodeFound;
+using zvn::kNoResponse;
+using zvn::kParameterRead;
+using zvn::kTransferDone;
+constexpr std::int32_t kNoSuchParameter = 18;
+constexpr std::int32_t kKeypadPort = 4;
+constexpr std::size_t kSegmentPositions = 1024;
+
+bool toNumber(const std::string& text, std::int32_t& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc() && ptr == end;
+}
+
+// "000" to "127": the names the keypad knows its segments by.
+bool isSegmentName(const std::string& name)
+{
+    std::int32_t number = 0;
+    return name.size() == 3 && toNumber(name, number) && number >= 0 && number <= 127;
+}
+
+struct Client {
+    LoopbackSocket socket;
+    std::string buffer;
+};
+
+} // namespace
+
+NodeSimulator::NodeSimulator(Config config) : config_(std::move(config)) {}
+
+NodeSimulator::~NodeSimulator()
+{
+    stop();
+}
+
+std::uint16_t NodeSimulator::start()
+{
+    listener_ = LoopbackSocket::listenAny(kMaxClients);
+    if (!listener_.valid()) return 0;
+    port_ = listener_.localPort();
+    stopping_ = false;
+    thread_ = std::thread([this] { run(); });
+    return port_;
+}
+
+void NodeSimulator::stop()
+{
+    stopping_ = true;
+    if (thread_.joinable()) thread_.join();
+    listener_.close();
+}
+
+void NodeSimulator::setSaveFolder(std::string folder)
+{
+    const std::lock_guard lock(mutex_);
+    saveFolder_ = std::move(folder);
+}
+
+std::vector<std::string> NodeSimulator::accepted() const
+{
+    const std::lock_guard lock(mutex_);
+    return accepted_;
+}
+
+std::vector<std::string> NodeSimulator::requests() const
+{
+    const std::lock_guard lock(mutex_);
+    return requests_;
+}
+
+std::string NodeSimulator::segment(const std::string& name) const
+{
+    const std::lock_guard lock(mutex_);
+    const auto found = segments_.find(name);
+    return found == segments_.end() ? std::string() : found->second;
+}
+
+std::string NodeSimulator::image() const
+{
+    const std::lock_guard lock(mutex_);
+    std::string result;
+    for (int s = 0; s < 128; ++s) {
+        char name[4];
+        std::snprintf(name, sizeof name, "%03d", s);
+        const auto found = segments_.find(name);
+        if (found == segments_.end()) break;
+        const std::size_t held = 2 * kSegmentPositions - found->second.size();
+        result += found->second.substr(0, held);
+        if (held < kSegmentPositions) break;
+    }
+    return result;
+}
+
+void NodeSimulator::run()
+{
+    std::vector<std::unique_ptr<Client>> clients;
+    while (!stopping_) {
+        std::vector<pollfd> fds;
+        fds.push_back({listener_.fd(), POLLIN, 0});
+        for (const auto& client : clients) fds.push_back({client->socket.fd(), POLLIN, 0});
+        if (::poll(fds.data(), fds.size(), kTickMs) <= 0) continue;
+
+        if (fds[0].revents & POLLIN) {
+            LoopbackSocket peer = listener_.accept(0);
+            // More callers than a node serves are turned away at once.
+            if (peer.valid() && clients.size() < static_cast<std::size_t>(kMaxClients))
+                clients.push_back(std::make_unique<Client>(Client{std::move(peer), {}}));
+        }
+        for (std::size_t i = 0; i < clients.size(); ++i) {
+            if (!(fds[i + 1].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            Client& client = *clients[i];
+            bool open = client.socket.receive(client.buffer, 0);
+            NodeWire::Request request;
+            NodeWire::Take state = NodeWire::Take::Incomplete;
+            while (open && (state = NodeWire::takeRequest(client.buffer, request)) == NodeWire::Take::Complete) {
+                const NodeWire::Answer reply = answer(request);
+                if (!config_.mute) open = client.socket.sendAll(NodeWire::formatAnswer(reply), kSendTimeoutMs);
+            }
+            if (state == NodeWire::Take::Malformed) open = false;
+            if (!open) client.socket.close();
+        }
+        std::erase_if(clients, [](const auto& client) { return !client->socket.valid(); });
+    }
+}
+
+bool NodeSimulator::addressesThisNode(const std::string& node) const
+{
+    const std::size_t dot = node.find('.');
+    std::int32_t address = 0;
+    std::int32_t port = 0;
+    return dot != std::string::npos && toNumber(node.substr(0, dot), address) &&
+           toNumber(node.substr(dot + 1), port) && address == config_.nodeAddress && port == kKeypadPort &&
+           config_.networkEnabled;
+}
+
+NodeWire::Answer NodeSimulator::answer(const NodeWire::Request& request)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        static const char* const kinds[] = {"CHECK", "READ", "DOWNLOAD"};
+        std::string line = std::string(kinds[static_cast<int>(request.kind)]) + ' ' + request.node;
+        if (request.kind == NodeWire::Kind::Read)
+            line += ' ' + std::to_string(request.menu) + '.' + std::to_string(request.parameter);
+        if (request.kind == NodeWire::Kind::Download) line += ' ' + request.name;
+        requests_.push_back(line);
+    }
+    if (!addressesThisNode(request.node)) return {kNoResponse, 0, 0};
+    switch (request.kind) {
+    case NodeWire::Kind::Check:
+        return {kNodeFound, config_.nodeType | kStatusFlags, 0};
+    case NodeWire::Kind::Read: {
+        const auto found = config_.parameters.find({request.menu, request.parameter});
+        if (found == config_.parameters.end()) return {kNoSuchParameter, 0, 0};
+        return {kParameterRead, 0, found->second};
+    }
+    case NodeWire::Kind::Download:
+        return download(request);
+    }
+    return {kNoResponse, 0, 0};
+}
+
+NodeWire::Answer NodeSimulator::download(const NodeWire::Request& request)
+{
+    // A segment covers 1,024 positions: image bytes take one byte each, filler two.
+    const bool fits = request.body.size() >= kSegmentPositions && request.body.size() <= 2 * kSegmentPositions;
+    if (!isSegmentName(request.name) || !fits) return {kTransferDone, 0, 0};
+    auto refusal = config_.refusals.find(request.name);
+    if (refusal != config_.refusals.end() && refusal->second > 0) {
+        --refusal->second;
+        return {kTransferDone, 0, 0};
+    }
+    const std::lock_guard lock(mutex_);
+    accepted_.push_back(request.name);
+    segments_[request.name] = request.body;
+    if (!saveFolder_.empty()) {
+        std::ofstream file(saveFolder_ + '/' + request.name, std::ios::binary | std::ios::trunc);
+        file.write(request.body.data(), static_cast<std::streamsize>(request.body.size()));
+    }
+    return {kTransferDone, 1, 0};
+}

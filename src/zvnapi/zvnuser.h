@@ -1,0 +1,35 @@
+#pragma once
+
+#include "loopbacksocket.h"
+#include "nodewire.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+// One registered user of the network library: its connection to the gateway and the one
+// request it may have outstanding.
+class ZvnUser {
+public:
+    struct Timeouts {
+        int answerMs = 3000;
+        int transferMs = 3000;
+    };
+
+    ZvnUser(LoopbackSocket socket, Timeouts timeouts);
+
+    // A result of the zvn:: codes; kOk when the request went out.
+    std::int32_t send(const NodeWire::Request& request, std::int32_t* readRecord);
+    // True once code and data hold the answer to the outstanding request.
+    bool poll(std::int32_t& code, std::int32_t& data);
+
+private:
+    void answerNoResponse(std::int32_t& code, std::int32_t& data);
+
+    LoopbackSocket socket_;
+    Timeouts timeouts_;
+    std::string received_;
+    bool pending_ = false;
+    std::int32_t* readRecord_ = nullptr;
+    std::chrono::steady_clock::time_point deadline_;
+};
