@@ -1,0 +1,220 @@
+#include "keypaddownload.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace kpd {
+
+namespace {
+
+constexpr std::int32_t kNoResponse = 1;
+constexpr std::int32_t kTransferDone = 16;
+constexpr std::int32_t kParameterRead = 17;
+constexpr std::int32_t kNodeFound = 21;
+constexpr std::int32_t kNodeTypeMask = 0x7FF;
+constexpr std::int32_t kNotReady = 1;
+constexpr int kFirstHalfEnd = 63;
+constexpr int kFirstHalfClose = 64;
+constexpr int kLastSegment = 127;
+// Between two polls of an outstanding request: long enough not to spin, short enough
+// not to be seen.
+constexpr std::chrono::milliseconds kPollPause{2};
+
+const char* const kTargetNotFound = "ERROR: Unable to find the target. Check comms settings and node address.";
+const char* const kUndefinedState = "You should download the whole database before trying to use the keypad";
+
+} // namespace
+
+KeypadDownload::KeypadDownload(DriveNetwork& network, UserInterface& ui, DownloadClock& clock,
+                               std::string segmentFolder)
+    : network_(network), ui_(ui), clock_(clock), segmentFolder_(std::move(segmentFolder))
+{
+}
+
+std::string KeypadDownload::segmentName(int s)
+{
+    char name[8];
+    std::snprintf(name, sizeof name, "%03d", s);
+    return name;
+}
+
+int KeypadDownload::nextSegment(int s, std::int16_t lastSegment)
+{
+    if (s <= lastSegment && s < kSegmentCount) return s;
+    if (s < kFirstHalfEnd) s = kFirstHalfEnd;
+    if (s <= kFirstHalfClose) return s;
+    if (s >= kSegmentCount) return kEnd;
+    return kLastSegment;
+}
+
+KeypadDownload::Outcome KeypadDownload::run(const std::string& nodeAddressText, std::int16_t lastSegment)
+{
+    node_ = nodeAddressText;
+    progress_ = 0;
+    stopFlag_ = false;
+    const std::unique_ptr<ProgressWindow> window = ui_.openProgress(*this, kProgressRange, "Downloading to custom area");
+    Outcome outcome = Outcome::NoLibrary;
+    {
+        const BusyPointer busy(ui_);
+        user_ = 0;
+        try {
+            user_ = network_.KNR_RegisterUser(1, 0, 0, 0);
+            if (user_ < 0) {
+                ui_.message("Sorry, could not connect to ZVNetAPI. The error code is: " + std::to_string(user_));
+                outcome = Outcome::NotConnected;
+            } else {
+                outcome = connected(lastSegment);
+            }
+        } catch (const DriveNetworkError& error) {
+            ui_.message(error.what(), "ERROR", MessageIcon::Critical);
+        }
+        window->close();
+        // A refused registration has no user to release.
+        if (user_ > 0) network_.KNR_DeleteUser(user_);
+    }
+    return outcome;
+}
+
+KeypadDownload::Outcome KeypadDownload::connected(std::int16_t lastSegment)
+{
+    waitFor(kShortWait);
+    std::int32_t nodeType = 0;
+    if (!checkKeypadNode(nodeType)) {
+        ui_.message("Could not find the keypad");
+        return Outcome::KeypadNotFound;
+    }
+    if (nodeType != kKeypadNodeType) {
+        ui_.message("The node at this address is not a keypad (node type " + std::to_string(nodeType) + ").", {},
+                    MessageIcon::Exclamation);
+        return Outcome::NotAKeypad;
+    }
+    std::int32_t state = 0;
+    if (!readKeypadParameter(40, 52, state)) {
+        ui_.message("Could not read parameter 40.52 from the keypad.", {}, MessageIcon::Exclamation);
+        return Outcome::NotReadable;
+    }
+    // With 40.52 at 1 the keypad takes no segment: sending would repeat one forever.
+    if (state == kNotReady) {
+        ui_.message("The keypad is not ready to take a download (parameter 40.52 is 1).", {},
+                    MessageIcon::Exclamation);
+        return Outcome::NotReady;
+    }
+    return sendSegments(lastSegment);
+}
+
+KeypadDownload::Outcome KeypadDownload::sendSegments(std::int16_t lastSegment)
+{
+    progress_ = 0;
+    int s = 0;
+    while (s != kEnd) {
+        const std::string name = segmentName(s);
+        bool sent = false;
+        for (int attempt = 0; attempt < kAttempts && !sent; ++attempt) {
+            sent = downloadSegment(name);
+            waitFor(s == kFirstHalfEnd || s >= kLastSegment ? kLongWait : kShortWait);
+        }
+        if (!sent) {
+            ui_.message("The download failed at segment " + name + ".\r\n" + kUndefinedState, {},
+                        MessageIcon::Exclamation);
+            return Outcome::SegmentFailed;
+        }
+        ++s;
+        const std::chrono::milliseconds noted = clock_.now();
+        if (reportProgress(progress_ + 1) &&
+            ui_.message("Are you sure you want to stop the download?", {}, MessageIcon::Question,
+                        MessageButtons::YesNo) == MessageAnswer::Yes) {
+            ui_.message(std::string("The download has been stopped the keypad is now in an undefined state\r\n") +
+                        kUndefinedState);
+            return Outcome::Stopped;
+        }
+        waitUntil(noted + kShortWait);
+        s = nextSegment(s, lastSegment);
+    }
+    ui_.message("Download complete");
+    return Outcome::Complete;
+}
+
+bool KeypadDownload::checkKeypadNode(std::int32_t& nodeType)
+{
+    if (network_.KNR_CheckNode(user_, node_) != 0) {
+        warn(kTargetNotFound);
+        return false;
+    }
+    std::int32_t code = 0;
+    std::int32_t data = 0;
+    pollForResponse(code, data);
+    if (code == kNodeFound) {
+        nodeType = data & kNodeTypeMask;
+        return true;
+    }
+    if (code == kNoResponse)
+        warn("Did not receive a response from the keypad.\r\nIs the node address correct?\r\n"
+             "Is parameter 40.08 enabled?");
+    else
+        warn("Unexpected response: " + std::to_string(code));
+    return false;
+}
+
+bool KeypadDownload::readKeypadParameter(std::int32_t menu, std::int32_t parameter, std::int32_t& value)
+{
+    DriveNetwork::ReadRecord record{1, menu, parameter, 0, value, 0, 0, 0};
+    if (network_.KNR_ReadObject(user_, node_, record) != 0) {
+        warn(kTargetNotFound);
+        return false;
+    }
+    std::int32_t code = 0;
+    std::int32_t data = 0;
+    pollForResponse(code, data);
+    if (code != kParameterRead) return false;
+    value = record[4];
+    return true;
+}
+
+bool KeypadDownload::downloadSegment(const std::string& name)
+{
+    if (network_.KNR_DownLoad(user_, node_, segmentFolder_ + name, name) != 0) {
+        warn("ERROR: Unable to issue download request. Does the file specified exist?");
+        return false;
+    }
+    std::int32_t code = 0;
+    std::int32_t data = 0;
+    pollForResponse(code, data);
+    return code == kTransferDone && data == 1;
+}
+
+bool KeypadDownload::reportProgress(std::int32_t value)
+{
+    progress_ = value;
+    const bool stop = stopFlag_;
+    stopFlag_ = false;
+    ui_.processEvents();
+    return stop;
+}
+
+void KeypadDownload::waitFor(std::chrono::milliseconds duration)
+{
+    waitUntil(clock_.now() + duration);
+}
+
+void KeypadDownload::waitUntil(std::chrono::milliseconds moment)
+{
+    for (std::chrono::milliseconds now = clock_.now(); now < moment; now = clock_.now()) {
+        ui_.processEvents();
+        clock_.pause(moment - now);
+    }
+}
+
+void KeypadDownload::pollForResponse(std::int32_t& code, std::int32_t& data)
+{
+    while (network_.KNR_Poll32ForResponse(user_, code, data) == 0) {
+        ui_.processEvents();
+        clock_.pause(kPollPause);
+    }
+}
+
+void KeypadDownload::warn(const std::string& text)
+{
+    ui_.message(text, {}, MessageIcon::Exclamation);
+}
+
+} // namespace kpd
