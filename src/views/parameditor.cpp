@@ -1,0 +1,577 @@
+#include "parameditor.h"
+
+#include "parammimic.h"
+#include "parampanel.h"
+
+#include "comrt/lcdtextboxhost.h"
+#include "model/modelerror.h"
+#include "model/theapp.h"
+#include "model/userinterface.h"
+#include "xmlfiles/fixedfile.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// 15 twips are one pixel: the copy buttons stack 255 twips apart.
+constexpr int kCopyButtonPitch = 255 / 15;
+constexpr int kWarningInterval = 500;
+// The warning stays for five ticks of the timer.
+constexpr int kWarningTicks = 3;
+
+const QColor kActiveColour(0xFF, 0xFF, 0xFF);
+const QColor kInactiveColour(0xA0, 0xA0, 0xA0);
+const QColor kLongActiveColour(0xFF, 0xD0, 0xD0);
+const QColor kLongInactiveColour(0xC0, 0xA0, 0xA0);
+
+QString latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string bytes(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+constexpr std::array<ParamEditor::Box, 4> kBoxes{ParamEditor::Box::RefDesc, ParamEditor::Box::RefHelp,
+                                                 ParamEditor::Box::CustDesc, ParamEditor::Box::CustHelp};
+
+std::size_t slot(ParamEditor::Box box)
+{
+    return static_cast<std::size_t>(box) - 1;
+}
+
+} // namespace
+
+ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, QWidget* parent)
+    : QDialog(parent),
+      ui_(ui),
+      programFolder_(programFolder),
+      mimic_(new ParamMimic(programFolder, this)),
+      modeTabs_(new QTabBar(this)),
+      frameNoModeWarn_(new QFrame(this)),
+      copyModes_(new QGroupBox(QStringLiteral("Copy to other modes"), this)),
+      copyModeArea_(new QWidget(copyModes_)),
+      btnCopyToAll_(new QPushButton(QStringLiteral("All modes"), copyModes_)),
+      warningTimer_(new QTimer(this))
+{
+    setObjectName(QStringLiteral("ParamEditor"));
+    panels_[ParaEditSession::RefPanel] = new ParamPanel(QStringLiteral("Reference data ()"), programFolder, this);
+    panels_[ParaEditSession::CustPanel] = new ParamPanel(QStringLiteral("Custom data"), programFolder, this);
+
+    keyMapPath_ = QString::fromStdString(kpd::FixedFile::path(programFolder.toStdString(), "keymap.kpm"));
+    if (QFile::exists(keyMapPath_)) {
+        QString path = keyMapPath_;
+        panel(ParaEditSession::CustPanel).desc().loadMapping(path);
+    }
+
+    for (Box b : kBoxes) connectBox(b);
+    connect(mimic_->displayCustom(), &QPushButton::clicked, this, &ParamEditor::displayCustom);
+    connect(mimic_->displayReference(), &QPushButton::clicked, this, &ParamEditor::displayReference);
+    connect(mimic_->showHelpToggle(), &QPushButton::clicked, this, &ParamEditor::toggleShowHelp);
+    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
+        const auto p = static_cast<ParaEditSession::Panel>(index);
+        connect(panels_[static_cast<std::size_t>(index)], &ParamPanel::unitChosen, this, [this, p](int unit) {
+            session_.chooseUnit(p, static_cast<std::int16_t>(unit));
+            showUnits();
+        });
+        connect(panels_[static_cast<std::size_t>(index)], &ParamPanel::indicatorClicked, this, [this, p](int unit) {
+            session_.toggleUnit(p, static_cast<std::int16_t>(unit));
+            showUnits();
+        });
+    }
+
+    modeTabs_->setObjectName(QStringLiteral("ModeTabs"));
+    connect(modeTabs_, &QTabBar::tabBarClicked, this, &ParamEditor::selectMode);
+    frameNoModeWarn_->setObjectName(QStringLiteral("frameNoModeWarn"));
+    auto* warnLayout = new QVBoxLayout(frameNoModeWarn_);
+    warnLayout->addWidget(new QLabel(QStringLiteral("Mode not available"), frameNoModeWarn_));
+    warnLayout->addWidget(new QLabel(QStringLiteral("for this parameter"), frameNoModeWarn_));
+    frameNoModeWarn_->hide();
+
+    btnCopyToAll_->setObjectName(QStringLiteral("btnCopyToAll"));
+    btnCopyToAll_->setToolTip(QStringLiteral("Copy the working data to all modes"));
+    connect(btnCopyToAll_, &QPushButton::clicked, this, &ParamEditor::copyToAll);
+    auto* copyLayout = new QVBoxLayout(copyModes_);
+    copyLayout->addWidget(btnCopyToAll_);
+    copyLayout->addWidget(copyModeArea_, 1);
+
+    warningTimer_->setInterval(kWarningInterval);
+    connect(warningTimer_, &QTimer::timeout, this, &ParamEditor::warningTick);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(panels_[0], 0, 0);
+    layout->addWidget(panels_[1], 0, 1);
+    layout->addWidget(frameNoModeWarn_, 0, 0, 1, 2, Qt::AlignCenter);
+    layout->addWidget(mimic_, 0, 2);
+    layout->addWidget(modeTabs_, 1, 0, 1, 2);
+    layout->addWidget(copyModes_, 1, 2, 2, 1);
+    layout->addWidget(buildButtons(), 2, 0, 1, 2);
+}
+
+ParamEditor::~ParamEditor() = default;
+
+QWidget* ParamEditor::buildButtons()
+{
+    auto* area = new QWidget(this);
+    auto* layout = new QGridLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto add = [&](const QString& caption, const QString& tip, int row, int column, auto slot) {
+        auto* b = new QPushButton(caption, area);
+        b->setToolTip(tip);
+        connect(b, &QPushButton::clicked, this, slot);
+        layout->addWidget(b, row, column);
+        return b;
+    };
+    add(QStringLiteral("< Mode"), QStringLiteral("Go to mode tab on left"), 0, 0, [this] { stepMode(-1); });
+    add(QStringLiteral("Mode >"), QStringLiteral("Go to mode tab on right"), 0, 1, [this] { stepMode(1); });
+    stepBack_ = add(QStringLiteral("< Param"), QStringLiteral("Move to next parameter down"), 1, 0,
+                    [this] { stepParameter(false); });
+    stepForward_ = add(QStringLiteral("Param >"), QStringLiteral("Move to next parameter up"), 1, 1,
+                       [this] { stepParameter(true); });
+    add(QStringLiteral("< Menu"), QStringLiteral("Load last menu (takes a few seconds)"), 2, 0,
+        [this] { ChangeMenu(-1); });
+    add(QStringLiteral("Menu >"), QStringLiteral("Load next menu (takes a few seconds)"), 2, 1,
+        [this] { ChangeMenu(1); });
+    add(QStringLiteral("< Lang"), QStringLiteral("Load last language into reference data"), 3, 0,
+        [this] { ChangeLang(-1); });
+    add(QStringLiteral("Lang >"), QStringLiteral("Load next language into reference data"), 3, 1,
+        [this] { ChangeLang(1); });
+
+    auto* tools = new QGroupBox(QStringLiteral("Text tools"), area);
+    auto* toolLayout = new QVBoxLayout(tools);
+    const auto tool = [&](const QString& caption, const QString& tip, auto slot) {
+        auto* b = new QPushButton(caption, tools);
+        b->setToolTip(tip);
+        connect(b, &QPushButton::clicked, this, slot);
+        toolLayout->addWidget(b);
+    };
+    tool(QStringLiteral("Copy reference to custom"),
+         QStringLiteral("Copy the data from the default panel to the alternate panel"), &ParamEditor::copyRefToCust);
+    tool(QStringLiteral("Undo"), QString(), &ParamEditor::undo);
+    tool(QStringLiteral("To Upper"), QStringLiteral("Convert any lower case characters to upper case"),
+         &ParamEditor::toUpper);
+    tool(QStringLiteral("To Lower"), QStringLiteral("Convert any upper case characters to lower case"),
+         &ParamEditor::toLower);
+    tool(QStringLiteral("_ to spc"), QStringLiteral("Convert all _ characters to spaces"),
+         &ParamEditor::underscoresToSpaces);
+    layout->addWidget(tools, 0, 2, 4, 1);
+
+    add(QStringLiteral("Commit"), QStringLiteral("Save your latest change"), 0, 3, &ParamEditor::commit);
+    QPushButton* okButton = add(QStringLiteral("OK"), QStringLiteral("Finished with editor"), 1, 3, &ParamEditor::ok);
+    okButton->setAutoDefault(false);
+    return area;
+}
+
+void ParamEditor::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
+                            const std::string& modeKey, bool tripMode)
+{
+    if (!run([&] { session_.setMyData(appData, aMenuKey, aParakey, modeKey, tripMode); })) return;
+    applyEditingKind();
+    RefreshTabs();
+    captionReferencePanel();
+    panel(ParaEditSession::CustPanel).setEditable(true);
+    panel(ParaEditSession::RefPanel).setEditable(false);
+    run([this] { session_.loadModeData(); });
+    showModeData();
+}
+
+LcdtextboxHost& ParamEditor::box(Box b) const
+{
+    ParamPanel& p = panel(ParaEditSession::isCustom(b) ? ParaEditSession::CustPanel : ParaEditSession::RefPanel);
+    return ParaEditSession::isHelp(b) ? p.help() : p.desc();
+}
+
+void ParamEditor::connectBox(Box b)
+{
+    LcdtextboxHost& host = box(b);
+    if (host.widget()) host.widget()->installEventFilter(this);
+    connect(&host, &LcdtextboxHost::Change, this, [this, b] { boxChanged(b); });
+    if (ParaEditSession::isCustom(b)) connect(&host, &LcdtextboxHost::Paste, this, [this, b] { boxLeft(b); });
+    if (!ParaEditSession::isHelp(b)) connect(&host, &LcdtextboxHost::LineLimit, this, &ParamEditor::lineLimitReached);
+}
+
+bool ParamEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        for (Box b : kBoxes) {
+            if (box(b).widget() != watched) continue;
+            if (event->type() == QEvent::FocusIn) boxFocused(b);
+            else boxLeft(b);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ParamEditor::boxFocused(Box b)
+{
+    if (ParaEditSession::isCustom(b)) assign(b, session_.working(b));
+    session_.setActiveBox(b);
+    highlightActive(true);
+    paintBoxes();
+}
+
+void ParamEditor::boxLeft(Box b)
+{
+    if (!ParaEditSession::isCustom(b)) return;
+    readBackIfEdited(b);
+    highlightActive(false);
+    refresh();
+}
+
+void ParamEditor::boxChanged(Box b)
+{
+    if (assigning_) return;
+    session_.markChanged(b);
+    if (ParaEditSession::isHelp(b)) paintBoxes();
+}
+
+void ParamEditor::readBackIfEdited(Box b)
+{
+    const QString text = box(b).text();
+    if (text == assigned_[slot(b)]) return;
+    session_.readBack(b, bytes(text));
+    assigned_[slot(b)] = text;
+}
+
+void ParamEditor::absorbEdits()
+{
+    readBackIfEdited(Box::CustDesc);
+    readBackIfEdited(Box::CustHelp);
+}
+
+void ParamEditor::assign(Box b, const std::string& text)
+{
+    LcdtextboxHost& host = box(b);
+    assigning_ = true;
+    host.setText(latin1(text));
+    assigning_ = false;
+    assigned_[slot(b)] = host.text();
+}
+
+std::string ParamEditor::boxText(Box b) const
+{
+    return bytes(box(b).text());
+}
+
+void ParamEditor::lineLimitReached()
+{
+    QLabel* label = panel(ParaEditSession::CustPanel).label7();
+    label->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    label->setText(QStringLiteral("2 lines maximum"));
+    warningTicks_ = 0;
+    warningTimer_->start();
+}
+
+void ParamEditor::warningTick()
+{
+    if (warningTicks_ > kWarningTicks) {
+        QLabel* label = panel(ParaEditSession::CustPanel).label7();
+        label->setStyleSheet(QString());
+        // The caption of the kind being edited, so a trip's label comes back as a trip's.
+        panel(ParaEditSession::CustPanel).setTripEditing(shownTripMode_);
+        warningTimer_->stop();
+    }
+    ++warningTicks_;
+}
+
+bool ParamEditor::isWarningActive() const
+{
+    return warningTimer_->isActive();
+}
+
+void ParamEditor::setWarningInterval(int milliseconds)
+{
+    warningTimer_->setInterval(milliseconds);
+}
+
+bool ParamEditor::run(const std::function<void()>& command)
+{
+    try {
+        command();
+        return true;
+    } catch (const kpd::ModelError& error) {
+        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+        return false;
+    }
+}
+
+void ParamEditor::commit()
+{
+    absorbEdits();
+    run([this] { session_.commit(); });
+    highlightActive(false);
+    paintBoxes();
+}
+
+void ParamEditor::ok()
+{
+    commit();
+    accept();
+}
+
+void ParamEditor::done(int result)
+{
+    if (!keyMapPath_.isEmpty()) {
+        QString path = keyMapPath_;
+        panel(ParaEditSession::CustPanel).desc().saveMapping(path);
+    }
+    QDialog::done(result);
+}
+
+void ParamEditor::undo()
+{
+    absorbEdits();
+    const Box active = session_.activeBox();
+    if (active == Box::None) return;
+    run([this] { session_.undo(); });
+    assign(active, session_.working(active));
+    refresh();
+    highlightActive(true);
+}
+
+void ParamEditor::toUpper()
+{
+    absorbEdits();
+    session_.toUpper();
+    refresh();
+    highlightActive(session_.activeBox() != Box::None);
+}
+
+void ParamEditor::toLower()
+{
+    absorbEdits();
+    session_.toLower();
+    refresh();
+    highlightActive(session_.activeBox() != Box::None);
+}
+
+void ParamEditor::underscoresToSpaces()
+{
+    absorbEdits();
+    session_.underscoresToSpaces();
+    refresh();
+    highlightActive(session_.activeBox() != Box::None);
+}
+
+void ParamEditor::copyRefToCust()
+{
+    run([this] { session_.copyRefToCust(); });
+    showModeData();
+}
+
+void ParamEditor::copyToMode(const QString& modeKey)
+{
+    absorbEdits();
+    run([&] { session_.copyToMode(modeKey.toStdString()); });
+    highlightActive(false);
+    paintBoxes();
+}
+
+void ParamEditor::copyToAll()
+{
+    absorbEdits();
+    run([this] { session_.copyToAllModes(); });
+    highlightActive(false);
+    paintBoxes();
+}
+
+void ParamEditor::stepParameter(bool forward)
+{
+    absorbEdits();
+    run([&] { session_.stepParameter(forward); });
+    showModeData();
+}
+
+void ParamEditor::ChangeMenu(int direction)
+{
+    absorbEdits();
+    run([&] { session_.changeMenu(direction); });
+    applyEditingKind();
+    RefreshTabs();
+    showModeData();
+}
+
+void ParamEditor::ChangeLang(int direction)
+{
+    absorbEdits();
+    run([&] { session_.changeLang(direction); });
+    captionReferencePanel();
+    showModeData();
+}
+
+void ParamEditor::stepMode(int direction)
+{
+    absorbEdits();
+    run([&] { session_.stepMode(direction); });
+    showModeData();
+}
+
+void ParamEditor::selectMode(int tabIndex)
+{
+    if (tabIndex < 0) return;
+    absorbEdits();
+    const std::string key = modeTabs_->tabData(tabIndex).toString().toStdString();
+    run([&] { session_.selectMode(key); });
+    showModeData();
+}
+
+void ParamEditor::RefreshTabs()
+{
+    session_.setActiveBox(Box::None);
+    highlightActive(false);
+    session_.clearChanges();
+    const QSignalBlocker blocker(modeTabs_);
+    while (modeTabs_->count() > 0) modeTabs_->removeTab(0);
+    for (const std::string& key : session_.modeKeys()) {
+        const int index = modeTabs_->addTab(latin1(key));
+        modeTabs_->setTabData(index, latin1(key));
+    }
+    modeTabs_->update();
+}
+
+void ParamEditor::displayCustom()
+{
+    session_.setMimicSource(ParaEditSession::Source::Custom);
+    refresh();
+}
+
+void ParamEditor::displayReference()
+{
+    session_.setMimicSource(ParaEditSession::Source::Reference);
+    refresh();
+}
+
+void ParamEditor::toggleShowHelp()
+{
+    session_.toggleShowHelp();
+    refresh();
+}
+
+void ParamEditor::applyEditingKind()
+{
+    shownTripMode_ = session_.tripMode();
+    for (ParamPanel* p : panels_) p->setTripEditing(shownTripMode_);
+    stepBack_->setText(shownTripMode_ ? QStringLiteral("< Trip") : QStringLiteral("< Param"));
+    stepForward_->setText(shownTripMode_ ? QStringLiteral("Trip >") : QStringLiteral("Param >"));
+    setWindowTitle(shownTripMode_ ? QStringLiteral("Edit trip data")
+                                  : QStringLiteral("Edit parameter data in menu ") +
+                                        QString::number(session_.custMenu().menuNumber()));
+}
+
+void ParamEditor::captionReferencePanel()
+{
+    panel(ParaEditSession::RefPanel).setTitle(QStringLiteral("Reference data (") + latin1(session_.refKey()) +
+                                              QLatin1Char(')'));
+}
+
+void ParamEditor::showModeData()
+{
+    bool available = false;
+    run([&] { available = session_.modeAvailable(); });
+    for (ParamPanel* p : panels_) p->setVisible(available);
+    frameNoModeWarn_->setVisible(!available);
+    {
+        const QSignalBlocker blocker(modeTabs_);
+        for (int i = 0; i < modeTabs_->count(); ++i) {
+            if (modeTabs_->tabData(i).toString() == latin1(session_.modeKey())) modeTabs_->setCurrentIndex(i);
+        }
+    }
+    run([this] {
+        refresh();
+        showUnits();
+        layoutCopyButtons();
+    });
+}
+
+void ParamEditor::refresh()
+{
+    const QString number = latin1(session_.paraNumberText());
+    for (ParamPanel* p : panels_) p->paraNo()->setText(number);
+    mimic_->parNum().setText(number);
+    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
+        const auto p = static_cast<ParaEditSession::Panel>(index);
+        const kpd::ModeData& record = session_.modeData(p);
+        panel(index).paraVal()->setText(latin1(session_.valueText(p)));
+        panel(index).lLim()->setText(latin1(record.lLim()));
+        panel(index).uLim()->setText(latin1(record.uLim()));
+    }
+    const auto source = session_.mimicSource() == ParaEditSession::Source::Custom ? ParaEditSession::CustPanel
+                                                                                   : ParaEditSession::RefPanel;
+    mimic_->parVal().setText(latin1(ParaEditSession::mimicValue(session_.valueText(source))));
+    for (Box b : kBoxes) assign(b, session_.working(b));
+    mimic_->desc().setText(latin1(session_.mimicText()));
+    mimic_->setShowingHelp(session_.showHelp());
+    paintBoxes();
+}
+
+void ParamEditor::showUnits()
+{
+    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel})
+        panel(index).showUnit(session_.unit(static_cast<ParaEditSession::Panel>(index)));
+    mimic_->showUnitIcon(session_.unit(ParaEditSession::CustPanel));
+}
+
+void ParamEditor::paintBoxes()
+{
+    for (Box b : kBoxes) {
+        const bool active = session_.activeBox() == b;
+        QColor colour = active ? kActiveColour : kInactiveColour;
+        if (ParaEditSession::isHelp(b) && session_.helpTooLong(boxText(b)))
+            colour = active ? kLongActiveColour : kLongInactiveColour;
+        ParamPanel::paintBox(box(b), colour);
+    }
+}
+
+void ParamEditor::highlightActive(bool visible)
+{
+    const Box active = visible ? session_.activeBox() : Box::None;
+    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
+        const LcdtextboxHost* shown = nullptr;
+        if (active != Box::None && ParaEditSession::isCustom(active) == (index == ParaEditSession::CustPanel))
+            shown = &box(active);
+        panel(index).highlight(shown);
+    }
+}
+
+void ParamEditor::layoutCopyButtons()
+{
+    qDeleteAll(copyModeArea_->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
+    int y = 0;
+    for (const std::string& key : session_.otherModeKeys()) {
+        auto* b = new QPushButton(latin1(key), copyModeArea_);
+        b->setObjectName(QStringLiteral("btnCopyMode"));
+        b->setProperty("tag", latin1(key));
+        b->setToolTip(QStringLiteral("Copy the working data to this mode"));
+        b->setGeometry(0, y, copyModeArea_->width(), kCopyButtonPitch);
+        b->show();
+        connect(b, &QPushButton::clicked, this, [this, key] { copyToMode(latin1(key)); });
+        y += kCopyButtonPitch;
+    }
+    copyModeArea_->setMinimumHeight(y);
+}
+
+QList<QPushButton*> ParamEditor::copyModeButtons() const
+{
+    return copyModeArea_->findChildren<QPushButton*>(QStringLiteral("btnCopyMode"), Qt::FindDirectChildrenOnly);
+}
+
+QPushButton* ParamEditor::button(const QString& caption) const
+{
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        if (b->text() == caption) return b;
+    }
+    return nullptr;
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "paraeditsession.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+class LcdtextboxHost;
+class ParamMimic;
+class ParamPanel;
+class QFrame;
+class QGroupBox;
+class QPushButton;
+class QTabBar;
+class QTimer;
+
+namespace kpd {
+class TheApp;
+class UserInterface;
+}
+
+// The window in which the strings of one parameter (or trip) in one mode are edited:
+// reference and custom panels side by side, a keypad mimic, and the steps through
+// parameters, menus, languages and modes. Its logic lives in ParaEditSession; the
+// window shows the session and feeds it the boxes' edits.
+class ParamEditor : public QDialog {
+    Q_OBJECT
+public:
+    using Box = ParaEditSession::Box;
+
+    // The key map "keymap.kpm" of programFolder is loaded here and saved when the
+    // window closes.
+    ParamEditor(kpd::UserInterface& ui, const QString& programFolder, QWidget* parent = nullptr);
+    ~ParamEditor() override;
+
+    void setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
+                   const std::string& modeKey = {}, bool tripMode = false);
+
+    void ChangeMenu(int direction);
+    void ChangeLang(int direction);
+    void RefreshTabs();
+
+    ParaEditSession& session() { return session_; }
+    ParamPanel& panel(int index) const { return *panels_[static_cast<std::size_t>(index)]; }
+    ParamMimic& mimic() const { return *mimic_; }
+    LcdtextboxHost& box(Box box) const;
+    QTabBar* modeTabs() const { return modeTabs_; }
+    QFrame* noModeWarning() const { return frameNoModeWarn_; }
+    QList<QPushButton*> copyModeButtons() const;
+    QPushButton* button(const QString& caption) const;
+    bool isWarningActive() const;
+    // The warning's period; tests shorten it or drive warningTick() themselves.
+    void setWarningInterval(int milliseconds);
+
+public slots:
+    void commit();
+    void ok();
+    void undo();
+    void toUpper();
+    void toLower();
+    void underscoresToSpaces();
+    void copyRefToCust();
+    void copyToMode(const QString& modeKey);
+    void copyToAll();
+    void stepParameter(bool forward);
+    void stepMode(int direction);
+    void selectMode(int tabIndex);
+    void displayCustom();
+    void displayReference();
+    void toggleShowHelp();
+    void warningTick();
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildButtons();
+    void connectBox(Box box);
+    void boxFocused(Box box);
+    void boxLeft(Box box);
+    void boxChanged(Box box);
+    void lineLimitReached();
+    // An edit the box holds but has not handed back yet (it still has the focus).
+    void absorbEdits();
+    void readBackIfEdited(Box box);
+    void assign(Box box, const std::string& text);
+    std::string boxText(Box box) const;
+    void applyEditingKind();
+    void showModeData();
+    void refresh();
+    void showUnits();
+    void paintBoxes();
+    void highlightActive(bool visible);
+    void layoutCopyButtons();
+    void captionReferencePanel();
+    // The boundary of every command: a model error is reported, never thrown on.
+    bool run(const std::function<void()>& command);
+
+    kpd::UserInterface& ui_;
+    QString programFolder_;
+    QString keyMapPath_;
+    ParaEditSession session_;
+    std::array<ParamPanel*, 2> panels_{};
+    ParamMimic* mimic_;
+    QTabBar* modeTabs_;
+    QFrame* frameNoModeWarn_;
+    QGroupBox* copyModes_;
+    QWidget* copyModeArea_;
+    QPushButton* btnCopyToAll_;
+    QPushButton* stepBack_;
+    QPushButton* stepForward_;
+    QTimer* warningTimer_;
+    int warningTicks_ = 0;
+    bool shownTripMode_ = false;
+    bool assigning_ = false;
+    // What each box was last given, to tell the user's edits from the editor's own.
+    std::array<QString, 4> assigned_;
+};

@@ -1,0 +1,342 @@
+#include "views/parameditor.h"
+#include "views/parammimic.h"
+#include "views/parampanel.h"
+
+#include "comrt/lcdtextboxhost.h"
+#include "model/theapp.h"
+#include "recordinguserinterface.h"
+#include "smalldrive.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using Box = ParaEditSession::Box;
+
+namespace {
+
+class EditorTest : public ::testing::Test {
+protected:
+    // The keypad text box comes from the registry the build filled for these tests,
+    // never from the user's.
+    static void SetUpTestSuite() { qputenv("KPD_COMRT_REGISTRY", TEST_REGISTRY); }
+
+    EditorTest() { kpd::test::buildSmallDrive(app); }
+
+    kpd::ModeData& cust(const std::string& menu, const std::string& para, const std::string& mode = "Open loop")
+    {
+        return app.stringDatas().Item("Custom").DrvMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+    }
+    kpd::ModeData& ref(const std::string& menu, const std::string& para, const std::string& mode = "Open loop")
+    {
+        return app.stringDatas().Item("English").DrvMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+    }
+
+    ParamEditor& open(const std::string& menu, const std::string& para, const std::string& mode = {},
+                      bool trip = false)
+    {
+        editor = std::make_unique<ParamEditor>(ui, folder.path());
+        editor->setMyData(app, menu, para, mode, trip);
+        editor->show();
+        return *editor;
+    }
+
+    QWidget* widget(Box box) const { return editor->box(box).widget(); }
+
+    void focus(Box box)
+    {
+        editor->activateWindow();
+        widget(box)->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+    }
+
+    kpd::test::RecordingUserInterface ui;
+    kpd::TheApp app{ui, "/nonexistent"};
+    QTemporaryDir folder;
+    std::unique_ptr<ParamEditor> editor;
+};
+
+} // namespace
+
+TEST_F(EditorTest, OpensOnTheChosenParameterAndMode)
+{
+    ref("m1", "p2", "Closed loop").setDesc("Reference");
+    cust("m1", "p2", "Closed loop").setDesc("Custom");
+    ParamEditor& e = open("m1", "p2", "Closed loop");
+    ASSERT_TRUE(e.box(Box::CustDesc).isValid());
+    EXPECT_EQ(e.windowTitle(), "Edit parameter data in menu 1");
+    EXPECT_EQ(e.panel(0).title(), "Reference data (English)");
+    EXPECT_EQ(e.panel(1).title(), "Custom data");
+    EXPECT_EQ(e.modeTabs()->count(), 3);
+    EXPECT_EQ(e.modeTabs()->tabText(e.modeTabs()->currentIndex()), "Closed loop");
+    EXPECT_EQ(e.box(Box::RefDesc).text(), "Reference");
+    EXPECT_EQ(e.box(Box::CustDesc).text(), "Custom");
+    EXPECT_EQ(e.panel(1).paraNo()->text(), "01.02");
+    EXPECT_EQ(e.mimic().parNum().text(), "01.02");
+    EXPECT_FALSE(e.box(Box::RefDesc).Enabled());
+    EXPECT_TRUE(e.box(Box::CustDesc).Enabled());
+    EXPECT_EQ(e.box(Box::CustDesc).nCols(), 16);
+    EXPECT_EQ(e.box(Box::CustDesc).lineLimit(), 2);
+    EXPECT_EQ(e.box(Box::CustHelp).nRows(), 6);
+    EXPECT_EQ(widget(Box::CustHelp)->size(), QSize(16 * 12, 6 * 18));
+    // Loading the boxes is no edit of the user's.
+    EXPECT_FALSE(e.session().anyChange());
+}
+
+TEST_F(EditorTest, TripEditingRelabelsTheWindow)
+{
+    ParamEditor& e = open("trips", "t1", "", true);
+    EXPECT_EQ(e.windowTitle(), "Edit trip data");
+    EXPECT_EQ(e.panel(1).label1()->text(), "Trip code & mnemonic");
+    EXPECT_EQ(e.panel(1).label7()->text(), "2 line trip text");
+    EXPECT_EQ(e.panel(1).label5()->text(), "Trip help");
+    EXPECT_NE(e.button("< Trip"), nullptr);
+    EXPECT_EQ(e.button("< Param"), nullptr);
+    EXPECT_TRUE(e.panel(1).paraUnit()->isHidden());
+    EXPECT_EQ(e.panel(1).paraNo()->text(), "1");
+
+    e.ChangeMenu(1);
+    EXPECT_EQ(e.windowTitle(), "Edit parameter data in menu 1");
+    EXPECT_EQ(e.panel(1).label7()->text(), "2 line description");
+    EXPECT_FALSE(e.panel(1).paraUnit()->isHidden());
+    EXPECT_NE(e.button("Param >"), nullptr);
+}
+
+TEST_F(EditorTest, TypedTextIsCommittedEvenWhileTheBoxHasTheFocus)
+{
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "HI");
+    EXPECT_TRUE(e.session().textChanged(Box::CustDesc));
+    e.commit();
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "HI");
+    EXPECT_TRUE(app.stringDatas().Item("Custom").DrvMenus().Item("m1").dirty());
+    EXPECT_EQ(ref("m1", "p1").getDesc(), "");
+}
+
+TEST_F(EditorTest, FocusLossReadsTheBoxBackAndRefreshesTheMimic)
+{
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    EXPECT_TRUE(e.panel(1).highlighted(&e.box(Box::CustDesc)));
+    EXPECT_EQ(e.box(Box::CustDesc).BackColor(), QColor(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(e.box(Box::CustHelp).BackColor(), QColor(0xA0, 0xA0, 0xA0));
+    QTest::keyClicks(widget(Box::CustDesc), "AB");
+    focus(Box::CustHelp);
+    EXPECT_EQ(e.session().working(Box::CustDesc), "AB");
+    EXPECT_EQ(e.mimic().desc().text(), "AB");
+    EXPECT_FALSE(e.panel(1).highlighted(&e.box(Box::CustDesc)));
+    EXPECT_EQ(e.box(Box::CustDesc).BackColor(), QColor(0xA0, 0xA0, 0xA0));
+}
+
+TEST_F(EditorTest, UndoTwiceOnAChangedDescriptionReturnsToTheEdit)
+{
+    cust("m1", "p1").setDesc("Old");
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    e.box(Box::CustDesc).setCursorPos(0);
+    QTest::keyClicks(widget(Box::CustDesc), "X");
+    e.undo();
+    EXPECT_EQ(e.box(Box::CustDesc).text(), "Old");
+    e.undo();
+    EXPECT_EQ(e.box(Box::CustDesc).text(), "XOld");
+    EXPECT_TRUE(e.panel(1).highlighted(&e.box(Box::CustDesc)));
+}
+
+TEST_F(EditorTest, UndoOnAnUnchangedDescriptionAsksTheModel)
+{
+    cust("m1", "p1").setDesc("Before");
+    cust("m1", "p1").setDesc("After");
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    e.undo();
+    EXPECT_EQ(e.box(Box::CustDesc).text(), "Before");
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "Before");
+}
+
+TEST_F(EditorTest, AThirdDescriptionLineIsRefusedAndWarnedForFiveTicks)
+{
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "A");
+    QTest::keyClick(widget(Box::CustDesc), Qt::Key_Return);
+    QTest::keyClicks(widget(Box::CustDesc), "B");
+    QTest::keyClick(widget(Box::CustDesc), Qt::Key_Return);
+    QTest::keyClicks(widget(Box::CustDesc), "C");
+    QLabel* label = e.panel(1).label7();
+    EXPECT_EQ(label->text(), "2 lines maximum");
+    EXPECT_TRUE(label->styleSheet().contains("#FF0000"));
+    EXPECT_TRUE(e.isWarningActive());
+    EXPECT_EQ(e.box(Box::CustDesc).MaxRow(), 1);
+    EXPECT_EQ(e.box(Box::CustDesc).text().left(4), "A~MB");
+    for (int tick = 0; tick < 4; ++tick) e.warningTick();
+    EXPECT_EQ(label->text(), "2 lines maximum");
+    e.warningTick();
+    EXPECT_EQ(label->text(), "2 line description");
+    EXPECT_TRUE(label->styleSheet().isEmpty());
+    EXPECT_FALSE(e.isWarningActive());
+}
+
+TEST_F(EditorTest, TheWarningTimerEndsTheWarningByItself)
+{
+    ParamEditor& e = open("m1", "p1");
+    e.setWarningInterval(1);
+    emit e.box(Box::CustDesc).LineLimit();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !e.isWarningActive(); }, 5000));
+    EXPECT_EQ(e.panel(1).label7()->text(), "2 line description");
+}
+
+TEST_F(EditorTest, AnIndicatorChosenUnitIsStoredWhenSteppingOn)
+{
+    ParamEditor& e = open("m1", "p1");
+    QTest::mouseClick(e.panel(1).indicator(4), Qt::LeftButton);
+    EXPECT_TRUE(e.panel(1).indicator(4)->isChecked());
+    EXPECT_EQ(e.panel(1).paraUnit()->currentIndex(), 4);
+    EXPECT_EQ(e.mimic().iconFile(), "hzicon.bmp");
+    QTest::mouseClick(e.button("Param >"), Qt::LeftButton);
+    EXPECT_EQ(cust("m1", "p1").unit(), 4);
+    EXPECT_EQ(e.session().paraKey(), "p2");
+    EXPECT_FALSE(e.panel(1).indicator(4)->isChecked());
+    EXPECT_EQ(e.mimic().iconFile(), "noicon.bmp");
+}
+
+TEST_F(EditorTest, ClickingASelectedIndicatorDeselectsIt)
+{
+    cust("m1", "p1").setUnit(1);
+    ParamEditor& e = open("m1", "p1");
+    EXPECT_TRUE(e.panel(1).indicator(1)->isChecked());
+    QTest::mouseClick(e.panel(1).indicator(1), Qt::LeftButton);
+    EXPECT_FALSE(e.panel(1).indicator(1)->isChecked());
+    EXPECT_EQ(e.panel(1).paraUnit()->currentIndex(), 0);
+    EXPECT_EQ(e.session().unit(ParaEditSession::CustPanel), 0);
+}
+
+TEST_F(EditorTest, ModeButtonsStopAtTheEnds)
+{
+    ParamEditor& e = open("m1", "p1");
+    QTest::mouseClick(e.button("< Mode"), Qt::LeftButton);
+    EXPECT_EQ(e.session().modeKey(), "Open loop");
+    EXPECT_EQ(e.modeTabs()->currentIndex(), 0);
+    QTest::mouseClick(e.button("Mode >"), Qt::LeftButton);
+    EXPECT_EQ(e.session().modeKey(), "Closed loop");
+    EXPECT_EQ(e.modeTabs()->currentIndex(), 1);
+}
+
+TEST_F(EditorTest, CopyButtonsNameTheOtherModes)
+{
+    ParamEditor& e = open("m1", "p1", "Closed loop");
+    QList<QPushButton*> buttons = e.copyModeButtons();
+    ASSERT_EQ(buttons.size(), 2);
+    EXPECT_EQ(buttons[0]->property("tag").toString(), "Open loop");
+    EXPECT_EQ(buttons[1]->property("tag").toString(), "Servo");
+    EXPECT_EQ(buttons[1]->y() - buttons[0]->y(), 17);
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "M");
+    QTest::mouseClick(buttons[1], Qt::LeftButton);
+    EXPECT_EQ(cust("m1", "p1", "Servo").getDesc(), "M");
+    EXPECT_EQ(cust("m1", "p1", "Closed loop").getDesc(), "M");
+    EXPECT_EQ(cust("m1", "p1", "Open loop").getDesc(), "");
+}
+
+TEST_F(EditorTest, AModeTheReferenceLacksShowsTheNotice)
+{
+    ref("m1", "p1", "Servo").setDefined(false);
+    ParamEditor& e = open("m1", "p1", "Servo");
+    EXPECT_TRUE(e.panel(0).isHidden());
+    EXPECT_TRUE(e.panel(1).isHidden());
+    EXPECT_FALSE(e.noModeWarning()->isHidden());
+    e.stepMode(-1);
+    EXPECT_FALSE(e.panel(1).isHidden());
+    EXPECT_TRUE(e.noModeWarning()->isHidden());
+}
+
+TEST_F(EditorTest, ALongHelpTurnsItsBoxPinkWhileActive)
+{
+    app.setMaxRecChars(std::int16_t{5});
+    cust("m1", "p1").setHelp("ABCDEF");
+    ParamEditor& e = open("m1", "p1");
+    EXPECT_EQ(e.box(Box::CustHelp).BackColor(), QColor(0xC0, 0xA0, 0xA0));
+    focus(Box::CustHelp);
+    EXPECT_EQ(e.box(Box::CustHelp).BackColor(), QColor(0xFF, 0xD0, 0xD0));
+    EXPECT_EQ(e.box(Box::CustHelp).EmptyCellColor(), QColor(0xFF, 0xD0, 0xD0));
+    e.box(Box::CustHelp).setCursorPos(5);
+    QTest::keyClick(widget(Box::CustHelp), Qt::Key_Backspace);
+    ASSERT_EQ(e.box(Box::CustHelp).text(), "ABCDF");
+    EXPECT_EQ(e.box(Box::CustHelp).BackColor(), QColor(0xFF, 0xFF, 0xFF));
+}
+
+TEST_F(EditorTest, MimicFollowsItsButtons)
+{
+    ref("m1", "p1").setDesc("Ref text");
+    ref("m1", "p1").setHelp("Ref help");
+    cust("m1", "p1").setDesc("Cust text");
+    cust("m1", "p1").setDVal("500");
+    cust("m1", "p1").setDecimalPlaces(1);
+    ParamEditor& e = open("m1", "p1");
+    EXPECT_EQ(e.mimic().desc().text(), "Cust text");
+    EXPECT_EQ(e.mimic().parVal().text(), "   50.0");
+    EXPECT_EQ(e.panel(1).paraVal()->text(), "50.0");
+    QTest::mouseClick(e.mimic().displayReference(), Qt::LeftButton);
+    EXPECT_EQ(e.mimic().desc().text(), "Ref text");
+    QTest::mouseClick(e.mimic().showHelpToggle(), Qt::LeftButton);
+    EXPECT_EQ(e.mimic().desc().text(), "Ref help");
+    EXPECT_EQ(e.mimic().showHelpToggle()->text(), "Show Description");
+    QTest::mouseClick(e.mimic().displayCustom(), Qt::LeftButton);
+    EXPECT_EQ(e.mimic().desc().text(), "");
+}
+
+TEST_F(EditorTest, LanguageStepRecaptionsTheReferencePanel)
+{
+    kpd::stringData& german = app.stringDatas().Add("German");
+    kpd::DrvMenu& menu = german.DrvMenus().Add("m1");
+    menu.setModeNames(kpd::test::smallDriveModes(), false);
+    menu.Parameters().Add("p1");
+    menu.buildModes("p1");
+    ParamEditor& e = open("m1", "p1");
+    QTest::mouseClick(e.button("Lang >"), Qt::LeftButton);
+    EXPECT_EQ(e.panel(0).title(), "Reference data (German)");
+}
+
+TEST_F(EditorTest, ModelErrorsAreReportedNotThrown)
+{
+    editor = std::make_unique<ParamEditor>(ui, folder.path());
+    editor->setMyData(app, "m1", "p9");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "ERROR");
+}
+
+TEST_F(EditorTest, OkCommitsAndSavesTheKeyMapWhereItWasFound)
+{
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "Z");
+    QTest::mouseClick(e.button("OK"), Qt::LeftButton);
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "Z");
+    EXPECT_EQ(e.result(), QDialog::Accepted);
+    EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("keymap.kpm")));
+}
+
+TEST_F(EditorTest, AKeyMapInAnyLetterCaseIsTheOneUsed)
+{
+    {
+        ParamEditor first(ui, folder.path());
+        first.done(QDialog::Accepted);
+    }
+    const QString upper = QDir(folder.path()).filePath("KEYMAP.KPM");
+    ASSERT_TRUE(QFile::rename(QDir(folder.path()).filePath("keymap.kpm"), upper));
+    ParamEditor second(ui, folder.path());
+    second.done(QDialog::Accepted);
+    EXPECT_TRUE(QFile::exists(upper));
+    EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("keymap.kpm")));
+    EXPECT_TRUE(ui.messages.empty());
+}
