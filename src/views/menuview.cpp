@@ -1,5 +1,8 @@
 #include "menuview.h"
 
+#include "clonemenu.h"
+#include "copym2m.h"
+
 #include "model/drvmenus.h"
 #include "model/userinterface.h"
 
@@ -163,6 +166,26 @@ void MenuView::clear()
 void MenuView::copyR2C(bool noUserData)
 {
     if (custMenu_ && refMenu_) custMenu_->copyParams(*refMenu_, noUserData);
+}
+
+void MenuView::cloneMenuToMenu()
+{
+    if (!refMenu_ || !custMenu_ || !custMenus_) return;
+    if (!refMenu_->canClone()) {
+        ui_.message("This menu is not clonable");
+        return;
+    }
+    CloneMenu dialog(ui_, window());
+    dialog.setData(*custMenus_, custMenu_->menuKey());
+    dialog.exec();
+}
+
+void MenuView::copyMode2Mode()
+{
+    if (!custMenu_) return;
+    CopyM2M dialog(window());
+    dialog.setData(*custMenu_);
+    dialog.exec();
 }
 
 void MenuView::togglePanel(bool referencePanel)

@@ -49,6 +49,9 @@ public:
     bool saveMenu(const std::string& fname);
     void clear();
     void copyR2C(bool noUserData = false);
+    // Open the clone and copy mode dialogs over the main window; they change the model only.
+    void cloneMenuToMenu();
+    void copyMode2Mode();
 
     std::int16_t displayMode() const { return displayMode_; }
     // A click on the Reference (true) or Custom (false) panel of the status bar.

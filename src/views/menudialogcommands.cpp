@@ -1,0 +1,61 @@
+#include "menudialogcommands.h"
+
+#include "menucloner.h"
+#include "menuview.h"
+#include "stripspace.h"
+
+#include "model/theapp.h"
+
+MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui,
+                                       kpd::menuWindows<MenuView>& windows, std::function<void()> refresh)
+    : app_(app), ui_(ui), windows_(windows), refresh_(std::move(refresh))
+{
+}
+
+MenuView* MenuDialogCommands::viewInFocus()
+{
+    MenuView* view = windows_.getFormInFocus();
+    if (!view) ui_.message(kNoMenuInFocus);
+    return view;
+}
+
+void MenuDialogCommands::cloneMenu()
+{
+    MenuView* view = viewInFocus();
+    if (!view) return;
+    try {
+        view->cloneMenuToMenu();
+    } catch (const kpd::ModelError& error) {
+        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    }
+    refresh_();
+}
+
+void MenuDialogCommands::copyModeToMode()
+{
+    MenuView* view = viewInFocus();
+    if (!view) return;
+    try {
+        const kpd::DrvMenu& menu = app_.getCustMenus().Item(view->myCustMenuKey());
+        // The writer has said why the backup failed; the copy waits for a backup.
+        if (!menu.xmlSaveM(MenuCloner::backupPath(app_.appFolder(), menu.menuKey()))) return;
+        view->copyMode2Mode();
+    } catch (const kpd::ModelError& error) {
+        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    }
+    refresh_();
+}
+
+void MenuDialogCommands::stripTrailingSpaces(const QString& controlFolder, QWidget* parent)
+{
+    std::int32_t removed = 0;
+    try {
+        Stripspace window(ui_, controlFolder, parent);
+        removed = window.stripTrail(app_.getCustMenus());
+    } catch (const kpd::ModelError& error) {
+        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    }
+    // Open windows show the stripped texts, not the old ones.
+    refresh_();
+    ui_.message(std::to_string(removed) + kStripReport);
+}

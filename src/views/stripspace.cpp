@@ -1,0 +1,80 @@
+#include "stripspace.h"
+
+#include "trailingspacestrip.h"
+
+#include "comrt/lcdtextboxhost.h"
+#include "model/userinterface.h"
+
+#include <QPushButton>
+
+namespace {
+
+// 15 twips are one pixel at 96 dots per inch.
+constexpr int kWidth = 4215 / 15;
+constexpr int kHeight = 2625 / 15;
+constexpr int kBoxWidth = 192;
+constexpr int kBoxHeight = 54;
+
+bool failed(const LcdtextboxHost& box)
+{
+    return !comrt::succeeded(box.lastResult());
+}
+
+} // namespace
+
+Stripspace::Stripspace(kpd::UserInterface& ui, const QString& controlFolder, QWidget* parent)
+    : QDialog(parent),
+      ui_(ui),
+      textBox_(std::make_unique<LcdtextboxHost>(this, controlFolder)),
+      strip_(std::make_unique<TrailingSpaceStrip>(ui, [this](std::string& text) { return stripText(text); })),
+      stopButton_(new QPushButton(QStringLiteral("Stop"), this))
+{
+    setObjectName(QStringLiteral("Stripspace"));
+    setWindowTitle(QStringLiteral("Strip trailing spaces"));
+    setFixedSize(kWidth, kHeight);
+
+    // Six rows of sixteen cells: a help text fits whole, so its lines are the keypad's.
+    textBox_->setNRows(6);
+    textBox_->setNCols(16);
+    textBox_->setEmptyCellColor(textBox_->BackColor());
+    if (QWidget* box = textBox_->widget()) {
+        box->setObjectName(QStringLiteral("gtbStripTrail"));
+        box->setGeometry((kWidth - kBoxWidth) / 2, 16, kBoxWidth, kBoxHeight);
+    }
+    stopButton_->setObjectName(QStringLiteral("btnStopStrip"));
+    stopButton_->setGeometry((kWidth - 80) / 2, kHeight - 48, 80, 28);
+    connect(stopButton_, &QPushButton::clicked, this, &Stripspace::stopStrip);
+}
+
+Stripspace::~Stripspace() = default;
+
+void Stripspace::stopStrip()
+{
+    strip_->stop();
+}
+
+std::optional<std::int32_t> Stripspace::stripText(std::string& text)
+{
+    textBox_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    if (failed(*textBox_)) return std::nullopt;
+    const std::int32_t removed = textBox_->StripTrailingSpaces();
+    if (failed(*textBox_)) return std::nullopt;
+    const QString stripped = textBox_->text();
+    if (failed(*textBox_)) return std::nullopt;
+    text = stripped.toLatin1().toStdString();
+    return removed;
+}
+
+std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
+{
+    // Without the control every text would come back empty: nothing is touched.
+    if (!textBox_->isValid()) {
+        ui_.message(kNoControlMessage, "ERROR", kpd::MessageIcon::Critical);
+        return 0;
+    }
+    show();
+    const std::int32_t removed = strip_->stripTrail(aDB);
+    close();
+    if (strip_->failed()) ui_.message(kControlFailedMessage, "ERROR", kpd::MessageIcon::Critical);
+    return removed;
+}

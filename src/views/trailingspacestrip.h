@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace kpd {
+class DrvMenus;
+class UserInterface;
+}
+
+// Feeds every description and help text of a string set through a stripping function,
+// menu by menu, letting the user interface run between menus so that a Stop is seen.
+class TrailingSpaceStrip {
+public:
+    // Strips one text in place and gives the number of characters removed; nothing when
+    // the text could not be stripped (the text is then not stored back).
+    using StripText = std::function<std::optional<std::int32_t>(std::string& text)>;
+
+    TrailingSpaceStrip(kpd::UserInterface& ui, StripText strip);
+
+    // The number of characters removed, also when the run was stopped or failed: what
+    // was removed before that stays removed.
+    std::int32_t stripTrail(kpd::DrvMenus& aDB);
+
+    void stop() { stopFlag_ = true; }
+    bool stopped() const { return stopped_; }
+    bool failed() const { return failed_; }
+
+private:
+    // False when the text could not be stripped.
+    bool stripOne(const std::string& text, std::string& result, std::int32_t& total);
+
+    kpd::UserInterface& ui_;
+    StripText strip_;
+    bool stopFlag_ = false;
+    bool stopped_ = false;
+    bool failed_ = false;
+};
