@@ -4,6 +4,7 @@
 #include "appsettings.h"
 #include "autosavewindow.h"
 #include "buildcommands.h"
+#include "filecommands.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
 {
     setWindowTitle(latin1(StartupSequence::windowTitle({})));
     menus_ = std::make_unique<MainMenus>(*this);
+    fileCommands_ = std::make_unique<FileCommands>(*this);
     menuWindows_ = std::make_unique<kpd::menuWindows<MenuView>>(
         ui_, [this](const std::string& key) { return createMenuView(key); });
 
@@ -76,6 +78,25 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->driveCheckSize, &QAction::triggered, this, [this] {
         if (app_) BuildCommands(*app_, ui(), ui_.hexBase()).checkSize();
     });
+    const std::pair<QAction*, void (FileCommands::*)()> fileCommandItems[] = {
+        {menus_->fileNew, &FileCommands::newFile},
+        {menus_->fileOpen, &FileCommands::open},
+        {menus_->fileSave, &FileCommands::save},
+        {menus_->fileSaveAs, &FileCommands::saveAs},
+        {menus_->fileSaveConstants, &FileCommands::saveConstants},
+        {menus_->driveClearAll, &FileCommands::clearAllData},
+        {menus_->driveMerge, &FileCommands::merge},
+        {menus_->driveCopyRefToCust, &FileCommands::copyRefToCust},
+        {menus_->menuLoad, &FileCommands::loadMenu},
+        {menus_->menuSave, &FileCommands::saveMenu},
+        {menus_->menuClear, &FileCommands::clearMenu},
+        {menus_->menuCopyRefToCust, &FileCommands::copyMenuRefToCust},
+        {menus_->menuCopyLimitsOnly, &FileCommands::copyLimitsOnly},
+    };
+    for (const auto& [action, command] : fileCommandItems) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, command = command] { ((*fileCommands_).*command)(); });
+    }
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
     connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
@@ -140,6 +161,8 @@ bool MainWindow::load()
 void MainWindow::applyAlternateState()
 {
     menus_->fileSaveAssembler->setVisible(ui_.alternate());
+    // Constants files are for the drive's makers: listed always, offered only to them.
+    menus_->fileSaveConstants->setEnabled(ui_.alternate());
 }
 
 void MainWindow::buildTree()

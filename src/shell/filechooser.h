@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The open and save file dialogs of the file commands. The commands ask through this
+// class so the tests can answer in place of a modal dialog.
+class FileChooser {
+public:
+    enum class Kind { Open, Save };
+
+    struct Request {
+        Kind kind = Kind::Open;
+        QString title;
+        // Description-and-pattern pairs, the first one selected when the dialog opens.
+        QStringList filters;
+        QString defaultSuffix;
+        QString initialName;
+    };
+
+    struct Choice {
+        QString name;          // empty: the user cancelled
+        int filterIndex = 0;   // 1-based position of the filter the user picked
+        bool cancelled() const { return name.isEmpty(); }
+    };
+
+    explicit FileChooser(QWidget* parent = nullptr) : parent_(parent) {}
+    virtual ~FileChooser() = default;
+
+    virtual Choice choose(const Request& request);
+
+private:
+    QWidget* parent_;
+};

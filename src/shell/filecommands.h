@@ -1,0 +1,80 @@
+#pragma once
+
+#include "filechooser.h"
+
+#include <QString>
+
+#include <memory>
+
+class MainWindow;
+class MenuView;
+
+namespace kpd {
+class DrvMenu;
+}
+
+// The commands of the File, Drive and Menu Ops menus that read and write files or change
+// a whole set or a whole menu. Each dialog command asks the chooser for a name and hands
+// it to the method that does the work; the tests call those methods directly.
+class FileCommands {
+public:
+    // The filters of the Save As dialog, by their 1-based position.
+    enum SaveAsFilter { KeypadFile = 1, HexFile = 2, FlashingFile = 3 };
+
+    static constexpr const char* kUnknownFileType = "Unknown file type ";
+    static constexpr const char* kNoMenuInFocus = "No menu in focus";
+    static constexpr const char* kNewDatabaseTitle = "Keypad data editor: - editing: New database";
+
+    explicit FileCommands(MainWindow& window);
+    ~FileCommands();
+
+    void setChooser(std::unique_ptr<FileChooser> chooser);
+
+    void newFile();
+    void open();
+    void merge();
+    void save();
+    void saveAs();
+    void saveConstants();
+
+    // The work behind the dialogs.
+    bool openFile(const QString& name);
+    bool mergeFile(const QString& name);
+    bool saveAsFile(const QString& name, int filter);
+    bool saveConstantsFile(const QString& name);
+
+    // True when the name ends in ".kpd", trailing spaces aside.
+    static bool hasKeypadExtension(const QString& name);
+    // The chosen name without the extension of its file name.
+    static QString baseName(const QString& name);
+
+    void clearAllData();
+    void copyRefToCust();
+
+    void loadMenu();
+    void saveMenu();
+    void clearMenu();
+    void copyMenuRefToCust();
+    void copyLimitsOnly();
+
+    bool loadMenuFile(MenuView& view, const QString& name);
+    bool saveMenuFile(MenuView& view, const QString& name);
+
+    QString setBackupPath() const;
+    QString menuBackupPath(const std::string& menuKey) const;
+
+private:
+    bool loadChecked(const QString& name, bool clearFirst);
+    void showCurrentFile();
+    // The custom set's backup; false when it could not be written and the command must stop.
+    bool backUpSet();
+    bool backUpMenu(const kpd::DrvMenu& menu);
+    bool askToProceed(const char* firstLine);
+    MenuView* viewInFocus();
+    kpd::DrvMenu& customMenuOf(MenuView& view);
+    FileChooser::Choice choose(FileChooser::Kind kind, const QString& title, const QStringList& filters,
+                               const QString& suffix, const QString& initialName = {});
+
+    MainWindow& window_;
+    std::unique_ptr<FileChooser> chooser_;
+};

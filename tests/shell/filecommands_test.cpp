@@ -1,0 +1,298 @@
+#include "filecommandsfixture.h"
+
+#include "shell/mainmenus.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+using FileCommandsTest = FileCommandsFixture;
+
+const std::string kEditingTitle = "Keypad data editor: - editing: ";
+
+std::string title(const MainWindow& window)
+{
+    return window.windowTitle().toStdString();
+}
+
+} // namespace
+
+TEST(FileNames, OnlyANameEndingInKpdIsAKeypadFile)
+{
+    EXPECT_TRUE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpd")));
+    EXPECT_TRUE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpd   "))) << "trailing spaces are dropped";
+    EXPECT_TRUE(FileCommands::hasKeypadExtension(QStringLiteral(".kpd")));
+    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.txt")));
+    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.KPD")));
+    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/setkpd")));
+    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpdx")));
+    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kp")));
+    EXPECT_FALSE(FileCommands::hasKeypadExtension(QString()));
+}
+
+TEST(FileNames, TheBaseDropsOnlyTheExtensionOfTheFileName)
+{
+    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/out.txt")), QStringLiteral("/data/out"));
+    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/out.v2.kpd")), QStringLiteral("/data/out.v2"));
+    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/out")), QStringLiteral("/data/out"));
+    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/drive.v1/out")), QStringLiteral("/data/drive.v1/out"))
+        << "a full stop in a folder name is no extension";
+}
+
+TEST_F(FileCommandsTest, OpenClearsTheSetLoadsTheFileAndEditsIt)
+{
+    custom("m1", "p2").setDesc("edited");
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    answerFile(file);
+    commands().open();
+
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Open keypad string file"));
+    EXPECT_EQ(dialogs.requests[0].filters, QStringList{QStringLiteral("Keypad file (*.kpd)")});
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "From file");
+    EXPECT_EQ(custom("m1", "p2").getDesc(), "") << "Open starts from an empty set";
+    EXPECT_EQ(window->currentFile(), file);
+    EXPECT_EQ(title(*window), kEditingTitle + file.toStdString());
+    EXPECT_TRUE(window->app()->isAppDirty()) << "the clearing counts as a change";
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FileCommandsTest, MergeLaysTheFileOverWhatIsInMemory)
+{
+    custom("m1", "p2").setDesc("edited");
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    EXPECT_TRUE(commands().mergeFile(file));
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "From file");
+    EXPECT_EQ(custom("m1", "p2").getDesc(), "edited");
+    EXPECT_EQ(window->currentFile(), file);
+}
+
+TEST_F(FileCommandsTest, OpenOrMergeOfAnotherFileTypeLoadsNothing)
+{
+    const QString file = folder.file(QStringLiteral("in.txt"));
+    folder.write(QStringLiteral("in.txt"), folder.customDocument(QStringLiteral("From file")));
+    for (bool merge : {false, true}) {
+        ui.messages.clear();
+        EXPECT_FALSE(merge ? commands().mergeFile(file) : commands().openFile(file));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "Unknown file type ");
+        EXPECT_EQ(ui.messages[0].title, "WARNING");
+        EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref") << "the set is neither cleared nor loaded";
+        EXPECT_TRUE(window->currentFile().isEmpty());
+        EXPECT_EQ(title(*window), "Keypad data editor");
+    }
+}
+
+TEST_F(FileCommandsTest, OpenOfAFileThatIsGoneKeepsTheSetInMemory)
+{
+    const QString file = folder.file(QStringLiteral("gone.kpd"));
+    EXPECT_FALSE(commands().openFile(file));
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
+    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->currentFile().isEmpty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "ERROR");
+}
+
+TEST_F(FileCommandsTest, CancellingTheOpenDialogDoesNothing)
+{
+    custom("m1", "p2").setDesc("edited");
+    commands().open();
+    commands().merge();
+    EXPECT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(custom("m1", "p2").getDesc(), "edited");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FileCommandsTest, NewReloadsTheCustomLanguageFileOverTheSet)
+{
+    custom("m1", "p1").setDesc("edited");
+    custom("m1", "p2").setDesc("kept");
+    commands().newFile();
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
+    EXPECT_EQ(custom("m1", "p2").getDesc(), "kept") << "nothing is cleared before the load";
+    EXPECT_TRUE(window->currentFile().isEmpty());
+    EXPECT_EQ(title(*window), "Keypad data editor: - editing: New database");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FileCommandsTest, NewWithoutTheCustomLanguageFileSaysSoAndStillStartsANewDatabase)
+{
+    QFile::remove(folder.file(QStringLiteral("Custom.kpl")));
+    commands().saveAsFile(folder.file(QStringLiteral("set.kpd")), FileCommands::KeypadFile);
+    commands().newFile();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Could not find the file custom.kpl, please use 'Open' to select a file");
+    EXPECT_EQ(ui.messages[0].title, "");
+    EXPECT_EQ(title(*window), "Keypad data editor: - editing: New database");
+    EXPECT_TRUE(window->currentFile().isEmpty());
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheCurrentFileAndMarksEverythingClean)
+{
+    const QString file = folder.file(QStringLiteral("set.kpd"));
+    folder.write(QStringLiteral("set.kpd"), folder.customDocument(QStringLiteral("Old")));
+    commands().openFile(file);
+    custom("m1", "p1").setDesc("Saved text");
+    commands().save();
+    EXPECT_TRUE(dialogs.requests.empty()) << "a current file needs no dialog";
+    EXPECT_TRUE(read(file).contains("<Desc>Saved text</Desc>")) << read(file).toStdString();
+    EXPECT_FALSE(window->app()->isAppDirty());
+}
+
+TEST_F(FileCommandsTest, SaveWithoutACurrentFileAsksForOne)
+{
+    const QString file = folder.file(QStringLiteral("first.kpd"));
+    answerFile(file);
+    commands().save();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    const FileChooser::Request& request = dialogs.requests[0];
+    EXPECT_EQ(request.kind, FileChooser::Kind::Save);
+    EXPECT_EQ(request.title, QStringLiteral("Save keypad string file"));
+    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Keypad file (*.kpd)"),
+                                            QStringLiteral("Downloadable hex file (*.hex)"),
+                                            QStringLiteral("Burnix file (*.bin)")}));
+    EXPECT_TRUE(QFileInfo(file).isFile());
+    EXPECT_EQ(window->currentFile(), file);
+    EXPECT_EQ(title(*window), kEditingTitle + file.toStdString());
+}
+
+TEST_F(FileCommandsTest, SaveAsOffersTheCurrentFileAndReplacesItsExtension)
+{
+    commands().saveAsFile(folder.file(QStringLiteral("one.kpd")), FileCommands::KeypadFile);
+    answerFile(folder.file(QStringLiteral("two.txt")), FileCommands::KeypadFile);
+    commands().saveAs();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].initialName, folder.file(QStringLiteral("one.kpd")));
+    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("two.kpd"))).isFile());
+    EXPECT_FALSE(QFileInfo(folder.file(QStringLiteral("two.txt"))).exists());
+    EXPECT_EQ(window->currentFile(), folder.file(QStringLiteral("two.kpd")));
+}
+
+TEST_F(FileCommandsTest, SaveAsHexOrFlashingFileLeavesTheFileBeingEdited)
+{
+    const QString edited = folder.file(QStringLiteral("set.kpd"));
+    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    EXPECT_TRUE(commands().saveAsFile(folder.file(QStringLiteral("image.txt")), FileCommands::HexFile));
+    EXPECT_TRUE(read(folder.file(QStringLiteral("image.hex"))).endsWith(":00000001FF\r\n"));
+    EXPECT_FALSE(QFileInfo(folder.file(QStringLiteral("image.txt"))).exists());
+    EXPECT_TRUE(commands().saveAsFile(folder.file(QStringLiteral("image")), FileCommands::FlashingFile));
+    const qint64 flashing = QFileInfo(folder.file(QStringLiteral("image.bin"))).size();
+    EXPECT_GT(flashing, 0);
+    EXPECT_EQ(flashing % 30, 0) << "whole 30-byte blocks";
+    EXPECT_EQ(window->currentFile(), edited);
+    EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
+}
+
+TEST_F(FileCommandsTest, SaveAsWithAnotherFilterWritesNothing)
+{
+    EXPECT_FALSE(commands().saveAsFile(folder.file(QStringLiteral("x.kpd")), 4));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Unknown file type ");
+    EXPECT_EQ(ui.messages[0].title, "WARNING");
+    EXPECT_FALSE(QFileInfo(folder.file(QStringLiteral("x.kpd"))).exists());
+}
+
+TEST_F(FileCommandsTest, AKeypadFileThatCouldNotBeWrittenDoesNotBecomeTheFileBeingEdited)
+{
+    const QString edited = folder.file(QStringLiteral("set.kpd"));
+    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    custom("m1", "p1").setDesc("unsaved");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    EXPECT_FALSE(commands().saveAsFile(folder.file(QStringLiteral("missing/set.kpd")), FileCommands::KeypadFile));
+    EXPECT_EQ(window->currentFile(), edited);
+    EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
+    EXPECT_TRUE(window->app()->isAppDirty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, SaveConstantsWritesNoTextsAndKeepsThemUnsaved)
+{
+    custom("m1", "p1").setDesc("unsaved text");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    answerFile(folder.file(QStringLiteral("limits.kpc")));
+    commands().saveConstants();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save keypad constants file"));
+    EXPECT_EQ(dialogs.requests[0].filters, QStringList{QStringLiteral("Constants file (*.kpc)")});
+    const QByteArray written = read(folder.file(QStringLiteral("limits.kpc")));
+    EXPECT_TRUE(written.contains("uLim=\"1000\"")) << written.toStdString();
+    EXPECT_FALSE(written.contains("unsaved text"));
+    EXPECT_TRUE(window->app()->isAppDirty()) << "the text is still only in memory";
+    EXPECT_FALSE(window->app()->getCustMenus().Item("m2").dirty()) << "menus that were clean stay clean";
+    EXPECT_TRUE(window->currentFile().isEmpty());
+}
+
+TEST_F(FileCommandsTest, ClearAllAsksBacksUpAndEmptiesOnlyTheCustomSet)
+{
+    commands().clearAllData();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "This command will clear the all the string data in the editable set!\r\n"
+                                   "Old data will be saved to autoBackup.kpd, do you want to proceed ");
+    EXPECT_EQ(ui.messages[0].buttons, kpd::MessageButtons::YesNo);
+    EXPECT_TRUE(read(commands().setBackupPath()).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_EQ(commands().setBackupPath(), QDir(folder.path()).filePath(QStringLiteral("autoBackup.kpd")));
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "");
+    EXPECT_EQ(custom("m1", "p1").getHelp(), "");
+    EXPECT_EQ(custom("m2", "p0").getDesc(), "");
+    EXPECT_EQ(reference("m1", "p1").getDesc(), "Speed ref");
+    EXPECT_TRUE(window->app()->isAppDirty());
+}
+
+TEST_F(FileCommandsTest, CopyRefToCustAsksBacksUpAndCopiesTheReferenceSet)
+{
+    commands().copyRefToCust();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "This command will change the all the string data in the editable set!\r\n"
+                                   "Old data will be saved to autoBackup.kpd, do you want to proceed ");
+    EXPECT_TRUE(read(commands().setBackupPath()).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "Speed ref");
+    EXPECT_EQ(custom("m2", "p0").getDesc(), "Over volts");
+    EXPECT_TRUE(window->app()->isAppDirty());
+}
+
+TEST_F(FileCommandsTest, AnsweringNoChangesNothingAndWritesNoBackup)
+{
+    ui.answers = {kpd::MessageAnswer::No, kpd::MessageAnswer::No};
+    commands().clearAllData();
+    commands().copyRefToCust();
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_FALSE(QFileInfo(commands().setBackupPath()).exists());
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
+    EXPECT_FALSE(window->app()->isAppDirty());
+}
+
+TEST_F(FileCommandsTest, WithoutItsBackupTheSetIsNeitherClearedNorReplaced)
+{
+    // A folder in the backup's place makes the backup fail.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("autoBackup.kpd")));
+    commands().clearAllData();
+    commands().copyRefToCust();
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
+    EXPECT_EQ(ui.messages.size(), 4u) << "each question and each failed backup";
+}
+
+TEST_F(FileCommandsTest, TheMenusRunTheFileCommands)
+{
+    MainMenus& menus = window->menus();
+    for (QAction* action : {menus.fileNew, menus.fileOpen, menus.fileSave, menus.fileSaveAs,
+                            menus.driveClearAll, menus.driveMerge, menus.driveCopyRefToCust, menus.menuLoad,
+                            menus.menuSave, menus.menuClear, menus.menuCopyRefToCust, menus.menuCopyLimitsOnly})
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_TRUE(menus.fileSaveConstants->isVisible());
+    EXPECT_FALSE(menus.fileSaveConstants->isEnabled()) << "offered only in the alternate state";
+    EXPECT_FALSE(menus.fileSaveAssembler->isEnabled());
+
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    answerFile(file);
+    menus.fileOpen->trigger();
+    EXPECT_EQ(window->currentFile(), file);
+    menus.menuClear->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "No menu in focus");
+}
