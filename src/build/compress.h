@@ -54,6 +54,8 @@ public:
 
     // Returns the module name; after a stop no line counts, so the file written is empty.
     std::string CreateAssemblerData(const std::string& DBLangName);
+    // Zero after a stopped CreateAssemblerData: there is nothing worth writing.
+    std::size_t assemblerLineCount() const { return asmLineCount_; }
     void WriteFileAsm(const std::string& filename) const;
     void WriteFileBin(const std::string& filename) const;
     // path is the segment folder with its trailing separator.

@@ -4,6 +4,7 @@
 #include "appsettings.h"
 #include "autosavewindow.h"
 #include "buildcommands.h"
+#include "exportcommands.h"
 #include "filecommands.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
@@ -97,6 +98,9 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, command = command] { ((*fileCommands_).*command)(); });
     }
+    menus_->fileExport->setEnabled(true);
+    connect(menus_->fileExport, &QAction::triggered, this, [this] { ExportCommands(*this).exportText(); });
+    connect(menus_->fileSaveAssembler, &QAction::triggered, this, [this] { ExportCommands(*this).saveAssembler(); });
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
     connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
@@ -161,6 +165,7 @@ bool MainWindow::load()
 void MainWindow::applyAlternateState()
 {
     menus_->fileSaveAssembler->setVisible(ui_.alternate());
+    menus_->fileSaveAssembler->setEnabled(ui_.alternate());
     // Constants files are for the drive's makers: listed always, offered only to them.
     menus_->fileSaveConstants->setEnabled(ui_.alternate());
 }
