@@ -61,8 +61,13 @@ DownloadCommands::Result DownloadCommands::download(const NodeAddressPrompt& ask
     }
 
     kpd::KeypadDownload transfer(network_, ui_, clock_, segmentFolder());
-    return transfer.run(node, lastSegment) == kpd::KeypadDownload::Outcome::Complete ? Result::Downloaded
-                                                                                     : Result::NotDownloaded;
+    try {
+        if (transfer.run(node, lastSegment) == kpd::KeypadDownload::Outcome::Complete) return Result::Downloaded;
+    } catch (const kpd::DriveNetworkError& error) {
+        // A library without one of its calls fails wherever that call is first made.
+        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    }
+    return Result::NotDownloaded;
 }
 
 void DownloadCommands::setupComms(void* ownerWindow)

@@ -69,7 +69,8 @@ KeypadDownload::Outcome KeypadDownload::run(const std::string& nodeAddressText, 
             ui_.message(error.what(), "ERROR", MessageIcon::Critical);
         }
         window->close();
-        // A refused registration has no user to release.
+        // A refused registration has no user to release; a failed release is the caller's
+        // to report, after the window and the pointer are back to normal.
         if (user_ > 0) network_.KNR_DeleteUser(user_);
     }
     return outcome;

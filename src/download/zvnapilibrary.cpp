@@ -14,7 +14,10 @@ using Text = const char*;
 
 } // namespace
 
-ZvnApiLibrary::ZvnApiLibrary(std::vector<std::string> folders) : folders_(std::move(folders)) {}
+ZvnApiLibrary::ZvnApiLibrary(std::vector<std::string> folders, std::string fileName)
+    : folders_(std::move(folders)), fileName_(std::move(fileName))
+{
+}
 
 ZvnApiLibrary::~ZvnApiLibrary()
 {
@@ -26,20 +29,20 @@ void* ZvnApiLibrary::symbol(const char* name)
     if (!handle_) {
         std::string reason;
         for (const std::string& folder : folders_) {
-            const std::filesystem::path candidate = std::filesystem::path(folder) / kFileName;
+            const std::filesystem::path candidate = std::filesystem::path(folder) / fileName_;
             if (!std::filesystem::exists(candidate)) continue;
             handle_ = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (handle_) break;
             reason = dlerror();
         }
-        if (!handle_) handle_ = dlopen(kFileName, RTLD_NOW | RTLD_LOCAL);
+        if (!handle_) handle_ = dlopen(fileName_.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!handle_) {
             if (const char* error = dlerror()) reason = error;
-            throw DriveNetworkError(std::string("Unable to load ") + kFileName + ": " + reason);
+            throw DriveNetworkError("Unable to load " + fileName_ + ": " + reason);
         }
     }
     void* address = dlsym(handle_, name);
-    if (!address) throw DriveNetworkError(std::string(kFileName) + " has no " + name);
+    if (!address) throw DriveNetworkError(fileName_ + " has no " + name);
     return address;
 }
 

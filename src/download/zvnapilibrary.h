@@ -15,7 +15,7 @@ public:
     static constexpr const char* kFileName = "libzvnapi32.so";
 
     // folders are searched in order, then the system's library path.
-    explicit ZvnApiLibrary(std::vector<std::string> folders);
+    explicit ZvnApiLibrary(std::vector<std::string> folders, std::string fileName = kFileName);
     ~ZvnApiLibrary() override;
     ZvnApiLibrary(const ZvnApiLibrary&) = delete;
     ZvnApiLibrary& operator=(const ZvnApiLibrary&) = delete;
@@ -39,6 +39,7 @@ private:
     void* symbol(const char* name);
 
     std::vector<std::string> folders_;
+    std::string fileName_;
     void* handle_ = nullptr;
 };
 

@@ -14,6 +14,10 @@
 #include "views/menuview.h"
 #include "model/theapp.h"
 #include "xmlfiles/fixedfile.h"
+#include "download/dlgnodeaddr.h"
+#include "download/downloadcommands.h"
+#include "download/steadydownloadclock.h"
+#include "download/zvnapilibrary.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,6 +39,15 @@ constexpr int kSplitterWidth = 80 / 15;
 QString latin1(const std::string& text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The drive network library is loaded at the first Connect command and kept for the run:
+// its settings live in it.
+kpd::DriveNetwork& driveNetwork(const QString& programFolder)
+{
+    static kpd::ZvnApiLibrary library(
+        {QCoreApplication::applicationDirPath().toStdString(), programFolder.toStdString()});
+    return library;
 }
 
 } // namespace
@@ -78,6 +91,25 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     menus_->driveCheckSize->setEnabled(true);
     connect(menus_->driveCheckSize, &QAction::triggered, this, [this] {
         if (app_) BuildCommands(*app_, ui(), ui_.hexBase()).checkSize();
+    });
+    menus_->connectDownload->setEnabled(true);
+    connect(menus_->connectDownload, &QAction::triggered, this, [this] {
+        if (!app_) return;
+        kpd::SteadyDownloadClock clock;
+        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
+            .download([this]() -> std::optional<std::string> {
+                dlgNodeAddr dialog(this);
+                dialog.exec();
+                if (!dialog.confirmed()) return std::nullopt;
+                return dialog.address().toStdString();
+            });
+    });
+    menus_->connectSetup->setEnabled(true);
+    connect(menus_->connectSetup, &QAction::triggered, this, [this] {
+        if (!app_) return;
+        kpd::SteadyDownloadClock clock;
+        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
+            .setupComms(this);
     });
     const std::pair<QAction*, void (FileCommands::*)()> fileCommandItems[] = {
         {menus_->fileNew, &FileCommands::newFile},
