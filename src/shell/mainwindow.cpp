@@ -4,20 +4,15 @@
 #include "appsettings.h"
 #include "autosavewindow.h"
 #include "buildcommands.h"
-#include "exportcommands.h"
-#include "filecommands.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
 #include "splashwindow.h"
 #include "startupsequence.h"
 #include "views/menuview.h"
+#include "views/parameditor.h"
 #include "model/theapp.h"
 #include "xmlfiles/fixedfile.h"
-#include "download/dlgnodeaddr.h"
-#include "download/downloadcommands.h"
-#include "download/steadydownloadclock.h"
-#include "download/zvnapilibrary.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,15 +36,6 @@ QString latin1(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The drive network library is loaded at the first Connect command and kept for the run:
-// its settings live in it.
-kpd::DriveNetwork& driveNetwork(const QString& programFolder)
-{
-    static kpd::ZvnApiLibrary library(
-        {QCoreApplication::applicationDirPath().toStdString(), programFolder.toStdString()});
-    return library;
-}
-
 } // namespace
 
 MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidget* parent)
@@ -64,7 +50,6 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
 {
     setWindowTitle(latin1(StartupSequence::windowTitle({})));
     menus_ = std::make_unique<MainMenus>(*this);
-    fileCommands_ = std::make_unique<FileCommands>(*this);
     menuWindows_ = std::make_unique<kpd::menuWindows<MenuView>>(
         ui_, [this](const std::string& key) { return createMenuView(key); });
 
@@ -92,47 +77,6 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->driveCheckSize, &QAction::triggered, this, [this] {
         if (app_) BuildCommands(*app_, ui(), ui_.hexBase()).checkSize();
     });
-    menus_->connectDownload->setEnabled(true);
-    connect(menus_->connectDownload, &QAction::triggered, this, [this] {
-        if (!app_) return;
-        kpd::SteadyDownloadClock clock;
-        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
-            .download([this]() -> std::optional<std::string> {
-                dlgNodeAddr dialog(this);
-                dialog.exec();
-                if (!dialog.confirmed()) return std::nullopt;
-                return dialog.address().toStdString();
-            });
-    });
-    menus_->connectSetup->setEnabled(true);
-    connect(menus_->connectSetup, &QAction::triggered, this, [this] {
-        if (!app_) return;
-        kpd::SteadyDownloadClock clock;
-        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
-            .setupComms(this);
-    });
-    const std::pair<QAction*, void (FileCommands::*)()> fileCommandItems[] = {
-        {menus_->fileNew, &FileCommands::newFile},
-        {menus_->fileOpen, &FileCommands::open},
-        {menus_->fileSave, &FileCommands::save},
-        {menus_->fileSaveAs, &FileCommands::saveAs},
-        {menus_->fileSaveConstants, &FileCommands::saveConstants},
-        {menus_->driveClearAll, &FileCommands::clearAllData},
-        {menus_->driveMerge, &FileCommands::merge},
-        {menus_->driveCopyRefToCust, &FileCommands::copyRefToCust},
-        {menus_->menuLoad, &FileCommands::loadMenu},
-        {menus_->menuSave, &FileCommands::saveMenu},
-        {menus_->menuClear, &FileCommands::clearMenu},
-        {menus_->menuCopyRefToCust, &FileCommands::copyMenuRefToCust},
-        {menus_->menuCopyLimitsOnly, &FileCommands::copyLimitsOnly},
-    };
-    for (const auto& [action, command] : fileCommandItems) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, [this, command = command] { ((*fileCommands_).*command)(); });
-    }
-    menus_->fileExport->setEnabled(true);
-    connect(menus_->fileExport, &QAction::triggered, this, [this] { ExportCommands(*this).exportText(); });
-    connect(menus_->fileSaveAssembler, &QAction::triggered, this, [this] { ExportCommands(*this).saveAssembler(); });
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
     connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
@@ -197,9 +141,6 @@ bool MainWindow::load()
 void MainWindow::applyAlternateState()
 {
     menus_->fileSaveAssembler->setVisible(ui_.alternate());
-    menus_->fileSaveAssembler->setEnabled(ui_.alternate());
-    // Constants files are for the drive's makers: listed always, offered only to them.
-    menus_->fileSaveConstants->setEnabled(ui_.alternate());
 }
 
 void MainWindow::buildTree()
@@ -277,6 +218,34 @@ void MainWindow::selectNode(QTreeWidgetItem* node)
     const QString kind = tag.left(4);
     const std::string key = tag.mid(4).toStdString();
     if (kind == QLatin1String("menu")) openMenuNode(key);
+    if (kind != QLatin1String("para") && kind != QLatin1String("data")) return;
+    // A mode node hangs under its parameter node, and that under its menu node.
+    QTreeWidgetItem* paraNode = kind == QLatin1String("data") ? node->parent() : node;
+    QTreeWidgetItem* menuNode = paraNode ? paraNode->parent() : nullptr;
+    if (!menuNode) return;
+    const std::string paraKey = paraNode->data(0, MenuTree::TagRole).toString().mid(4).toStdString();
+    const std::string menuKey = menuNode->data(0, MenuTree::TagRole).toString().mid(4).toStdString();
+    bool mapped = false;
+    try {
+        mapped = app_->getCustMenus().Item(menuKey).isMapped();
+    } catch (const kpd::ModelError& error) {
+        ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+        return;
+    }
+    openParamEditor(menuKey, paraKey, kind == QLatin1String("data") ? key : std::string(), mapped);
+    // Open menu windows show what the editor committed.
+    refreshMenuWindows();
+}
+
+void MainWindow::openParamEditor(const std::string& menuKey, const std::string& paraKey, const std::string& modeKey,
+                                 bool tripMode)
+{
+    if (!app_) return;
+    ParamEditor editor(ui(), folder_, this);
+    editor.setModal(true);
+    editor.setMyData(*app_, menuKey, paraKey, modeKey, tripMode);
+    if (runEditor_) runEditor_(editor);
+    else editor.exec();
 }
 
 QTreeWidgetItem* MainWindow::findNode(const QString& tag) const
@@ -311,6 +280,10 @@ MenuView* MainWindow::createMenuView(const std::string& key)
 {
     auto* view = new MenuView(ui_, key);
     view->setPopupMenu(menus_->menuOpsMenu);
+    view->setEditorOpener([this](MenuView& opener, const std::string& paraKey, const std::string& modeKey) {
+        kpd::DrvMenu* reference = opener.refMenu();
+        if (reference) openParamEditor(reference->menuKey(), paraKey, modeKey, reference->isMapped());
+    });
     view->setClosedHandler([this](const std::string& closedKey) {
         if (menuWindows_->contains(closedKey)) menuWindows_->Remove(closedKey);
     });

@@ -8,13 +8,14 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class AutoSaveWindow;
-class FileCommands;
 class HelpWindow;
 class MenuView;
+class ParamEditor;
 class QLabel;
 class QMdiArea;
 class QSplitter;
@@ -42,8 +43,6 @@ public:
     kpd::UserInterface& ui() { return ui_; }
     const QString& programFolder() const { return folder_; }
     QString currentFile() const { return currentFile_; }
-    // The file commands decide what is being edited; they set the title with it.
-    void setCurrentFile(const QString& file) { currentFile_ = file; }
     QString autoSaveFile() const { return autoSaveFile_; }
     std::int16_t languageIndex() const { return languageIndex_; }
     bool alternate() const { return ui_.alternate(); }
@@ -53,7 +52,6 @@ public:
     QTreeWidget* tree() const { return tree_; }
     QMdiArea* mdiArea() const { return mdi_; }
     AutoSaveWindow* autoSaveWindow() const { return autoSave_; }
-    FileCommands& fileCommands() { return *fileCommands_; }
     kpd::menuWindows<MenuView>& menuWindows() { return *menuWindows_; }
     QString autoSavePanelText() const;
 
@@ -72,6 +70,11 @@ public:
 
     // What selecting a tree node does, by the node's tag ("menu" + key, "para" + key, ...).
     void selectNode(QTreeWidgetItem* node);
+    // The parameter editor on one parameter (or trip) and mode, modal over the window.
+    void openParamEditor(const std::string& menuKey, const std::string& paraKey, const std::string& modeKey,
+                         bool tripMode);
+    // How an opened editor is shown; tests look at it instead of running it modally.
+    void setEditorRunner(std::function<void(ParamEditor&)> runner) { runEditor_ = std::move(runner); }
     void chooseLanguage(int index);
     QTreeWidgetItem* findNode(const QString& tag) const;
 
@@ -94,7 +97,6 @@ private:
     std::unique_ptr<kpd::TheApp> app_;
     std::unique_ptr<kpd::menuWindows<MenuView>> menuWindows_;
     std::unique_ptr<MainMenus> menus_;
-    std::unique_ptr<FileCommands> fileCommands_;
     QSplitter* splitter_;
     QTreeWidget* tree_;
     QMdiArea* mdi_;
@@ -107,4 +109,5 @@ private:
     bool stopFlag_ = false;
     std::int32_t progress_ = 0;
     QString progressCaption_;
+    std::function<void(ParamEditor&)> runEditor_;
 };

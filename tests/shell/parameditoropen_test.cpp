@@ -1,0 +1,125 @@
+#include "drivefolder.h"
+#include "shell/mainwindow.h"
+#include "recordinguserinterface.h"
+
+#include "model/theapp.h"
+#include "views/menuview.h"
+#include "views/parameditor.h"
+
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidgetItem>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using kpd::test::RecordingUserInterface;
+
+namespace {
+
+// What the editor was opened on, read while it was showing.
+struct Opened {
+    std::string menuKey;
+    std::string paraKey;
+    std::string modeKey;
+    bool tripMode = false;
+    bool modal = false;
+};
+
+class ParamEditorOpenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The editor's keypad text boxes must never reach the user's component registry.
+        previousRegistry_ = qgetenv("KPD_COMRT_REGISTRY");
+        qputenv("KPD_COMRT_REGISTRY", registryDir_.filePath(QStringLiteral("registry.json")).toLocal8Bit());
+        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
+        window = std::make_unique<MainWindow>(ui, folder.path());
+        ASSERT_TRUE(window->load());
+        window->show();
+        window->setEditorRunner([this](ParamEditor& editor) {
+            const ParaEditSession& s = editor.session();
+            opened = Opened{s.menuKey(), s.paraKey(), s.modeKey(), s.tripMode(), editor.isModal()};
+            if (whileOpen) whileOpen(editor);
+        });
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        qputenv("KPD_COMRT_REGISTRY", previousRegistry_);
+    }
+
+    void select(const QString& tag)
+    {
+        QTreeWidgetItem* node = window->findNode(tag);
+        ASSERT_NE(node, nullptr) << tag.toStdString();
+        window->selectNode(node);
+    }
+
+    QTemporaryDir registryDir_;
+    QByteArray previousRegistry_;
+    DriveFolder folder;
+    RecordingUserInterface ui;
+    std::unique_ptr<MainWindow> window;
+    std::optional<Opened> opened;
+    std::function<void(ParamEditor&)> whileOpen;
+};
+
+} // namespace
+
+TEST_F(ParamEditorOpenTest, AParameterNodeOpensItsFirstMode)
+{
+    select(QStringLiteral("parap2"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->menuKey, "m1");
+    EXPECT_EQ(opened->paraKey, "p2");
+    EXPECT_EQ(opened->modeKey, "Open loop");
+    EXPECT_FALSE(opened->tripMode);
+    EXPECT_TRUE(opened->modal);
+}
+
+TEST_F(ParamEditorOpenTest, AModeNodeOpensThatMode)
+{
+    select(QStringLiteral("dataClosed loop"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->menuKey, "m1");
+    EXPECT_EQ(opened->paraKey, "p1");
+    EXPECT_EQ(opened->modeKey, "Closed loop");
+}
+
+TEST_F(ParamEditorOpenTest, ATripNodeOpensTheEditorInTripMode)
+{
+    select(QStringLiteral("parat1"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->menuKey, "trips");
+    EXPECT_EQ(opened->paraKey, "t1");
+    EXPECT_TRUE(opened->tripMode);
+}
+
+TEST_F(ParamEditorOpenTest, MenuAndRootNodesOpenNoEditor)
+{
+    select(QStringLiteral("menum1"));
+    EXPECT_FALSE(opened);
+}
+
+TEST_F(ParamEditorOpenTest, AGridClickOpensTheEditorAndShowsWhatItCommitted)
+{
+    select(QStringLiteral("menum1"));
+    MenuView* view = &window->menuWindows().Item("m1");
+    view->grid()->setCurrentCell(1, 0);
+    whileOpen = [](ParamEditor& editor) {
+        editor.session().readBack(ParaEditSession::Box::CustDesc, "Edited");
+        editor.session().markChanged(ParaEditSession::Box::CustDesc);
+        editor.ok();
+    };
+    view->gridReleased(Qt::LeftButton, QPoint());
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->paraKey, "p2");
+    EXPECT_EQ(opened->modeKey, "Open loop");
+    EXPECT_EQ(window->app()->getCustMenus().Item("m1").Parameters().Item("p2").modes().Item("Open loop").getDesc(),
+              "Edited");
+    EXPECT_EQ(view->grid()->item(1, 0)->text(), "Edited");
+}
