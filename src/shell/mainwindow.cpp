@@ -4,6 +4,8 @@
 #include "appsettings.h"
 #include "autosavewindow.h"
 #include "buildcommands.h"
+#include "exportcommands.h"
+#include "filecommands.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
@@ -13,6 +15,10 @@
 #include "views/parameditor.h"
 #include "model/theapp.h"
 #include "xmlfiles/fixedfile.h"
+#include "download/dlgnodeaddr.h"
+#include "download/downloadcommands.h"
+#include "download/steadydownloadclock.h"
+#include "download/zvnapilibrary.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,6 +42,15 @@ QString latin1(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The drive network library is loaded at the first Connect command and kept for the run:
+// its settings live in it.
+kpd::DriveNetwork& driveNetwork(const QString& programFolder)
+{
+    static kpd::ZvnApiLibrary library(
+        {QCoreApplication::applicationDirPath().toStdString(), programFolder.toStdString()});
+    return library;
+}
+
 } // namespace
 
 MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidget* parent)
@@ -50,6 +65,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
 {
     setWindowTitle(latin1(StartupSequence::windowTitle({})));
     menus_ = std::make_unique<MainMenus>(*this);
+    fileCommands_ = std::make_unique<FileCommands>(*this);
     menuWindows_ = std::make_unique<kpd::menuWindows<MenuView>>(
         ui_, [this](const std::string& key) { return createMenuView(key); });
 
@@ -77,6 +93,47 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->driveCheckSize, &QAction::triggered, this, [this] {
         if (app_) BuildCommands(*app_, ui(), ui_.hexBase()).checkSize();
     });
+    menus_->connectDownload->setEnabled(true);
+    connect(menus_->connectDownload, &QAction::triggered, this, [this] {
+        if (!app_) return;
+        kpd::SteadyDownloadClock clock;
+        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
+            .download([this]() -> std::optional<std::string> {
+                dlgNodeAddr dialog(this);
+                dialog.exec();
+                if (!dialog.confirmed()) return std::nullopt;
+                return dialog.address().toStdString();
+            });
+    });
+    menus_->connectSetup->setEnabled(true);
+    connect(menus_->connectSetup, &QAction::triggered, this, [this] {
+        if (!app_) return;
+        kpd::SteadyDownloadClock clock;
+        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
+            .setupComms(this);
+    });
+    const std::pair<QAction*, void (FileCommands::*)()> fileCommandItems[] = {
+        {menus_->fileNew, &FileCommands::newFile},
+        {menus_->fileOpen, &FileCommands::open},
+        {menus_->fileSave, &FileCommands::save},
+        {menus_->fileSaveAs, &FileCommands::saveAs},
+        {menus_->fileSaveConstants, &FileCommands::saveConstants},
+        {menus_->driveClearAll, &FileCommands::clearAllData},
+        {menus_->driveMerge, &FileCommands::merge},
+        {menus_->driveCopyRefToCust, &FileCommands::copyRefToCust},
+        {menus_->menuLoad, &FileCommands::loadMenu},
+        {menus_->menuSave, &FileCommands::saveMenu},
+        {menus_->menuClear, &FileCommands::clearMenu},
+        {menus_->menuCopyRefToCust, &FileCommands::copyMenuRefToCust},
+        {menus_->menuCopyLimitsOnly, &FileCommands::copyLimitsOnly},
+    };
+    for (const auto& [action, command] : fileCommandItems) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, command = command] { ((*fileCommands_).*command)(); });
+    }
+    menus_->fileExport->setEnabled(true);
+    connect(menus_->fileExport, &QAction::triggered, this, [this] { ExportCommands(*this).exportText(); });
+    connect(menus_->fileSaveAssembler, &QAction::triggered, this, [this] { ExportCommands(*this).saveAssembler(); });
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
     connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
@@ -141,6 +198,9 @@ bool MainWindow::load()
 void MainWindow::applyAlternateState()
 {
     menus_->fileSaveAssembler->setVisible(ui_.alternate());
+    menus_->fileSaveAssembler->setEnabled(ui_.alternate());
+    // Constants files are for the drive's makers: listed always, offered only to them.
+    menus_->fileSaveConstants->setEnabled(ui_.alternate());
 }
 
 void MainWindow::buildTree()

@@ -13,6 +13,7 @@
 #include <string>
 
 class AutoSaveWindow;
+class FileCommands;
 class HelpWindow;
 class MenuView;
 class ParamEditor;
@@ -43,6 +44,8 @@ public:
     kpd::UserInterface& ui() { return ui_; }
     const QString& programFolder() const { return folder_; }
     QString currentFile() const { return currentFile_; }
+    // The file commands decide what is being edited; they set the title with it.
+    void setCurrentFile(const QString& file) { currentFile_ = file; }
     QString autoSaveFile() const { return autoSaveFile_; }
     std::int16_t languageIndex() const { return languageIndex_; }
     bool alternate() const { return ui_.alternate(); }
@@ -52,6 +55,7 @@ public:
     QTreeWidget* tree() const { return tree_; }
     QMdiArea* mdiArea() const { return mdi_; }
     AutoSaveWindow* autoSaveWindow() const { return autoSave_; }
+    FileCommands& fileCommands() { return *fileCommands_; }
     kpd::menuWindows<MenuView>& menuWindows() { return *menuWindows_; }
     QString autoSavePanelText() const;
 
@@ -97,6 +101,7 @@ private:
     std::unique_ptr<kpd::TheApp> app_;
     std::unique_ptr<kpd::menuWindows<MenuView>> menuWindows_;
     std::unique_ptr<MainMenus> menus_;
+    std::unique_ptr<FileCommands> fileCommands_;
     QSplitter* splitter_;
     QTreeWidget* tree_;
     QMdiArea* mdi_;
