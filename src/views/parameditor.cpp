@@ -55,11 +55,11 @@ std::size_t slot(ParamEditor::Box box)
 
 } // namespace
 
-ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, QWidget* parent)
+ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, QWidget* parent,
+                         const QString& libraryFolder)
     : QDialog(parent),
       ui_(ui),
-      programFolder_(programFolder),
-      mimic_(new ParamMimic(programFolder, this)),
+      mimic_(new ParamMimic(programFolder, libraryFolder, this)),
       modeTabs_(new QTabBar(this)),
       frameNoModeWarn_(new QFrame(this)),
       copyModes_(new QGroupBox(QStringLiteral("Copy to other modes"), this)),
@@ -68,8 +68,8 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
       warningTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("ParamEditor"));
-    panels_[ParaEditSession::RefPanel] = new ParamPanel(QStringLiteral("Reference data ()"), programFolder, this);
-    panels_[ParaEditSession::CustPanel] = new ParamPanel(QStringLiteral("Custom data"), programFolder, this);
+    panels_[ParaEditSession::RefPanel] = new ParamPanel(QStringLiteral("Reference data ()"), libraryFolder, this);
+    panels_[ParaEditSession::CustPanel] = new ParamPanel(QStringLiteral("Custom data"), libraryFolder, this);
 
     keyMapPath_ = QString::fromStdString(kpd::FixedFile::path(programFolder.toStdString(), "keymap.kpm"));
     if (QFile::exists(keyMapPath_)) {

@@ -31,8 +31,10 @@ public:
     using Box = ParaEditSession::Box;
 
     // The key map "keymap.kpm" of programFolder is loaded here and saved when the
-    // window closes.
-    ParamEditor(kpd::UserInterface& ui, const QString& programFolder, QWidget* parent = nullptr);
+    // window closes; the unit icons come from there too. The keypad text box library is
+    // registered from libraryFolder when it must be (empty: beside the program).
+    ParamEditor(kpd::UserInterface& ui, const QString& programFolder, QWidget* parent = nullptr,
+                const QString& libraryFolder = QString());
     ~ParamEditor() override;
 
     void setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
@@ -101,7 +103,6 @@ private:
     bool run(const std::function<void()>& command);
 
     kpd::UserInterface& ui_;
-    QString programFolder_;
     QString keyMapPath_;
     ParaEditSession session_;
     std::array<ParamPanel*, 2> panels_{};

@@ -14,12 +14,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-ParamMimic::ParamMimic(const QString& programFolder, QWidget* parent)
+ParamMimic::ParamMimic(const QString& programFolder, const QString& libraryFolder, QWidget* parent)
     : QGroupBox(QStringLiteral("Mimic"), parent),
       programFolder_(programFolder),
-      parNum_(new LcdtextboxHost(this, programFolder)),
-      parVal_(new LcdtextboxHost(this, programFolder)),
-      desc_(new LcdtextboxHost(this, programFolder)),
+      parNum_(new LcdtextboxHost(this, libraryFolder)),
+      parVal_(new LcdtextboxHost(this, libraryFolder)),
+      desc_(new LcdtextboxHost(this, libraryFolder)),
       icon_(new QLabel(this)),
       displayCustom_(new QPushButton(QStringLiteral("Display custom"), this)),
       displayReference_(new QPushButton(QStringLiteral("Display reference"), this)),

@@ -12,7 +12,9 @@ class QToolButton;
 class ParamMimic : public QGroupBox {
     Q_OBJECT
 public:
-    ParamMimic(const QString& programFolder, QWidget* parent = nullptr);
+    // The unit icons come from programFolder; the keypad text box library from libraryFolder
+    // (empty: beside the program).
+    ParamMimic(const QString& programFolder, const QString& libraryFolder, QWidget* parent = nullptr);
 
     LcdtextboxHost& parNum() const { return *parNum_; }
     LcdtextboxHost& parVal() const { return *parVal_; }

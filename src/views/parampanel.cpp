@@ -31,7 +31,7 @@ QLineEdit* displayField(QWidget* parent, const QString& name, const QString& tip
 
 } // namespace
 
-ParamPanel::ParamPanel(const QString& title, const QString& programFolder, QWidget* parent)
+ParamPanel::ParamPanel(const QString& title, const QString& libraryFolder, QWidget* parent)
     : QGroupBox(title, parent),
       descFrame_(new QFrame(this)),
       helpFrame_(new QFrame(this)),
@@ -46,8 +46,8 @@ ParamPanel::ParamPanel(const QString& title, const QString& programFolder, QWidg
       helpUp_(new QToolButton(this)),
       helpDown_(new QToolButton(this))
 {
-    desc_ = new LcdtextboxHost(descFrame_, programFolder);
-    help_ = new LcdtextboxHost(helpFrame_, programFolder);
+    desc_ = new LcdtextboxHost(descFrame_, libraryFolder);
+    help_ = new LcdtextboxHost(helpFrame_, libraryFolder);
     desc_->setObjectName(QStringLiteral("Desc"));
     help_->setObjectName(QStringLiteral("Help"));
     label1_->setObjectName(QStringLiteral("Label1"));

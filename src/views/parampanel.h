@@ -22,7 +22,9 @@ public:
     static constexpr int kCellWidth = 12;
     static constexpr int kCellHeight = 18;
 
-    ParamPanel(const QString& title, const QString& programFolder, QWidget* parent = nullptr);
+    // libraryFolder: where the keypad text box library lies when it must be registered;
+    // empty is beside the program.
+    ParamPanel(const QString& title, const QString& libraryFolder, QWidget* parent = nullptr);
     ~ParamPanel() override;
 
     LcdtextboxHost& desc() const { return *desc_; }

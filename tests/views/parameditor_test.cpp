@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -198,16 +199,27 @@ TEST_F(EditorTest, TheWarningTimerEndsTheWarningByItself)
 
 TEST_F(EditorTest, AnIndicatorChosenUnitIsStoredWhenSteppingOn)
 {
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    // The picture is found whatever the case of its name.
+    ASSERT_TRUE(picture.save(QDir(folder.path()).filePath("HzIcon.bmp"), "BMP"));
+    cust("m1", "p3").setUnit(7);
     ParamEditor& e = open("m1", "p1");
+    EXPECT_TRUE(e.mimic().icon()->pixmap().isNull());
     QTest::mouseClick(e.panel(1).indicator(4), Qt::LeftButton);
     EXPECT_TRUE(e.panel(1).indicator(4)->isChecked());
     EXPECT_EQ(e.panel(1).paraUnit()->currentIndex(), 4);
     EXPECT_EQ(e.mimic().iconFile(), "hzicon.bmp");
+    EXPECT_EQ(e.mimic().icon()->pixmap().size(), QSize(4, 4));
     QTest::mouseClick(e.button("Param >"), Qt::LeftButton);
     EXPECT_EQ(cust("m1", "p1").unit(), 4);
     EXPECT_EQ(e.session().paraKey(), "p2");
     EXPECT_FALSE(e.panel(1).indicator(4)->isChecked());
     EXPECT_EQ(e.mimic().iconFile(), "noicon.bmp");
+    // A unit without a picture leaves the last one shown.
+    QTest::mouseClick(e.button("Param >"), Qt::LeftButton);
+    EXPECT_EQ(e.mimic().iconFile(), "noicon.bmp");
+    for (int unit = 1; unit <= 4; ++unit) EXPECT_FALSE(e.panel(1).indicator(unit)->isChecked());
 }
 
 TEST_F(EditorTest, ClickingASelectedIndicatorDeselectsIt)
