@@ -11,6 +11,7 @@
 #include "menutree.h"
 #include "splashwindow.h"
 #include "startupsequence.h"
+#include "views/menudialogcommands.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "model/theapp.h"
@@ -92,6 +93,22 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     menus_->driveCheckSize->setEnabled(true);
     connect(menus_->driveCheckSize, &QAction::triggered, this, [this] {
         if (app_) BuildCommands(*app_, ui(), ui_.hexBase()).checkSize();
+    });
+    const auto menuDialogs = [this] {
+        return MenuDialogCommands(*app_, ui(), *menuWindows_, [this] { refreshMenuWindows(); });
+    };
+    menus_->driveStrip->setEnabled(true);
+    connect(menus_->driveStrip, &QAction::triggered, this, [this, menuDialogs] {
+        // An empty folder: the keypad text box library is looked for beside the program.
+        if (app_) menuDialogs().stripTrailingSpaces(QString(), this);
+    });
+    menus_->menuClone->setEnabled(true);
+    connect(menus_->menuClone, &QAction::triggered, this, [this, menuDialogs] {
+        if (app_) menuDialogs().cloneMenu();
+    });
+    menus_->menuCopyModeToMode->setEnabled(true);
+    connect(menus_->menuCopyModeToMode, &QAction::triggered, this, [this, menuDialogs] {
+        if (app_) menuDialogs().copyModeToMode();
     });
     menus_->connectDownload->setEnabled(true);
     connect(menus_->connectDownload, &QAction::triggered, this, [this] {
