@@ -1,6 +1,6 @@
 #include "download/dlgnodeaddr.h"
 #include "download/zvnapilibrary.h"
-#include "drivefolder.h"
+#include "startededitor.h"
 #include "recordinguserinterface.h"
 #include "shell/mainmenus.h"
 #include "shell/mainwindow.h"
@@ -21,19 +21,14 @@ using kpd::test::RecordingUserInterface;
 namespace {
 
 // The Connect menu of the editor, with the network library found beside the program.
-class ConnectMenu : public ::testing::Test {
+class ConnectMenu : public StartedEditor<> {
 protected:
     void SetUp() override
     {
-        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
-        window = std::make_unique<MainWindow>(ui, folder.path());
-        ASSERT_TRUE(window->load());
+        StartedEditor<>::SetUp();
         ui.messages.clear();
     }
 
-    DriveFolder folder;
-    RecordingUserInterface ui;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(ConnectMenu, SetupCommsGivesTheLibraryTheEditorsSettingsAndOpensItsDialog)

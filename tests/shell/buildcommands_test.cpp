@@ -1,4 +1,4 @@
-#include "drivefolder.h"
+#include "startededitor.h"
 #include "recordinguserinterface.h"
 
 #include "build/compress.h"
@@ -19,13 +19,11 @@ using kpd::test::RecordingUserInterface;
 
 namespace {
 
-class BuildCommandsTest : public ::testing::Test {
+class BuildCommandsTest : public StartedEditor<> {
 protected:
     void SetUp() override
     {
-        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
-        window = std::make_unique<MainWindow>(ui, folder.path());
-        ASSERT_TRUE(window->load());
+        StartedEditor<>::SetUp();
         ui.messages.clear();
     }
 
@@ -61,9 +59,6 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    DriveFolder folder;
-    RecordingUserInterface ui;
-    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "drivefolder.h"
+#include "startededitor.h"
 #include "recordinguserinterface.h"
 
 #include "shell/assemblerwindow.h"
@@ -45,19 +45,14 @@ QByteArray read(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class ExportCommandsTest : public ::testing::Test {
+class ExportCommandsTest : public StartedEditor<StoppingUserInterface> {
 protected:
     void SetUp() override
     {
-        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
-        window = std::make_unique<MainWindow>(ui, folder.path());
-        ASSERT_TRUE(window->load());
+        StartedEditor<StoppingUserInterface>::SetUp();
         ui.messages.clear();
     }
 
-    DriveFolder folder;
-    StoppingUserInterface ui;
-    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace

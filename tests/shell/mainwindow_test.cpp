@@ -1,4 +1,4 @@
-#include "drivefolder.h"
+#include "startededitor.h"
 #include "recordinguserinterface.h"
 
 #include "shell/appsettings.h"
@@ -25,13 +25,11 @@ using kpd::test::RecordingUserInterface;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public StartedEditor<> {
 protected:
     void SetUp() override
     {
-        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
-        window = std::make_unique<MainWindow>(ui, folder.path());
-        ASSERT_TRUE(window->load());
+        StartedEditor<>::SetUp();
         window->show();
     }
 
@@ -47,9 +45,6 @@ protected:
         return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
 
-    DriveFolder folder;
-    RecordingUserInterface ui;
-    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "drivefolder.h"
+#include "startededitor.h"
 #include "recordinguserinterface.h"
 
 #include "shell/mainmenus.h"
@@ -24,13 +24,11 @@
 
 namespace {
 
-class MenuDialogWiringTest : public ::testing::Test {
+class MenuDialogWiringTest : public StartedEditor<> {
 protected:
     void SetUp() override
     {
-        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
-        window = std::make_unique<MainWindow>(ui, folder.path());
-        ASSERT_TRUE(window->load());
+        StartedEditor<>::SetUp();
         window->show();
     }
 
@@ -48,9 +46,6 @@ protected:
         return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
 
-    DriveFolder folder;
-    kpd::test::RecordingUserInterface ui;
-    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "drivefolder.h"
+#include "startededitor.h"
 #include "shell/mainwindow.h"
 #include "recordinguserinterface.h"
 
@@ -28,16 +28,14 @@ struct Opened {
     bool modal = false;
 };
 
-class ParamEditorOpenTest : public ::testing::Test {
+class ParamEditorOpenTest : public StartedEditor<> {
 protected:
     void SetUp() override
     {
         // The editor's keypad text boxes must never reach the user's component registry.
         previousRegistry_ = qgetenv("KPD_COMRT_REGISTRY");
         qputenv("KPD_COMRT_REGISTRY", registryDir_.filePath(QStringLiteral("registry.json")).toLocal8Bit());
-        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
-        window = std::make_unique<MainWindow>(ui, folder.path());
-        ASSERT_TRUE(window->load());
+        StartedEditor<>::SetUp();
         window->show();
         window->setEditorRunner([this](ParamEditor& editor) {
             const ParaEditSession& s = editor.session();
@@ -61,9 +59,6 @@ protected:
 
     QTemporaryDir registryDir_;
     QByteArray previousRegistry_;
-    DriveFolder folder;
-    RecordingUserInterface ui;
-    std::unique_ptr<MainWindow> window;
     std::optional<Opened> opened;
     std::function<void(ParamEditor&)> whileOpen;
 };
