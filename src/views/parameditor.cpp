@@ -503,10 +503,9 @@ void ParamEditor::refresh()
     mimic_->parNum().setText(number);
     for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
         const auto p = static_cast<ParaEditSession::Panel>(index);
-        const kpd::ModeData& record = session_.modeData(p);
         panel(index).paraVal()->setText(latin1(session_.valueText(p)));
-        panel(index).lLim()->setText(latin1(record.lLim()));
-        panel(index).uLim()->setText(latin1(record.uLim()));
+        panel(index).lLim()->setText(latin1(session_.limitText(p, ParaEditSession::Limit::Lower)));
+        panel(index).uLim()->setText(latin1(session_.limitText(p, ParaEditSession::Limit::Upper)));
     }
     const auto source = session_.mimicSource() == ParaEditSession::Source::Custom ? ParaEditSession::CustPanel
                                                                                    : ParaEditSession::RefPanel;

@@ -293,7 +293,7 @@ TEST_F(EditorTest, MimicFollowsItsButtons)
     ref("m1", "p1").setHelp("Ref help");
     cust("m1", "p1").setDesc("Cust text");
     cust("m1", "p1").setDVal("500");
-    cust("m1", "p1").setDecimalPlaces(1);
+    ref("m1", "p1").setDecimalPlaces(1);
     ParamEditor& e = open("m1", "p1");
     EXPECT_EQ(e.mimic().desc().text(), "Cust text");
     EXPECT_EQ(e.mimic().parVal().text(), "   50.0");
