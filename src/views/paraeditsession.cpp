@@ -22,22 +22,18 @@ std::string twoDigits(int number)
 void ParaEditSession::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
                                 const std::string& modeKey, bool tripMode)
 {
-    // Resolved on a copy first: keys the data lacks leave the session as it was, never
-    // half pointing at the new parameter.
-    ParaEditSession next = *this;
-    next.app_ = &appData;
-    next.menuKey_ = aMenuKey;
-    next.paraKey_ = aParakey;
-    next.refKey_ = appData.getRefKey();
-    next.custKey_ = appData.getCustKey();
-    next.resolveRef();
-    next.resolveCust();
-    next.maxRecChars_ = appData.maxRecChars();
-    next.modeKey_ = modeKey.empty() ? next.refModes().keyAt(0) : modeKey;
-    next.keepModeKey();
-    next.refMenu_->setBrowseParKey(aParakey);
-    next.tripMode_ = tripMode;
-    *this = std::move(next);
+    app_ = &appData;
+    menuKey_ = aMenuKey;
+    paraKey_ = aParakey;
+    refKey_ = appData.getRefKey();
+    custKey_ = appData.getCustKey();
+    resolveRef();
+    resolveCust();
+    maxRecChars_ = appData.maxRecChars();
+    modeKey_ = modeKey.empty() ? refModes().keyAt(0) : modeKey;
+    keepModeKey();
+    refMenu_->setBrowseParKey(aParakey);
+    tripMode_ = tripMode;
 }
 
 kpd::modes& ParaEditSession::refModes() const

@@ -27,7 +27,6 @@ public:
     // Units 0 to 4: none, %, A, RPM, Hz.
     static constexpr std::int16_t kUnitCount = 5;
 
-    // A key the data lacks throws and leaves the session as it was.
     void setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
                    const std::string& modeKey = {}, bool tripMode = false);
 

@@ -369,14 +369,6 @@ TEST_F(SessionTest, DefaultAndLimitsReadAlikeInEveryPanelWhateverTheReferenceLan
     }
 }
 
-TEST_F(SessionTest, AFailedOpeningLeavesTheSessionOnItsParameter)
-{
-    session.setMyData(app, "m1", "p2");
-    EXPECT_THROW(session.setMyData(app, "m1", "p9"), kpd::ModelError);
-    EXPECT_EQ(session.paraKey(), "p2");
-    EXPECT_EQ(&session.custParam(), &app.stringDatas().Item("Custom").DrvMenus().Item("m1").Parameters().Item("p2"));
-}
-
 TEST_F(SessionTest, OnlyCustomTextOrUnitThatDiffersFromTheDataIsUncommitted)
 {
     cust("m1", "p1").setDesc("Stored");

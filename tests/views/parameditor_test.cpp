@@ -392,39 +392,34 @@ TEST_F(EditorTest, TheContextMenuAndCharacterMapInsertAtTheCursorAndTheInsertion
     EXPECT_EQ(cust("m1", "p1").getDesc(), text.toLatin1().toStdString());
 }
 
-TEST_F(EditorTest, EscapeKeepsTheWindowAndClosingOffersToCommit)
+TEST_F(EditorTest, EscapeKeepsTheWindowAndClosingOffersToCommitTheTyping)
 {
     ParamEditor& e = open("m1", "p1");
+    e.close();
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_TRUE(ui.messages.empty());
+
+    ParamEditor& typed = open("m1", "p1");
     focus(Box::CustDesc);
     QTest::keyClicks(widget(Box::CustDesc), "Q");
     QTest::keyClick(widget(Box::CustDesc), Qt::Key_Escape);
-    EXPECT_TRUE(e.isVisible());
-    EXPECT_TRUE(ui.messages.empty());
-
-    ui.answers = {kpd::MessageAnswer::Cancel, kpd::MessageAnswer::Yes};
-    e.close();
-    EXPECT_TRUE(e.isVisible());
+    EXPECT_TRUE(typed.isVisible());
+    ui.answers = {kpd::MessageAnswer::Cancel, kpd::MessageAnswer::No};
+    typed.close();
+    EXPECT_TRUE(typed.isVisible());
     ASSERT_EQ(ui.texts(), std::vector<std::string>{"Commit the changes?"});
     EXPECT_EQ(ui.messages[0].buttons, kpd::MessageButtons::YesNoCancel);
-    e.close();
-    EXPECT_FALSE(e.isVisible());
-    EXPECT_EQ(cust("m1", "p1").getDesc(), "Q");
-}
-
-TEST_F(EditorTest, ClosingCanDiscardTheTypingAndAsksNothingWithoutIt)
-{
-    ParamEditor& e = open("m1", "p1");
-    focus(Box::CustDesc);
-    QTest::keyClicks(widget(Box::CustDesc), "Q");
-    ui.answers = {kpd::MessageAnswer::No};
-    e.close();
-    EXPECT_FALSE(e.isVisible());
+    typed.close();
+    EXPECT_FALSE(typed.isVisible());
     EXPECT_EQ(cust("m1", "p1").getDesc(), "");
 
-    ParamEditor& again = open("m1", "p1");
-    again.close();
-    EXPECT_FALSE(again.isVisible());
-    EXPECT_EQ(ui.messages.size(), 1u);
+    ParamEditor& kept = open("m1", "p1");
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "Q");
+    ui.answers = {kpd::MessageAnswer::Yes};
+    kept.close();
+    EXPECT_FALSE(kept.isVisible());
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "Q");
 }
 
 TEST_F(EditorTest, ModeTabsChosenByKeyOrMouseSwitchTheEditedMode)
