@@ -320,7 +320,7 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     if (!app_) return;
     ParamEditor editor(ui(), folder_, this);
     editor.setModal(true);
-    editor.setMyData(*app_, menuKey, paraKey, modeKey, tripMode);
+    if (!editor.setMyData(*app_, menuKey, paraKey, modeKey, tripMode)) return;
     if (runEditor_) runEditor_(editor);
     else editor.exec();
 }

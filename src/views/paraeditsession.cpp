@@ -2,9 +2,9 @@
 
 #include "model/modelerror.h"
 #include "model/theapp.h"
+#include "scalednumber.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,16 +15,6 @@ std::string twoDigits(int number)
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, number < 0 ? "-%02d" : "%02d", std::abs(number));
     return buffer;
-}
-
-// A whole text that reads as a number, as the files hold limits and defaults.
-bool readNumber(const std::string& text, double& value)
-{
-    if (text.empty()) return false;
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    value = std::strtod(begin, &end);
-    return end == begin + text.size() && std::isfinite(value);
 }
 
 } // namespace
@@ -127,6 +117,14 @@ bool ParaEditSession::commit()
         cust.setUnit(0);
     }
     return true;
+}
+
+bool ParaEditSession::hasUncommittedEdits() const
+{
+    const kpd::ModeData& stored = modeData(CustPanel);
+    if (!stored.getBoolDefined()) return false;
+    return working(Box::CustDesc) != stored.getDesc() || working(Box::CustHelp) != stored.getHelp() ||
+           units_[CustPanel] != stored.unit();
 }
 
 void ParaEditSession::undo()
@@ -274,27 +272,28 @@ std::string ParaEditSession::paraNumberText() const
     return twoDigits(custMenu_->menuNumber()) + "." + twoDigits(custParam_->paraNumber());
 }
 
+const kpd::ModeData& ParaEditSession::constants(Panel panel) const
+{
+    const kpd::ModeData& own = modeData(panel);
+    const kpd::stringData* first = app_->stringDatas().find(app_->getLangDBKey(0));
+    const kpd::DrvMenu* menu = first ? first->DrvMenus().find(menuKey_) : nullptr;
+    const kpd::Parameter* param = menu ? menu->Parameters().find(paraKey_) : nullptr;
+    const kpd::ModeData* record = param ? param->modes().find(modeKey_) : nullptr;
+    return record ? *record : own;
+}
+
 std::string ParaEditSession::valueText(Panel panel) const
 {
     const kpd::ModeData& record = modeData(panel);
-    if (record.textDVal()) return record.dVal();
-    return formatDefault(record.dVal(), record.decimalPlaces());
+    const kpd::ModeData& scale = constants(panel);
+    if (scale.textDVal()) return record.dVal();
+    return scaledNumber(record.dVal(), scale.decimalPlaces());
 }
 
-// The stored default is a whole number of the parameter's smallest steps: 500 with one
-// decimal place is 50.0, as the keypad shows it.
-std::string ParaEditSession::formatDefault(const std::string& dVal, std::int16_t nOfDp)
+std::string ParaEditSession::limitText(Panel panel, Limit limit) const
 {
-    double value = 0;
-    if (!readNumber(dVal, value) || nOfDp > 5) return dVal;
-    const int places = std::max<int>(nOfDp, 0);
-    const double scaled = value / std::pow(10.0, places) + 0.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", places, scaled);
-    std::string result = buffer;
-    // Rounding towards zero must not leave a sign on a zero.
-    if (result.find_first_not_of("-0.") == std::string::npos && result.front() == '-') result.erase(0, 1);
-    return result;
+    const kpd::ModeData& record = modeData(panel);
+    return scaledNumber(limit == Limit::Lower ? record.lLim() : record.uLim(), constants(panel).decimalPlaces());
 }
 
 std::string ParaEditSession::mimicValue(const std::string& value)

@@ -22,6 +22,7 @@ public:
     enum class Box { None, RefDesc, RefHelp, CustDesc, CustHelp };
     enum class Source { Custom, Reference };
     enum Panel { RefPanel = 0, CustPanel = 1 };
+    enum class Limit { Lower, Upper };
 
     // Units 0 to 4: none, %, A, RPM, Hz.
     static constexpr std::int16_t kUnitCount = 5;
@@ -78,6 +79,9 @@ public:
     // Writes the custom working data when anything changed; true when it wrote. The
     // change flags are cleared even when the model refuses the write.
     bool commit();
+    // Whether the custom working texts or unit differ from what the data holds, so that
+    // closing now would lose them. A mode the custom set does not define keeps nothing.
+    bool hasUncommittedEdits() const;
     void undo();
     void toUpper();
     void toLower();
@@ -96,11 +100,13 @@ public:
     std::vector<std::string> otherModeKeys() const;
 
     std::string paraNumberText() const;
+    // Default and limits as the keypad shows them, in every panel alike: scaled by the
+    // decimal places of the constants, which only language 0 holds.
     std::string valueText(Panel panel) const;
+    std::string limitText(Panel panel, Limit limit) const;
     std::string mimicText() const;
     bool helpTooLong(const std::string& boxText) const;
 
-    static std::string formatDefault(const std::string& dVal, std::int16_t nOfDp);
     static std::string mimicValue(const std::string& value);
     // The unit's icon file, or empty for a unit outside 0 to 4.
     static std::string iconFile(std::int16_t unit);
@@ -116,6 +122,9 @@ private:
 
     WorkingText& text(Box box);
     const WorkingText& text(Box box) const;
+    // The record of language 0 that holds the decimal places and the text-default flag,
+    // or the panel's own when language 0 lacks it.
+    const kpd::ModeData& constants(Panel panel) const;
     void resolveRef();
     void resolveCust();
     void keepModeKey();

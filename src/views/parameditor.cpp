@@ -9,12 +9,14 @@
 #include "model/userinterface.h"
 #include "xmlfiles/fixedfile.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,7 +96,8 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     }
 
     modeTabs_->setObjectName(QStringLiteral("ModeTabs"));
-    connect(modeTabs_, &QTabBar::tabBarClicked, this, &ParamEditor::selectMode);
+    // The current tab, however it was chosen (mouse or arrow keys), is the mode edited.
+    connect(modeTabs_, &QTabBar::currentChanged, this, &ParamEditor::selectMode);
     frameNoModeWarn_->setObjectName(QStringLiteral("frameNoModeWarn"));
     auto* warnLayout = new QVBoxLayout(frameNoModeWarn_);
     warnLayout->addWidget(new QLabel(QStringLiteral("Mode not available"), frameNoModeWarn_));
@@ -175,10 +178,11 @@ QWidget* ParamEditor::buildButtons()
     return area;
 }
 
-void ParamEditor::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
+bool ParamEditor::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
                             const std::string& modeKey, bool tripMode)
 {
-    if (!run([&] { session_.setMyData(appData, aMenuKey, aParakey, modeKey, tripMode); })) return;
+    if (!run([&] { session_.setMyData(appData, aMenuKey, aParakey, modeKey, tripMode); })) return false;
+    hasData_ = true;
     applyEditingKind();
     RefreshTabs();
     captionReferencePanel();
@@ -186,6 +190,7 @@ void ParamEditor::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, c
     panel(ParaEditSession::RefPanel).setEditable(false);
     run([this] { session_.loadModeData(); });
     showModeData();
+    return true;
 }
 
 LcdtextboxHost& ParamEditor::box(Box b) const
@@ -199,7 +204,8 @@ void ParamEditor::connectBox(Box b)
     LcdtextboxHost& host = box(b);
     if (host.widget()) host.widget()->installEventFilter(this);
     connect(&host, &LcdtextboxHost::Change, this, [this, b] { boxChanged(b); });
-    if (ParaEditSession::isCustom(b)) connect(&host, &LcdtextboxHost::Paste, this, [this, b] { boxLeft(b); });
+    if (ParaEditSession::isCustom(b))
+        connect(&host, &LcdtextboxHost::Paste, this, [this, b] { readBackAndRefresh(b); });
     if (!ParaEditSession::isHelp(b)) connect(&host, &LcdtextboxHost::LineLimit, this, &ParamEditor::lineLimitReached);
 }
 
@@ -209,14 +215,28 @@ bool ParamEditor::eventFilter(QObject* watched, QEvent* event)
         for (Box b : kBoxes) {
             if (box(b).widget() != watched) continue;
             if (event->type() == QEvent::FocusIn) boxFocused(b);
-            else boxLeft(b);
+            else if (leavesBox(*box(b).widget(), *static_cast<QFocusEvent*>(event))) boxLeft(b);
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
+bool ParamEditor::leavesBox(const QWidget& boxWidget, const QFocusEvent& event)
+{
+    if (event.reason() == Qt::PopupFocusReason) return false;
+    // The character map and the box's own messages are windows of the box itself.
+    for (const QWidget* w = QApplication::activeWindow(); w; w = w->parentWidget()) {
+        if (w == &boxWidget) return false;
+    }
+    return true;
+}
+
 void ParamEditor::boxFocused(Box b)
 {
+    // The focus coming back from the box's context menu or character map: the box was
+    // never left, and giving it its text again would undo what they inserted.
+    if (enteredBox_ == b) return;
+    enteredBox_ = b;
     if (ParaEditSession::isCustom(b)) assign(b, session_.working(b));
     session_.setActiveBox(b);
     highlightActive(true);
@@ -224,6 +244,12 @@ void ParamEditor::boxFocused(Box b)
 }
 
 void ParamEditor::boxLeft(Box b)
+{
+    enteredBox_ = Box::None;
+    readBackAndRefresh(b);
+}
+
+void ParamEditor::readBackAndRefresh(Box b)
 {
     if (!ParaEditSession::isCustom(b)) return;
     readBackIfEdited(b);
@@ -242,7 +268,9 @@ void ParamEditor::readBackIfEdited(Box b)
 {
     const QString text = box(b).text();
     if (text == assigned_[slot(b)]) return;
+    // The context menu's commands raise no Change, yet they are the user's edits.
     session_.readBack(b, bytes(text));
+    session_.markChanged(b);
     assigned_[slot(b)] = text;
 }
 
@@ -255,6 +283,11 @@ void ParamEditor::absorbEdits()
 void ParamEditor::assign(Box b, const std::string& text)
 {
     LcdtextboxHost& host = box(b);
+    // Giving a box its own text again would only move its cursor back to the start.
+    if (host.text() == latin1(text)) {
+        assigned_[slot(b)] = host.text();
+        return;
+    }
     assigning_ = true;
     host.setText(latin1(text));
     assigning_ = false;
@@ -320,6 +353,31 @@ void ParamEditor::ok()
 {
     commit();
     accept();
+}
+
+void ParamEditor::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no Cancel: Escape must not close it and throw the typing away.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ParamEditor::reject()
+{
+    absorbEdits();
+    bool unsaved = false;
+    if (hasData_) run([&] { unsaved = session_.hasUncommittedEdits(); });
+    if (unsaved) {
+        switch (ui_.message("Commit the changes?", {}, kpd::MessageIcon::Question, kpd::MessageButtons::YesNoCancel)) {
+        case kpd::MessageAnswer::Yes: ok(); return;
+        case kpd::MessageAnswer::Cancel: return;
+        default: break;
+        }
+    }
+    QDialog::reject();
 }
 
 void ParamEditor::done(int result)
@@ -503,10 +561,9 @@ void ParamEditor::refresh()
     mimic_->parNum().setText(number);
     for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
         const auto p = static_cast<ParaEditSession::Panel>(index);
-        const kpd::ModeData& record = session_.modeData(p);
         panel(index).paraVal()->setText(latin1(session_.valueText(p)));
-        panel(index).lLim()->setText(latin1(record.lLim()));
-        panel(index).uLim()->setText(latin1(record.uLim()));
+        panel(index).lLim()->setText(latin1(session_.limitText(p, ParaEditSession::Limit::Lower)));
+        panel(index).uLim()->setText(latin1(session_.limitText(p, ParaEditSession::Limit::Upper)));
     }
     const auto source = session_.mimicSource() == ParaEditSession::Source::Custom ? ParaEditSession::CustPanel
                                                                                    : ParaEditSession::RefPanel;

@@ -10,6 +10,7 @@
 class LcdtextboxHost;
 class ParamMimic;
 class ParamPanel;
+class QFocusEvent;
 class QFrame;
 class QGroupBox;
 class QPushButton;
@@ -37,7 +38,8 @@ public:
                 const QString& libraryFolder = QString());
     ~ParamEditor() override;
 
-    void setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
+    // False (the error reported) when the data lacks the keys: the editor must not be shown.
+    bool setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
                    const std::string& modeKey = {}, bool tripMode = false);
 
     void ChangeMenu(int direction);
@@ -75,15 +77,21 @@ public slots:
     void warningTick();
 
     void done(int result) override;
+    // Closing the window: typing not yet committed is offered for Commit first.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* buildButtons();
     void connectBox(Box box);
     void boxFocused(Box box);
+    // Only a move to another widget of the editor, or out of the window, leaves a box.
+    static bool leavesBox(const QWidget& boxWidget, const QFocusEvent& event);
     void boxLeft(Box box);
+    void readBackAndRefresh(Box box);
     void boxChanged(Box box);
     void lineLimitReached();
     // An edit the box holds but has not handed back yet (it still has the focus).
@@ -117,6 +125,9 @@ private:
     QTimer* warningTimer_;
     int warningTicks_ = 0;
     bool shownTripMode_ = false;
+    bool hasData_ = false;
+    // The box that has the focus, kept while its context menu or character map is open.
+    Box enteredBox_ = Box::None;
     bool assigning_ = false;
     // What each box was last given, to tell the user's edits from the editor's own.
     std::array<QString, 4> assigned_;

@@ -118,3 +118,13 @@ TEST_F(ParamEditorOpenTest, AGridClickOpensTheEditorAndShowsWhatItCommitted)
               "Edited");
     EXPECT_EQ(view->grid()->item(1, 0)->text(), "Edited");
 }
+
+TEST_F(ParamEditorOpenTest, AParameterTheReferenceLacksOpensNoEditor)
+{
+    window->app()->getRefMenus().Item("m1").Parameters().Remove("p2");
+    const std::size_t before = ui.messages.size();
+    select(QStringLiteral("parap2"));
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(ui.messages.size(), before + 1);
+    EXPECT_EQ(ui.messages.back().title, "ERROR");
+}

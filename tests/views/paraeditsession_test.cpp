@@ -1,4 +1,5 @@
 #include "views/paraeditsession.h"
+#include "views/scalednumber.h"
 
 #include "model/modelerror.h"
 #include "model/theapp.h"
@@ -348,6 +349,42 @@ TEST_F(SessionTest, AModeTheReferenceDoesNotDefineIsNotAvailable)
     EXPECT_TRUE(session.modeAvailable());
 }
 
+TEST_F(SessionTest, DefaultAndLimitsReadAlikeInEveryPanelWhateverTheReferenceLanguage)
+{
+    addLanguage("German");
+    for (const char* set : {"English", "German", "Custom"}) {
+        kpd::ModeData& record =
+            app.stringDatas().Item(set).DrvMenus().Item("m1").Parameters().Item("p1").modes().Item("Open loop");
+        record.setDVal("500");
+        record.setLLim("-1000");
+        record.setULim("1000");
+    }
+    ref("m1", "p1").setDecimalPlaces(1);
+    app.setRefKey("German");
+    session.setMyData(app, "m1", "p1");
+    for (ParaEditSession::Panel panel : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
+        EXPECT_EQ(session.valueText(panel), "50.0");
+        EXPECT_EQ(session.limitText(panel, ParaEditSession::Limit::Lower), "-100.0");
+        EXPECT_EQ(session.limitText(panel, ParaEditSession::Limit::Upper), "100.0");
+    }
+}
+
+TEST_F(SessionTest, OnlyCustomTextOrUnitThatDiffersFromTheDataIsUncommitted)
+{
+    cust("m1", "p1").setDesc("Stored");
+    session.setMyData(app, "m1", "p1");
+    session.loadModeData();
+    EXPECT_FALSE(session.hasUncommittedEdits());
+    edit(Box::CustDesc, "Typed");
+    EXPECT_TRUE(session.hasUncommittedEdits());
+    edit(Box::CustDesc, "Stored");
+    EXPECT_FALSE(session.hasUncommittedEdits());
+    session.chooseUnit(ParaEditSession::CustPanel, 3);
+    EXPECT_TRUE(session.hasUncommittedEdits());
+    session.commit();
+    EXPECT_FALSE(session.hasUncommittedEdits());
+}
+
 TEST_F(SessionTest, MimicShowsTheChosenPanelAndText)
 {
     ref("m1", "p1").setDesc("R desc");
@@ -362,26 +399,26 @@ TEST_F(SessionTest, MimicShowsTheChosenPanelAndText)
     EXPECT_EQ(session.mimicText(), "R help");
 }
 
-TEST(SessionFormatting, DefaultValuesAreScaledByTheirDecimalPlaces)
+TEST(ScaledNumber, StoredNumbersAreScaledByTheirDecimalPlaces)
 {
-    EXPECT_EQ(ParaEditSession::formatDefault("500", 1), "50.0");
-    EXPECT_EQ(ParaEditSession::formatDefault("-5500", 1), "-550.0");
-    EXPECT_EQ(ParaEditSession::formatDefault("1234", 3), "1.234");
-    EXPECT_EQ(ParaEditSession::formatDefault("5", 2), "0.05");
-    EXPECT_EQ(ParaEditSession::formatDefault("123456", 5), "1.23456");
-    EXPECT_EQ(ParaEditSession::formatDefault("7", 0), "7");
-    EXPECT_EQ(ParaEditSession::formatDefault("-0", 0), "0");
-    EXPECT_EQ(ParaEditSession::formatDefault("-1", 1), "-0.1");
-    EXPECT_EQ(ParaEditSession::formatDefault("40", 4), "0.0040");
+    EXPECT_EQ(scaledNumber("500", 1), "50.0");
+    EXPECT_EQ(scaledNumber("-5500", 1), "-550.0");
+    EXPECT_EQ(scaledNumber("1234", 3), "1.234");
+    EXPECT_EQ(scaledNumber("5", 2), "0.05");
+    EXPECT_EQ(scaledNumber("123456", 5), "1.23456");
+    EXPECT_EQ(scaledNumber("7", 0), "7");
+    EXPECT_EQ(scaledNumber("-0", 0), "0");
+    EXPECT_EQ(scaledNumber("-1", 1), "-0.1");
+    EXPECT_EQ(scaledNumber("40", 4), "0.0040");
 }
 
-TEST(SessionFormatting, ValuesThatAreNoNumberOrBeyondFivePlacesStayAsHeld)
+TEST(ScaledNumber, TextsThatAreNoNumberOrBeyondFivePlacesStayAsHeld)
 {
-    EXPECT_EQ(ParaEditSession::formatDefault("undef", 1), "undef");
-    EXPECT_EQ(ParaEditSession::formatDefault("", 1), "");
-    EXPECT_EQ(ParaEditSession::formatDefault("12abc", 0), "12abc");
-    EXPECT_EQ(ParaEditSession::formatDefault("1234567", 6), "1234567");
-    EXPECT_EQ(ParaEditSession::formatDefault("12", -1), "12");
+    EXPECT_EQ(scaledNumber("undef", 1), "undef");
+    EXPECT_EQ(scaledNumber("", 1), "");
+    EXPECT_EQ(scaledNumber("12abc", 0), "12abc");
+    EXPECT_EQ(scaledNumber("1234567", 6), "1234567");
+    EXPECT_EQ(scaledNumber("12", -1), "12");
 }
 
 TEST(SessionFormatting, MimicValueIsRightAlignedInSevenCells)
@@ -416,10 +453,11 @@ TEST(SessionFormatting, DefaultShownAsTextWhenMarkedSo)
     kpd::test::buildSmallDrive(app);
     ParaEditSession session;
     session.setMyData(app, "m1", "p1");
-    kpd::ModeData& record = session.modeData(ParaEditSession::CustPanel);
-    record.setDVal("500");
-    record.setDecimalPlaces(2);
+    session.modeData(ParaEditSession::CustPanel).setDVal("500");
+    // Language 0 holds the constants that say how the default reads.
+    kpd::ModeData& constants = session.modeData(ParaEditSession::RefPanel);
+    constants.setDecimalPlaces(2);
     EXPECT_EQ(session.valueText(ParaEditSession::CustPanel), "5.00");
-    record.setTextDVal(true);
+    constants.setTextDVal(true);
     EXPECT_EQ(session.valueText(ParaEditSession::CustPanel), "500");
 }

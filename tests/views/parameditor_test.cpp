@@ -8,6 +8,7 @@
 #include "smalldrive.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +61,15 @@ protected:
         editor->activateWindow();
         widget(box)->setFocus(Qt::OtherFocusReason);
         QApplication::processEvents();
+    }
+
+    // A right click on the box, then the entry of its context menu with this mnemonic.
+    void chooseFromContextMenu(Box box, Qt::Key mnemonic)
+    {
+        QTimer::singleShot(0, [mnemonic] {
+            if (QWidget* menu = QApplication::activePopupWidget()) QTest::keyClick(menu, mnemonic);
+        });
+        QTest::mouseClick(widget(box), Qt::RightButton, {}, QPoint(5, 5));
     }
 
     kpd::test::RecordingUserInterface ui;
@@ -293,7 +304,7 @@ TEST_F(EditorTest, MimicFollowsItsButtons)
     ref("m1", "p1").setHelp("Ref help");
     cust("m1", "p1").setDesc("Cust text");
     cust("m1", "p1").setDVal("500");
-    cust("m1", "p1").setDecimalPlaces(1);
+    ref("m1", "p1").setDecimalPlaces(1);
     ParamEditor& e = open("m1", "p1");
     EXPECT_EQ(e.mimic().desc().text(), "Cust text");
     EXPECT_EQ(e.mimic().parVal().text(), "   50.0");
@@ -322,7 +333,7 @@ TEST_F(EditorTest, LanguageStepRecaptionsTheReferencePanel)
 TEST_F(EditorTest, ModelErrorsAreReportedNotThrown)
 {
     editor = std::make_unique<ParamEditor>(ui, folder.path());
-    editor->setMyData(app, "m1", "p9");
+    EXPECT_FALSE(editor->setMyData(app, "m1", "p9"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "ERROR");
 }
@@ -351,4 +362,78 @@ TEST_F(EditorTest, AKeyMapInAnyLetterCaseIsTheOneUsed)
     EXPECT_TRUE(QFile::exists(upper));
     EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("keymap.kpm")));
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EditorTest, TheContextMenuAndCharacterMapInsertAtTheCursorAndTheInsertionIsCommitted)
+{
+    cust("m1", "p1").setDesc("AB");
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    e.box(Box::CustDesc).setCursorPos(1);
+    QApplication::clipboard()->setText("XY");
+    chooseFromContextMenu(Box::CustDesc, Qt::Key_P);
+    EXPECT_EQ(e.box(Box::CustDesc).text(), "AXYB");
+    // The refresh after a paste leaves the cursor behind the pasted text.
+    EXPECT_EQ(e.box(Box::CustDesc).cursorPos(), 3);
+    e.commit();
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "AXYB");
+
+    QTest::keyClick(widget(Box::CustDesc), Qt::Key_Home);
+    QTest::keyClick(widget(Box::CustDesc), Qt::Key_Right);
+    // Space picks the character map's current character and closes it.
+    QTimer::singleShot(0, [] {
+        if (QWidget* map = QApplication::activeModalWidget()) QTest::keyClick(map, Qt::Key_Space);
+    });
+    QTest::keyClick(widget(Box::CustDesc), Qt::Key_J, Qt::ControlModifier);
+    const QString text = e.box(Box::CustDesc).text();
+    EXPECT_TRUE(text.size() > 4 && text.startsWith("A") && text.endsWith("XYB")) << text.toStdString();
+
+    e.commit();
+    EXPECT_EQ(cust("m1", "p1").getDesc(), text.toLatin1().toStdString());
+}
+
+TEST_F(EditorTest, EscapeKeepsTheWindowAndClosingOffersToCommitTheTyping)
+{
+    ParamEditor& e = open("m1", "p1");
+    e.close();
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_TRUE(ui.messages.empty());
+
+    ParamEditor& typed = open("m1", "p1");
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "Q");
+    QTest::keyClick(widget(Box::CustDesc), Qt::Key_Escape);
+    EXPECT_TRUE(typed.isVisible());
+    ui.answers = {kpd::MessageAnswer::Cancel, kpd::MessageAnswer::No};
+    typed.close();
+    EXPECT_TRUE(typed.isVisible());
+    ASSERT_EQ(ui.texts(), std::vector<std::string>{"Commit the changes?"});
+    EXPECT_EQ(ui.messages[0].buttons, kpd::MessageButtons::YesNoCancel);
+    typed.close();
+    EXPECT_FALSE(typed.isVisible());
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "");
+
+    ParamEditor& kept = open("m1", "p1");
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "Q");
+    ui.answers = {kpd::MessageAnswer::Yes};
+    kept.close();
+    EXPECT_FALSE(kept.isVisible());
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "Q");
+}
+
+TEST_F(EditorTest, ModeTabsChosenByKeyOrMouseSwitchTheEditedMode)
+{
+    cust("m1", "p1", "Closed loop").setDesc("Closed");
+    ParamEditor& e = open("m1", "p1");
+    focus(Box::CustDesc);
+    QTest::keyClicks(widget(Box::CustDesc), "O");
+    QTest::keyClick(e.modeTabs(), Qt::Key_Right);
+    EXPECT_EQ(e.session().modeKey(), "Closed loop");
+    EXPECT_EQ(e.box(Box::CustDesc).text(), "Closed");
+    EXPECT_EQ(cust("m1", "p1").getDesc(), "O");
+    QTest::mouseClick(e.modeTabs(), Qt::LeftButton, {}, e.modeTabs()->tabRect(2).center());
+    EXPECT_EQ(e.session().modeKey(), "Servo");
+    QTest::keyClick(e.modeTabs(), Qt::Key_Left);
+    EXPECT_EQ(e.session().modeKey(), "Closed loop");
 }
