@@ -7,9 +7,10 @@ dist/cjs/lcd1602-font-a02.js: a Uint8Array of 256 x 8 bytes, index code * 8 + ro
 first, bit 0 the leftmost dot. This script turns that array into the dot-row entries that
 lcdglyphs.cpp packs while compiling, one entry per code from 0x10 to 0xFF.
 
-The build never fetches anything: the generated table is committed. To regenerate it:
+The build never fetches anything: the generated table is committed. To regenerate it, from
+the top of the repository (npm is needed only for this fetch):
 
-    cd /tmp && npm pack @wokwi/elements@1.9.2 && tar xzf wokwi-elements-1.9.2.tgz
+    (cd /tmp && npm pack @wokwi/elements@1.9.2 && tar xzf wokwi-elements-1.9.2.tgz)
     tools/glyphtable/convert_a02.py /tmp/package/dist/cjs/lcd1602-font-a02.js
 
 and check the package's LICENSE still carries the copyright line written into the header
@@ -35,7 +36,8 @@ CODE_COUNT = 256
 ROWS = 8
 DOTS = 5
 
-# What the ROM shows where the code is not the ASCII or ISO 8859-1 character of that code.
+# Names for the entries' comments where the code's ASCII or ISO 8859-1 character would be
+# wrong (the ROM holds another character there) or would read badly in a comment.
 NAMES = {
     0x10: "►", 0x11: "◄", 0x12: "“", 0x13: "”",
     0x14: "double up arrowhead", 0x15: "double down arrowhead", 0x16: "●",
@@ -135,7 +137,7 @@ def checksum(font):
 
 def main():
     default_out = pathlib.Path(__file__).resolve().parents[2] / "src/lcdtextbox/lcdglyphs.inc"
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("font", type=pathlib.Path, help="path of lcd1602-font-a02.js")
     parser.add_argument("--out", type=pathlib.Path, default=default_out,
                         help="table to write (default: %(default)s)")
