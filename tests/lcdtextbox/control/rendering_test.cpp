@@ -50,8 +50,8 @@ TEST_F(Rendering, GlyphDotsAreBlackOnTheBackColourWithAOneDotGap)
 {
     box.setText("A");
     box.setCursorPos(0);
-    EXPECT_EQ(at(2, 2), black);   // 'A' row 1, dot 1
-    EXPECT_EQ(at(1, 3), back);    // 'A' row 1, dot 0
+    EXPECT_EQ(at(4, 2), black);   // 'A' row 1 "..#..", dot 2: the pointed top
+    EXPECT_EQ(at(2, 3), back);    // 'A' row 1, dot 1
     EXPECT_EQ(at(9, 11), black);  // 'A' row 5 "#####", dot 4
     EXPECT_EQ(at(10, 11), back);  // the gap column beside it
     EXPECT_EQ(at(5, 13), back);   // 'A' row 6 "#...#", dot 2
@@ -123,7 +123,7 @@ TEST_F(Rendering, SelectedCellsAreYellow)
     EXPECT_EQ(at(1, 3), yellow);
     EXPECT_EQ(at(10, 9), yellow); // the gap column too
     EXPECT_EQ(at(cellW + 9, 3), back); // the cursor's cell is not part of the selection
-    EXPECT_EQ(at(2, 2), black);
+    EXPECT_EQ(at(4, 2), black);
 }
 
 TEST_F(Rendering, LineBreakShowsTheReturnArrowOnGreenOrMagentaWhenSelected)
@@ -146,7 +146,7 @@ TEST_F(Rendering, DisabledBoxHidesLineBreaksAndTheCursor)
     EXPECT_EQ(at(cellW + 1, 3), back);
     EXPECT_EQ(at(cellW + 8, 2), back);
     EXPECT_EQ(at(5, 16), back);
-    EXPECT_EQ(at(2, 2), black);
+    EXPECT_EQ(at(4, 2), black);
 }
 
 TEST_F(Rendering, FocusFrameIsBlackOnlyWithTheFocus)
