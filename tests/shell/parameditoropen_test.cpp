@@ -5,7 +5,14 @@
 #include "model/theapp.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
+#include "views/parammimic.h"
+#include "views/parampanel.h"
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -127,4 +134,32 @@ TEST_F(ParamEditorOpenTest, AParameterTheReferenceLacksOpensNoEditor)
     EXPECT_FALSE(opened);
     ASSERT_EQ(ui.messages.size(), before + 1);
     EXPECT_EQ(ui.messages.back().title, "ERROR");
+}
+
+TEST_F(ParamEditorOpenTest, TheMimicShowsTheShippedIconOfEachUnit)
+{
+    const QDir shipped(QStringLiteral(KPD_SOURCE_DIR "/data"));
+    const QString names[] = {QStringLiteral("noicon.bmp"), QStringLiteral("pcicon.bmp"), QStringLiteral("ampicon.bmp"),
+                             QStringLiteral("rpmicon.bmp"), QStringLiteral("hzicon.bmp")};
+    for (const QString& name : names)
+        ASSERT_TRUE(QFile::copy(shipped.filePath(name), folder.file(name))) << name.toStdString();
+    const auto shows = [&](ParamEditor& editor, int unit) {
+        const QImage expected = QImage(folder.file(names[unit])).convertToFormat(QImage::Format_RGB32);
+        const QImage shown = editor.mimic().icon()->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        return !expected.isNull() && shown == expected;
+    };
+    std::vector<int> shown;
+    whileOpen = [&](ParamEditor& editor) {
+        // Hz is the unit of m1.p1 in Open loop; each indicator then, and the last one clicked off.
+        if (shows(editor, 4)) shown.push_back(4);
+        for (int unit = 1; unit <= 4; ++unit) {
+            editor.panel(1).indicator(unit)->click();
+            if (shows(editor, unit)) shown.push_back(unit);
+        }
+        editor.panel(1).indicator(4)->click();
+        if (shows(editor, 0)) shown.push_back(0);
+    };
+    select(QStringLiteral("parap1"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(shown, (std::vector<int>{4, 1, 2, 3, 4, 0}));
 }

@@ -1,4 +1,5 @@
 #include "support/drivefixture.h"
+#include "support/keypadlines.h"
 
 #include "xmlfiles/errorhandlerimpl.h"
 
@@ -58,6 +59,22 @@ TEST(Generator, OutputLoadsCleanlyWithTheSizeAsked)
     EXPECT_EQ(menus.Item("trips").Parameters().Count(), 7);
     EXPECT_EQ(filled, 250 * 4);
     EXPECT_EQ(app.stringDatas().Count(), 4);
+}
+
+TEST(Generator, EveryDescriptionFitsTheTwoLineBox)
+{
+    for (const char* seed : {"1", "2"}) {
+        TempFolder folder;
+        ASSERT_EQ(generate(folder.path(), std::string("--seed ") + seed + " --parameters 200 --languages 3"), 0);
+        RecordingUserInterface ui;
+        TheApp app(ui, folder.path());
+        ASSERT_TRUE(app.readConfiguration());
+        for (const stringData& set : app.stringDatas()) app.loadUserFile(folder.file(set.dbKey() + ".kpl"));
+        std::vector<std::string> over = descriptionsOverTwoLines(app);
+        app.loadUserFile(folder.file("custom.kpd"));
+        for (std::string& text : descriptionsOverTwoLines(app)) over.push_back("custom.kpd " + text);
+        EXPECT_TRUE(over.empty()) << "seed " << seed << ": " << over.size() << ", the first: " << over.front();
+    }
 }
 
 TEST(Generator, RefusesMoreThanTheModelHolds)

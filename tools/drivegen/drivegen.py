@@ -28,7 +28,8 @@ Writes, in DIR:
   custom.kpd           the custom set filled, as a user's keypad data file
 
 Texts use the keypad's escaped form: "~M" separates the two description lines and the
-lines of a help text. Descriptions fit two lines of 16 cells.
+lines of a help text. Descriptions fit two lines of 16 cells; a first line that fills all
+16 cells is followed by the second without "~M" (see display_lines).
 """
 
 import argparse
@@ -114,11 +115,22 @@ def phrase(rng, words, width):
         out += " " + nxt
 
 
+def display_lines(lines, width=16):
+    """Joins lines of plain text (one cell per character) into one escaped text for a box
+    `width` cells wide. A full line already moves the box on to the next line, so a "~M"
+    after it would take a line of its own: an empty line that pushes a two-line description
+    to three lines, and the box then refuses every keystroke."""
+    text = lines[0]
+    for before, line in zip(lines, lines[1:]):
+        text += ("" if len(before) >= width else "~M") + line
+    return text
+
+
 def description(rng, words):
     first = phrase(rng, words, 16).capitalize()
     if rng.random() < 0.3:
         return first
-    return first + "~M" + phrase(rng, words, 16)
+    return display_lines([first, phrase(rng, words, 16)])
 
 
 def help_text(rng, words, max_lines):

@@ -17,7 +17,7 @@ import zlib
 # The helper modules beside this script are imported, not installed: leave no bytecode.
 sys.dont_write_bytecode = True
 
-from drivegen import Writer
+from drivegen import Writer, display_lines
 from sampletables import MENUS, OPTION_MODES, OPTION_PARAMS, TRIP_MENU, TRIPS
 from samplelanguages import GLOSSARY, HELP
 
@@ -119,10 +119,11 @@ def pick(seed, choices):
 
 
 def english(menu_number, menu_name, pnum, name, kind, mode):
-    """Description and help of one parameter in one mode, in the escaped keypad form."""
+    """The description's lines and the help, in the escaped keypad form, of one parameter
+    in one mode."""
     qualifier = by_mode(QUALIFIER[kind], mode)
     head = wrap(name, LINE)
-    desc = "~M".join(head[:2]) if len(head) > 1 else head[0] + "~M" + qualifier
+    desc = head[:2] if len(head) > 1 else [head[0], qualifier]
     if kind == "trip":
         cause = next(c for t, n, c in TRIPS if t == pnum)
         sentences = ["Trip %d, %s: %s." % (pnum, name, cause),
@@ -180,8 +181,8 @@ def translate(language, text):
 
 
 def translated(language, menu_name, name, kind, mode, english_desc):
-    lines = [wrap(translate(language, line), LINE)[0] for line in english_desc.split("~M")]
-    desc = "~M".join(line[:1].upper() + line[1:] for line in lines)
+    lines = [wrap(translate(language, line), LINE)[0] for line in english_desc]
+    desc = [line[:1].upper() + line[1:] for line in lines]
     sentence = HELP[language].get(kind)
     help_text = ""
     if sentence:
@@ -245,10 +246,10 @@ def language_file(w, language):
                 ok = defined(name, mode)
                 unit = by_mode(UNIT.get(kind, {None: 0}), mode) if ok else 0
                 w.open(4, "Mode", [("ModeID", mode), ("Unit", str(unit))])
-                desc, help_text = english(number, menu_name, pnum, name, kind, mode) if ok else ("", "")
+                desc, help_text = english(number, menu_name, pnum, name, kind, mode) if ok else ([""], "")
                 if ok and language not in ("English", "Custom"):
                     desc, help_text = translated(language, menu_name, name, kind, mode, desc)
-                w.element(5, "Desc", [], desc)
+                w.element(5, "Desc", [], display_lines(desc, LINE))
                 w.element(5, "Help", [], help_text)
                 w.close(4, "Mode")
             w.close(3, "Para")
