@@ -7,9 +7,9 @@
 #include "imagelayout.h"
 #include "intelhexwriter.h"
 #include "keypadwords.h"
-#include "outputfile.h"
 #include "wordcounter.h"
 
+#include "fileio/safefile.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 
@@ -192,7 +192,7 @@ void Compress::CreateIntelHexData()
 
 void Compress::WriteFileHex(const std::string& filename) const
 {
-    OutputFile::write(filename, IntelHexWriter::fileText(hexLines_));
+    SafeFile::write(filename, IntelHexWriter::fileText(hexLines_));
 }
 
 std::string Compress::CreateAssemblerData(const std::string& DBLangName)
@@ -207,12 +207,12 @@ std::string Compress::CreateAssemblerData(const std::string& DBLangName)
 
 void Compress::WriteFileAsm(const std::string& filename) const
 {
-    OutputFile::write(filename, AssemblerWriter::fileText(asmLines_, asmLineCount_));
+    SafeFile::write(filename, AssemblerWriter::fileText(asmLines_, asmLineCount_));
 }
 
 void Compress::WriteFileBin(const std::string& filename) const
 {
-    OutputFile::write(filename, ImageFiles::flashBytes(image_));
+    SafeFile::write(filename, ImageFiles::flashBytes(image_));
 }
 
 std::int16_t Compress::WriteFileSegs(const std::string& path) const
