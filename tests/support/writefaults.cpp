@@ -103,10 +103,15 @@ const std::vector<WriteFault>& allWriteFaults()
     return faults;
 }
 
-std::string safeWriteName(const testing::TestParamInfo<SafeWriteTest::ParamType>& info)
+std::string faultName(WriteFault fault)
 {
     static const char* const names[] = {"FullDisk", "ReadOnlyFile", "MissingFolder", "SymbolicLink", "PrivateFile"};
-    return std::get<0>(info.param).name + "_" + names[static_cast<int>(std::get<1>(info.param))];
+    return names[static_cast<int>(fault)];
+}
+
+std::string safeWriteName(const testing::TestParamInfo<SafeWriteTest::ParamType>& info)
+{
+    return std::get<0>(info.param).name + "_" + faultName(std::get<1>(info.param));
 }
 
 void expectSafeWrite(const WriterUnderTest& writer, WriteFault fault)

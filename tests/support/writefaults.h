@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -33,6 +34,11 @@ struct WriterUnderTest {
 // Faults made for real on the file system, not simulated: a write must survive each.
 enum class WriteFault { FullDisk, ReadOnlyFile, MissingFolder, SymbolicLink, PrivateFile };
 const std::vector<WriteFault>& allWriteFaults();
+std::string faultName(WriteFault fault);
+
+// A failing case names its writer and fault, not their bytes.
+inline void PrintTo(const WriterUnderTest& writer, std::ostream* out) { *out << writer.name; }
+inline void PrintTo(WriteFault fault, std::ostream* out) { *out << faultName(fault); }
 
 // Writes with writer into a scene set up for fault and checks every promise of a safe
 // write: a failure names the user's file and leaves the old file byte-identical and no
