@@ -36,6 +36,9 @@ std::set<std::string> namesIn(const fs::path& folder)
     return names;
 }
 
+// Someone else, for files that root writes on a user's behalf.
+constexpr uid_t kOtherUser = 4321;
+
 unsigned modeOf(const fs::path& path)
 {
     struct stat st {};
@@ -149,6 +152,10 @@ void expectSafeWrite(const WriterUnderTest& writer, WriteFault fault)
     case WriteFault::PrivateFile:
         writeBytes(path, old);
         fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+        // Root, saving a user's file, must leave it that user's.
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherUser), 0);
+        }
         break;
     }
     const std::set<std::string> before = namesIn(scene.folder);
@@ -192,6 +199,11 @@ void expectSafeWrite(const WriterUnderTest& writer, WriteFault fault)
     }
     if (fault == WriteFault::PrivateFile) {
         EXPECT_EQ(modeOf(path), 0600u) << "a private file was opened to others";
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        if (::geteuid() == 0) {
+            EXPECT_EQ(st.st_uid, kOtherUser) << "the file changed hands";
+        }
     }
 }
 
