@@ -7,9 +7,9 @@
 #include "imagelayout.h"
 #include "intelhexwriter.h"
 #include "keypadwords.h"
-#include "outputfile.h"
 #include "wordcounter.h"
 
+#include "fileio/safefile.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 
@@ -85,8 +85,13 @@ CompressResult Compress::compress()
     failed_ = false;
     failure_.clear();
     totalBytes_ = 0;
+    imageComplete_ = false;
+    hexComplete_ = false;
+    asmComplete_ = false;
     try {
-        return build();
+        const CompressResult result = build();
+        imageComplete_ = result != CompressResult::Stopped;
+        return result;
     } catch (const BuildLimitError& e) {
         failed_ = true;
         failure_ = e.what();
@@ -186,37 +191,45 @@ void Compress::CreateIntelHexData()
     OpenProgress window(ui(), *this, 16384, "Writing hex file");
     hexLines_.clear();
     auto address = static_cast<std::uint32_t>(base_);
-    IntelHexWriter::createRecords(image_, address, hexLines_, [this](std::int32_t pos) { return reportProgress(pos); });
+    hexComplete_ = IntelHexWriter::createRecords(image_, address, hexLines_,
+                                                 [this](std::int32_t pos) { return reportProgress(pos); });
     base_ = static_cast<std::int32_t>(address);
 }
 
-void Compress::WriteFileHex(const std::string& filename) const
+bool Compress::WriteFileHex(const std::string& filename) const
 {
-    OutputFile::write(filename, IntelHexWriter::fileText(hexLines_));
+    if (!imageComplete_ || !hexComplete_) return false;
+    SafeFile::write(filename, IntelHexWriter::fileText(hexLines_));
+    return true;
 }
 
 std::string Compress::CreateAssemblerData(const std::string& DBLangName)
 {
     OpenProgress window(ui(), *this, static_cast<std::int32_t>(image_.size()), "creating assembler strings");
     asmLineCount_ = 0;
-    if (AssemblerWriter::createLines(image_, DBLangName, asmLines_,
-                                     [this](std::int32_t pos) { return reportProgress(pos); }))
-        asmLineCount_ = asmLines_.size();
+    asmComplete_ = AssemblerWriter::createLines(image_, DBLangName, asmLines_,
+                                                [this](std::int32_t pos) { return reportProgress(pos); });
+    if (asmComplete_) asmLineCount_ = asmLines_.size();
     return AssemblerWriter::moduleName(DBLangName);
 }
 
-void Compress::WriteFileAsm(const std::string& filename) const
+bool Compress::WriteFileAsm(const std::string& filename) const
 {
-    OutputFile::write(filename, AssemblerWriter::fileText(asmLines_, asmLineCount_));
+    if (!imageComplete_ || !asmComplete_) return false;
+    SafeFile::write(filename, AssemblerWriter::fileText(asmLines_, asmLineCount_));
+    return true;
 }
 
-void Compress::WriteFileBin(const std::string& filename) const
+bool Compress::WriteFileBin(const std::string& filename) const
 {
-    OutputFile::write(filename, ImageFiles::flashBytes(image_));
+    if (!imageComplete_) return false;
+    SafeFile::write(filename, ImageFiles::flashBytes(image_));
+    return true;
 }
 
 std::int16_t Compress::WriteFileSegs(const std::string& path) const
 {
+    if (!imageComplete_) return -1;
     return ImageFiles::writeSegments(image_, path);
 }
 

@@ -47,18 +47,24 @@ public:
     const std::vector<ParamStrings>& paramStrings() const { return records_; }
     const Dictionary& dictionary() const { return dictionary_; }
 
+    // The writers below replace their file only with a whole rendering of a whole image:
+    // after a stopped build or a stopped rendering they write nothing and return false, so
+    // a good file of an earlier build is never replaced by a cut one. Write failures throw
+    // FileWriteError and leave the old file.
+
     // Intel hex rendering from base on; base advances past it. A stop keeps the records made.
     void CreateIntelHexData();
     const std::vector<std::string>& hexLines() const { return hexLines_; }
-    void WriteFileHex(const std::string& filename) const;
+    bool WriteFileHex(const std::string& filename) const;
 
-    // Returns the module name; after a stop no line counts, so the file written is empty.
+    // Returns the module name; after a stop no line counts.
     std::string CreateAssemblerData(const std::string& DBLangName);
     // Zero after a stopped CreateAssemblerData: there is nothing worth writing.
     std::size_t assemblerLineCount() const { return asmLineCount_; }
-    void WriteFileAsm(const std::string& filename) const;
-    void WriteFileBin(const std::string& filename) const;
-    // path is the segment folder with its trailing separator.
+    bool WriteFileAsm(const std::string& filename) const;
+    bool WriteFileBin(const std::string& filename) const;
+    // path is the segment folder with its trailing separator. Returns the last segment
+    // holding image bytes, or -1 when the build was stopped and nothing was written.
     std::int16_t WriteFileSegs(const std::string& path) const;
 
 private:
@@ -79,9 +85,12 @@ private:
     Dictionary dictionary_;
     DatabaseImage image_;
     std::int32_t totalBytes_ = 0;
+    bool imageComplete_ = false;
     std::vector<std::string> hexLines_;
+    bool hexComplete_ = false;
     std::vector<std::string> asmLines_;
     std::size_t asmLineCount_ = 0;
+    bool asmComplete_ = false;
 };
 
 } // namespace kpd

@@ -1,6 +1,6 @@
 #include "imagefiles.h"
 
-#include "outputfile.h"
+#include "fileio/safefile.h"
 
 #include <cstdio>
 
@@ -42,7 +42,7 @@ std::int16_t ImageFiles::writeSegments(const DatabaseImage& image, const std::st
     std::int16_t lastWithImage = 0;
     for (std::size_t s = 0; s < kSegmentCount; ++s) {
         bool holdsImage = false;
-        OutputFile::write(prefix + segmentName(s), segmentBytes(image, s, holdsImage));
+        SafeFile::write(prefix + segmentName(s), segmentBytes(image, s, holdsImage));
         if (holdsImage) lastWithImage = static_cast<std::int16_t>(s);
     }
     return lastWithImage;

@@ -6,7 +6,7 @@
 #include "build/compress.h"
 #include "build/imagedecoder.h"
 #include "build/intelhexreader.h"
-#include "build/outputfile.h"
+#include "fileio/safefile.h"
 #include "model/numbertext.h"
 #include "model/theapp.h"
 #include "xmlfiles/fixedfile.h"
@@ -184,7 +184,7 @@ int KpdTool::build(const Arguments& a)
     if (result == CompressResult::Stopped) return BadInput;
     if (!a.image.empty()) {
         const auto& bytes = compress.image().bytes();
-        OutputFile::write(a.image, std::string(bytes.begin(), bytes.end()));
+        SafeFile::write(a.image, std::string(bytes.begin(), bytes.end()));
     }
     if (result == CompressResult::TooLarge) {
         ui_.message(kTooLargeMessage, {}, MessageIcon::None, MessageButtons::Ok);

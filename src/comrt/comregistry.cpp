@@ -1,11 +1,13 @@
 #include "comregistry.h"
 
+#include "fileio/filewriteerror.h"
+#include "fileio/safefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <utility>
@@ -58,7 +60,7 @@ Result ComRegistry::load()
     return result::ok;
 }
 
-Result ComRegistry::save() const
+Result ComRegistry::save(QString* failure) const
 {
     if (!m_usable) return result::registryAccess;
     QJsonObject root;
@@ -68,11 +70,17 @@ Result ComRegistry::save() const
             values.insert(value.key(), value.value());
         root.insert(key.key(), values);
     }
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) return result::registryAccess;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) return result::registryAccess;
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    return file.commit() ? result::ok : result::registryAccess;
+    // The first registration of a user creates the registry's folder.
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    const QByteArray text = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    try {
+        kpd::SafeFile::write(QFile::encodeName(m_path).toStdString(),
+                             std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    } catch (const kpd::FileWriteError& error) {
+        if (failure) *failure = QString::fromLocal8Bit(error.what());
+        return result::registryAccess;
+    }
+    return result::ok;
 }
 
 QString ComRegistry::value(const QString& key, const QString& name) const

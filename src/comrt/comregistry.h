@@ -27,9 +27,10 @@ public:
 
     // A missing file is an empty registry. A file that cannot be read or understood gives
     // registryAccess and makes save() refuse, so that nobody else's entries are lost; so
-    // does saving a registry that was never loaded.
+    // does saving a registry that was never loaded. A save that cannot write the file
+    // gives registryAccess too, keeps the old file, and tells why in failure.
     Result load();
-    Result save() const;
+    Result save(QString* failure = nullptr) const;
 
     bool hasKey(const QString& key) const { return m_keys.contains(key); }
     QString value(const QString& key, const QString& name = QString()) const;

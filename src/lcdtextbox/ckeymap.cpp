@@ -3,10 +3,12 @@
 #include "keymapfilereader.h"
 #include "lcdprompts.h"
 
+#include "fileio/filewriteerror.h"
+#include "fileio/safefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QSaveFile>
 
 namespace {
 
@@ -40,10 +42,14 @@ void putCount(QByteArray& out, std::size_t n)
     }
 }
 
+void reportError(QWidget* parent, const QString& text)
+{
+    lcd::prompter().message(parent, text, QStringLiteral("ERROR"), QMessageBox::Critical, QMessageBox::Ok);
+}
+
 void reportFileError(QWidget* parent, const QString& path, const QString& reason)
 {
-    lcd::prompter().message(parent, QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason,
-                            QStringLiteral("ERROR"), QMessageBox::Critical, QMessageBox::Ok);
+    reportError(parent, QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
 }
 
 } // namespace
@@ -137,9 +143,11 @@ bool CKeyMap::save(const QString& path, QWidget* parent) const
         put8(out, byte);
     });
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        reportFileError(parent, path, file.errorString());
+    try {
+        kpd::SafeFile::write(QFile::encodeName(path).toStdString(),
+                             std::string_view(out.constData(), static_cast<std::size_t>(out.size())));
+    } catch (const kpd::FileWriteError& error) {
+        reportError(parent, QString::fromLocal8Bit(error.what()));
         return false;
     }
     return true;

@@ -35,14 +35,12 @@ bool BuildCommands::saveCompressedFile(const std::string& file, ImageFile kind)
     try {
         if (kind == ImageFile::IntelHex) {
             compress.CreateIntelHexData();
-            compress.WriteFileHex(file);
-        } else {
-            compress.WriteFileBin(file);
+            return compress.WriteFileHex(file);
         }
+        return compress.WriteFileBin(file);
     } catch (const std::system_error& error) {
         // The old file stays as it was; the user learns why nothing was written.
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
         return false;
     }
-    return true;
 }

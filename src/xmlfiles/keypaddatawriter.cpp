@@ -1,7 +1,9 @@
 #include "keypaddatawriter.h"
 
-#include "atomicfile.h"
 #include "xmlutils.h"
+
+#include "fileio/filewriteerror.h"
+#include "fileio/safefile.h"
 
 #include "model/theapp.h"
 
@@ -14,9 +16,9 @@ std::string orUndef(const std::string& value)
     return value.empty() ? std::string("undef") : value;
 }
 
-void reportWriteFailure(UserInterface& ui, const std::string& fname, const std::string& reason)
+void reportWriteFailure(UserInterface& ui, const FileWriteError& error)
 {
-    ui.message("Cannot write the file " + fname + " : " + reason, "ERROR", MessageIcon::Critical);
+    ui.message(error.what(), "ERROR", MessageIcon::Critical);
 }
 
 } // namespace
@@ -95,9 +97,10 @@ bool KeypadDataWriter::saveApp(TheApp& app, const std::string& fname, bool const
     xmlU.endEl("App");
     xmlU.endDoc();
 
-    std::string reason;
-    if (!AtomicFile::write(fname, xmlU.getOutput(), reason)) {
-        reportWriteFailure(app.ui(), fname, reason);
+    try {
+        SafeFile::write(fname, xmlU.getOutput());
+    } catch (const FileWriteError& error) {
+        reportWriteFailure(app.ui(), error);
         return false;
     }
     app.setAppClean();
@@ -117,12 +120,15 @@ bool KeypadDataWriter::saveMenu(const DrvMenu& menu, const std::string& fname)
     }
     xmlU.endDoc();
 
-    std::string reason;
-    if (AtomicFile::write(fname, xmlU.getOutput(), reason)) return true;
-    TheApp* app = menu.owner() ? menu.owner()->app() : nullptr;
-    if (!app) throw ModelError(ModelError::InvalidCall, "Cannot write the file " + fname + " : " + reason);
-    reportWriteFailure(app->ui(), fname, reason);
-    return false;
+    try {
+        SafeFile::write(fname, xmlU.getOutput());
+    } catch (const FileWriteError& error) {
+        TheApp* app = menu.owner() ? menu.owner()->app() : nullptr;
+        if (!app) throw ModelError(ModelError::InvalidCall, error.what());
+        reportWriteFailure(app->ui(), error);
+        return false;
+    }
+    return true;
 }
 
 } // namespace kpd

@@ -3,7 +3,7 @@
 #include "textcodec.h"
 
 #include "build/escapes.h"
-#include "build/outputfile.h"
+#include "fileio/safefile.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 
@@ -127,7 +127,7 @@ bool TextExport::exportText(const std::string& path, std::uint16_t options)
         ui.message(kOverwriteQuestion, {}, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
     BusyPointer busy(ui);
-    OutputFile::write(path, TextCodec::latin1ToUtf8(exportContent(options)));
+    SafeFile::write(path, TextCodec::latin1ToUtf8(exportContent(options)));
     return true;
 }
 

@@ -49,7 +49,7 @@ public:
     std::string exportContent(std::uint16_t options) const;
 
     // Asks before replacing an existing file; false when the user declines and nothing
-    // is written. A file that cannot be written throws std::system_error.
+    // is written. A file that cannot be written throws FileWriteError.
     bool exportText(const std::string& path, std::uint16_t options);
 
 private:

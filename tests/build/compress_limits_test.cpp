@@ -6,11 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace kpd {
 namespace {
 
 using test::DriveBuilder;
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 // Stops the build at the n-th checkpoint, the way the progress window's Stop button would.
 class StoppingUserInterface : public test::RecordingUserInterface {
@@ -125,8 +135,41 @@ TEST(Progress, AStopWhileWritingAssemblerLeavesNoLines)
     EXPECT_EQ(ui.progressWindows.back().caption, "creating assembler strings");
     EXPECT_EQ(ui.progressWindows.back().range, compress.getTotalBytes());
     const std::string file = testing::TempDir() + "stopped.asm";
-    compress.WriteFileAsm(file);
-    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "good module";
+    EXPECT_FALSE(compress.WriteFileAsm(file));
+    EXPECT_EQ(slurp(file), "good module");
+}
+
+// A stopped build, or a stopped rendering of a whole one, must not cut a good file of an
+// earlier build short.
+TEST(Progress, AStopWritesNoImageFileAndKeepsTheOldOnes)
+{
+    const std::string folder = testing::TempDir() + "stopped-build/";
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"db.hex", "db.bin", "000"})
+        std::ofstream(folder + name, std::ios::binary | std::ios::trunc) << "good " << name;
+
+    StoppingUserInterface whileWritingHex(56 + 2);
+    auto app = smallDrive(whileWritingHex);
+    Compress rendered;
+    rendered.setData(*app, 0);
+    ASSERT_EQ(rendered.compress(), CompressResult::Fits);
+    rendered.CreateIntelHexData();
+    EXPECT_FALSE(rendered.WriteFileHex(folder + "db.hex"));
+
+    StoppingUserInterface whileCompressing(40);
+    auto other = smallDrive(whileCompressing);
+    Compress stopped;
+    stopped.setData(*other, 0);
+    ASSERT_EQ(stopped.compress(), CompressResult::Stopped);
+    EXPECT_FALSE(stopped.WriteFileBin(folder + "db.bin"));
+    EXPECT_EQ(stopped.WriteFileSegs(folder), -1);
+    stopped.CreateIntelHexData();
+    EXPECT_FALSE(stopped.WriteFileHex(folder + "db.hex"));
+
+    for (const char* name : {"db.hex", "db.bin", "000"}) EXPECT_EQ(slurp(folder + name), std::string("good ") + name);
+    EXPECT_FALSE(std::filesystem::exists(folder + "001"));
+    std::filesystem::remove_all(folder);
 }
 
 void expectError(DriveBuilder& drive, const std::string& fragment)

@@ -1,4 +1,5 @@
 #include "support/drivebuilder.h"
+#include "writefaults.h"
 
 #include "build/assemblerwriter.h"
 #include "build/buildmessages.h"
@@ -254,6 +255,49 @@ TEST(SegmentFiles, AMissingFolderIsAFileError)
 {
     EXPECT_THROW(ImageFiles::writeSegments(imageOfLength(10), "/nonexistent-kpd-folder/"), std::system_error);
 }
+
+using test::outcomeOf;
+using test::SafeWriteTest;
+using test::WriterUnderTest;
+
+// Each writer renders the image of a set without parameters, built afresh.
+WriterUnderTest imageWriter(const std::string& name, void (*write)(Compress&, const std::string&),
+                            const std::string& fileName = "out")
+{
+    return {name,
+            [write](const std::string& path) {
+                test::DriveBuilder drive;
+                Compress compress = emptyBuild(drive, 0);
+                return outcomeOf([&] { write(compress, path); });
+            },
+            fileName};
+}
+
+const std::vector<WriterUnderTest> kImageWriters = {
+    imageWriter("IntelHex",
+                [](Compress& c, const std::string& path) {
+                    c.CreateIntelHexData();
+                    c.WriteFileHex(path);
+                }),
+    imageWriter("Assembler",
+                [](Compress& c, const std::string& path) {
+                    c.CreateAssemblerData("custom");
+                    c.WriteFileAsm(path);
+                }),
+    imageWriter("FlashingFile", [](Compress& c, const std::string& path) { c.WriteFileBin(path); }),
+    imageWriter("SegmentFiles",
+                [](Compress& c, const std::string& path) { c.WriteFileSegs(fs::path(path).parent_path().string() + "/"); },
+                "000"),
+};
+
+TEST_P(SafeWriteTest, KeepsItsPromises)
+{
+    test::expectSafeWrite(writer(), fault());
+}
+
+INSTANTIATE_TEST_SUITE_P(ImageWriters, SafeWriteTest,
+                         testing::Combine(testing::ValuesIn(kImageWriters), testing::ValuesIn(test::allWriteFaults())),
+                         test::safeWriteName);
 
 TEST(CheckSize, ReportsWhatIsLeftOrWhatMustGo)
 {

@@ -1,4 +1,5 @@
 #include "kpdtool.h"
+#include "writefaults.h"
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,53 @@ TEST_F(KpdToolTest, ExportReplacesAnExistingFileOnlyWhenForced)
     EXPECT_EQ(csv.substr(0, 40), "Zarvik Veltrane VX Lumikey text export\r\n");
     EXPECT_NE(csv.find("\r\n0,0,Parameter zero_select option,\r\n"), std::string::npos);
 }
+
+// The sample drive's data as a keypad file, for the writers below; removed at exit.
+class SampleInput {
+public:
+    SampleInput() : dir_(fs::temp_directory_path() / ("kpdtool-input-" + std::to_string(::getpid())))
+    {
+        fs::create_directories(dir_);
+        fs::copy_file(kData + "/Custom.kpl", dir_ / "sample.kpd", fs::copy_options::overwrite_existing);
+    }
+    ~SampleInput() { fs::remove_all(dir_); }
+    std::string file() const { return (dir_ / "sample.kpd").string(); }
+
+private:
+    fs::path dir_;
+};
+
+test::WriterUnderTest toolWriter(const std::string& name, std::vector<std::string> args)
+{
+    return {name, [args](const std::string& path) {
+                static const SampleInput input;
+                std::vector<std::string> line = args;
+                for (std::string& arg : line) {
+                    if (arg == "IN") arg = input.file();
+                    if (arg == "OUT") arg = path;
+                }
+                std::ostringstream out, err;
+                const int status = KpdTool(out, err, kData).run(line);
+                return test::WriteOutcome{status == 0, err.str()};
+            }};
+}
+
+const std::vector<test::WriterUnderTest> kToolWriters = {
+    toolWriter("BuildHex", {"build", "IN", "--hex", "OUT"}),
+    toolWriter("BuildImage", {"build", "IN", "--image", "OUT"}),
+    toolWriter("ExportForced", {"export", "IN", "OUT", "--options", "1083", "--force"}),
+};
+
+using test::SafeWriteTest;
+
+TEST_P(SafeWriteTest, KeepsItsPromises)
+{
+    test::expectSafeWrite(writer(), fault());
+}
+
+INSTANTIATE_TEST_SUITE_P(ToolWriters, SafeWriteTest,
+                         testing::Combine(testing::ValuesIn(kToolWriters), testing::ValuesIn(test::allWriteFaults())),
+                         test::safeWriteName);
 
 } // namespace
 } // namespace kpd

@@ -1,4 +1,5 @@
 #include "tempregistry.h"
+#include "writefaults.h"
 
 #include "comrt/comregistry.h"
 
@@ -92,3 +93,33 @@ TEST(ResultCodes, PrintAsEightHexDigits)
     EXPECT_TRUE(comrt::succeeded(result::falseOk));
     EXPECT_FALSE(comrt::succeeded(result::selfRegClass));
 }
+
+namespace {
+
+using kpd::test::SafeWriteTest;
+
+// A registration added to a registry that holds an earlier one: a failed save must keep it.
+const std::vector<kpd::test::WriterUnderTest> kRegistryWriter = {
+    {"Registry",
+     [](const std::string& path) {
+         ComRegistry registry(QString::fromLocal8Bit(path));
+         if (registry.load() != result::ok) return kpd::test::WriteOutcome{false, "the old registry did not load"};
+         registry.setValue(QStringLiteral("CLSID\\{NEW}"), QString(), QStringLiteral("added"));
+         QString failure;
+         const bool written = registry.save(&failure) == result::ok;
+         return kpd::test::WriteOutcome{written, failure.toStdString()};
+     },
+     "registry.json", true, "{\"CLSID\\\\{EARLIER}\": {\"\": \"registered before\"}}"},
+};
+
+TEST_P(SafeWriteTest, KeepsItsPromises)
+{
+    kpd::test::expectSafeWrite(writer(), fault());
+}
+
+INSTANTIATE_TEST_SUITE_P(Registry, SafeWriteTest,
+                         testing::Combine(testing::ValuesIn(kRegistryWriter),
+                                          testing::ValuesIn(kpd::test::allWriteFaults())),
+                         kpd::test::safeWriteName);
+
+} // namespace

@@ -1,5 +1,8 @@
 #include "support/drivefixture.h"
 
+#include "writefaults.h"
+
+#include "xmlfiles/textexport.h"
 #include "xmlfiles/xmlutils.h"
 
 #include <gtest/gtest.h>
@@ -281,6 +284,42 @@ TEST(WriterFailures, SuccessfulSaveReplacesAndMarksEverySetClean)
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(drive.folder.path())) ++entries;
     EXPECT_EQ(entries, 2u) << "no temporary file may stay behind";
 }
+
+// What a failed save showed the user: the last message, if any.
+WriteOutcome saved(bool written, const RecordingUserInterface& ui)
+{
+    return {written, ui.messages.empty() ? std::string() : ui.messages.back().text};
+}
+
+const std::vector<WriterUnderTest> kDataWriters = {
+    {"KeypadData", [](const std::string& path) {
+         Example drive;
+         return saved(drive.app->xmlSave(path), drive.ui);
+     }},
+    {"Constants", [](const std::string& path) {
+         Example drive;
+         return saved(drive.app->xmlSave(path, true), drive.ui);
+     }},
+    {"MenuDocument", [](const std::string& path) {
+         Example drive;
+         return saved(drive.app->getCustMenus().Item("m1").xmlSaveM(path), drive.ui);
+     }},
+    {"TextExport", [](const std::string& path) {
+         Example drive;
+         TextExport exporter;
+         exporter.setData(*drive.app, 0);
+         return outcomeOf([&] { exporter.exportText(path, kExportParamName | kExportDescription); });
+     }},
+};
+
+TEST_P(SafeWriteTest, KeepsItsPromises)
+{
+    expectSafeWrite(writer(), fault());
+}
+
+INSTANTIATE_TEST_SUITE_P(DataWriters, SafeWriteTest,
+                         testing::Combine(testing::ValuesIn(kDataWriters), testing::ValuesIn(allWriteFaults())),
+                         safeWriteName);
 
 } // namespace
 } // namespace kpd::test

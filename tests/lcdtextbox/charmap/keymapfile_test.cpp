@@ -1,6 +1,7 @@
 #include "lcdtextbox/ckeymap.h"
 
 #include "recordingprompter.h"
+#include "writefaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -229,9 +230,38 @@ TEST_F(KeyMapFile, MissingFilesAndFoldersReportTheSystemReason)
     for (const auto& message : prompter.messages) {
         EXPECT_EQ(message.title, QStringLiteral("ERROR"));
         EXPECT_EQ(message.icon, QMessageBox::Critical);
-        EXPECT_TRUE(message.text.startsWith(QDir::toNativeSeparators(missing) + QStringLiteral(": ")));
-        EXPECT_GT(message.text.size(), QDir::toNativeSeparators(missing).size() + 2);
     }
+    const QString native = QDir::toNativeSeparators(missing);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(native + QStringLiteral(": ")));
+    EXPECT_GT(prompter.messages[0].text.size(), native.size() + 2);
+    const QString unwritten = QStringLiteral("Cannot write the file ") + native + QStringLiteral(" : ");
+    EXPECT_TRUE(prompter.messages[1].text.startsWith(unwritten)) << prompter.messages[1].text.toStdString();
+    EXPECT_GT(prompter.messages[1].text.size(), unwritten.size());
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(map.keyToKeypad(65), std::optional<Byte>(0x41));
 }
+
+namespace {
+
+using kpd::test::SafeWriteTest;
+
+const std::vector<kpd::test::WriterUnderTest> kKeyMapWriter = {
+    {"KeyMap", [](const std::string& path) {
+         RecordingPrompter prompter;
+         const bool written = smallMap().save(QString::fromLocal8Bit(path));
+         return kpd::test::WriteOutcome{
+             written, prompter.messages.empty() ? std::string() : prompter.messages.back().text.toStdString()};
+     }, "keymap.kpm"},
+};
+
+TEST_P(SafeWriteTest, KeepsItsPromises)
+{
+    kpd::test::expectSafeWrite(writer(), fault());
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyMapFile, SafeWriteTest,
+                         testing::Combine(testing::ValuesIn(kKeyMapWriter),
+                                          testing::ValuesIn(kpd::test::allWriteFaults())),
+                         kpd::test::safeWriteName);
+
+} // namespace
