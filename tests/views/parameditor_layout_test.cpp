@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST_F(EditorLayoutTest, ParameterAndTripEditingAreReadable)
+TEST_F(EditorLayoutTest, ParameterTripAndMissingModeViewsAreReadable)
 {
     ParamEditor& parameter = open("m1", "p1", false);
     ASSERT_TRUE(parameter.box(ParaEditSession::Box::CustDesc).isValid());
@@ -61,6 +61,13 @@ TEST_F(EditorLayoutTest, ParameterAndTripEditingAreReadable)
     ASSERT_EQ(parameter.copyModeButtons().size(), 2);
     for (const QPushButton* copy : parameter.copyModeButtons())
         EXPECT_EQ(copy->width(), parameter.findChild<QPushButton*>(QStringLiteral("btnCopyToAll"))->width());
+
+    app.stringDatas().Item("English").DrvMenus().Item("m1").Parameters().Item("p2").modes().Item("Servo").setDefined(false);
+    ParamEditor& missing = open("m1", "p2", false);
+    missing.stepMode(1);
+    missing.stepMode(1);
+    ASSERT_TRUE(missing.noModeWarning()->isVisible());
+    EXPECT_TRUE(readableLayout(&missing)) << "mode not available";
 
     ParamEditor& trip = open("trips", "t1", true);
     EXPECT_TRUE(readableLayout(&trip));
