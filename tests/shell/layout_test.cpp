@@ -112,7 +112,7 @@ TEST(ShellLayout, TheShellsDialogsAreReadable)
     EXPECT_TRUE(readableLayout(&help));
 }
 
-TEST_F(ShellLayoutTest, TheMainWindowWithOverlappingMenuGridsIsReadable)
+TEST_F(ShellLayoutTest, TheMainWindowWithTwoMenuGridsOpenIsReadable)
 {
     window->resize(1000, 640);
     window->show();
