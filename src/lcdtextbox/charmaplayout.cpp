@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -64,20 +65,36 @@ void CharmapLayout::setupUi(QDialog* dialog, QWidget* canvas)
     txtWinChar->setFont(bigFont);
 
     label(QStringLiteral("Keypad character"), dlu(270, 43, 60, 8));
-    QLabel* codeLabel = label(QStringLiteral("Keypad character code:"), dlu(334, 15, 58, 8));
-    txtCode = new QSpinBox(dialog);
+    // The column right of the enlarged glyph is narrow: its captions wrap, and a layout
+    // stacks them with their controls so that no font makes a caption run into the next
+    // control.
+    auto* column = new QWidget(dialog);
+    column->setGeometry(dlu(334, 13, 58, 136));
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(pixelsPerUnit * 2);
+    const auto caption = [column, columnLayout](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, column);
+        l->setWordWrap(true);
+        l->setBuddy(buddy);
+        columnLayout->addWidget(l);
+    };
+    txtCode = new QSpinBox(column);
     txtCode->setObjectName(QStringLiteral("txtCode"));
-    txtCode->setGeometry(dlu(334, 24, 40, 12));
+    txtCode->setFixedWidth(dlu(0, 0, 40, 0).width());
     txtCode->setRange(16, 255);
-    codeLabel->setBuddy(txtCode);
-    btnAddChar = button(QStringLiteral("&Add char"), QStringLiteral("btnAddChar"), dlu(334, 40, 56, 14));
+    caption(QStringLiteral("Keypad character code:"), txtCode);
+    columnLayout->addWidget(txtCode, 0, Qt::AlignLeft);
+    btnAddChar = new QPushButton(QStringLiteral("&Add char"), column);
+    btnAddChar->setObjectName(QStringLiteral("btnAddChar"));
+    btnAddChar->setAutoDefault(false);
+    columnLayout->addWidget(btnAddChar);
 
-    QLabel* mappedLabel = label(QStringLiteral("Mapped Windows characters && codes:"), dlu(334, 57, 58, 16));
-    mappedLabel->setWordWrap(true);
-    lstMapped = new QListWidget(dialog);
+    lstMapped = new QListWidget(column);
     lstMapped->setObjectName(QStringLiteral("lstMapped"));
-    lstMapped->setGeometry(dlu(334, 74, 56, 55));
-    mappedLabel->setBuddy(lstMapped);
+    caption(QStringLiteral("Mapped Windows characters && codes:"), lstMapped);
+    columnLayout->addWidget(lstMapped, 1);
+
     btnClearKeypadMap = button(QStringLiteral("Clear &keypad char map"), QStringLiteral("btnClearKeypadMap"),
                                dlu(231, 153, 75, 14));
     btnClearWinMap = button(QStringLiteral("Clear &windows char map"), QStringLiteral("btnClearWinMap"),

@@ -53,7 +53,6 @@ ExportWindow::ExportWindow(kpd::UserInterface& ui, const QString& startFolder, Q
 {
     setObjectName(QStringLiteral("dlgExport"));
     setWindowTitle(QStringLiteral("Export text"));
-    setFixedSize(kWidth, kHeight);
     UserFileName_->setObjectName(QStringLiteral("UserFileName"));
     btnSave_->setObjectName(QStringLiteral("btnSave"));
     CancelButton_->setObjectName(QStringLiteral("CancelButton"));
@@ -102,6 +101,10 @@ ExportWindow::ExportWindow(kpd::UserInterface& ui, const QString& startFolder, Q
     layout->addLayout(grid);
     layout->addWidget(location, 1);
     layout->addLayout(buttons);
+
+    // The traditional size unless the font needs more: squeezed below its layout's
+    // minimum, the frames draw their check boxes over one another.
+    setFixedSize(QSize(kWidth, kHeight).expandedTo(layout->minimumSize()));
 
     connect(btnSave_, &QPushButton::clicked, this, &ExportWindow::save);
     connect(CancelButton_, &QPushButton::clicked, this, &QDialog::reject);

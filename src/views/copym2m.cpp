@@ -25,6 +25,8 @@ constexpr int kAllLeft = 150;
 constexpr int kAllWidth = 36;
 constexpr int kModeLeft = 192;
 constexpr int kModeWidth = 72;
+constexpr int kColumnGap = 4;
+constexpr int kMargin = 8;
 
 QString latin1(const std::string& text)
 {
@@ -100,18 +102,19 @@ void CopyM2M::listClicked()
 
     btnCopyToAll_->setGeometry(kAllLeft, pixels(layout.allTop), kAllWidth, pixels(layout.allHeight));
     btnCopyToAll_->show();
-    int bottom = kHeight;
+    int right = kWidth;
     for (const ModeButtonPlace& place : layout.buttons) {
         QPushButton* button = btnCopyMode_[place.position];
         const QString name = modeList_->item(static_cast<int>(place.position))->text();
-        button->setGeometry(kModeLeft, pixels(place.top), kModeWidth, pixels(ModeCopier::kButtonHeight));
+        button->setGeometry(kModeLeft + place.column * (kModeWidth + kColumnGap), pixels(place.top), kModeWidth,
+                            pixels(ModeCopier::kButtonHeight));
         button->setText(name);
         buttonTags_[place.position] = name.toLatin1().toStdString();
         button->show();
-        bottom = std::max(bottom, button->geometry().bottom() + 8);
+        right = std::max(right, button->geometry().right() + kMargin);
     }
-    // Beyond seven modes the column of buttons outgrows the dialog's usual height.
-    if (bottom > height()) setFixedSize(kWidth, bottom);
+    // Beyond seven modes the further columns widen the dialog.
+    if (right > width()) setFixedSize(right, kHeight);
 
     arrow_->show();
     hint_->setText(QStringLiteral("Click the mode to copy to (or all modes)"));

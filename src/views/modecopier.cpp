@@ -2,6 +2,8 @@
 
 #include "model/drvmenu.h"
 
+#include <algorithm>
+
 int ModeCopier::roundHalfEven(int twiceValue)
 {
     if (twiceValue % 2 == 0) return twiceValue / 2;
@@ -13,14 +15,16 @@ int ModeCopier::roundHalfEven(int twiceValue)
 ModeButtonLayout ModeCopier::layout(std::size_t modeCount, std::size_t sourcePosition)
 {
     const int destinations = modeCount > 0 ? static_cast<int>(modeCount) - 1 : 0;
+    const int rows = std::min(destinations, kColumnButtons);
     ModeButtonLayout result;
-    result.allHeight = destinations * kButtonHeight;
-    result.allTop = roundHalfEven(2 * kButtonCentre - destinations * kButtonHeight);
-    int top = result.allTop;
+    result.allHeight = rows * kButtonHeight;
+    result.allTop = roundHalfEven(2 * kButtonCentre - rows * kButtonHeight);
+    int placed = 0;
     for (std::size_t position = 0; position < modeCount; ++position) {
         if (position == sourcePosition) continue;
-        result.buttons.push_back({position, top});
-        top += kButtonHeight;
+        result.buttons.push_back({position, result.allTop + placed % kColumnButtons * kButtonHeight,
+                                  placed / kColumnButtons});
+        ++placed;
     }
     return result;
 }

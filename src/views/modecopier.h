@@ -12,6 +12,7 @@ class DrvMenu;
 struct ModeButtonPlace {
     std::size_t position; // the mode's position in the mode list
     int top;
+    int column = 0; // counted from the column beside the "All" button
 };
 
 struct ModeButtonLayout {
@@ -26,9 +27,13 @@ class ModeCopier {
 public:
     static constexpr int kButtonHeight = 255;
     static constexpr int kButtonCentre = 1450;
+    // The longest column that, centred on kButtonCentre, stays below the dialog's hint.
+    static constexpr int kColumnButtons = 6;
 
     // The "All" button spans as many button heights as there are destinations and is
-    // centred on kButtonCentre; the destination buttons stack down from its top.
+    // centred on kButtonCentre; the destination buttons stack down from its top. Beyond
+    // kColumnButtons destinations (more than seven modes) the buttons wrap into further
+    // columns of that length and "All" spans one column.
     static ModeButtonLayout layout(std::size_t modeCount, std::size_t sourcePosition);
 
     // An empty destination copies onto every other mode. A parameter that lacks the

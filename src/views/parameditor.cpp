@@ -110,6 +110,11 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     auto* copyLayout = new QVBoxLayout(copyModes_);
     copyLayout->addWidget(btnCopyToAll_);
     copyLayout->addWidget(copyModeArea_, 1);
+    // The mode buttons stack one pitch apart at the top and as wide as "All modes".
+    auto* copyStack = new QVBoxLayout(copyModeArea_);
+    copyStack->setContentsMargins(0, 0, 0, 0);
+    copyStack->setSpacing(0);
+    copyStack->setAlignment(Qt::AlignTop);
 
     warningTimer_->setInterval(kWarningInterval);
     connect(warningTimer_, &QTimer::timeout, this, &ParamEditor::warningTick);
@@ -606,18 +611,15 @@ void ParamEditor::highlightActive(bool visible)
 void ParamEditor::layoutCopyButtons()
 {
     qDeleteAll(copyModeArea_->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
-    int y = 0;
     for (const std::string& key : session_.otherModeKeys()) {
         auto* b = new QPushButton(latin1(key), copyModeArea_);
         b->setObjectName(QStringLiteral("btnCopyMode"));
         b->setProperty("tag", latin1(key));
         b->setToolTip(QStringLiteral("Copy the working data to this mode"));
-        b->setGeometry(0, y, copyModeArea_->width(), kCopyButtonPitch);
-        b->show();
+        b->setFixedHeight(kCopyButtonPitch);
+        copyModeArea_->layout()->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, key] { copyToMode(latin1(key)); });
-        y += kCopyButtonPitch;
     }
-    copyModeArea_->setMinimumHeight(y);
 }
 
 QList<QPushButton*> ParamEditor::copyModeButtons() const

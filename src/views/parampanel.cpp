@@ -40,7 +40,7 @@ ParamPanel::ParamPanel(const QString& title, const QString& libraryFolder, QWidg
       paraUnit_(new QComboBox(this)),
       lLim_(displayField(this, QStringLiteral("lLim"), QStringLiteral("Displays the lower limit"))),
       uLim_(displayField(this, QStringLiteral("uLim"), QStringLiteral("Displays the upper limit"))),
-      label1_(new QLabel(QStringLiteral("Param && default value"), this)),
+      label1_(new QLabel(QStringLiteral("Param & default value"), this)),
       label7_(new QLabel(QStringLiteral("2 Line Description"), this)),
       label5_(new QLabel(QStringLiteral("Help"), this)),
       helpUp_(new QToolButton(this)),
@@ -110,6 +110,9 @@ ParamPanel::ParamPanel(const QString& title, const QString& libraryFolder, QWidg
     helpRow->addWidget(holder(*help_));
     helpRow->addLayout(helpScroll);
     grid->addLayout(helpRow, 10, 0, 1, 2);
+    // The room of the rows that trip editing hides goes below the help box, never
+    // between a caption and its box.
+    grid->setRowStretch(11, 1);
 
     if (QWidget* widget = desc_->widget())
         widget->setToolTip(QStringLiteral("Edit the description strings here: use right click for extra tools"));
@@ -145,7 +148,7 @@ void ParamPanel::setEditable(bool editable)
 void ParamPanel::setTripEditing(bool tripEditing)
 {
     for (QWidget* widget : unitWidgets_) widget->setVisible(!tripEditing);
-    label1_->setText(tripEditing ? QStringLiteral("Trip code & mnemonic") : QStringLiteral("Param && default value"));
+    label1_->setText(tripEditing ? QStringLiteral("Trip code & mnemonic") : QStringLiteral("Param & default value"));
     label7_->setText(tripEditing ? QStringLiteral("2 line trip text") : QStringLiteral("2 line description"));
     label5_->setText(tripEditing ? QStringLiteral("Trip help") : QStringLiteral("Help"));
 }
