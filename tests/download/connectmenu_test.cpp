@@ -114,7 +114,6 @@ protected:
         kpd::ZvnApiLibrary library({QCoreApplication::applicationDirPath().toStdString()});
         kpd::DriveNetwork::Settings settings{};
         library.KNR_GetParameters(settings);
-        settings[0] = 3;
         settings[1] = keypad->port();
         library.KNR_SetParameters(settings);
         QTimer::singleShot(0, [] {
@@ -124,7 +123,8 @@ protected:
         ui.act = [this] {
             if (ui.progressWindows.empty() || ui.progressWindows.back().caption != "Downloading to custom area")
                 return false;
-            connectOffered = window->menus().connectDownload->isEnabled() || window->menus().connectSetup->isEnabled();
+            const MainMenus& menus = window->menus();
+            connectOffered = menus.connectDownload->isEnabled() || menus.connectSetup->isEnabled();
             window->close();
             return true;
         };

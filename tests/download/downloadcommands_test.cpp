@@ -211,7 +211,7 @@ TEST_F(DownloadCommandsTest, ALateAnswerAndARefusedSegmentEndInTheFailureMessage
     config.nodeAddress = 12;
     config.answerMs = 100;
     config.lateAnswers["000"] = 1;
-    config.lateMs = 600;
+    config.lateMs = 1200;
     config.refusals["063"] = 3;
     NodeSimulator keypad(config);
     ASSERT_NE(keypad.start(), 0);
@@ -222,7 +222,8 @@ TEST_F(DownloadCommandsTest, ALateAnswerAndARefusedSegmentEndInTheFailureMessage
     library.KNR_SetParameters(settings);
     kpd::DriveNetwork::ExtendedSettings extended{};
     library.KNR_GetParametersEx(extended);
-    extended[5] = 300;
+    // Long enough for every answer but the late one.
+    extended[5] = 1000;
     library.KNR_SetParametersEx(extended);
 
     EXPECT_EQ(commands(library).download(address("12")), Result::NotDownloaded);

@@ -163,20 +163,6 @@ TEST_F(KeypadDownloadTest, StopAnsweredYesEndsAfterTheSegmentInHand)
     EXPECT_EQ(network.deletedUsers, std::vector<std::int32_t>{9});
 }
 
-TEST_F(KeypadDownloadTest, AnAbortEndsTheDownloadAtItsNextWaitWithoutTheStopQuestion)
-{
-    network.onTransfer = [this](const std::string& name) {
-        if (name == "001") download.abort();
-    };
-    EXPECT_EQ(run(5), Outcome::Stopped);
-    EXPECT_EQ(network.sentNames(), (std::vector<std::string>{"000", "001"}));
-    EXPECT_EQ(ui.texts(), std::vector<std::string>{"The download has been stopped the keypad is now in an undefined "
-                                                   "state\r\nYou should download the whole database before trying "
-                                                   "to use the keypad"});
-    expectCleanedUp();
-    EXPECT_EQ(network.deletedUsers, std::vector<std::int32_t>{9});
-}
-
 TEST_F(KeypadDownloadTest, StopAnsweredNoGoesOnWithTheNextSegment)
 {
     network.onTransfer = [this](const std::string& name) {

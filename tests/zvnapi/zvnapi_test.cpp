@@ -224,34 +224,6 @@ TEST_F(ZvnApi, ANodeThatNeverAnswersEndsInNoResponseAfterTheTimeOut)
     EXPECT_EQ(code, zvn::kNoResponse);
 }
 
-TEST_F(ZvnApi, AnAnswerThatComesAfterItsTimeOutIsNeverTakenForTheNextRequests)
-{
-    NodeSimulator::Config late;
-    late.lateAnswers["001"] = 1;
-    late.lateMs = 600;
-    late.refusals["002"] = 1;
-    NodeSimulator slow(late);
-    ASSERT_NE(slow.start(), 0);
-    Settings settings{zvn::kTransportTcp, slow.port(), 0, 0, 0};
-    KNR_SetParameters(settings.data());
-    Extended extended{4, 3000, 3000, 0, 0, 200, 0};
-    KNR_SetParametersEx(extended.data());
-    const std::int32_t user = registerUser();
-    const std::string path = writeFile("segment", 1024);
-    std::int32_t code = 0, data = 0;
-    ASSERT_EQ(KNR_DownLoad(user, "1.4", path.c_str(), "001"), zvn::kOk);
-    ASSERT_TRUE(answer(user, code, data));
-    EXPECT_EQ(code, zvn::kNoResponse);
-
-    // The node took 001 and says so while the library waits for 002, which it refuses.
-    QThread::msleep(400);
-    ASSERT_EQ(KNR_DownLoad(user, "1.4", path.c_str(), "002"), zvn::kOk);
-    ASSERT_TRUE(answer(user, code, data));
-    EXPECT_EQ(code, zvn::kTransferDone);
-    EXPECT_EQ(data, 0);
-    EXPECT_EQ(slow.accepted(), std::vector<std::string>{"001"});
-}
-
 TEST_F(ZvnApi, ALostConnectionAnswersNoResponseAndLaterRequestsAreNotIssued)
 {
     const std::int32_t user = registerUser();
