@@ -18,9 +18,10 @@ constexpr std::int32_t kSetupDialogFlags = 0x1007;
 } // namespace
 
 DownloadCommands::DownloadCommands(kpd::TheApp& app, kpd::UserInterface& ui, std::int32_t hexBase,
-                                   std::string programFolder, kpd::DriveNetwork& network, kpd::DownloadClock& clock)
+                                   std::string programFolder, kpd::DriveNetwork& network, kpd::DownloadClock& clock,
+                                   ActiveDownload* active)
     : app_(app), ui_(ui), hexBase_(hexBase), programFolder_(std::move(programFolder)), network_(network),
-      clock_(clock)
+      clock_(clock), active_(active)
 {
 }
 
@@ -31,6 +32,9 @@ std::string DownloadCommands::segmentFolder() const
 
 DownloadCommands::Result DownloadCommands::download(const NodeAddressPrompt& askNodeAddress)
 {
+    ActiveDownload unwatched;
+    ActiveDownload& active = active_ ? *active_ : unwatched;
+    ActiveDownload::Running running(active);
     const std::optional<std::string> address = askNodeAddress();
     if (!address) return Result::Declined;
     const std::string node = *address + ".4";
@@ -60,14 +64,19 @@ DownloadCommands::Result DownloadCommands::download(const NodeAddressPrompt& ask
         }
     }
 
+    // Stopped while the database was built: the keypad has not been touched.
+    if (active.stopRequested()) return Result::NotDownloaded;
     kpd::KeypadDownload transfer(network_, ui_, clock_, segmentFolder());
+    running.attach(&transfer);
+    kpd::KeypadDownload::Outcome outcome = kpd::KeypadDownload::Outcome::NoLibrary;
     try {
-        if (transfer.run(node, lastSegment) == kpd::KeypadDownload::Outcome::Complete) return Result::Downloaded;
+        outcome = transfer.run(node, lastSegment);
     } catch (const kpd::DriveNetworkError& error) {
         // A library without one of its calls fails wherever that call is first made.
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
-    return Result::NotDownloaded;
+    running.attach(nullptr);
+    return outcome == kpd::KeypadDownload::Outcome::Complete ? Result::Downloaded : Result::NotDownloaded;
 }
 
 void DownloadCommands::setupComms(void* ownerWindow)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activedownload.h"
 #include "downloadclock.h"
 #include "drivenetwork.h"
 #include "keypaddownload.h"
@@ -21,8 +22,9 @@ public:
     // Shows the node address dialog; the address typed, or nothing when it was not confirmed.
     using NodeAddressPrompt = std::function<std::optional<std::string>()>;
 
+    // active, when given, is told while a download runs and can stop it.
     DownloadCommands(kpd::TheApp& app, kpd::UserInterface& ui, std::int32_t hexBase, std::string programFolder,
-                     kpd::DriveNetwork& network, kpd::DownloadClock& clock);
+                     kpd::DriveNetwork& network, kpd::DownloadClock& clock, ActiveDownload* active = nullptr);
 
     // What happened, for the callers that care; every outcome has been reported to the user.
     enum class Result { Declined, TooLarge, BuildStopped, WriteFailed, Downloaded, NotDownloaded };
@@ -39,4 +41,5 @@ private:
     std::string programFolder_;
     kpd::DriveNetwork& network_;
     kpd::DownloadClock& clock_;
+    ActiveDownload* active_;
 };

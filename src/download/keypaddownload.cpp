@@ -23,6 +23,9 @@ constexpr std::chrono::milliseconds kPollPause{2};
 const char* const kTargetNotFound = "ERROR: Unable to find the target. Check comms settings and node address.";
 const char* const kUndefinedState = "You should download the whole database before trying to use the keypad";
 
+// Unwinds a download that was aborted, from whichever wait it was in, to its clean-up.
+struct Aborted {};
+
 } // namespace
 
 KeypadDownload::KeypadDownload(DriveNetwork& network, UserInterface& ui, DownloadClock& clock,
@@ -67,6 +70,9 @@ KeypadDownload::Outcome KeypadDownload::run(const std::string& nodeAddressText, 
             }
         } catch (const DriveNetworkError& error) {
             ui_.message(error.what(), "ERROR", MessageIcon::Critical);
+        } catch (const Aborted&) {
+            reportStopped();
+            outcome = Outcome::Stopped;
         }
         window->close();
         // A refused registration has no user to release; a failed release is the caller's
@@ -111,6 +117,7 @@ KeypadDownload::Outcome KeypadDownload::sendSegments(std::int16_t lastSegment)
         const std::string name = segmentName(s);
         bool sent = false;
         for (int attempt = 0; attempt < kAttempts && !sent; ++attempt) {
+            throwIfAborted();
             sent = downloadSegment(name);
             waitFor(s == kFirstHalfEnd || s >= kLastSegment ? kLongWait : kShortWait);
         }
@@ -124,8 +131,7 @@ KeypadDownload::Outcome KeypadDownload::sendSegments(std::int16_t lastSegment)
         if (reportProgress(progress_ + 1) &&
             ui_.message("Are you sure you want to stop the download?", {}, MessageIcon::Question,
                         MessageButtons::YesNo) == MessageAnswer::Yes) {
-            ui_.message(std::string("The download has been stopped the keypad is now in an undefined state\r\n") +
-                        kUndefinedState);
+            reportStopped();
             return Outcome::Stopped;
         }
         waitUntil(noted + kShortWait);
@@ -201,16 +207,30 @@ void KeypadDownload::waitUntil(std::chrono::milliseconds moment)
 {
     for (std::chrono::milliseconds now = clock_.now(); now < moment; now = clock_.now()) {
         ui_.processEvents();
+        throwIfAborted();
         clock_.pause(moment - now);
     }
 }
 
 void KeypadDownload::pollForResponse(std::int32_t& code, std::int32_t& data)
 {
+    // An abort leaves the request outstanding: deleting the user at the clean-up drops it.
     while (network_.KNR_Poll32ForResponse(user_, code, data) == 0) {
         ui_.processEvents();
+        throwIfAborted();
         clock_.pause(kPollPause);
     }
+}
+
+void KeypadDownload::throwIfAborted() const
+{
+    if (aborted_) throw Aborted{};
+}
+
+void KeypadDownload::reportStopped()
+{
+    ui_.message(std::string("The download has been stopped the keypad is now in an undefined state\r\n") +
+                kUndefinedState);
 }
 
 void KeypadDownload::warn(const std::string& text)

@@ -53,6 +53,9 @@ public:
 
     std::int32_t progress() const override { return progress_; }
     void stopProcess() override { stopFlag_ = true; }
+    // Ends the download at its next wait, without the stop question: the user has already
+    // agreed to stop it (by closing the editor). The keypad is told nothing more.
+    void abort() { aborted_ = true; }
 
     // Internal steps, each true on success.
     bool checkKeypadNode(std::int32_t& nodeType);
@@ -66,7 +69,9 @@ private:
     void waitFor(std::chrono::milliseconds duration);
     void waitUntil(std::chrono::milliseconds moment);
     void pollForResponse(std::int32_t& code, std::int32_t& data);
+    void throwIfAborted() const;
     void warn(const std::string& text);
+    void reportStopped();
 
     DriveNetwork& network_;
     UserInterface& ui_;
@@ -76,6 +81,7 @@ private:
     std::int32_t user_ = 0;
     std::int32_t progress_ = 0;
     bool stopFlag_ = false;
+    bool aborted_ = false;
 };
 
 } // namespace kpd

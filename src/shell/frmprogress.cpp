@@ -52,6 +52,12 @@ void frmProgress::stopProgress()
     active_ = false;
 }
 
+void frmProgress::closeByOwner()
+{
+    ownerClosing_ = true;
+    close();
+}
+
 int frmProgress::barValue() const
 {
     return bar_->value();
@@ -65,7 +71,7 @@ int frmProgress::barMaximum() const
 void frmProgress::tick()
 {
     if (!active_ || !owner_) return;
-    raise();
+    keepInFront();
     qint32 value = 0;
     try {
         value = owner_->progress();
@@ -90,6 +96,20 @@ void frmProgress::askToStop()
     if (answer == kpd::MessageAnswer::Yes && owner_) owner_->stopProcess();
 }
 
+void frmProgress::reject()
+{
+    askToStop();
+}
+
+void frmProgress::keepInFront()
+{
+    raise();
+    // A message the operation shows meanwhile waits for an answer: it must not end up
+    // hidden behind this window.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) modal->raise();
+}
+
 void frmProgress::showEvent(QShowEvent* event)
 {
     if (!opened_) {
@@ -101,8 +121,14 @@ void frmProgress::showEvent(QShowEvent* event)
 
 void frmProgress::closeEvent(QCloseEvent* event)
 {
+    if (!ownerClosing_ && owner_) {
+        event->ignore();
+        askToStop();
+        return;
+    }
     finish();
-    QDialog::closeEvent(event);
+    // QDialog would close by reject(), which here asks to stop.
+    QWidget::closeEvent(event);
 }
 
 void frmProgress::finish()

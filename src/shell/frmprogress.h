@@ -12,7 +12,9 @@ class UserInterface;
 }
 
 // The progress window of every long operation: it polls its owner's progress twice a
-// second and asks the owner to stop from its Stop button.
+// second and asks the owner to stop from its Stop button. The operation owns the window
+// and closes it when it ends, so Escape and the window's close button ask to stop too:
+// closing the window alone would leave the operation running with no Stop button.
 class frmProgress : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +24,8 @@ public:
     void setData(kpd::ProgressOwner& anObject, qint32 range, const QString& caption);
     void setRange(qint32 range);
     void stopProgress();
+    // The owner's close when its operation ends; any other close is the user's.
+    void closeByOwner();
 
     bool isActive() const { return active_; }
     int barValue() const;
@@ -30,6 +34,7 @@ public:
 public slots:
     void tick();
     void askToStop();
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +42,7 @@ protected:
 
 private:
     void finish();
+    void keepInFront();
 
     kpd::UserInterface& ui_;
     kpd::ProgressOwner* owner_ = nullptr;
@@ -45,4 +51,5 @@ private:
     QTimer timer_;
     bool active_ = false;
     bool opened_ = false;
+    bool ownerClosing_ = false;
 };

@@ -111,16 +111,21 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         if (app_) menuDialogs().copyModeToMode();
     });
     menus_->connectDownload->setEnabled(true);
+    download_.setListener([this](bool running) {
+        menus_->connectDownload->setEnabled(!running);
+        menus_->connectSetup->setEnabled(!running);
+    });
     connect(menus_->connectDownload, &QAction::triggered, this, [this] {
-        if (!app_) return;
+        if (!app_ || download_.running()) return;
         kpd::SteadyDownloadClock clock;
-        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
+        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock, &download_)
             .download([this]() -> std::optional<std::string> {
                 dlgNodeAddr dialog(this);
                 dialog.exec();
                 if (!dialog.confirmed()) return std::nullopt;
                 return dialog.address().toStdString();
             });
+        if (download_.takeCloseRequest()) close();
     });
     menus_->connectSetup->setEnabled(true);
     connect(menus_->connectSetup, &QAction::triggered, this, [this] {
@@ -431,6 +436,12 @@ void MainWindow::writeSettings()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (download_.running()) {
+        // The download runs below this call: it has to end before anything closes.
+        download_.askToStopForClosing(ui());
+        event->ignore();
+        return;
+    }
     if (app_ && app_->isAppDirty() &&
         ui().message("There is unsaved data - do you really want to quit?", "WARNING", kpd::MessageIcon::Exclamation,
                     kpd::MessageButtons::YesNo) == kpd::MessageAnswer::No) {

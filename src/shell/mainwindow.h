@@ -1,6 +1,7 @@
 #pragma once
 
 #include "autosavehost.h"
+#include "download/activedownload.h"
 #include "model/menuwindows.h"
 #include "model/userinterface.h"
 #include "shelluserinterface.h"
@@ -115,4 +116,5 @@ private:
     std::int32_t progress_ = 0;
     QString progressCaption_;
     std::function<void(ParamEditor&)> runEditor_;
+    ActiveDownload download_;
 };

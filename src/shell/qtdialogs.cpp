@@ -30,7 +30,7 @@ public:
     void close() override
     {
         if (!window_) return;
-        window_->close();
+        window_->closeByOwner();
         window_->deleteLater();
         window_ = nullptr;
     }

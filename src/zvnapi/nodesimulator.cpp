@@ -4,8 +4,10 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <deque>
 #include <fstream>
 #include <memory>
 
@@ -35,12 +37,41 @@ bool isSegmentName(const std::string& name)
     return name.size() == 3 && toNumber(name, number) && number >= 0 && number <= 127;
 }
 
-struct Client {
-    LoopbackSocket socket;
-    std::string buffer;
+using Clock = std::chrono::steady_clock;
+
+struct Outgoing {
+    Clock::time_point due;
+    std::string bytes;
 };
 
 } // namespace
+
+struct NodeSimulator::Client {
+    LoopbackSocket socket;
+    std::string buffer;
+    // Answers not yet due, in the order of their requests.
+    std::deque<Outgoing> outgoing;
+    Clock::time_point busyUntil;
+};
+
+// Until the first answer of any client falls due, but never longer than one tick, so
+// that a stop is seen.
+int NodeSimulator::pollTimeout(const std::vector<std::unique_ptr<Client>>& clients)
+{
+    Clock::duration wait = std::chrono::milliseconds(kTickMs);
+    for (const auto& client : clients)
+        if (!client->outgoing.empty()) wait = std::min(wait, client->outgoing.front().due - Clock::now());
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
+    return static_cast<int>(std::max<decltype(ms)>(ms, 0));
+}
+
+void NodeSimulator::sendDue(Client& client)
+{
+    while (client.socket.valid() && !client.outgoing.empty() && client.outgoing.front().due <= Clock::now()) {
+        if (!client.socket.sendAll(client.outgoing.front().bytes, kSendTimeoutMs)) client.socket.close();
+        client.outgoing.pop_front();
+    }
+}
 
 NodeSimulator::NodeSimulator(Config config) : config_(std::move(config)) {}
 
@@ -114,29 +145,51 @@ void NodeSimulator::run()
         std::vector<pollfd> fds;
         fds.push_back({listener_.fd(), POLLIN, 0});
         for (const auto& client : clients) fds.push_back({client->socket.fd(), POLLIN, 0});
-        if (::poll(fds.data(), fds.size(), kTickMs) <= 0) continue;
+        if (::poll(fds.data(), fds.size(), pollTimeout(clients)) < 0) continue;
 
+        for (std::size_t i = 0; i + 1 < fds.size(); ++i) {
+            Client& client = *clients[i];
+            if (fds[i + 1].revents & (POLLIN | POLLHUP | POLLERR)) receive(client);
+            sendDue(client);
+        }
         if (fds[0].revents & POLLIN) {
             LoopbackSocket peer = listener_.accept(0);
             // More callers than a node serves are turned away at once.
-            if (peer.valid() && clients.size() < static_cast<std::size_t>(kMaxClients))
-                clients.push_back(std::make_unique<Client>(Client{std::move(peer), {}}));
-        }
-        for (std::size_t i = 0; i < clients.size(); ++i) {
-            if (!(fds[i + 1].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-            Client& client = *clients[i];
-            bool open = client.socket.receive(client.buffer, 0);
-            NodeWire::Request request;
-            NodeWire::Take state = NodeWire::Take::Incomplete;
-            while (open && (state = NodeWire::takeRequest(client.buffer, request)) == NodeWire::Take::Complete) {
-                const NodeWire::Answer reply = answer(request);
-                if (!config_.mute) open = client.socket.sendAll(NodeWire::formatAnswer(reply), kSendTimeoutMs);
+            if (peer.valid() && clients.size() < static_cast<std::size_t>(kMaxClients)) {
+                clients.push_back(std::make_unique<Client>());
+                clients.back()->socket = std::move(peer);
             }
-            if (state == NodeWire::Take::Malformed) open = false;
-            if (!open) client.socket.close();
         }
         std::erase_if(clients, [](const auto& client) { return !client->socket.valid(); });
     }
+}
+
+void NodeSimulator::receive(Client& client)
+{
+    bool open = client.socket.receive(client.buffer, 0);
+    NodeWire::Request request;
+    NodeWire::Take state = NodeWire::Take::Incomplete;
+    while (open && (state = NodeWire::takeRequest(client.buffer, request)) == NodeWire::Take::Complete) {
+        NodeWire::Answer reply = answer(request);
+        reply.number = request.number;
+        if (config_.mute) continue;
+        client.busyUntil = std::max(Clock::now(), client.busyUntil) + answerTime(request);
+        client.outgoing.push_back({client.busyUntil, NodeWire::formatAnswer(reply)});
+    }
+    if (state == NodeWire::Take::Malformed) open = false;
+    if (!open) client.socket.close();
+}
+
+std::chrono::milliseconds NodeSimulator::answerTime(const NodeWire::Request& request)
+{
+    std::chrono::milliseconds time(config_.answerMs);
+    if (request.kind != NodeWire::Kind::Download) return time;
+    const auto late = config_.lateAnswers.find(request.name);
+    if (late != config_.lateAnswers.end() && late->second > 0) {
+        --late->second;
+        time += std::chrono::milliseconds(config_.lateMs);
+    }
+    return time;
 }
 
 bool NodeSimulator::addressesThisNode(const std::string& node) const

@@ -4,8 +4,10 @@
 #include "nodewire.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -30,6 +32,13 @@ public:
         std::map<std::string, int> refusals;
         // Takes requests but never answers them, like a node that went away.
         bool mute = false;
+        // How long the node takes over each answer (ms). It serves one request after the
+        // other, so a slow answer holds back the answers to the requests behind it.
+        int answerMs = 0;
+        // Segment name -> how many of its transfers are answered lateMs later than the
+        // others: after the library has given up on them, when it waits for a later request.
+        std::map<std::string, int> lateAnswers;
+        int lateMs = 0;
     };
 
     static constexpr int kMaxClients = 4;
@@ -57,8 +66,15 @@ public:
     void setSaveFolder(std::string folder);
 
 private:
+    struct Client;
+
     void run();
+    void receive(Client& client);
+    static int pollTimeout(const std::vector<std::unique_ptr<Client>>& clients);
+    static void sendDue(Client& client);
     NodeWire::Answer answer(const NodeWire::Request& request);
+    // How long after the previous answer this request's answer goes out.
+    std::chrono::milliseconds answerTime(const NodeWire::Request& request);
     NodeWire::Answer download(const NodeWire::Request& request);
     bool addressesThisNode(const std::string& node) const;
 

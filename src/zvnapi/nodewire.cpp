@@ -50,18 +50,20 @@ Take firstLine(const std::string& buffer, std::string& line)
 
 std::optional<std::string> formatRequest(const Request& request)
 {
-    if (!isWord(request.node)) return std::nullopt;
+    if (!isWord(request.node) || request.number < 1) return std::nullopt;
     std::ostringstream line;
     switch (request.kind) {
     case Kind::Check:
-        line << "CHECK " << request.node << '\n';
+        line << "CHECK " << request.number << ' ' << request.node << '\n';
         break;
     case Kind::Read:
-        line << "READ " << request.node << ' ' << request.menu << ' ' << request.parameter << '\n';
+        line << "READ " << request.number << ' ' << request.node << ' ' << request.menu << ' ' << request.parameter
+             << '\n';
         break;
     case Kind::Download:
         if (!isWord(request.name) || request.body.size() > kMaxBody) return std::nullopt;
-        line << "DOWNLOAD " << request.node << ' ' << request.name << ' ' << request.body.size() << '\n'
+        line << "DOWNLOAD " << request.number << ' ' << request.node << ' ' << request.name << ' '
+             << request.body.size() << '\n'
              << request.body;
         break;
     }
@@ -70,8 +72,8 @@ std::optional<std::string> formatRequest(const Request& request)
 
 std::string formatAnswer(const Answer& answer)
 {
-    return "ANSWER " + std::to_string(answer.code) + ' ' + std::to_string(answer.data) + ' ' +
-           std::to_string(answer.value) + '\n';
+    return "ANSWER " + std::to_string(answer.number) + ' ' + std::to_string(answer.code) + ' ' +
+           std::to_string(answer.data) + ' ' + std::to_string(answer.value) + '\n';
 }
 
 Take takeRequest(std::string& buffer, Request& request)
@@ -81,24 +83,26 @@ Take takeRequest(std::string& buffer, Request& request)
     if (state != Take::Complete) return state;
     const std::vector<std::string> parts = words(line);
     Request taken;
+    if (parts.size() < 3 || !toNumber(parts[1], taken.number) || taken.number < 1 || !isWord(parts[2]))
+        return Take::Malformed;
     std::size_t consumed = line.size() + 1;
-    if (parts.size() == 2 && parts[0] == "CHECK" && isWord(parts[1])) {
+    if (parts.size() == 3 && parts[0] == "CHECK") {
         taken.kind = Kind::Check;
-    } else if (parts.size() == 4 && parts[0] == "READ" && isWord(parts[1]) && toNumber(parts[2], taken.menu) &&
-               toNumber(parts[3], taken.parameter)) {
+    } else if (parts.size() == 5 && parts[0] == "READ" && toNumber(parts[3], taken.menu) &&
+               toNumber(parts[4], taken.parameter)) {
         taken.kind = Kind::Read;
-    } else if (std::int32_t length = 0; parts.size() == 4 && parts[0] == "DOWNLOAD" && isWord(parts[1]) &&
-                                        isWord(parts[2]) && toNumber(parts[3], length)) {
+    } else if (std::int32_t length = 0;
+               parts.size() == 5 && parts[0] == "DOWNLOAD" && isWord(parts[3]) && toNumber(parts[4], length)) {
         if (length < 0 || static_cast<std::size_t>(length) > kMaxBody) return Take::Malformed;
         if (buffer.size() < consumed + static_cast<std::size_t>(length)) return Take::Incomplete;
         taken.kind = Kind::Download;
-        taken.name = parts[2];
+        taken.name = parts[3];
         taken.body = buffer.substr(consumed, static_cast<std::size_t>(length));
         consumed += static_cast<std::size_t>(length);
     } else {
         return Take::Malformed;
     }
-    taken.node = parts[1];
+    taken.node = parts[2];
     buffer.erase(0, consumed);
     request = std::move(taken);
     return Take::Complete;
@@ -111,8 +115,8 @@ Take takeAnswer(std::string& buffer, Answer& answer)
     if (state != Take::Complete) return state;
     const std::vector<std::string> parts = words(line);
     Answer taken;
-    if (parts.size() != 4 || parts[0] != "ANSWER" || !toNumber(parts[1], taken.code) ||
-        !toNumber(parts[2], taken.data) || !toNumber(parts[3], taken.value))
+    if (parts.size() != 5 || parts[0] != "ANSWER" || !toNumber(parts[1], taken.number) || taken.number < 1 ||
+        !toNumber(parts[2], taken.code) || !toNumber(parts[3], taken.data) || !toNumber(parts[4], taken.value))
         return Take::Malformed;
     buffer.erase(0, line.size() + 1);
     answer = taken;

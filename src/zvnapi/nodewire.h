@@ -7,10 +7,15 @@
 // The bytes that travel between the network library and a node on the loopback drive
 // network. Every message is one line of text; a download carries the file's bytes right
 // after its line. Requests:
-//   "CHECK <node>\n"
-//   "READ <node> <menu> <parameter>\n"
-//   "DOWNLOAD <node> <name> <length>\n" followed by <length> bytes
-// and every request is answered by "ANSWER <code> <data> <value>\n".
+//   "CHECK <number> <node>\n"
+//   "READ <number> <node> <menu> <parameter>\n"
+//   "DOWNLOAD <number> <node> <name> <length>\n" followed by <length> bytes
+// and every request is answered by "ANSWER <number> <code> <data> <value>\n".
+//
+// The number (1 to 2,147,483,647) is chosen by the library for each request and comes back
+// in its answer. A node may answer after the library has stopped waiting; by its number
+// that late answer is told apart from the answer to the request sent next, which it would
+// otherwise be taken for.
 namespace NodeWire {
 
 // Longest line either side accepts, and the largest file a download may carry: a
@@ -22,6 +27,7 @@ enum class Kind { Check, Read, Download };
 
 struct Request {
     Kind kind = Kind::Check;
+    std::int32_t number = 1;
     std::string node;
     std::int32_t menu = 0;
     std::int32_t parameter = 0;
@@ -33,11 +39,13 @@ struct Answer {
     std::int32_t code = 0;
     std::int32_t data = 0;
     std::int32_t value = 0;
+    std::int32_t number = 1;
 };
 
 enum class Take { Incomplete, Complete, Malformed };
 
-// Empty when a field cannot travel (empty, spaces or control characters, too long).
+// Empty when a field cannot travel (empty, spaces or control characters, too long, a
+// number below 1).
 std::optional<std::string> formatRequest(const Request& request);
 std::string formatAnswer(const Answer& answer);
 

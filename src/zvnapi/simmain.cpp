@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <string>
 #include <thread>
 
@@ -16,8 +17,12 @@ namespace {
 
 const char* const kUsage =
     "usage: keypad-node-sim [--node N] [--type T] [--param M.P=V] [--network-off]\n"
-    "                       [--refuse NNN[=COUNT]] [--save DIR] [--port-file FILE] [--seconds S]\n"
+    "                       [--refuse NNN[=COUNT]] [--answer-ms MS] [--late NNN[=COUNT]] [--late-ms MS]\n"
+    "                       [--save DIR] [--port-file FILE] [--seconds S]\n"
     "Serves one keypad node on 127.0.0.1 at a port the system chooses and prints the port.\n"
+    "--refuse: the first COUNT transfers of segment NNN are refused (default 1).\n"
+    "--answer-ms: every answer takes MS; --late: the first COUNT transfers of segment NNN\n"
+    "are answered --late-ms later still, after the library has stopped waiting for them.\n"
     "Set the editor's gateway port to it (Connect | Setup comms, or ZVNAPI_PORT).\n"
     "Ends after S seconds (default 1800, at most 86400).\n";
 
@@ -42,13 +47,19 @@ bool parameterSetting(const std::string& text, NodeSimulator::Config& config)
     return true;
 }
 
-bool refusal(const std::string& text, NodeSimulator::Config& config)
+// "NNN" or "NNN=COUNT": how many transfers of segment NNN something happens to.
+bool segmentCount(const std::string& text, std::map<std::string, int>& counts)
 {
     const std::size_t equals = text.find('=');
     int count = 1;
     if (equals != std::string::npos && !number(text.substr(equals + 1), count)) return false;
-    config.refusals[text.substr(0, equals)] = count;
+    counts[text.substr(0, equals)] = count;
     return true;
+}
+
+bool milliseconds(const std::string& text, int& value)
+{
+    return number(text, value) && value >= 0 && value <= 600000;
 }
 
 } // namespace
@@ -73,7 +84,13 @@ int main(int argc, char* argv[])
         } else if (option == "--param" && hasValue) {
             ok = parameterSetting(argv[++i], config);
         } else if (option == "--refuse" && hasValue) {
-            ok = refusal(argv[++i], config);
+            ok = segmentCount(argv[++i], config.refusals);
+        } else if (option == "--answer-ms" && hasValue) {
+            ok = milliseconds(argv[++i], config.answerMs);
+        } else if (option == "--late" && hasValue) {
+            ok = segmentCount(argv[++i], config.lateAnswers);
+        } else if (option == "--late-ms" && hasValue) {
+            ok = milliseconds(argv[++i], config.lateMs);
         } else if (option == "--save" && hasValue) {
             saveFolder = argv[++i];
         } else if (option == "--port-file" && hasValue) {

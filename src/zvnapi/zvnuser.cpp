@@ -2,6 +2,8 @@
 
 #include "zvnapi.h"
 
+#include <limits>
+
 namespace {
 
 // Index of the value in a read request record.
@@ -14,15 +16,16 @@ ZvnUser::ZvnUser(LoopbackSocket socket, Timeouts timeouts) : socket_(std::move(s
 std::int32_t ZvnUser::send(const NodeWire::Request& request, std::int32_t* readRecord)
 {
     if (pending_) return zvn::kBusy;
-    const std::optional<std::string> bytes = NodeWire::formatRequest(request);
+    NodeWire::Request numbered = request;
+    numbered.number = lastNumber_ == std::numeric_limits<std::int32_t>::max() ? 1 : lastNumber_ + 1;
+    const std::optional<std::string> bytes = NodeWire::formatRequest(numbered);
     if (!bytes) return zvn::kBadArgument;
     const int timeout = request.kind == NodeWire::Kind::Download ? timeouts_.transferMs : timeouts_.answerMs;
     if (!socket_.sendAll(*bytes, timeout)) {
         socket_.close();
         return zvn::kNotSent;
     }
-    // An answer left over from an abandoned request must not be taken for this one's.
-    received_.clear();
+    lastNumber_ = numbered.number;
     pending_ = true;
     readRecord_ = readRecord;
     deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout);
@@ -38,7 +41,10 @@ bool ZvnUser::poll(std::int32_t& code, std::int32_t& data)
     }
     if (!socket_.receive(received_, 0)) socket_.close();
     NodeWire::Answer answer;
-    switch (NodeWire::takeAnswer(received_, answer)) {
+    NodeWire::Take taken = NodeWire::takeAnswer(received_, answer);
+    while (taken == NodeWire::Take::Complete && answer.number != lastNumber_)
+        taken = NodeWire::takeAnswer(received_, answer);
+    switch (taken) {
     case NodeWire::Take::Complete:
         pending_ = false;
         code = answer.code;

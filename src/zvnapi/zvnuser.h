@@ -8,7 +8,8 @@
 #include <string>
 
 // One registered user of the network library: its connection to the gateway and the one
-// request it may have outstanding.
+// request it may have outstanding. Requests are numbered; an answer that carries another
+// number than the outstanding request's belongs to a request given up on, and is dropped.
 class ZvnUser {
 public:
     struct Timeouts {
@@ -30,6 +31,7 @@ private:
     Timeouts timeouts_;
     std::string received_;
     bool pending_ = false;
+    std::int32_t lastNumber_ = 0;
     std::int32_t* readRecord_ = nullptr;
     std::chrono::steady_clock::time_point deadline_;
 };

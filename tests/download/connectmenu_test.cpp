@@ -1,5 +1,6 @@
 #include "download/dlgnodeaddr.h"
 #include "download/zvnapilibrary.h"
+#include "nodesimulator.h"
 #include "startededitor.h"
 #include "recordinguserinterface.h"
 #include "shell/mainmenus.h"
@@ -14,6 +15,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using kpd::MessageAnswer;
 using kpd::test::RecordingUserInterface;
@@ -83,6 +86,82 @@ TEST_F(ConnectMenu, ACancelledNodeAddressEndsTheDownload)
     });
     window->menus().connectDownload->trigger();
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Lets the test act as the user would while the download waits: act runs each time the
+// download lets events through, until it reports that it has acted.
+struct ActingUserInterface : RecordingUserInterface {
+    void processEvents() override
+    {
+        RecordingUserInterface::processEvents();
+        if (act && act()) act = nullptr;
+    }
+    std::function<bool()> act;
+};
+
+// A download from the Connect menu to a keypad that does not answer, closed by the user
+// as soon as the transfer has started.
+class ClosingDuringADownload : public StartedEditor<ActingUserInterface> {
+protected:
+    void SetUp() override
+    {
+        StartedEditor<ActingUserInterface>::SetUp();
+        ui.messages.clear();
+        NodeSimulator::Config config;
+        config.networkEnabled = false;
+        keypad = std::make_unique<NodeSimulator>(config);
+        ASSERT_NE(keypad->start(), 0);
+        kpd::ZvnApiLibrary library({QCoreApplication::applicationDirPath().toStdString()});
+        kpd::DriveNetwork::Settings settings{};
+        library.KNR_GetParameters(settings);
+        settings[1] = keypad->port();
+        library.KNR_SetParameters(settings);
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = dynamic_cast<dlgNodeAddr*>(QApplication::activeModalWidget()))
+                dialog->btnDownload()->click();
+        });
+        ui.act = [this] {
+            if (ui.progressWindows.empty() || ui.progressWindows.back().caption != "Downloading to custom area")
+                return false;
+            const MainMenus& menus = window->menus();
+            connectOffered = menus.connectDownload->isEnabled() || menus.connectSetup->isEnabled();
+            window->close();
+            return true;
+        };
+    }
+
+    std::unique_ptr<NodeSimulator> keypad;
+    bool connectOffered = true;
+};
+
+const char* const kStopToQuit = "A download to the keypad is in progress - do you want to stop it and quit?";
+
+TEST_F(ClosingDuringADownload, AsksFirstAndNoLetsTheDownloadGoOnWithTheEditorOpen)
+{
+    ui.answers = {MessageAnswer::Ok, MessageAnswer::No};
+    window->menus().connectDownload->trigger();
+    ASSERT_GE(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[1].text, kStopToQuit);
+    EXPECT_EQ(ui.messages[1].buttons, kpd::MessageButtons::YesNo);
+    EXPECT_EQ(ui.texts().back(), "Could not find the keypad");
+    EXPECT_NE(window->app(), nullptr);
+    EXPECT_FALSE(connectOffered);
+    EXPECT_TRUE(window->menus().connectDownload->isEnabled());
+    EXPECT_TRUE(window->menus().connectSetup->isEnabled());
+}
+
+TEST_F(ClosingDuringADownload, YesStopsTheDownloadThenTheEditorCloses)
+{
+    ui.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    window->menus().connectDownload->trigger();
+    EXPECT_EQ(ui.texts(), (std::vector<std::string>{
+                              "If you have not already done so, please set parameter 40.08 to enabled, then press OK",
+                              kStopToQuit,
+                              "The download has been stopped the keypad is now in an undefined state\r\n"
+                              "You should download the whole database before trying to use the keypad"}));
+    EXPECT_TRUE(keypad->requests().empty());
+    EXPECT_TRUE(ui.progressWindows.back().closed);
+    EXPECT_EQ(window->app(), nullptr);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using kpd::MessageAnswer;
@@ -199,6 +200,37 @@ TEST_F(DownloadCommandsTest, TheKeypadReceivesTheImageThroughTheNetworkLibrary)
     // The segment that ends the image also carries the zero just past it.
     EXPECT_EQ(keypad.image(), std::string(bytes.begin(), bytes.end()) + '\0');
     EXPECT_EQ(keypad.segment("063"), std::string(2048, '\0'));
+}
+
+// A keypad that answers the first transfer of 000 after the library gave up waiting, then
+// refuses 063 every time: the late answer must not be taken for a later request's, which
+// would shift every answer by one and pass the refused segment as sent.
+TEST_F(DownloadCommandsTest, ALateAnswerAndARefusedSegmentEndInTheFailureMessage)
+{
+    NodeSimulator::Config config;
+    config.nodeAddress = 12;
+    config.answerMs = 100;
+    config.lateAnswers["000"] = 1;
+    config.lateMs = 1200;
+    config.refusals["063"] = 3;
+    NodeSimulator keypad(config);
+    ASSERT_NE(keypad.start(), 0);
+    kpd::ZvnApiLibrary library({KPD_LIBRARY_DIR});
+    kpd::DriveNetwork::Settings settings{};
+    library.KNR_GetParameters(settings);
+    settings[1] = keypad.port();
+    library.KNR_SetParameters(settings);
+    kpd::DriveNetwork::ExtendedSettings extended{};
+    library.KNR_GetParametersEx(extended);
+    // Long enough for every answer but the late one.
+    extended[5] = 1000;
+    library.KNR_SetParametersEx(extended);
+
+    EXPECT_EQ(commands(library).download(address("12")), Result::NotDownloaded);
+    EXPECT_EQ(ui.texts().back(), "The download failed at segment 063.\r\n"
+                                 "You should download the whole database before trying to use the keypad");
+    const std::vector<std::string> accepted = keypad.accepted();
+    EXPECT_EQ(std::count(accepted.begin(), accepted.end(), "063"), 0);
 }
 
 } // namespace

@@ -2,9 +2,14 @@
 
 #include "shell/frmprogress.h"
 
+#include <QMessageBox>
+#include <QTest>
+#include <QWindow>
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -37,7 +42,7 @@ TEST(ProgressWindow, FollowsItsOwnerUntilTheBarIsFull)
     owner.value = 200;
     window.tick();
     EXPECT_FALSE(window.isActive());
-    window.close();
+    window.closeByOwner();
     EXPECT_EQ(ui.busyDepth, 0);
 }
 
@@ -82,4 +87,55 @@ TEST(ProgressWindow, AnOwnerErrorIsAWarningNotACrash)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Error updating progress bar: owner is gone");
     EXPECT_EQ(ui.messages[0].title, "WARNING");
+}
+
+// The operation owns the window and closes it when it ends; the user can only ask to stop.
+TEST(ProgressWindow, EscapeAndTheCloseButtonAskToStopAndLeaveTheWindowOpen)
+{
+    kpd::test::RecordingUserInterface ui;
+    Owner owner;
+    frmProgress window(ui);
+    window.setData(owner, 100, QStringLiteral("Downloading"));
+    ui.answers = {kpd::MessageAnswer::Yes, kpd::MessageAnswer::No};
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(owner.stops, 1);
+    EXPECT_TRUE(window.isVisible());
+    window.windowHandle()->close();
+    EXPECT_EQ(owner.stops, 1);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ui.texts(), std::vector<std::string>(2, "Are you sure you want to stop the current process?"));
+
+    window.closeByOwner();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+namespace {
+
+struct RaiseLog : QObject {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ZOrderChange) raised.push_back(watched);
+        return false;
+    }
+    std::vector<QObject*> raised;
+};
+
+} // namespace
+
+TEST(ProgressWindow, AMessageShownMeanwhileStaysInFrontOfTheWindow)
+{
+    kpd::test::RecordingUserInterface ui;
+    Owner owner;
+    frmProgress window(ui);
+    window.setData(owner, 100, QStringLiteral("Downloading"));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Download"), QStringLiteral("Download complete"));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    RaiseLog log;
+    window.installEventFilter(&log);
+    box.installEventFilter(&log);
+    window.tick();
+    ASSERT_FALSE(log.raised.empty());
+    EXPECT_EQ(log.raised.back(), &box);
 }

@@ -21,17 +21,19 @@ TEST(NodeWireRequests, AreWrittenAsOneLineAndTheFileBytes)
 {
     NodeWire::Request check;
     check.node = "1.4";
-    EXPECT_EQ(NodeWire::formatRequest(check).value(), "CHECK 1.4\n");
+    EXPECT_EQ(NodeWire::formatRequest(check).value(), "CHECK 1 1.4\n");
 
     NodeWire::Request read;
     read.kind = Kind::Read;
+    read.number = 2147483647;
     read.node = "255.4";
     read.menu = 40;
     read.parameter = 52;
-    EXPECT_EQ(NodeWire::formatRequest(read).value(), "READ 255.4 40 52\n");
+    EXPECT_EQ(NodeWire::formatRequest(read).value(), "READ 2147483647 255.4 40 52\n");
 
-    EXPECT_EQ(NodeWire::formatRequest(download("063", std::string("a\nb\0", 4))).value(),
-              std::string("DOWNLOAD 7.4 063 4\na\nb\0", 23));
+    NodeWire::Request transfer = download("063", std::string("a\nb\0", 4));
+    transfer.number = 12;
+    EXPECT_EQ(NodeWire::formatRequest(transfer).value(), std::string("DOWNLOAD 12 7.4 063 4\na\nb\0", 26));
 }
 
 TEST(NodeWireRequests, FieldsThatCannotTravelAreRefused)
@@ -43,21 +45,26 @@ TEST(NodeWireRequests, FieldsThatCannotTravelAreRefused)
     }
     EXPECT_FALSE(NodeWire::formatRequest(download("0 1", "x")));
     EXPECT_FALSE(NodeWire::formatRequest(download("", "x")));
+    check.node = "1.4";
+    check.number = 0;
+    EXPECT_FALSE(NodeWire::formatRequest(check));
     EXPECT_TRUE(NodeWire::formatRequest(download("000", std::string(NodeWire::kMaxBody, 'x'))));
     EXPECT_FALSE(NodeWire::formatRequest(download("000", std::string(NodeWire::kMaxBody + 1, 'x'))));
 }
 
 TEST(NodeWireRequests, AreTakenOneAtATimeFromTheFront)
 {
-    std::string buffer = std::string("DOWNLOAD 7.4 001 3\n\0\n\x02", 22) + "CHECK 2.4\n";
+    std::string buffer = std::string("DOWNLOAD 5 7.4 001 3\n\0\n\x02", 24) + "CHECK 6 2.4\n";
     NodeWire::Request request;
     ASSERT_EQ(NodeWire::takeRequest(buffer, request), Take::Complete);
     EXPECT_EQ(request.kind, Kind::Download);
+    EXPECT_EQ(request.number, 5);
     EXPECT_EQ(request.node, "7.4");
     EXPECT_EQ(request.name, "001");
     EXPECT_EQ(request.body, std::string("\0\n\x02", 3));
     ASSERT_EQ(NodeWire::takeRequest(buffer, request), Take::Complete);
     EXPECT_EQ(request.kind, Kind::Check);
+    EXPECT_EQ(request.number, 6);
     EXPECT_EQ(request.node, "2.4");
     EXPECT_TRUE(buffer.empty());
     EXPECT_EQ(NodeWire::takeRequest(buffer, request), Take::Incomplete);
@@ -76,9 +83,10 @@ TEST(NodeWireRequests, EveryTruncationWaitsForTheRest)
 
 TEST(NodeWireRequests, MalformedInputIsRejectedNotGuessed)
 {
-    for (const char* line : {"HELLO 1.4\n", "CHECK\n", "CHECK 1.4 2\n", "READ 1.4 40\n", "READ 1.4 40 x\n",
-                             "READ 1.4 99999999999 1\n", "DOWNLOAD 1.4 000 -1\n", "DOWNLOAD 1.4 000 4097\n",
-                             "DOWNLOAD 1.4 000 12x\n", "check 1.4\n", "CHECK  1.4\n"}) {
+    for (const char* line : {"HELLO 1 1.4\n", "CHECK 1\n", "CHECK 1.4\n", "CHECK 0 1.4\n", "CHECK -3 1.4\n",
+                             "CHECK 1 1.4 2\n", "READ 1 1.4 40\n", "READ 1 1.4 40 x\n", "READ 1 1.4 99999999999 1\n",
+                             "DOWNLOAD 1 1.4 000 -1\n", "DOWNLOAD 1 1.4 000 4097\n", "DOWNLOAD 1 1.4 000 12x\n",
+                             "DOWNLOAD 1.4 000 3\n", "check 1 1.4\n", "CHECK 1  1.4\n"}) {
         std::string buffer = line;
         NodeWire::Request request;
         EXPECT_EQ(NodeWire::takeRequest(buffer, request), Take::Malformed) << line;
@@ -91,18 +99,22 @@ TEST(NodeWireRequests, MalformedInputIsRejectedNotGuessed)
 
 TEST(NodeWireAnswers, RoundTripWithNegativeValues)
 {
-    std::string buffer = NodeWire::formatAnswer({17, 0, -5});
-    EXPECT_EQ(buffer, "ANSWER 17 0 -5\n");
+    std::string buffer = NodeWire::formatAnswer({17, 0, -5, 40});
+    EXPECT_EQ(buffer, "ANSWER 40 17 0 -5\n");
     NodeWire::Answer answer;
     ASSERT_EQ(NodeWire::takeAnswer(buffer, answer), Take::Complete);
+    EXPECT_EQ(answer.number, 40);
     EXPECT_EQ(answer.code, 17);
     EXPECT_EQ(answer.value, -5);
     EXPECT_TRUE(buffer.empty());
 
-    std::string partial = "ANSWER 21 2";
+    std::string partial = "ANSWER 3 21 2";
     EXPECT_EQ(NodeWire::takeAnswer(partial, answer), Take::Incomplete);
-    std::string wrong = "ANSWER 21 2\n";
-    EXPECT_EQ(NodeWire::takeAnswer(wrong, answer), Take::Malformed);
+    // An answer without its request's number cannot be matched to a request.
+    for (const char* line : {"ANSWER 21 2 0\n", "ANSWER 0 21 2 0\n", "ANSWER x 21 2 0\n"}) {
+        std::string wrong = line;
+        EXPECT_EQ(NodeWire::takeAnswer(wrong, answer), Take::Malformed) << line;
+    }
 }
 
 } // namespace
