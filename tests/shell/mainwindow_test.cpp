@@ -81,6 +81,26 @@ TEST_F(MainWindowTest, ClosingAMenuWindowTakesItOutOfTheList)
     EXPECT_EQ(window->menuWindows().Count(), 0);
 }
 
+TEST_F(MainWindowTest, TheWindowMenuListsTheWindowsEachTimeItOpensAndClosesThemAll)
+{
+    select(QStringLiteral("menum1"));
+    select(QStringLiteral("menutrips"));
+    QMenu* menu = window->menus().windowMenu;
+    QAction* closeAll = nullptr;
+    for (int opening = 0; opening < 2; ++opening) {
+        emit menu->aboutToShow();
+        QStringList captions;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) captions << action->text();
+        }
+        ASSERT_EQ(captions.size(), 3) << captions.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(captions.last(), QStringLiteral("Cl&ose all windows"));
+        closeAll = menu->actions().last();
+    }
+    closeAll->trigger();
+    EXPECT_EQ(window->menuWindows().Count(), 0);
+}
+
 TEST_F(MainWindowTest, ChoosingALanguageRefreshesTheOpenWindows)
 {
     select(QStringLiteral("menum1"));
