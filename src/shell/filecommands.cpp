@@ -1,7 +1,6 @@
 #include "filecommands.h"
 
 #include "mainwindow.h"
-#include "startupsequence.h"
 #include "views/menuview.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
@@ -91,11 +90,6 @@ QString FileCommands::menuBackupPath(const std::string& menuKey) const
         .filePath(QStringLiteral("autoBackup") + QString::fromStdString(menuKey) + QStringLiteral(".kpd"));
 }
 
-void FileCommands::showCurrentFile()
-{
-    window_.setWindowTitle(QString::fromStdString(StartupSequence::windowTitle(toModel(window_.currentFile()))));
-}
-
 void FileCommands::newFile()
 {
     if (!window_.app()) return;
@@ -145,12 +139,12 @@ bool FileCommands::loadChecked(const QString& name, bool clearFirst)
             window_.ui().message("Could not find the file " + toModel(name), "ERROR", kpd::MessageIcon::Critical);
         } else {
             if (clearFirst) window_.app()->clearAll();
-            window_.app()->loadUserFile(toModel(name), -1);
-            window_.setCurrentFile(name);
-            loaded = true;
+            loaded = window_.app()->loadUserDocument(toModel(name), -1) == kpd::LoadResult::Whole;
+            if (loaded) window_.setCurrentFile(name);
+            else window_.setIncompleteFile(name);
         }
     });
-    showCurrentFile();
+    window_.showCurrentFile();
     window_.refreshMenuWindows();
     return loaded;
 }
@@ -186,7 +180,7 @@ bool FileCommands::saveAsFile(const QString& name, int filter)
             saved = window_.app()->xmlSave(toModel(file), false);
             if (saved) {
                 window_.setCurrentFile(file);
-                showCurrentFile();
+                window_.showCurrentFile();
             }
             break;
         }

@@ -65,7 +65,6 @@ public:
 
 private:
     bool loadChecked(const QString& name, bool clearFirst);
-    void showCurrentFile();
     // The custom set's backup; false when it could not be written and the command must stop.
     bool backUpSet();
     bool backUpMenu(const kpd::DrvMenu& menu);

@@ -64,7 +64,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
       autoSavePanel_(new QLabel(this)),
       autoSave_(new AutoSaveWindow(this))
 {
-    setWindowTitle(latin1(StartupSequence::windowTitle({})));
+    showCurrentFile();
     menus_ = std::make_unique<MainMenus>(*this);
     fileCommands_ = std::make_unique<FileCommands>(*this);
     menuWindows_ = std::make_unique<kpd::menuWindows<MenuView>>(
@@ -201,7 +201,8 @@ bool MainWindow::load()
     progressCaption_ = QStringLiteral("Loading last used file");
     const StartupSequence::Result restored = startup.restore(AppSettings::read());
     currentFile_ = QString::fromStdString(restored.currentFile);
-    setWindowTitle(QString::fromStdString(StartupSequence::windowTitle(restored.currentFile)));
+    incompleteFile_ = QString::fromStdString(restored.incompleteFile);
+    showCurrentFile();
     autoSaveFile_ = QString::fromStdString(restored.autoSaveFile);
     autoSave_->setData(this, autoSaveFile_, restored.autoSaveOn);
     languageIndex_ = restored.languageIndex;
@@ -241,6 +242,26 @@ void MainWindow::updateLanguageMenu()
         if (i != 1) item->setEnabled(!key.empty());
         item->setChecked(i == languageIndex_);
     }
+}
+
+void MainWindow::setCurrentFile(const QString& file)
+{
+    currentFile_ = file;
+    incompleteFile_.clear();
+}
+
+void MainWindow::setIncompleteFile(const QString& file)
+{
+    currentFile_.clear();
+    incompleteFile_ = file;
+}
+
+void MainWindow::showCurrentFile()
+{
+    const QString editing = QStringLiteral("Keypad data editor: - editing: ");
+    if (!currentFile_.isEmpty()) setWindowTitle(editing + currentFile_);
+    else if (!incompleteFile_.isEmpty()) setWindowTitle(editing + incompleteFile_ + QStringLiteral(" (incomplete)"));
+    else setWindowTitle(QStringLiteral("Keypad data editor"));
 }
 
 QString MainWindow::autoSavePanelText() const

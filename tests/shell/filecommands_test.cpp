@@ -296,3 +296,37 @@ TEST_F(FileCommandsTest, TheMenusRunTheFileCommands)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "No menu in focus");
 }
+
+TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrites)
+{
+    const QString edited = folder.file(QStringLiteral("set.kpd"));
+    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    const QByteArray editedBytes = read(edited);
+    QByteArray broken = folder.customDocument(QStringLiteral("Before the fault"));
+    broken.insert(broken.indexOf("<Menu MenuID=\"m2\">"), "&broken;");
+    folder.write(QStringLiteral("broken.kpd"), broken);
+    const QString file = folder.file(QStringLiteral("broken.kpd"));
+
+    for (bool merge : {false, true}) {
+        ui.messages.clear();
+        dialogs.requests.clear();
+        EXPECT_FALSE(merge ? commands().mergeFile(file) : commands().openFile(file));
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.messages.back().title, "ERROR");
+        EXPECT_EQ(custom("m1", "p1").getDesc(), "Before the fault") << "what came before the fault is kept";
+        EXPECT_TRUE(window->currentFile().isEmpty());
+        EXPECT_EQ(title(*window), kEditingTitle + file.toStdString() + " (incomplete)");
+
+        commands().save();
+        ASSERT_EQ(dialogs.requests.size(), 1u) << "Save asks for a name";
+        EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save keypad string file"));
+        EXPECT_TRUE(dialogs.requests[0].initialName.isEmpty());
+        EXPECT_EQ(read(file), broken);
+        EXPECT_EQ(read(edited), editedBytes);
+    }
+
+    const QString whole = folder.file(QStringLiteral("whole.kpd"));
+    commands().saveAsFile(whole, FileCommands::KeypadFile);
+    EXPECT_EQ(window->currentFile(), whole);
+    EXPECT_EQ(title(*window), kEditingTitle + whole.toStdString());
+}

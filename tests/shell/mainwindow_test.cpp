@@ -1,4 +1,5 @@
 #include "startededitor.h"
+#include "filecommandsfixture.h"
 #include "recordinguserinterface.h"
 
 #include "shell/appsettings.h"
@@ -231,4 +232,45 @@ TEST_F(MainWindowTest, CommandsWithoutTheirWorkStayListedButDisabled)
     EXPECT_FALSE(menus.connectUpload->isVisible());
     EXPECT_FALSE(menus.characterMenu->menuAction()->isVisible());
     EXPECT_TRUE(menus.fileAutoSave->isEnabled());
+}
+
+namespace {
+
+// An editor started on the small drive after a test has changed its files.
+struct EditorOn {
+    explicit EditorOn(DriveFolder& folder) : window(ui, folder.path()) {}
+    RecordingUserInterface ui;
+    MainWindow window;
+};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(MainWindowStart, ALastFileThatLoadsOnlyInPartIsShownIncompleteAndSaveAsksForAName)
+{
+    DriveFolder folder;
+    QByteArray broken = folder.customDocument(QStringLiteral("Before the fault"));
+    broken.insert(broken.indexOf("<Menu MenuID=\"m2\">"), "&broken;");
+    folder.write(QStringLiteral("last.kpd"), broken);
+    const QString last = folder.file(QStringLiteral("last.kpd"));
+    QSettings store(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool"));
+    store.clear();
+    store.setValue(QStringLiteral("Settings/LastFile"), last);
+    store.sync();
+
+    EditorOn editor(folder);
+    ASSERT_TRUE(editor.window.load());
+    EXPECT_TRUE(editor.window.currentFile().isEmpty());
+    EXPECT_EQ(editor.window.windowTitle(), QStringLiteral("Keypad data editor: - editing: ") + last +
+                                               QStringLiteral(" (incomplete)"));
+    ScriptedChooser::Script dialogs;
+    editor.window.fileCommands().setChooser(std::make_unique<ScriptedChooser>(dialogs));
+    editor.window.fileCommands().save();
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(fileBytes(last), broken);
 }
