@@ -90,10 +90,20 @@ QString FileCommands::menuBackupPath(const std::string& menuKey) const
         .filePath(QStringLiteral("autoBackup") + QString::fromStdString(menuKey) + QStringLiteral(".kpd"));
 }
 
+bool FileCommands::mayReplaceSet()
+{
+    if (!window_.app()->isAppDirty()) return true;
+    if (window_.ui().message(kUnsavedDataQuestion, "WARNING", kpd::MessageIcon::Exclamation,
+                             kpd::MessageButtons::YesNo) != kpd::MessageAnswer::Yes)
+        return false;
+    return backUpSet();
+}
+
 void FileCommands::newFile()
 {
     if (!window_.app()) return;
     guarded(window_.ui(), [this] {
+        if (!mayReplaceSet()) return;
         const std::string path = kpd::FixedFile::path(toModel(window_.programFolder()), "custom.kpl");
         if (!window_.app()->loadUserFile(path, -1))
             window_.ui().message("Could not find the file custom.kpl, please use 'Open' to select a file");
@@ -137,7 +147,7 @@ bool FileCommands::loadChecked(const QString& name, bool clearFirst)
         } else if (!QFileInfo(name).isFile()) {
             // Clearing first and then finding nothing to load would lose the set in memory.
             window_.ui().message("Could not find the file " + toModel(name), "ERROR", kpd::MessageIcon::Critical);
-        } else {
+        } else if (!clearFirst || mayReplaceSet()) {
             if (clearFirst) window_.app()->clearAll();
             loaded = window_.app()->loadUserDocument(toModel(name), -1) == kpd::LoadResult::Whole;
             if (loaded) window_.setCurrentFile(name);

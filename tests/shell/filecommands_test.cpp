@@ -297,6 +297,59 @@ TEST_F(FileCommandsTest, TheMenusRunTheFileCommands)
     EXPECT_EQ(ui.messages[0].text, "No menu in focus");
 }
 
+TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataAskAndNoKeepsEverything)
+{
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    const QString edited = folder.file(QStringLiteral("set.kpd"));
+    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    custom("m1", "p1").setDesc("unsaved");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+
+    ui.answers = {kpd::MessageAnswer::No, kpd::MessageAnswer::No};
+    EXPECT_FALSE(commands().openFile(file));
+    commands().newFile();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    for (const kpd::test::RecordedMessage& question : ui.messages) {
+        EXPECT_EQ(question.text, "There is unsaved data - do you really want to replace it?\r\n"
+                                 "Old data will be saved to autoBackup.kpd");
+        EXPECT_EQ(question.title, "WARNING");
+        EXPECT_EQ(question.buttons, kpd::MessageButtons::YesNo);
+    }
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "unsaved");
+    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_FALSE(QFileInfo(commands().setBackupPath()).exists());
+    EXPECT_EQ(window->currentFile(), edited);
+    EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
+}
+
+TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataBackItUpBeforeReplacingIt)
+{
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    for (bool open : {true, false}) {
+        QFile::remove(commands().setBackupPath());
+        custom("m1", "p1").setDesc(open ? "unsaved before open" : "unsaved before new");
+        window->app()->getCustMenus().Item("m1").setDirty(true);
+        ui.messages.clear();
+        if (open) EXPECT_TRUE(commands().openFile(file));
+        else commands().newFile();
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_TRUE(read(commands().setBackupPath()).contains(open ? "unsaved before open" : "unsaved before new"));
+        EXPECT_EQ(custom("m1", "p1").getDesc(), open ? "From file" : "Custom ref");
+    }
+}
+
+TEST_F(FileCommandsTest, OpenOverSavedDataAsksNothingAndKeepsTheBackup)
+{
+    folder.write(QStringLiteral("autoBackup.kpd"), "earlier backup");
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    EXPECT_TRUE(commands().openFile(file));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(read(commands().setBackupPath()), QByteArray("earlier backup"));
+}
+
 TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrites)
 {
     const QString edited = folder.file(QStringLiteral("set.kpd"));
