@@ -1,6 +1,7 @@
 #include "filecommands.h"
 
 #include "mainwindow.h"
+#include "modeltext/modeltext.h"
 #include "views/menuview.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
@@ -19,11 +20,6 @@ const QString kKeypadFilter = QStringLiteral("Keypad file (*.kpd)");
 const QString kHexFilter = QStringLiteral("Downloadable hex file (*.hex)");
 const QString kFlashingFilter = QStringLiteral("Burnix file (*.bin)");
 const QString kConstantsFilter = QStringLiteral("Constants file (*.kpc)");
-
-std::string toModel(const QString& text)
-{
-    return text.toStdString();
-}
 
 // Every command ends here with its model errors: they are shown, never thrown at the menu.
 template <typename Work>
@@ -87,7 +83,7 @@ QString FileCommands::setBackupPath() const
 QString FileCommands::menuBackupPath(const std::string& menuKey) const
 {
     return QDir(window_.programFolder())
-        .filePath(QStringLiteral("autoBackup") + QString::fromStdString(menuKey) + QStringLiteral(".kpd"));
+        .filePath(QStringLiteral("autoBackup") + toQt(menuKey) + QStringLiteral(".kpd"));
 }
 
 bool FileCommands::mayReplaceSet()
@@ -104,7 +100,7 @@ void FileCommands::newFile()
     if (!window_.app()) return;
     guarded(window_.ui(), [this] {
         if (!mayReplaceSet()) return;
-        const std::string path = kpd::FixedFile::path(toModel(window_.programFolder()), "custom.kpl");
+        const std::string path = kpd::FixedFile::path(toFileName(window_.programFolder()), "custom.kpl");
         if (!window_.app()->loadUserFile(path, -1))
             window_.ui().message("Could not find the file custom.kpl, please use 'Open' to select a file");
         window_.setCurrentFile({});
@@ -149,7 +145,7 @@ bool FileCommands::loadChecked(const QString& name, bool clearFirst)
             window_.ui().message("Could not find the file " + toModel(name), "ERROR", kpd::MessageIcon::Critical);
         } else if (!clearFirst || mayReplaceSet()) {
             if (clearFirst) window_.app()->clearAll();
-            loaded = window_.app()->loadUserDocument(toModel(name), -1) == kpd::LoadResult::Whole;
+            loaded = window_.app()->loadUserDocument(toFileName(name), -1) == kpd::LoadResult::Whole;
             if (loaded) window_.setCurrentFile(name);
             else window_.setIncompleteFile(name);
         }
@@ -166,7 +162,7 @@ void FileCommands::save()
         saveAs();
         return;
     }
-    guarded(window_.ui(), [this] { window_.app()->xmlSave(toModel(window_.currentFile()), false); });
+    guarded(window_.ui(), [this] { window_.app()->xmlSave(toFileName(window_.currentFile()), false); });
 }
 
 void FileCommands::saveAs()
@@ -187,7 +183,7 @@ bool FileCommands::saveAsFile(const QString& name, int filter)
         case KeypadFile: {
             const QString file = base + QStringLiteral(".kpd");
             // A file that was not written does not become the file being edited.
-            saved = window_.app()->xmlSave(toModel(file), false);
+            saved = window_.app()->xmlSave(toFileName(file), false);
             if (saved) {
                 window_.setCurrentFile(file);
                 window_.showCurrentFile();
@@ -227,7 +223,7 @@ bool FileCommands::saveConstantsFile(const QString& name)
             for (kpd::DrvMenu& menu : set.DrvMenus())
                 if (menu.dirty()) unsaved.push_back(&menu);
         }
-        saved = app->xmlSave(toModel(name), true);
+        saved = app->xmlSave(toFileName(name), true);
         for (kpd::DrvMenu* menu : unsaved) menu->setDirty(true);
     });
     return saved;
@@ -243,12 +239,12 @@ bool FileCommands::askToProceed(const char* firstLine)
 
 bool FileCommands::backUpSet()
 {
-    return window_.app()->xmlSave(toModel(setBackupPath()), false);
+    return window_.app()->xmlSave(toFileName(setBackupPath()), false);
 }
 
 bool FileCommands::backUpMenu(const kpd::DrvMenu& menu)
 {
-    return menu.xmlSaveM(toModel(menuBackupPath(menu.menuKey())));
+    return menu.xmlSaveM(toFileName(menuBackupPath(menu.menuKey())));
 }
 
 void FileCommands::clearAllData()
@@ -294,7 +290,7 @@ void FileCommands::loadMenu()
         const kpd::DrvMenu& menu = customMenuOf(*view);
         const FileChooser::Choice choice =
             choose(FileChooser::Kind::Open,
-                   QStringLiteral("Partial load of ") + QString::fromStdString(menu.menuName()) +
+                   QStringLiteral("Partial load of ") + toQt(menu.menuName()) +
                        QStringLiteral(" from file"),
                    {kKeypadFilter}, QStringLiteral("kpd"));
         if (!choice.cancelled()) loadMenuFile(*view, choice.name);
@@ -313,7 +309,7 @@ bool FileCommands::loadMenuFile(MenuView& view, const QString& name)
             return;
         }
         if (!backUpMenu(menu)) return;
-        const std::string path = toModel(name);
+        const std::string path = toFileName(name);
         if (menu.isMapped()) {
             // The trips menu owns nothing: its texts live in the menus it forwards to.
             for (std::int16_t i = 0; i < menu.nOfFwdMenus(); ++i)
@@ -335,7 +331,7 @@ void FileCommands::saveMenu()
         const FileChooser::Choice choice =
             choose(FileChooser::Kind::Save,
                    QStringLiteral("Save keypad strings for menu: ") +
-                       QString::fromStdString(customMenuOf(*view).menuName()),
+                       toQt(customMenuOf(*view).menuName()),
                    {kKeypadFilter}, QStringLiteral("kpd"));
         if (!choice.cancelled()) saveMenuFile(*view, choice.name);
     });
@@ -344,7 +340,7 @@ void FileCommands::saveMenu()
 bool FileCommands::saveMenuFile(MenuView& view, const QString& name)
 {
     bool saved = false;
-    guarded(window_.ui(), [&] { saved = view.saveMenu(toModel(name)); });
+    guarded(window_.ui(), [&] { saved = view.saveMenu(toFileName(name)); });
     return saved;
 }
 

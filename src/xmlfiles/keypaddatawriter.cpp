@@ -1,6 +1,7 @@
 #include "keypaddatawriter.h"
 
 #include "atomicfile.h"
+#include "textcodec.h"
 #include "xmlutils.h"
 
 #include "model/theapp.h"
@@ -14,9 +15,15 @@ std::string orUndef(const std::string& value)
     return value.empty() ? std::string("undef") : value;
 }
 
+// A path is in the file system's UTF-8, a message is model text.
+std::string writeFailure(const std::string& fname, const std::string& reason)
+{
+    return "Cannot write the file " + TextCodec::utf8ToLatin1(fname) + " : " + reason;
+}
+
 void reportWriteFailure(UserInterface& ui, const std::string& fname, const std::string& reason)
 {
-    ui.message("Cannot write the file " + fname + " : " + reason, "ERROR", MessageIcon::Critical);
+    ui.message(writeFailure(fname, reason), "ERROR", MessageIcon::Critical);
 }
 
 } // namespace
@@ -120,7 +127,7 @@ bool KeypadDataWriter::saveMenu(const DrvMenu& menu, const std::string& fname)
     std::string reason;
     if (AtomicFile::write(fname, xmlU.getOutput(), reason)) return true;
     TheApp* app = menu.owner() ? menu.owner()->app() : nullptr;
-    if (!app) throw ModelError(ModelError::InvalidCall, "Cannot write the file " + fname + " : " + reason);
+    if (!app) throw ModelError(ModelError::InvalidCall, writeFailure(fname, reason));
     reportWriteFailure(app->ui(), fname, reason);
     return false;
 }

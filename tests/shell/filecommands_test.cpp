@@ -1,10 +1,14 @@
 #include "filecommandsfixture.h"
 
 #include "shell/mainmenus.h"
+#include "views/menuview.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QTableWidget>
 
 namespace {
 
@@ -382,4 +386,27 @@ TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrit
     commands().saveAsFile(whole, FileCommands::KeypadFile);
     EXPECT_EQ(window->currentFile(), whole);
     EXPECT_EQ(title(*window), kEditingTitle + whole.toStdString());
+}
+
+TEST_F(FileCommandsTest, MenuNamesAndPathsReachTheDialogsAsTheirOwnCharacters)
+{
+    window->app()->getCustMenus().Item("m1").setMenuName("Vit\xE9sse");
+    window->selectNode(window->findNode(QStringLiteral("menum1")));
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(window->menuWindows().Item("m1").grid(), &focus);
+    commands().loadMenu();
+    commands().saveMenu();
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral(u"Partial load of Vit\u00E9sse from file"));
+    EXPECT_EQ(dialogs.requests[1].title, QStringLiteral(u"Save keypad strings for menu: Vit\u00E9sse"));
+
+    const QString missing = folder.file(QStringLiteral(u"caf\u00E9.kpd"));
+    EXPECT_FALSE(commands().openFile(missing));
+    const QString unwritable = folder.file(QStringLiteral(u"d\u00E9j\u00E0/set.kpd"));
+    EXPECT_FALSE(commands().saveAsFile(unwritable, FileCommands::KeypadFile));
+    const std::string folderText = folder.path().toStdString();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, "Could not find the file " + folderText + "/caf\xE9.kpd");
+    EXPECT_EQ(ui.messages[1].text.rfind("Cannot write the file " + folderText + "/d\xE9j\xE0/set.kpd : ", 0), 0u)
+        << ui.messages[1].text;
 }

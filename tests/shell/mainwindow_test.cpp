@@ -7,17 +7,23 @@
 #include "shell/helpwindow.h"
 #include "shell/mainmenus.h"
 #include "shell/mainwindow.h"
+#include "shell/qtdialogs.h"
 #include "views/menuview.h"
+#include "views/parameditor.h"
 #include "model/theapp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -273,4 +279,49 @@ TEST(MainWindowStart, ALastFileThatLoadsOnlyInPartIsShownIncompleteAndSaveAsksFo
     editor.window.fileCommands().save();
     EXPECT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(fileBytes(last), broken);
+}
+
+TEST(MainWindowText, AModeNamedBeyondAsciiShowsInTheTreeAndOpensItsEditor)
+{
+    DriveFolder folder;
+    QByteArray configuration = fileBytes(folder.file(QStringLiteral("kpdconf.kpx")));
+    configuration.replace("mode5=\"Regen\"", "mode5=\"R\xC3\xA9gen\"");
+    folder.write(QStringLiteral("kpdconf.kpx"), configuration);
+    // The editor's keypad text boxes must never reach the user's component registry.
+    QTemporaryDir registry;
+    const QByteArray previousRegistry = qgetenv("KPD_COMRT_REGISTRY");
+    qputenv("KPD_COMRT_REGISTRY", registry.filePath(QStringLiteral("registry.json")).toLocal8Bit());
+
+    std::string openedMode;
+    {
+        EditorOn editor(folder);
+        ASSERT_TRUE(editor.window.load());
+        editor.window.setEditorRunner([&](ParamEditor& opened) { openedMode = opened.session().modeKey(); });
+        QTreeWidgetItem* node = editor.window.findNode(QStringLiteral(u"dataR\u00E9gen"));
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->text(0), QStringLiteral(u"R\u00E9gen"));
+        editor.window.selectNode(node);
+        EXPECT_TRUE(editor.ui.messages.empty()) << editor.ui.messages.front().text;
+    }
+    qputenv("KPD_COMRT_REGISTRY", previousRegistry);
+    EXPECT_EQ(openedMode, "R\xE9gen");
+}
+
+TEST(ShellMessages, AMessageInModelTextArrivesInTheMessageBoxAsItsOwnCharacters)
+{
+    QtDialogs dialogs;
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible()) continue;
+            title = box->windowTitle();
+            text = box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    dialogs.message("Partial load of Vit\xE9sse", "Vit\xE9sse", kpd::MessageIcon::None, kpd::MessageButtons::Ok);
+    EXPECT_EQ(title, QStringLiteral(u"Vit\u00E9sse"));
+    EXPECT_EQ(text, QStringLiteral(u"Partial load of Vit\u00E9sse"));
 }
