@@ -4,6 +4,7 @@
 #include "modecopier.h"
 
 #include "model/drvmenu.h"
+#include "modeltext/modeltext.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -25,11 +26,6 @@ constexpr int kAllLeft = 150;
 constexpr int kAllWidth = 36;
 constexpr int kModeLeft = 192;
 constexpr int kModeWidth = 72;
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -81,7 +77,7 @@ void CopyM2M::setData(kpd::DrvMenu& aMenu)
     state_ = 0;
     modeList_->clear();
     modeList_->setEnabled(true);
-    for (const std::string& name : aMenu.modeNames()) modeList_->addItem(latin1(name));
+    for (const std::string& name : aMenu.modeNames()) modeList_->addItem(toQt(name));
     while (btnCopyMode_.size() < static_cast<std::size_t>(modeList_->count())) addModeButton();
     hint_->setText(QStringLiteral("Select the source mode"));
 }
@@ -89,7 +85,7 @@ void CopyM2M::setData(kpd::DrvMenu& aMenu)
 std::string CopyM2M::sourceMode() const
 {
     const QList<QListWidgetItem*> selected = modeList_->selectedItems();
-    return selected.isEmpty() ? std::string() : std::string(selected.first()->text().toLatin1().constData());
+    return selected.isEmpty() ? std::string() : toModel(selected.first()->text());
 }
 
 void CopyM2M::listClicked()
@@ -106,7 +102,7 @@ void CopyM2M::listClicked()
         const QString name = modeList_->item(static_cast<int>(place.position))->text();
         button->setGeometry(kModeLeft, pixels(place.top), kModeWidth, pixels(ModeCopier::kButtonHeight));
         button->setText(name);
-        buttonTags_[place.position] = name.toLatin1().toStdString();
+        buttonTags_[place.position] = toModel(name);
         button->show();
         bottom = std::max(bottom, button->geometry().bottom() + 8);
     }
