@@ -23,9 +23,3 @@ TEST(ModelText, ACharacterWithoutAByteBecomesOneQuestionMark)
     EXPECT_EQ(toModel(QStringLiteral(u"a\u20ACb\u0416")), "a?b?");
     EXPECT_EQ(toModel(QString::fromUtf8("x\xF0\x9F\x98\x80y")), "x?y") << "a character outside the 16-bit range";
 }
-
-TEST(ModelText, FileNamesKeepEveryCharacter)
-{
-    const QString path = QStringLiteral(u"/data/\u041C\u0435\u043D\u044E/Vit\u00E9sse.kpd");
-    EXPECT_EQ(fromFileName(toFileName(path)), path);
-}
