@@ -10,14 +10,21 @@ namespace kpd {
 class FileWriteError : public std::system_error {
 public:
     FileWriteError(const std::string& path, int error)
-        : std::system_error(error, std::generic_category()),
-          message_("Cannot write the file " + path + " : " + code().message())
+        : std::system_error(error, std::generic_category()), path_(path), message_(text(path, code().message()))
     {
     }
 
+    // The message for a path in whatever encoding the reader of the message expects.
+    static std::string text(const std::string& path, const std::string& reason)
+    {
+        return "Cannot write the file " + path + " : " + reason;
+    }
+
+    const std::string& path() const { return path_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
 private:
+    std::string path_;
     std::string message_;
 };
 

@@ -74,6 +74,11 @@ bool TheApp::loadUserFile(const std::string& path, std::int16_t mNum)
     return DocumentLoader::loadUserFile(*this, path, mNum);
 }
 
+LoadResult TheApp::loadUserDocument(const std::string& path, std::int16_t mNum)
+{
+    return DocumentLoader::loadUserDocument(*this, path, mNum);
+}
+
 bool TheApp::xmlSave(const std::string& fname, bool constMode)
 {
     return KeypadDataWriter::saveApp(*this, fname, constMode);

@@ -10,6 +10,10 @@
 
 namespace kpd {
 
+// How much of a keypad data file reached the model. After a parse error what was read
+// before it stays loaded, so the file in memory is not the file on disk.
+enum class LoadResult { Missing, Partial, Whole };
+
 // The root of the string database: every string set, which of them is the reference
 // and which the custom set, the language keys by index, and the mode-name maps.
 class TheApp {
@@ -54,6 +58,7 @@ public:
     bool readConfiguration();
     // True when the file exists (whether or not it parsed); mNum -1 loads every menu.
     bool loadUserFile(const std::string& path, std::int16_t mNum = -1);
+    LoadResult loadUserDocument(const std::string& path, std::int16_t mNum = -1);
     // Writes the custom set; the file is replaced only when the whole document is
     // written. False (message shown, data and dirty state untouched) on failure.
     bool xmlSave(const std::string& fname, bool constMode = false);

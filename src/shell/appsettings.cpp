@@ -1,14 +1,16 @@
 #include "appsettings.h"
 
+#include "modeltext/modeltext.h"
+
 #include <QSettings>
 
 namespace {
 
 const QString kApplication = QStringLiteral("VXKey pad tool");
 
-std::string text(const QSettings& store, const char* key, const char* fallback)
+QString text(const QSettings& store, const char* key, const char* fallback)
 {
-    return store.value(QString::fromLatin1(key), QString::fromLatin1(fallback)).toString().toStdString();
+    return store.value(QString::fromLatin1(key), QString::fromLatin1(fallback)).toString();
 }
 
 } // namespace
@@ -18,10 +20,10 @@ StartupSettings AppSettings::read()
     QSettings store(kApplication, kApplication);
     store.beginGroup(QStringLiteral("Settings"));
     StartupSettings settings;
-    settings.lastFile = text(store, "LastFile", "");
-    settings.autoSaveFile = text(store, "AutoSaveFile", "");
-    settings.autoSaveState = text(store, "AutoSaveState", "on");
-    settings.lang = text(store, "Lang", "0");
+    settings.lastFile = toFileName(text(store, "LastFile", ""));
+    settings.autoSaveFile = toFileName(text(store, "AutoSaveFile", ""));
+    settings.autoSaveState = toModel(text(store, "AutoSaveState", "on"));
+    settings.lang = toModel(text(store, "Lang", "0"));
     return settings;
 }
 
@@ -29,8 +31,8 @@ void AppSettings::write(const StartupSettings& settings)
 {
     QSettings store(kApplication, kApplication);
     store.beginGroup(QStringLiteral("Settings"));
-    store.setValue(QStringLiteral("LastFile"), QString::fromStdString(settings.lastFile));
-    store.setValue(QStringLiteral("AutoSaveFile"), QString::fromStdString(settings.autoSaveFile));
-    store.setValue(QStringLiteral("AutoSaveState"), QString::fromStdString(settings.autoSaveState));
-    store.setValue(QStringLiteral("Lang"), QString::fromStdString(settings.lang));
+    store.setValue(QStringLiteral("LastFile"), fromFileName(settings.lastFile));
+    store.setValue(QStringLiteral("AutoSaveFile"), fromFileName(settings.autoSaveFile));
+    store.setValue(QStringLiteral("AutoSaveState"), toQt(settings.autoSaveState));
+    store.setValue(QStringLiteral("Lang"), toQt(settings.lang));
 }

@@ -3,6 +3,7 @@
 #include "build/buildmessages.h"
 #include "build/compress.h"
 #include "model/theapp.h"
+#include "modeltext/modeltext.h"
 
 #include <system_error>
 
@@ -40,7 +41,7 @@ bool BuildCommands::saveCompressedFile(const std::string& file, ImageFile kind)
         return compress.WriteFileBin(file);
     } catch (const std::system_error& error) {
         // The old file stays as it was; the user learns why nothing was written.
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+        ui_.message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
         return false;
     }
 }

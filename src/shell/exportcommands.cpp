@@ -6,6 +6,7 @@
 #include "build/buildmessages.h"
 #include "build/compress.h"
 #include "model/modelerror.h"
+#include "modeltext/modeltext.h"
 #include "xmlfiles/textexport.h"
 
 #include <QDir>
@@ -26,9 +27,9 @@ bool ExportCommands::exportTo(const QString& path, std::uint16_t options)
     kpd::TextExport exporter;
     exporter.setData(*window_.app(), window_.hexBase());
     try {
-        return exporter.exportText(path.toStdString(), options);
+        return exporter.exportText(toFileName(path), options);
     } catch (const std::system_error& error) {
-        window_.ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+        window_.ui().message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
     } catch (const kpd::ModelError& error) {
         window_.ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -64,14 +65,14 @@ QString ExportCommands::saveAssemblerFile(const QString& folder, int languageInd
         case kpd::CompressResult::Fits:
             break;
         }
-        const std::string module = compress.CreateAssemblerData(assemblerLanguage(languageIndex).toStdString());
+        const std::string module = compress.CreateAssemblerData(toModel(assemblerLanguage(languageIndex)));
         // A stop leaves no lines: an empty module would replace a good file.
         if (compress.assemblerLineCount() == 0) return {};
-        const QString file = QDir(folder).filePath(QString::fromStdString(module) + QStringLiteral(".asm"));
-        compress.WriteFileAsm(file.toStdString());
+        const QString file = QDir(folder).filePath(toQt(module) + QStringLiteral(".asm"));
+        compress.WriteFileAsm(toFileName(file));
         return file;
     } catch (const std::system_error& error) {
-        window_.ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+        window_.ui().message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
     } catch (const kpd::ModelError& error) {
         window_.ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }

@@ -2,6 +2,7 @@
 
 #include "folderpicker.h"
 #include "model/userinterface.h"
+#include "modeltext/modeltext.h"
 #include "xmlfiles/textexport.h"
 
 #include <QCheckBox>
@@ -137,13 +138,13 @@ void ExportWindow::save()
     std::uint16_t options = 0;
     for (const auto& [bit, box] : boxes_)
         if (box->isChecked()) options |= bit;
-    const std::optional<std::string> name = kpd::TextExport::exportFileName(UserFileName_->text().toStdString(), options);
+    const std::optional<std::string> name = kpd::TextExport::exportFileName(toModel(UserFileName_->text()), options);
     if (!name) {
         ui_.message(kpd::TextExport::kBadFileNameMessage);
         return;
     }
     accepted_ = true;
     options_ = options;
-    UserFileName_->setText(QString::fromStdString(*name));
+    UserFileName_->setText(toQt(*name));
     accept();
 }

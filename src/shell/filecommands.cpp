@@ -1,7 +1,7 @@
 #include "filecommands.h"
 
 #include "mainwindow.h"
-#include "startupsequence.h"
+#include "modeltext/modeltext.h"
 #include "views/menuview.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
@@ -20,11 +20,6 @@ const QString kKeypadFilter = QStringLiteral("Keypad file (*.kpd)");
 const QString kHexFilter = QStringLiteral("Downloadable hex file (*.hex)");
 const QString kFlashingFilter = QStringLiteral("Burnix file (*.bin)");
 const QString kConstantsFilter = QStringLiteral("Constants file (*.kpc)");
-
-std::string toModel(const QString& text)
-{
-    return text.toStdString();
-}
 
 // Every command ends here with its model errors: they are shown, never thrown at the menu.
 template <typename Work>
@@ -88,19 +83,24 @@ QString FileCommands::setBackupPath() const
 QString FileCommands::menuBackupPath(const std::string& menuKey) const
 {
     return QDir(window_.programFolder())
-        .filePath(QStringLiteral("autoBackup") + QString::fromStdString(menuKey) + QStringLiteral(".kpd"));
+        .filePath(QStringLiteral("autoBackup") + toQt(menuKey) + QStringLiteral(".kpd"));
 }
 
-void FileCommands::showCurrentFile()
+bool FileCommands::mayReplaceSet()
 {
-    window_.setWindowTitle(QString::fromStdString(StartupSequence::windowTitle(toModel(window_.currentFile()))));
+    if (!window_.app()->isAppDirty()) return true;
+    if (window_.ui().message(kUnsavedDataQuestion, "WARNING", kpd::MessageIcon::Exclamation,
+                             kpd::MessageButtons::YesNo) != kpd::MessageAnswer::Yes)
+        return false;
+    return backUpSet();
 }
 
 void FileCommands::newFile()
 {
     if (!window_.app()) return;
     guarded(window_.ui(), [this] {
-        const std::string path = kpd::FixedFile::path(toModel(window_.programFolder()), "custom.kpl");
+        if (!mayReplaceSet()) return;
+        const std::string path = kpd::FixedFile::path(toFileName(window_.programFolder()), "custom.kpl");
         if (!window_.app()->loadUserFile(path, -1))
             window_.ui().message("Could not find the file custom.kpl, please use 'Open' to select a file");
         window_.setCurrentFile({});
@@ -143,14 +143,14 @@ bool FileCommands::loadChecked(const QString& name, bool clearFirst)
         } else if (!QFileInfo(name).isFile()) {
             // Clearing first and then finding nothing to load would lose the set in memory.
             window_.ui().message("Could not find the file " + toModel(name), "ERROR", kpd::MessageIcon::Critical);
-        } else {
+        } else if (!clearFirst || mayReplaceSet()) {
             if (clearFirst) window_.app()->clearAll();
-            window_.app()->loadUserFile(toModel(name), -1);
-            window_.setCurrentFile(name);
-            loaded = true;
+            loaded = window_.app()->loadUserDocument(toFileName(name), -1) == kpd::LoadResult::Whole;
+            if (loaded) window_.setCurrentFile(name);
+            else window_.setIncompleteFile(name);
         }
     });
-    showCurrentFile();
+    window_.showCurrentFile();
     window_.refreshMenuWindows();
     return loaded;
 }
@@ -162,7 +162,7 @@ void FileCommands::save()
         saveAs();
         return;
     }
-    guarded(window_.ui(), [this] { window_.app()->xmlSave(toModel(window_.currentFile()), false); });
+    guarded(window_.ui(), [this] { window_.app()->xmlSave(toFileName(window_.currentFile()), false); });
 }
 
 void FileCommands::saveAs()
@@ -183,10 +183,10 @@ bool FileCommands::saveAsFile(const QString& name, int filter)
         case KeypadFile: {
             const QString file = base + QStringLiteral(".kpd");
             // A file that was not written does not become the file being edited.
-            saved = window_.app()->xmlSave(toModel(file), false);
+            saved = window_.app()->xmlSave(toFileName(file), false);
             if (saved) {
                 window_.setCurrentFile(file);
-                showCurrentFile();
+                window_.showCurrentFile();
             }
             break;
         }
@@ -223,7 +223,7 @@ bool FileCommands::saveConstantsFile(const QString& name)
             for (kpd::DrvMenu& menu : set.DrvMenus())
                 if (menu.dirty()) unsaved.push_back(&menu);
         }
-        saved = app->xmlSave(toModel(name), true);
+        saved = app->xmlSave(toFileName(name), true);
         for (kpd::DrvMenu* menu : unsaved) menu->setDirty(true);
     });
     return saved;
@@ -239,12 +239,12 @@ bool FileCommands::askToProceed(const char* firstLine)
 
 bool FileCommands::backUpSet()
 {
-    return window_.app()->xmlSave(toModel(setBackupPath()), false);
+    return window_.app()->xmlSave(toFileName(setBackupPath()), false);
 }
 
 bool FileCommands::backUpMenu(const kpd::DrvMenu& menu)
 {
-    return menu.xmlSaveM(toModel(menuBackupPath(menu.menuKey())));
+    return menu.xmlSaveM(toFileName(menuBackupPath(menu.menuKey())));
 }
 
 void FileCommands::clearAllData()
@@ -290,7 +290,7 @@ void FileCommands::loadMenu()
         const kpd::DrvMenu& menu = customMenuOf(*view);
         const FileChooser::Choice choice =
             choose(FileChooser::Kind::Open,
-                   QStringLiteral("Partial load of ") + QString::fromStdString(menu.menuName()) +
+                   QStringLiteral("Partial load of ") + toQt(menu.menuName()) +
                        QStringLiteral(" from file"),
                    {kKeypadFilter}, QStringLiteral("kpd"));
         if (!choice.cancelled()) loadMenuFile(*view, choice.name);
@@ -309,7 +309,7 @@ bool FileCommands::loadMenuFile(MenuView& view, const QString& name)
             return;
         }
         if (!backUpMenu(menu)) return;
-        const std::string path = toModel(name);
+        const std::string path = toFileName(name);
         if (menu.isMapped()) {
             // The trips menu owns nothing: its texts live in the menus it forwards to.
             for (std::int16_t i = 0; i < menu.nOfFwdMenus(); ++i)
@@ -331,7 +331,7 @@ void FileCommands::saveMenu()
         const FileChooser::Choice choice =
             choose(FileChooser::Kind::Save,
                    QStringLiteral("Save keypad strings for menu: ") +
-                       QString::fromStdString(customMenuOf(*view).menuName()),
+                       toQt(customMenuOf(*view).menuName()),
                    {kKeypadFilter}, QStringLiteral("kpd"));
         if (!choice.cancelled()) saveMenuFile(*view, choice.name);
     });
@@ -340,7 +340,7 @@ void FileCommands::saveMenu()
 bool FileCommands::saveMenuFile(MenuView& view, const QString& name)
 {
     bool saved = false;
-    guarded(window_.ui(), [&] { saved = view.saveMenu(toModel(name)); });
+    guarded(window_.ui(), [&] { saved = view.saveMenu(toFileName(name)); });
     return saved;
 }
 

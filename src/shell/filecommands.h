@@ -24,6 +24,8 @@ public:
     static constexpr const char* kUnknownFileType = "Unknown file type ";
     static constexpr const char* kNoMenuInFocus = "No menu in focus";
     static constexpr const char* kNewDatabaseTitle = "Keypad data editor: - editing: New database";
+    static constexpr const char* kUnsavedDataQuestion =
+        "There is unsaved data - do you really want to replace it?\r\nOld data will be saved to autoBackup.kpd";
 
     explicit FileCommands(MainWindow& window);
     ~FileCommands();
@@ -65,7 +67,8 @@ public:
 
 private:
     bool loadChecked(const QString& name, bool clearFirst);
-    void showCurrentFile();
+    // Open and New replace the set in memory: unsaved edits need a yes and their backup.
+    bool mayReplaceSet();
     // The custom set's backup; false when it could not be written and the command must stop.
     bool backUpSet();
     bool backUpMenu(const kpd::DrvMenu& menu);

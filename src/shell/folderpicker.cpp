@@ -1,6 +1,7 @@
 #include "folderpicker.h"
 
 #include "model/userinterface.h"
+#include "modeltext/modeltext.h"
 #include "xmlfiles/textexport.h"
 
 #include <QComboBox>
@@ -100,7 +101,7 @@ void FolderPicker::enter(QListWidgetItem* item)
 void FolderPicker::newFolder()
 {
     QString name = ask_(QString::fromLatin1(kNewFolderPrompt));
-    while (!name.isEmpty() && !kpd::TextExport::hasOnlyNameCharacters(name.toStdString()))
+    while (!name.isEmpty() && !kpd::TextExport::hasOnlyNameCharacters(toModel(name)))
         name = ask_(QString::fromLatin1(kBadFolderPrompt));
     if (!name.isEmpty()) createFolder(name);
 }

@@ -75,7 +75,9 @@ MainMenus::MainMenus(QMainWindow& window)
     characterMenu->menuAction()->setEnabled(false);
 
     windowMenu = bar->addMenu(QStringLiteral("&Window"));
-    windowCloseAll = new QAction(QStringLiteral("Cl&ose all windows"), windowMenu);
+    // The window list is rebuilt with clear() each time the menu opens, and clear() deletes
+    // the actions the menu owns: this one belongs to the window so it survives.
+    windowCloseAll = new QAction(QStringLiteral("Cl&ose all windows"), &window);
 
     helpMenu = bar->addMenu(QStringLiteral("&Help"));
     helpContents = helpMenu->addAction(QStringLiteral("Keypad Editor &Help"));

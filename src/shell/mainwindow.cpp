@@ -16,6 +16,7 @@
 #include "views/parameditor.h"
 #include "model/theapp.h"
 #include "xmlfiles/fixedfile.h"
+#include "modeltext/modeltext.h"
 #include "download/dlgnodeaddr.h"
 #include "download/downloadcommands.h"
 #include "download/steadydownloadclock.h"
@@ -38,17 +39,12 @@ namespace {
 constexpr int kTreeWidth = 2000 / 15;
 constexpr int kSplitterWidth = 80 / 15;
 
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The drive network library is loaded at the first Connect command and kept for the run:
 // its settings live in it.
 kpd::DriveNetwork& driveNetwork(const QString& programFolder)
 {
     static kpd::ZvnApiLibrary library(
-        {QCoreApplication::applicationDirPath().toStdString(), programFolder.toStdString()});
+        {toFileName(QCoreApplication::applicationDirPath()), toFileName(programFolder)});
     return library;
 }
 
@@ -64,7 +60,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
       autoSavePanel_(new QLabel(this)),
       autoSave_(new AutoSaveWindow(this))
 {
-    setWindowTitle(latin1(StartupSequence::windowTitle({})));
+    showCurrentFile();
     menus_ = std::make_unique<MainMenus>(*this);
     fileCommands_ = std::make_unique<FileCommands>(*this);
     menuWindows_ = std::make_unique<kpd::menuWindows<MenuView>>(
@@ -118,12 +114,12 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->connectDownload, &QAction::triggered, this, [this] {
         if (!app_ || download_.running()) return;
         kpd::SteadyDownloadClock clock;
-        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock, &download_)
+        DownloadCommands(*app_, ui(), ui_.hexBase(), toFileName(folder_), driveNetwork(folder_), clock, &download_)
             .download([this]() -> std::optional<std::string> {
                 dlgNodeAddr dialog(this);
                 dialog.exec();
                 if (!dialog.confirmed()) return std::nullopt;
-                return dialog.address().toStdString();
+                return toModel(dialog.address());
             });
         if (download_.takeCloseRequest()) close();
     });
@@ -131,7 +127,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->connectSetup, &QAction::triggered, this, [this] {
         if (!app_) return;
         kpd::SteadyDownloadClock clock;
-        DownloadCommands(*app_, ui(), ui_.hexBase(), folder_.toStdString(), driveNetwork(folder_), clock)
+        DownloadCommands(*app_, ui(), ui_.hexBase(), toFileName(folder_), driveNetwork(folder_), clock)
             .setupComms(this);
     });
     const std::pair<QAction*, void (FileCommands::*)()> fileCommandItems[] = {
@@ -190,7 +186,7 @@ bool MainWindow::load()
     };
 
     ui_.resetFlags();
-    app_ = std::make_unique<kpd::TheApp>(ui_, folder_.toStdString());
+    app_ = std::make_unique<kpd::TheApp>(ui_, toFileName(folder_));
     app_->readConfiguration();
     if (ui_.cannotRun()) {
         closeSplash();
@@ -200,14 +196,15 @@ bool MainWindow::load()
     applyAlternateState();
     buildTree();
 
-    StartupSequence startup(*app_, ui_, folder_.toStdString());
+    StartupSequence startup(*app_, ui_, toFileName(folder_));
     startup.loadConstants();
     startup.loadLanguages();
     progressCaption_ = QStringLiteral("Loading last used file");
     const StartupSequence::Result restored = startup.restore(AppSettings::read());
-    currentFile_ = QString::fromStdString(restored.currentFile);
-    setWindowTitle(QString::fromStdString(StartupSequence::windowTitle(restored.currentFile)));
-    autoSaveFile_ = QString::fromStdString(restored.autoSaveFile);
+    currentFile_ = fromFileName(restored.currentFile);
+    incompleteFile_ = fromFileName(restored.incompleteFile);
+    showCurrentFile();
+    autoSaveFile_ = fromFileName(restored.autoSaveFile);
     autoSave_->setData(this, autoSaveFile_, restored.autoSaveOn);
     languageIndex_ = restored.languageIndex;
     updateLanguageMenu();
@@ -241,11 +238,31 @@ void MainWindow::updateLanguageMenu()
     for (int i = 0; i < menus_->languages.size(); ++i) {
         QAction* item = menus_->languages[i];
         const std::string key = app_ ? app_->getLangDBKey(static_cast<std::int16_t>(i)) : std::string();
-        item->setText(key.empty() ? QStringLiteral("Lang") : latin1(key));
+        item->setText(key.empty() ? QStringLiteral("Lang") : toQt(key));
         // An index without a language has no set to compare against: it is not offered.
         if (i != 1) item->setEnabled(!key.empty());
         item->setChecked(i == languageIndex_);
     }
+}
+
+void MainWindow::setCurrentFile(const QString& file)
+{
+    currentFile_ = file;
+    incompleteFile_.clear();
+}
+
+void MainWindow::setIncompleteFile(const QString& file)
+{
+    currentFile_.clear();
+    incompleteFile_ = file;
+}
+
+void MainWindow::showCurrentFile()
+{
+    const QString editing = QStringLiteral("Keypad data editor: - editing: ");
+    if (!currentFile_.isEmpty()) setWindowTitle(editing + currentFile_);
+    else if (!incompleteFile_.isEmpty()) setWindowTitle(editing + incompleteFile_ + QStringLiteral(" (incomplete)"));
+    else setWindowTitle(QStringLiteral("Keypad data editor"));
 }
 
 QString MainWindow::autoSavePanelText() const
@@ -270,7 +287,7 @@ void MainWindow::setASFIleName(const QString& name)
 void MainWindow::AutoSave()
 {
     // A failed save reports itself and leaves the data and its dirty state as they were.
-    if (app_) app_->xmlSave(autoSaveFile_.toStdString(), false);
+    if (app_) app_->xmlSave(toFileName(autoSaveFile_), false);
 }
 
 void MainWindow::refreshMenuWindows()
@@ -290,7 +307,7 @@ void MainWindow::refreshMenuWindows()
 bool MainWindow::saveCompressedFile(const QString& file, int kind)
 {
     return app_ && BuildCommands(*app_, ui(), ui_.hexBase())
-                       .saveCompressedFile(file.toStdString(), static_cast<BuildCommands::ImageFile>(kind));
+                       .saveCompressedFile(toFileName(file), static_cast<BuildCommands::ImageFile>(kind));
 }
 
 void MainWindow::selectNode(QTreeWidgetItem* node)
@@ -298,15 +315,15 @@ void MainWindow::selectNode(QTreeWidgetItem* node)
     if (!node || !app_) return;
     const QString tag = node->data(0, MenuTree::TagRole).toString();
     const QString kind = tag.left(4);
-    const std::string key = tag.mid(4).toStdString();
+    const std::string key = toModel(tag.mid(4));
     if (kind == QLatin1String("menu")) openMenuNode(key);
     if (kind != QLatin1String("para") && kind != QLatin1String("data")) return;
     // A mode node hangs under its parameter node, and that under its menu node.
     QTreeWidgetItem* paraNode = kind == QLatin1String("data") ? node->parent() : node;
     QTreeWidgetItem* menuNode = paraNode ? paraNode->parent() : nullptr;
     if (!menuNode) return;
-    const std::string paraKey = paraNode->data(0, MenuTree::TagRole).toString().mid(4).toStdString();
-    const std::string menuKey = menuNode->data(0, MenuTree::TagRole).toString().mid(4).toStdString();
+    const std::string paraKey = toModel(paraNode->data(0, MenuTree::TagRole).toString().mid(4));
+    const std::string menuKey = toModel(menuNode->data(0, MenuTree::TagRole).toString().mid(4));
     bool mapped = false;
     try {
         mapped = app_->getCustMenus().Item(menuKey).isMapped();
@@ -350,7 +367,7 @@ void MainWindow::openMenuNode(const std::string& menuKey)
         view->setRefMenu(reference);
         view->setCustMenu(custom);
         view->setWindowTitle(custom.isMapped() ? QStringLiteral("Drive Trip Descriptions")
-                                               : latin1(custom.menuName()) + QStringLiteral(" - (Menu ") +
+                                               : toQt(custom.menuName()) + QStringLiteral(" - (Menu ") +
                                                      QString::number(custom.menuNumber()) + QLatin1Char(')'));
         view->fillGrid();
     } catch (const kpd::ModelError& error) {
@@ -409,7 +426,7 @@ void MainWindow::showHelp()
         help_ = new HelpWindow(this);
         help_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    help_->openFile(QString::fromStdString(kpd::FixedFile::path(folder_.toStdString(), "VX KEYPAD TOOL HELP.HLP")));
+    help_->openFile(fromFileName(kpd::FixedFile::path(toFileName(folder_), "VX KEYPAD TOOL HELP.HLP")));
     help_->show();
     help_->raise();
 }
@@ -423,8 +440,8 @@ void MainWindow::showAbout()
 void MainWindow::writeSettings()
 {
     StartupSettings settings;
-    settings.lastFile = currentFile_.toStdString();
-    settings.autoSaveFile = autoSaveFile_.toStdString();
+    settings.lastFile = toFileName(currentFile_);
+    settings.autoSaveFile = toFileName(autoSaveFile_);
     QString file;
     bool running = false;
     AutoSaveHost* host = nullptr;

@@ -45,8 +45,13 @@ public:
     kpd::UserInterface& ui() { return ui_; }
     const QString& programFolder() const { return folder_; }
     QString currentFile() const { return currentFile_; }
-    // The file commands decide what is being edited; they set the title with it.
-    void setCurrentFile(const QString& file) { currentFile_ = file; }
+    // The file commands decide what is being edited; showCurrentFile() puts it in the title.
+    void setCurrentFile(const QString& file);
+    // A file that loaded only up to a fault: the title names it as incomplete, but it is
+    // never the current file, so Save asks for a name instead of cutting the file short.
+    void setIncompleteFile(const QString& file);
+    QString incompleteFile() const { return incompleteFile_; }
+    void showCurrentFile();
     QString autoSaveFile() const { return autoSaveFile_; }
     std::int16_t languageIndex() const { return languageIndex_; }
     bool alternate() const { return ui_.alternate(); }
@@ -110,6 +115,7 @@ private:
     AutoSaveWindow* autoSave_;
     QPointer<HelpWindow> help_;
     QString currentFile_;
+    QString incompleteFile_;
     QString autoSaveFile_;
     std::int16_t languageIndex_ = 0;
     bool stopFlag_ = false;

@@ -1,6 +1,7 @@
 #include "menutree.h"
 
 #include "model/stringdata.h"
+#include "modeltext/modeltext.h"
 
 #include <QTreeWidgetItem>
 
@@ -9,14 +10,14 @@ namespace {
 QTreeWidgetItem* node(QTreeWidgetItem* parent, const std::string& text, const QString& tag)
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem;
-    item->setText(0, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    item->setText(0, toQt(text));
     item->setData(0, MenuTree::TagRole, tag);
     return item;
 }
 
 QString tag(const char* kind, const std::string& key)
 {
-    return QString::fromLatin1(kind) + QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+    return QString::fromLatin1(kind) + toQt(key);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include "frmprogress.h"
+#include "modeltext/modeltext.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,11 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class ProgressWindowAdapter : public kpd::ProgressWindow {
 public:
@@ -59,10 +55,10 @@ kpd::MessageAnswer QtDialogs::message(const std::string& text, const std::string
     case kpd::MessageButtons::YesNo: standard = QMessageBox::Yes | QMessageBox::No; break;
     case kpd::MessageButtons::YesNoCancel: standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     }
-    const QString caption = title.empty() ? QString::fromLatin1(kpd::kProgramTitle) : latin1(title);
+    const QString caption = title.empty() ? QString::fromLatin1(kpd::kProgramTitle) : toQt(title);
     // A message must be readable even while the busy pointer is shown.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    QMessageBox box(boxIcon, caption, latin1(text), standard, parent_);
+    QMessageBox box(boxIcon, caption, toQt(text), standard, parent_);
     const int answer = box.exec();
     QApplication::restoreOverrideCursor();
     switch (answer) {
@@ -92,7 +88,7 @@ std::unique_ptr<kpd::ProgressWindow> QtDialogs::openProgress(kpd::ProgressOwner&
                                                              const std::string& caption)
 {
     auto* window = new frmProgress(*this, parent_);
-    window->setData(owner, range, latin1(caption));
+    window->setData(owner, range, toQt(caption));
     return std::make_unique<ProgressWindowAdapter>(window);
 }
 

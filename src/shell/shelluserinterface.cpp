@@ -1,6 +1,7 @@
 #include "shelluserinterface.h"
 
 #include "splashwindow.h"
+#include "modeltext/modeltext.h"
 
 #include <cstdlib>
 
@@ -80,7 +81,7 @@ void ShellUserInterface::setCannotRun(bool cannotRun)
 
 void ShellUserInterface::splashStatus(const std::string& status)
 {
-    if (splash_) splash_->setStatus(QString::fromLatin1(status.data(), static_cast<qsizetype>(status.size())));
+    if (splash_) splash_->setStatus(toQt(status));
     dialogs_.splashStatus(status);
 }
 

@@ -45,7 +45,13 @@ void StartupSequence::loadLanguages()
 StartupSequence::Result StartupSequence::restore(const StartupSettings& settings)
 {
     Result result;
-    if (!settings.lastFile.empty() && app_.loadUserFile(settings.lastFile, -1)) result.currentFile = settings.lastFile;
+    if (!settings.lastFile.empty()) {
+        switch (app_.loadUserDocument(settings.lastFile, -1)) {
+        case kpd::LoadResult::Whole: result.currentFile = settings.lastFile; break;
+        case kpd::LoadResult::Partial: result.incompleteFile = settings.lastFile; break;
+        case kpd::LoadResult::Missing: break;
+        }
+    }
 
     result.autoSaveFile = settings.autoSaveFile.empty() ? (std::filesystem::path(folder_) / "autoSave.kpd").string()
                                                         : settings.autoSaveFile;
@@ -59,9 +65,4 @@ StartupSequence::Result StartupSequence::restore(const StartupSettings& settings
                                : std::int16_t(0);
     app_.setRefKey(app_.getLangDBKey(result.languageIndex));
     return result;
-}
-
-std::string StartupSequence::windowTitle(const std::string& currentFile)
-{
-    return currentFile.empty() ? "Keypad data editor" : "Keypad data editor: - editing: " + currentFile;
 }

@@ -17,6 +17,8 @@ class StartupSequence {
 public:
     struct Result {
         std::string currentFile;
+        // The last file when it loaded only up to a fault: shown, but not current.
+        std::string incompleteFile;
         std::string autoSaveFile;
         bool autoSaveOn = true;
         std::int16_t languageIndex = 0;
@@ -28,9 +30,6 @@ public:
     void loadLanguages();
     // Reopens the last file and reads the auto-save and language settings.
     Result restore(const StartupSettings& settings);
-
-    // The caption of the main window for a current file (empty: no file is being edited).
-    static std::string windowTitle(const std::string& currentFile);
 
 private:
     kpd::TheApp& app_;

@@ -6,6 +6,7 @@
 #include "model/drvmenus.h"
 #include "model/modelerror.h"
 #include "model/userinterface.h"
+#include "modeltext/modeltext.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,11 +20,6 @@ constexpr int kWidth = 5250 / 15;
 constexpr int kHeight = 2370 / 15;
 
 constexpr const char* kWarning = "WARNING: this cannot be undone - click Cancel to backout";
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -78,7 +74,7 @@ CloneMenu::~CloneMenu() = default;
 void CloneMenu::setData(kpd::DrvMenus& aMenuCol, const std::string& aKey)
 {
     cloner_ = std::make_unique<MenuCloner>(aMenuCol, aKey, ui_);
-    txtSourceName_->setText(latin1(cloner_->source().menuName()));
+    txtSourceName_->setText(toQt(cloner_->source().menuName()));
     const QSignalBlocker quiet(lstClones_);
     lstClones_->clear();
     for (std::int16_t number : cloner_->targets()) {

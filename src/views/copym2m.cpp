@@ -4,6 +4,7 @@
 #include "modecopier.h"
 
 #include "model/drvmenu.h"
+#include "modeltext/modeltext.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -27,11 +28,6 @@ constexpr int kModeLeft = 192;
 constexpr int kModeWidth = 72;
 constexpr int kColumnGap = 4;
 constexpr int kMargin = 8;
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -83,7 +79,7 @@ void CopyM2M::setData(kpd::DrvMenu& aMenu)
     state_ = 0;
     modeList_->clear();
     modeList_->setEnabled(true);
-    for (const std::string& name : aMenu.modeNames()) modeList_->addItem(latin1(name));
+    for (const std::string& name : aMenu.modeNames()) modeList_->addItem(toQt(name));
     while (btnCopyMode_.size() < static_cast<std::size_t>(modeList_->count())) addModeButton();
     hint_->setText(QStringLiteral("Select the source mode"));
 }
@@ -91,7 +87,7 @@ void CopyM2M::setData(kpd::DrvMenu& aMenu)
 std::string CopyM2M::sourceMode() const
 {
     const QList<QListWidgetItem*> selected = modeList_->selectedItems();
-    return selected.isEmpty() ? std::string() : std::string(selected.first()->text().toLatin1().constData());
+    return selected.isEmpty() ? std::string() : toModel(selected.first()->text());
 }
 
 void CopyM2M::listClicked()
@@ -109,7 +105,7 @@ void CopyM2M::listClicked()
         button->setGeometry(kModeLeft + place.column * (kModeWidth + kColumnGap), pixels(place.top), kModeWidth,
                             pixels(ModeCopier::kButtonHeight));
         button->setText(name);
-        buttonTags_[place.position] = name.toLatin1().toStdString();
+        buttonTags_[place.position] = toModel(name);
         button->show();
         right = std::max(right, button->geometry().right() + kMargin);
     }

@@ -5,6 +5,7 @@
 
 #include "model/drvmenus.h"
 #include "model/userinterface.h"
+#include "modeltext/modeltext.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -37,11 +38,6 @@ QColor colourOf(MenuGridModel::Colour colour)
     case MenuGridModel::Colour::Black: break;
     }
     return QColor(0, 0, 0);
-}
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -130,7 +126,7 @@ void MenuView::fillGrid()
 
     QStringList headers;
     for (std::size_t c = 0; c < modes.size(); ++c) {
-        headers << latin1(modes[c]);
+        headers << toQt(modes[c]);
         columnKeys_[c] = modes[c];
     }
     grid_->setHorizontalHeaderLabels(headers);
@@ -139,11 +135,11 @@ void MenuView::fillGrid()
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const MenuGridModel::Row& row = rows[r];
         rowKeys_[r] = row.key;
-        labels << latin1(row.label).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        labels << toQt(row.label).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         grid_->setRowHeight(static_cast<int>(r), 2 * lineHeight_);
         for (std::size_t c = 0; c < row.cells.size() && c < modes.size(); ++c) {
             const MenuGridModel::Cell& cell = row.cells[c];
-            auto* item = new QTableWidgetItem(latin1(cell.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            auto* item = new QTableWidgetItem(toQt(cell.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             item->setBackground(colourOf(cell.background));
             item->setForeground(colourOf(cell.foreground));
             grid_->setItem(static_cast<int>(r), static_cast<int>(c), item);

@@ -7,6 +7,7 @@
 #include "model/modelerror.h"
 #include "model/theapp.h"
 #include "model/userinterface.h"
+#include "modeltext/modeltext.h"
 #include "xmlfiles/fixedfile.h"
 
 #include <QApplication>
@@ -37,16 +38,6 @@ const QColor kInactiveColour(0xA0, 0xA0, 0xA0);
 const QColor kLongActiveColour(0xFF, 0xD0, 0xD0);
 const QColor kLongInactiveColour(0xC0, 0xA0, 0xA0);
 
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string bytes(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
-
 constexpr std::array<ParamEditor::Box, 4> kBoxes{ParamEditor::Box::RefDesc, ParamEditor::Box::RefHelp,
                                                  ParamEditor::Box::CustDesc, ParamEditor::Box::CustHelp};
 
@@ -73,7 +64,7 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     panels_[ParaEditSession::RefPanel] = new ParamPanel(QStringLiteral("Reference data ()"), libraryFolder, this);
     panels_[ParaEditSession::CustPanel] = new ParamPanel(QStringLiteral("Custom data"), libraryFolder, this);
 
-    keyMapPath_ = QString::fromStdString(kpd::FixedFile::path(programFolder.toStdString(), "keymap.kpm"));
+    keyMapPath_ = fromFileName(kpd::FixedFile::path(toFileName(programFolder), "keymap.kpm"));
     if (QFile::exists(keyMapPath_)) {
         QString path = keyMapPath_;
         panel(ParaEditSession::CustPanel).desc().loadMapping(path);
@@ -274,7 +265,7 @@ void ParamEditor::readBackIfEdited(Box b)
     const QString text = box(b).text();
     if (text == assigned_[slot(b)]) return;
     // The context menu's commands raise no Change, yet they are the user's edits.
-    session_.readBack(b, bytes(text));
+    session_.readBack(b, toModel(text));
     session_.markChanged(b);
     assigned_[slot(b)] = text;
 }
@@ -289,19 +280,19 @@ void ParamEditor::assign(Box b, const std::string& text)
 {
     LcdtextboxHost& host = box(b);
     // Giving a box its own text again would only move its cursor back to the start.
-    if (host.text() == latin1(text)) {
+    if (host.text() == toQt(text)) {
         assigned_[slot(b)] = host.text();
         return;
     }
     assigning_ = true;
-    host.setText(latin1(text));
+    host.setText(toQt(text));
     assigning_ = false;
     assigned_[slot(b)] = host.text();
 }
 
 std::string ParamEditor::boxText(Box b) const
 {
-    return bytes(box(b).text());
+    return toModel(box(b).text());
 }
 
 void ParamEditor::lineLimitReached()
@@ -438,7 +429,7 @@ void ParamEditor::copyRefToCust()
 void ParamEditor::copyToMode(const QString& modeKey)
 {
     absorbEdits();
-    run([&] { session_.copyToMode(modeKey.toStdString()); });
+    run([&] { session_.copyToMode(toModel(modeKey)); });
     highlightActive(false);
     paintBoxes();
 }
@@ -486,7 +477,7 @@ void ParamEditor::selectMode(int tabIndex)
 {
     if (tabIndex < 0) return;
     absorbEdits();
-    const std::string key = modeTabs_->tabData(tabIndex).toString().toStdString();
+    const std::string key = toModel(modeTabs_->tabData(tabIndex).toString());
     run([&] { session_.selectMode(key); });
     showModeData();
 }
@@ -499,8 +490,8 @@ void ParamEditor::RefreshTabs()
     const QSignalBlocker blocker(modeTabs_);
     while (modeTabs_->count() > 0) modeTabs_->removeTab(0);
     for (const std::string& key : session_.modeKeys()) {
-        const int index = modeTabs_->addTab(latin1(key));
-        modeTabs_->setTabData(index, latin1(key));
+        const int index = modeTabs_->addTab(toQt(key));
+        modeTabs_->setTabData(index, toQt(key));
     }
     modeTabs_->update();
 }
@@ -536,7 +527,7 @@ void ParamEditor::applyEditingKind()
 
 void ParamEditor::captionReferencePanel()
 {
-    panel(ParaEditSession::RefPanel).setTitle(QStringLiteral("Reference data (") + latin1(session_.refKey()) +
+    panel(ParaEditSession::RefPanel).setTitle(QStringLiteral("Reference data (") + toQt(session_.refKey()) +
                                               QLatin1Char(')'));
 }
 
@@ -549,7 +540,7 @@ void ParamEditor::showModeData()
     {
         const QSignalBlocker blocker(modeTabs_);
         for (int i = 0; i < modeTabs_->count(); ++i) {
-            if (modeTabs_->tabData(i).toString() == latin1(session_.modeKey())) modeTabs_->setCurrentIndex(i);
+            if (modeTabs_->tabData(i).toString() == toQt(session_.modeKey())) modeTabs_->setCurrentIndex(i);
         }
     }
     run([this] {
@@ -561,20 +552,20 @@ void ParamEditor::showModeData()
 
 void ParamEditor::refresh()
 {
-    const QString number = latin1(session_.paraNumberText());
+    const QString number = toQt(session_.paraNumberText());
     for (ParamPanel* p : panels_) p->paraNo()->setText(number);
     mimic_->parNum().setText(number);
     for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
         const auto p = static_cast<ParaEditSession::Panel>(index);
-        panel(index).paraVal()->setText(latin1(session_.valueText(p)));
-        panel(index).lLim()->setText(latin1(session_.limitText(p, ParaEditSession::Limit::Lower)));
-        panel(index).uLim()->setText(latin1(session_.limitText(p, ParaEditSession::Limit::Upper)));
+        panel(index).paraVal()->setText(toQt(session_.valueText(p)));
+        panel(index).lLim()->setText(toQt(session_.limitText(p, ParaEditSession::Limit::Lower)));
+        panel(index).uLim()->setText(toQt(session_.limitText(p, ParaEditSession::Limit::Upper)));
     }
     const auto source = session_.mimicSource() == ParaEditSession::Source::Custom ? ParaEditSession::CustPanel
                                                                                    : ParaEditSession::RefPanel;
-    mimic_->parVal().setText(latin1(ParaEditSession::mimicValue(session_.valueText(source))));
+    mimic_->parVal().setText(toQt(ParaEditSession::mimicValue(session_.valueText(source))));
     for (Box b : kBoxes) assign(b, session_.working(b));
-    mimic_->desc().setText(latin1(session_.mimicText()));
+    mimic_->desc().setText(toQt(session_.mimicText()));
     mimic_->setShowingHelp(session_.showHelp());
     paintBoxes();
 }
@@ -612,13 +603,13 @@ void ParamEditor::layoutCopyButtons()
 {
     qDeleteAll(copyModeArea_->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
     for (const std::string& key : session_.otherModeKeys()) {
-        auto* b = new QPushButton(latin1(key), copyModeArea_);
+        auto* b = new QPushButton(toQt(key), copyModeArea_);
         b->setObjectName(QStringLiteral("btnCopyMode"));
-        b->setProperty("tag", latin1(key));
+        b->setProperty("tag", toQt(key));
         b->setToolTip(QStringLiteral("Copy the working data to this mode"));
         b->setFixedHeight(kCopyButtonPitch);
         copyModeArea_->layout()->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, key] { copyToMode(latin1(key)); });
+        connect(b, &QPushButton::clicked, this, [this, key] { copyToMode(toQt(key)); });
     }
 }
 

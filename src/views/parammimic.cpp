@@ -5,6 +5,7 @@
 
 #include "comrt/lcdtextboxhost.h"
 #include "xmlfiles/fixedfile.h"
+#include "modeltext/modeltext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -82,7 +83,7 @@ void ParamMimic::showUnitIcon(int unit)
 {
     const std::string name = ParaEditSession::iconFile(static_cast<std::int16_t>(unit));
     if (name.empty()) return;
-    iconFile_ = QString::fromStdString(name);
-    const std::string path = kpd::FixedFile::path(programFolder_.toStdString(), name);
-    icon_->setPixmap(QPixmap(QString::fromStdString(path)));
+    iconFile_ = toQt(name);
+    const std::string path = kpd::FixedFile::path(toFileName(programFolder_), name);
+    icon_->setPixmap(QPixmap(fromFileName(path)));
 }

@@ -4,6 +4,7 @@
 
 #include "comrt/lcdtextboxhost.h"
 #include "model/userinterface.h"
+#include "modeltext/modeltext.h"
 
 #include <QPushButton>
 
@@ -55,13 +56,13 @@ void Stripspace::stopStrip()
 
 std::optional<std::int32_t> Stripspace::stripText(std::string& text)
 {
-    textBox_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    textBox_->setText(toQt(text));
     if (failed(*textBox_)) return std::nullopt;
     const std::int32_t removed = textBox_->StripTrailingSpaces();
     if (failed(*textBox_)) return std::nullopt;
     const QString stripped = textBox_->text();
     if (failed(*textBox_)) return std::nullopt;
-    text = stripped.toLatin1().toStdString();
+    text = toModel(stripped);
     return removed;
 }
 

@@ -55,15 +55,20 @@ bool parseFile(const std::string& path, ContentHandlerImpl& handler, ErrorHandle
 
 bool DocumentLoader::loadUserFile(TheApp& app, const std::string& path, std::int16_t mNum)
 {
+    return loadUserDocument(app, path, mNum) != LoadResult::Missing;
+}
+
+LoadResult DocumentLoader::loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum)
+{
     BusyPointer busy(app.ui());
-    if (!isFile(path)) return false;
+    if (!isFile(path)) return LoadResult::Missing;
     ContentHandlerImpl handler;
     handler.setAppRef(app, false);
     handler.singleMenu(mNum);
     ErrorHandlerImpl errors;
-    if (!parseFile(path, handler, errors))
-        app.ui().message("XML Parse Error " + errors.report(), "ERROR", MessageIcon::Critical);
-    return true;
+    if (parseFile(path, handler, errors)) return LoadResult::Whole;
+    app.ui().message("XML Parse Error " + errors.report(), "ERROR", MessageIcon::Critical);
+    return LoadResult::Partial;
 }
 
 bool DocumentLoader::loadConfiguration(TheApp& app, const std::string& fileName)

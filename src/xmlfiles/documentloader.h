@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/theapp.h"
+
 #include <cstdint>
 #include <string>
 
 namespace kpd {
-
-class TheApp;
 
 // Reads a file whole and runs it through the loader, reporting a document that is not
 // well-formed (or cannot be read) in a message titled "ERROR". What was read before the
@@ -16,6 +16,7 @@ public:
 
     // False when no file exists at `path`; true when one did, whether or not it parsed.
     static bool loadUserFile(TheApp& app, const std::string& path, std::int16_t mNum);
+    static LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum);
 
     // False when the configuration file is missing: the program cannot run.
     static bool loadConfiguration(TheApp& app, const std::string& fileName);

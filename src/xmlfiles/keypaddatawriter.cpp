@@ -1,5 +1,6 @@
 #include "keypaddatawriter.h"
 
+#include "textcodec.h"
 #include "xmlutils.h"
 
 #include "fileio/filewriteerror.h"
@@ -16,9 +17,15 @@ std::string orUndef(const std::string& value)
     return value.empty() ? std::string("undef") : value;
 }
 
+// A path is in the file system's UTF-8, a message is model text.
+std::string modelTextOf(const FileWriteError& error)
+{
+    return FileWriteError::text(TextCodec::utf8ToLatin1(error.path()), error.code().message());
+}
+
 void reportWriteFailure(UserInterface& ui, const FileWriteError& error)
 {
-    ui.message(error.what(), "ERROR", MessageIcon::Critical);
+    ui.message(modelTextOf(error), "ERROR", MessageIcon::Critical);
 }
 
 } // namespace
@@ -124,7 +131,7 @@ bool KeypadDataWriter::saveMenu(const DrvMenu& menu, const std::string& fname)
         SafeFile::write(fname, xmlU.getOutput());
     } catch (const FileWriteError& error) {
         TheApp* app = menu.owner() ? menu.owner()->app() : nullptr;
-        if (!app) throw ModelError(ModelError::InvalidCall, error.what());
+        if (!app) throw ModelError(ModelError::InvalidCall, modelTextOf(error));
         reportWriteFailure(app->ui(), error);
         return false;
     }

@@ -1,10 +1,14 @@
 #include "filecommandsfixture.h"
 
 #include "shell/mainmenus.h"
+#include "views/menuview.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QTableWidget>
 
 namespace {
 
@@ -295,4 +299,114 @@ TEST_F(FileCommandsTest, TheMenusRunTheFileCommands)
     menus.menuClear->trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "No menu in focus");
+}
+
+TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataAskAndNoKeepsEverything)
+{
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    const QString edited = folder.file(QStringLiteral("set.kpd"));
+    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    custom("m1", "p1").setDesc("unsaved");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+
+    ui.answers = {kpd::MessageAnswer::No, kpd::MessageAnswer::No};
+    EXPECT_FALSE(commands().openFile(file));
+    commands().newFile();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    for (const kpd::test::RecordedMessage& question : ui.messages) {
+        EXPECT_EQ(question.text, "There is unsaved data - do you really want to replace it?\r\n"
+                                 "Old data will be saved to autoBackup.kpd");
+        EXPECT_EQ(question.title, "WARNING");
+        EXPECT_EQ(question.buttons, kpd::MessageButtons::YesNo);
+    }
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "unsaved");
+    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_FALSE(QFileInfo(commands().setBackupPath()).exists());
+    EXPECT_EQ(window->currentFile(), edited);
+    EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
+}
+
+TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataBackItUpBeforeReplacingIt)
+{
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    for (bool open : {true, false}) {
+        QFile::remove(commands().setBackupPath());
+        custom("m1", "p1").setDesc(open ? "unsaved before open" : "unsaved before new");
+        window->app()->getCustMenus().Item("m1").setDirty(true);
+        ui.messages.clear();
+        if (open) EXPECT_TRUE(commands().openFile(file));
+        else commands().newFile();
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_TRUE(read(commands().setBackupPath()).contains(open ? "unsaved before open" : "unsaved before new"));
+        EXPECT_EQ(custom("m1", "p1").getDesc(), open ? "From file" : "Custom ref");
+    }
+}
+
+TEST_F(FileCommandsTest, OpenOverSavedDataAsksNothingAndKeepsTheBackup)
+{
+    folder.write(QStringLiteral("autoBackup.kpd"), "earlier backup");
+    const QString file = folder.file(QStringLiteral("in.kpd"));
+    folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
+    EXPECT_TRUE(commands().openFile(file));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(read(commands().setBackupPath()), QByteArray("earlier backup"));
+}
+
+TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrites)
+{
+    const QString edited = folder.file(QStringLiteral("set.kpd"));
+    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    const QByteArray editedBytes = read(edited);
+    QByteArray broken = folder.customDocument(QStringLiteral("Before the fault"));
+    broken.insert(broken.indexOf("<Menu MenuID=\"m2\">"), "&broken;");
+    folder.write(QStringLiteral("broken.kpd"), broken);
+    const QString file = folder.file(QStringLiteral("broken.kpd"));
+
+    for (bool merge : {false, true}) {
+        ui.messages.clear();
+        dialogs.requests.clear();
+        EXPECT_FALSE(merge ? commands().mergeFile(file) : commands().openFile(file));
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.messages.back().title, "ERROR");
+        EXPECT_EQ(custom("m1", "p1").getDesc(), "Before the fault") << "what came before the fault is kept";
+        EXPECT_TRUE(window->currentFile().isEmpty());
+        EXPECT_EQ(title(*window), kEditingTitle + file.toStdString() + " (incomplete)");
+
+        commands().save();
+        ASSERT_EQ(dialogs.requests.size(), 1u) << "Save asks for a name";
+        EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save keypad string file"));
+        EXPECT_TRUE(dialogs.requests[0].initialName.isEmpty());
+        EXPECT_EQ(read(file), broken);
+        EXPECT_EQ(read(edited), editedBytes);
+    }
+
+    const QString whole = folder.file(QStringLiteral("whole.kpd"));
+    commands().saveAsFile(whole, FileCommands::KeypadFile);
+    EXPECT_EQ(window->currentFile(), whole);
+    EXPECT_EQ(title(*window), kEditingTitle + whole.toStdString());
+}
+
+TEST_F(FileCommandsTest, MenuNamesAndPathsReachTheDialogsAsTheirOwnCharacters)
+{
+    window->app()->getCustMenus().Item("m1").setMenuName("Vit\xE9sse");
+    window->selectNode(window->findNode(QStringLiteral("menum1")));
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(window->menuWindows().Item("m1").grid(), &focus);
+    commands().loadMenu();
+    commands().saveMenu();
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral(u"Partial load of Vit\u00E9sse from file"));
+    EXPECT_EQ(dialogs.requests[1].title, QStringLiteral(u"Save keypad strings for menu: Vit\u00E9sse"));
+
+    const QString missing = folder.file(QStringLiteral(u"caf\u00E9.kpd"));
+    EXPECT_FALSE(commands().openFile(missing));
+    const QString unwritable = folder.file(QStringLiteral(u"d\u00E9j\u00E0/set.kpd"));
+    EXPECT_FALSE(commands().saveAsFile(unwritable, FileCommands::KeypadFile));
+    const std::string folderText = folder.path().toStdString();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, "Could not find the file " + folderText + "/caf\xE9.kpd");
+    EXPECT_EQ(ui.messages[1].text.rfind("Cannot write the file " + folderText + "/d\xE9j\xE0/set.kpd : ", 0), 0u)
+        << ui.messages[1].text;
 }

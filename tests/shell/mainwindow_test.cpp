@@ -1,4 +1,5 @@
 #include "startededitor.h"
+#include "filecommandsfixture.h"
 #include "recordinguserinterface.h"
 
 #include "shell/appsettings.h"
@@ -6,17 +7,23 @@
 #include "shell/helpwindow.h"
 #include "shell/mainmenus.h"
 #include "shell/mainwindow.h"
+#include "shell/qtdialogs.h"
 #include "views/menuview.h"
+#include "views/parameditor.h"
 #include "model/theapp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -78,6 +85,26 @@ TEST_F(MainWindowTest, ClosingAMenuWindowTakesItOutOfTheList)
     EXPECT_EQ(window->menuWindows().Count(), 1);
     EXPECT_FALSE(window->menuWindows().contains("m1"));
     window->menus().windowCloseAll->trigger();
+    EXPECT_EQ(window->menuWindows().Count(), 0);
+}
+
+TEST_F(MainWindowTest, TheWindowMenuListsTheWindowsEachTimeItOpensAndClosesThemAll)
+{
+    select(QStringLiteral("menum1"));
+    select(QStringLiteral("menutrips"));
+    QMenu* menu = window->menus().windowMenu;
+    QAction* closeAll = nullptr;
+    for (int opening = 0; opening < 2; ++opening) {
+        emit menu->aboutToShow();
+        QStringList captions;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) captions << action->text();
+        }
+        ASSERT_EQ(captions.size(), 3) << captions.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(captions.last(), QStringLiteral("Cl&ose all windows"));
+        closeAll = menu->actions().last();
+    }
+    closeAll->trigger();
     EXPECT_EQ(window->menuWindows().Count(), 0);
 }
 
@@ -211,4 +238,90 @@ TEST_F(MainWindowTest, CommandsWithoutTheirWorkStayListedButDisabled)
     EXPECT_FALSE(menus.connectUpload->isVisible());
     EXPECT_FALSE(menus.characterMenu->menuAction()->isVisible());
     EXPECT_TRUE(menus.fileAutoSave->isEnabled());
+}
+
+namespace {
+
+// An editor started on the small drive after a test has changed its files.
+struct EditorOn {
+    explicit EditorOn(DriveFolder& folder) : window(ui, folder.path()) {}
+    RecordingUserInterface ui;
+    MainWindow window;
+};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(MainWindowStart, ALastFileThatLoadsOnlyInPartIsShownIncompleteAndSaveAsksForAName)
+{
+    DriveFolder folder;
+    QByteArray broken = folder.customDocument(QStringLiteral("Before the fault"));
+    broken.insert(broken.indexOf("<Menu MenuID=\"m2\">"), "&broken;");
+    folder.write(QStringLiteral("last.kpd"), broken);
+    const QString last = folder.file(QStringLiteral("last.kpd"));
+    QSettings store(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool"));
+    store.clear();
+    store.setValue(QStringLiteral("Settings/LastFile"), last);
+    store.sync();
+
+    EditorOn editor(folder);
+    ASSERT_TRUE(editor.window.load());
+    EXPECT_TRUE(editor.window.currentFile().isEmpty());
+    EXPECT_EQ(editor.window.windowTitle(), QStringLiteral("Keypad data editor: - editing: ") + last +
+                                               QStringLiteral(" (incomplete)"));
+    ScriptedChooser::Script dialogs;
+    editor.window.fileCommands().setChooser(std::make_unique<ScriptedChooser>(dialogs));
+    editor.window.fileCommands().save();
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(fileBytes(last), broken);
+}
+
+TEST(MainWindowText, AModeNamedBeyondAsciiShowsInTheTreeAndOpensItsEditor)
+{
+    DriveFolder folder;
+    QByteArray configuration = fileBytes(folder.file(QStringLiteral("kpdconf.kpx")));
+    configuration.replace("mode5=\"Regen\"", "mode5=\"R\xC3\xA9gen\"");
+    folder.write(QStringLiteral("kpdconf.kpx"), configuration);
+    // The editor's keypad text boxes must never reach the user's component registry.
+    QTemporaryDir registry;
+    const QByteArray previousRegistry = qgetenv("KPD_COMRT_REGISTRY");
+    qputenv("KPD_COMRT_REGISTRY", registry.filePath(QStringLiteral("registry.json")).toLocal8Bit());
+
+    std::string openedMode;
+    {
+        EditorOn editor(folder);
+        ASSERT_TRUE(editor.window.load());
+        editor.window.setEditorRunner([&](ParamEditor& opened) { openedMode = opened.session().modeKey(); });
+        QTreeWidgetItem* node = editor.window.findNode(QStringLiteral(u"dataR\u00E9gen"));
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->text(0), QStringLiteral(u"R\u00E9gen"));
+        editor.window.selectNode(node);
+        EXPECT_TRUE(editor.ui.messages.empty()) << editor.ui.messages.front().text;
+    }
+    qputenv("KPD_COMRT_REGISTRY", previousRegistry);
+    EXPECT_EQ(openedMode, "R\xE9gen");
+}
+
+TEST(ShellMessages, AMessageInModelTextArrivesInTheMessageBoxAsItsOwnCharacters)
+{
+    QtDialogs dialogs;
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible()) continue;
+            title = box->windowTitle();
+            text = box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    dialogs.message("Partial load of Vit\xE9sse", "Vit\xE9sse", kpd::MessageIcon::None, kpd::MessageButtons::Ok);
+    EXPECT_EQ(title, QStringLiteral(u"Vit\u00E9sse"));
+    EXPECT_EQ(text, QStringLiteral(u"Partial load of Vit\u00E9sse"));
 }
