@@ -111,11 +111,13 @@ protected:
         config.networkEnabled = false;
         keypad = std::make_unique<NodeSimulator>(config);
         ASSERT_NE(keypad->start(), 0);
-        kpd::ZvnApiLibrary library({QCoreApplication::applicationDirPath().toStdString()});
+        // The settings live in the loaded library: it stays loaded until the editor has its own handle.
+        library = std::make_unique<kpd::ZvnApiLibrary>(
+            std::vector<std::string>{QCoreApplication::applicationDirPath().toStdString()});
         kpd::DriveNetwork::Settings settings{};
-        library.KNR_GetParameters(settings);
+        library->KNR_GetParameters(settings);
         settings[1] = keypad->port();
-        library.KNR_SetParameters(settings);
+        library->KNR_SetParameters(settings);
         QTimer::singleShot(0, [] {
             if (auto* dialog = dynamic_cast<dlgNodeAddr*>(QApplication::activeModalWidget()))
                 dialog->btnDownload()->click();
@@ -131,6 +133,7 @@ protected:
     }
 
     std::unique_ptr<NodeSimulator> keypad;
+    std::unique_ptr<kpd::ZvnApiLibrary> library;
     bool connectOffered = true;
 };
 
