@@ -3,8 +3,12 @@
 
 Run from the top of the repository after building (the programs in out/bin):
 
-  QT_QPA_PLATFORM=offscreen bench/startup_bench.py [--bin out/bin] [--reps 5]
+  QT_QPA_PLATFORM=offscreen bench/startup_bench.py [--bin out/bin [--bin OTHER]] [--reps 5]
                                                    [--sizes 1024,8192] [--no-editor]
+
+A second --bin (say, a copy of out/bin built before a change) runs its programs in the same
+repetitions, interleaved with the first, and is reported beside it: before and after
+figures under the same load.
 
 Drives: the sample drive (data/, copied to a temporary folder) and generated sets of the
 given sizes, made in a temporary folder by tools/drivegen/drivegen.py --mode-variation 0
@@ -83,13 +87,13 @@ def size_of(files):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--bin", default=os.path.join(ROOT, "out", "bin"))
+    parser.add_argument("--bin", action="append")
     parser.add_argument("--reps", type=int, default=5)
     parser.add_argument("--sizes", default="1024,8192")
     parser.add_argument("--no-editor", action="store_true")
     args = parser.parse_args()
-    binary = {name: os.path.join(os.path.abspath(args.bin), name)
-              for name in ("bareparse", "kpdtool", "keypad-string-tool", "regcomp")}
+    folders = [os.path.abspath(b) for b in (args.bin or [os.path.join(ROOT, "out", "bin")])]
+    bare = os.path.join(folders[0], "bareparse")
 
     temp = tempfile.mkdtemp(prefix="kpd-startup-bench-")
     try:
@@ -109,39 +113,50 @@ def main():
                             "--out", folder, "--parameters", str(size), "--mode-variation", "0",
                             "--max-help-lines", "1"], check=True, stdout=subprocess.DEVNULL)
             drives.append(Drive("%d parameters" % size, folder, os.path.join(folder, "custom.kpd")))
-        if not args.no_editor:
-            subprocess.run([binary["regcomp"], os.path.join(os.path.abspath(args.bin), "liblcdtextbox.so")],
-                           env=env, check=True, stdout=subprocess.DEVNULL)
+        # Each build's editor uses its own control library, registered just before it starts.
+        environments = []
+        for n, folder in enumerate(folders):
+            own = dict(env, KPD_COMRT_REGISTRY=os.path.join(temp, "registry%d.json" % n))
+            if not args.no_editor:
+                subprocess.run([os.path.join(folder, "regcomp"), os.path.join(folder, "liblcdtextbox.so")],
+                               env=own, check=True, stdout=subprocess.DEVNULL)
+            environments.append(own)
 
         image = os.path.join(temp, "image.bin")
         for rep in range(args.reps):
             for d in drives:
-                _, wall, cpu, _, _ = run([binary["bareparse"]] + d.editor_files, env)
+                _, wall, cpu, _, _ = run([bare] + d.editor_files, env)
                 d.add("bare editor files", wall, cpu)
-                _, wall, cpu, _, _ = run([binary["bareparse"]] + d.tool_files, env)
+                _, wall, cpu, _, _ = run([bare] + d.tool_files, env)
                 d.add("bare kpdtool files", wall, cpu)
-                _, wall, cpu, rss, _ = run([binary["kpdtool"], "--folder", d.folder, "check-size", d.kpd], env)
-                d.add("kpdtool check-size", wall, cpu, rss)
-                _, wall, cpu, rss, _ = run([binary["kpdtool"], "--folder", d.folder, "build", d.kpd,
-                                            "--image", image], env)
-                d.add("kpdtool build --image", wall, cpu, rss)
-                if not args.no_editor:
-                    start, wall, cpu, rss, out = run([binary["keypad-string-tool"], "--folder", d.folder,
-                                                      "--quit-when-shown"], env, stdout=subprocess.PIPE)
-                    requested = int(out.split()[-1]) / 1e6
-                    d.add("editor start to shown", requested - start, None, rss)
-                    d.add("editor close to exit", start + wall - requested)
-                    d.add("editor whole run", wall, cpu)
+                for n, folder in enumerate(folders):
+                    tag = " [bin %d]" % (n + 1) if len(folders) > 1 else ""
+                    kpdtool = os.path.join(folder, "kpdtool")
+                    _, wall, cpu, rss, _ = run([kpdtool, "--folder", d.folder, "check-size", d.kpd], env)
+                    d.add("kpdtool check-size" + tag, wall, cpu, rss)
+                    _, wall, cpu, rss, _ = run([kpdtool, "--folder", d.folder, "build", d.kpd, "--image", image],
+                                               env)
+                    d.add("kpdtool build --image" + tag, wall, cpu, rss)
+                    if not args.no_editor:
+                        start, wall, cpu, rss, out = run(
+                            [os.path.join(folder, "keypad-string-tool"), "--folder", d.folder, "--quit-when-shown"],
+                            environments[n], stdout=subprocess.PIPE)
+                        requested = int(out.split()[-1]) / 1e6
+                        d.add("editor start to shown" + tag, requested - start, None, rss)
+                        d.add("editor close to exit" + tag, start + wall - requested)
+                        d.add("editor whole run" + tag, wall, cpu)
             print("repetition %d of %d done" % (rep + 1, args.reps), file=sys.stderr)
 
         print("medians of %d interleaved repetitions, fresh processes" % args.reps)
+        for n, folder in enumerate(folders):
+            print("bin %d: %s" % (n + 1, folder))
         for d in drives:
             sizes = {"editor": size_of(d.editor_files), "kpdtool": size_of(d.tool_files)}
             print("\n%s: input %.1f MB (kpdtool), %.1f MB (editor)"
                   % (d.name, sizes["kpdtool"] / 1e6, sizes["editor"] / 1e6))
             for what in d.times:
                 base = "bare editor files" if what.startswith("editor") else "bare kpdtool files"
-                line = "  %-24s %8.1f ms %6.2fx bare" % (what, d.median(what), d.median(what) / d.median(base))
+                line = "  %-33s %8.1f ms %6.2fx bare" % (what, d.median(what), d.median(what) / d.median(base))
                 if what in d.cpu:
                     cpu = statistics.median(d.cpu[what])
                     line += "  cpu %8.1f ms %6.2fx bare" % (cpu, cpu / statistics.median(d.cpu[base]))
