@@ -56,6 +56,14 @@ KpdTool::KpdTool(std::ostream& out, std::ostream& err, std::string programFolder
 {
 }
 
+KpdTool::~KpdTool() = default;
+
+TheApp& KpdTool::newApp(const std::string& folder)
+{
+    app_ = std::make_unique<TheApp>(ui_, folder);
+    return *app_;
+}
+
 std::string KpdTool::usage()
 {
     return "usage: kpdtool [--folder DIR] COMMAND ...\n"
@@ -165,7 +173,7 @@ bool KpdTool::load(TheApp& app, const std::string& file)
 
 int KpdTool::checkSize(const Arguments& a)
 {
-    TheApp app(ui_, a.folder);
+    TheApp& app = newApp(a.folder);
     if (!load(app, a.inputs[0])) return BadInput;
     Compress compress;
     compress.setData(app, ui_.hexBase());
@@ -176,7 +184,7 @@ int KpdTool::checkSize(const Arguments& a)
 
 int KpdTool::build(const Arguments& a)
 {
-    TheApp app(ui_, a.folder);
+    TheApp& app = newApp(a.folder);
     if (!load(app, a.inputs[0])) return BadInput;
     Compress compress;
     compress.setData(app, ui_.hexBase());
@@ -207,7 +215,7 @@ int KpdTool::exportText(const Arguments& a)
         err_ << "kpdtool: --options needs a mask from 0 to 65535\n";
         return BadInput;
     }
-    TheApp app(ui_, a.folder);
+    TheApp& app = newApp(a.folder);
     if (!load(app, a.inputs[0])) return BadInput;
     ui_.setQuestionAnswer(a.force ? MessageAnswer::Yes : MessageAnswer::No);
     TextExport exporter;

@@ -3,6 +3,7 @@
 #include "terminaluserinterface.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ public:
     enum ExitCode { Success = 0, TooLarge = 1, BadInput = 2 };
 
     KpdTool(std::ostream& out, std::ostream& err, std::string programFolder);
+    ~KpdTool();
 
     int run(const std::vector<std::string>& args);
 
@@ -33,11 +35,15 @@ private:
     // The configuration, constants and reference files of the folder, then the file into
     // the cleared custom set; false (after a message) when that cannot be done.
     bool load(TheApp& app, const std::string& file);
+    // The data root of a command. It lives as long as the tool, so that the program can
+    // end without tearing a model of the largest drives down piece by piece.
+    TheApp& newApp(const std::string& folder);
 
     std::ostream& out_;
     std::ostream& err_;
     std::string programFolder_;
     TerminalUserInterface ui_;
+    std::unique_ptr<TheApp> app_;
 };
 
 } // namespace kpd

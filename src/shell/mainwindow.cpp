@@ -470,6 +470,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     menuWindows_->removeAll();
     autoSave_->close();
     if (help_) help_->close();
-    app_.reset();
+    // The model stays until the window is destroyed: the window goes at once, and the
+    // program may end without tearing the model down.
     event->accept();
 }

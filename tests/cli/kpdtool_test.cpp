@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sys/wait.h>
+
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -127,6 +130,31 @@ TEST_F(KpdToolTest, ATooLargeDatabaseWritesOnlyTheRawImage)
     EXPECT_NE(err_.str().find("The compressed string database is to large for the Keypad."), std::string::npos);
     EXPECT_EQ(run({"check-size", path("big.kpd")}), 1);
     EXPECT_NE(err_.str().find("You need to reduce its size by"), std::string::npos);
+}
+
+// The program ends without destroying its model: what it printed must still arrive whole
+// through a pipe (where the standard streams are fully buffered), with the exit status.
+TEST_F(KpdToolTest, TheProgramDeliversItsOutputAndExitStatusThroughAPipe)
+{
+    const auto program = [&](const std::string& args, int& status) {
+        const std::string command = std::string(KPDTOOL_PROGRAM) + " --folder '" + kData + "' " + args + " 2>&1";
+        std::FILE* pipe = ::popen(command.c_str(), "r");
+        std::string output;
+        char block[4096];
+        for (std::size_t got; (got = std::fread(block, 1, sizeof block, pipe)) > 0;) output.append(block, got);
+        status = WEXITSTATUS(::pclose(pipe));
+        return output;
+    };
+    ASSERT_EQ(run({"build", path("sample.kpd"), "--image", path("db.img")}), 0);
+    ASSERT_EQ(run({"decode", path("db.img")}), 0);
+    int status = -1;
+    EXPECT_EQ(program("decode '" + path("db.img") + "'", status), out_.str());
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(program("check-size '" + path("sample.kpd") + "'", status).find("The compressed database takes up"),
+              std::string::npos);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(program("check-size '" + path("missing.kpd") + "'", status).find("ERROR"), std::string::npos);
+    EXPECT_EQ(status, 2);
 }
 
 TEST_F(KpdToolTest, ExportReplacesAnExistingFileOnlyWhenForced)
