@@ -106,6 +106,7 @@ protected:
     void SetUp() override
     {
         StartedEditor<ActingUserInterface>::SetUp();
+        window->show();
         ui.messages.clear();
         NodeSimulator::Config config;
         config.networkEnabled = false;
@@ -147,7 +148,7 @@ TEST_F(ClosingDuringADownload, AsksFirstAndNoLetsTheDownloadGoOnWithTheEditorOpe
     EXPECT_EQ(ui.messages[1].text, kStopToQuit);
     EXPECT_EQ(ui.messages[1].buttons, kpd::MessageButtons::YesNo);
     EXPECT_EQ(ui.texts().back(), "Could not find the keypad");
-    EXPECT_NE(window->app(), nullptr);
+    EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(connectOffered);
     EXPECT_TRUE(window->menus().connectDownload->isEnabled());
     EXPECT_TRUE(window->menus().connectSetup->isEnabled());
@@ -164,7 +165,7 @@ TEST_F(ClosingDuringADownload, YesStopsTheDownloadThenTheEditorCloses)
                               "You should download the whole database before trying to use the keypad"}));
     EXPECT_TRUE(keypad->requests().empty());
     EXPECT_TRUE(ui.progressWindows.back().closed);
-    EXPECT_EQ(window->app(), nullptr);
+    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace
