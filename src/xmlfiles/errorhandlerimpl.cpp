@@ -13,12 +13,12 @@ void ErrorHandlerImpl::fatalError(int code, std::string description, long line, 
     column_ = column;
 }
 
-std::string ErrorHandlerImpl::report() const
+std::string ErrorHandlerImpl::report(const std::string& file) const
 {
-    const std::string text = std::to_string(code_) + " : " + description_;
+    std::string text = std::to_string(code_) + " : " + description_;
     // A file that could not be read has no place in the document to point at.
-    if (line_ <= 0) return text;
-    return text + " at line " + std::to_string(line_) + ", column " + std::to_string(column_);
+    if (line_ > 0) text += " at line " + std::to_string(line_) + ", column " + std::to_string(column_);
+    return text + " in the file " + file;
 }
 
 } // namespace kpd

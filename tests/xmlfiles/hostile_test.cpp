@@ -41,7 +41,8 @@ TEST(HostileDocuments, MessageCarriesCodeDescriptionLineAndColumn)
     drive.load("<App version=\"10500\">\n<StringDB DBID=\"Custom\">\n<Menu MenuID=\"m1\"></Para>\n</StringDB></App>");
     ASSERT_EQ(drive.ui.messages.size(), 1u);
     // Columns count from 1; the parser stops at the name of the wrong end tag.
-    EXPECT_EQ(drive.ui.messages[0].text, "XML Parse Error 7 : mismatched tag at line 3, column 21");
+    EXPECT_EQ(drive.ui.messages[0].text,
+              "XML Parse Error 7 : mismatched tag at line 3, column 21 in the file " + drive.folder.file("doc.kpd"));
 }
 
 TEST(HostileDocuments, WrongNestingKeepsEarlierTexts)
