@@ -4,6 +4,9 @@
 #include "imagelayout.h"
 #include "stringencoder.h"
 
+#include <memory>
+#include <unordered_map>
+
 namespace kpd {
 
 namespace {
@@ -43,20 +46,64 @@ private:
     std::size_t length_;
 };
 
-std::string expandTokens(const std::string& stored, const std::vector<std::string>& dictionary, std::size_t at)
-{
-    std::string text;
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        if (static_cast<std::uint8_t>(stored[i]) != StringEncoder::kToken) {
-            text += stored[i];
-            continue;
+// Expands stored strings into their texts within the decoding budget. The texts are kept
+// by the offset of their stored form, so every back-reference to one string shares it.
+class Expander {
+public:
+    Expander(const Reader& in, const std::vector<std::string>& dictionary) : in_(in), dictionary_(dictionary) {}
+
+    DecodedRecord::Text at(std::uint32_t offset)
+    {
+        auto found = texts_.find(offset);
+        if (found != texts_.end()) {
+            charge(found->second->size());
+            return found->second;
         }
-        if (i + 1 >= stored.size())
-            throw ImageFormatError("A token without its index ends the string at offset " + std::to_string(at));
-        text += dictionary[static_cast<std::uint8_t>(stored[++i])];
+        auto text = std::make_shared<const std::string>(expand(offset));
+        texts_.emplace(offset, text);
+        return text;
     }
-    return text;
-}
+
+    // The bytes the stored string at offset takes, terminator included.
+    std::size_t storedSize(std::uint32_t offset) const { return storedSizes_.at(offset); }
+
+    void charge(std::size_t bytes)
+    {
+        if (bytes > left_)
+            throw ImageFormatError("The texts of the image expand to more than " +
+                                   std::to_string(ImageDecoder::kMaxDecodedText) +
+                                   " bytes, more than any real string database holds");
+        left_ -= bytes;
+    }
+
+private:
+    std::string expand(std::uint32_t offset)
+    {
+        const std::string stored = in_.stored(offset);
+        storedSizes_[offset] = stored.size() + 1;
+        // Scanning the stored bytes costs as much as copying them, so they count too.
+        charge(stored.size());
+        std::string text;
+        for (std::size_t i = 0; i < stored.size(); ++i) {
+            if (static_cast<std::uint8_t>(stored[i]) != StringEncoder::kToken) {
+                text += stored[i];
+                continue;
+            }
+            if (i + 1 >= stored.size())
+                throw ImageFormatError("A token without its index ends the string at offset " + std::to_string(offset));
+            const std::string& word = dictionary_[static_cast<std::uint8_t>(stored[++i])];
+            charge(word.size());
+            text += word;
+        }
+        return text;
+    }
+
+    const Reader& in_;
+    const std::vector<std::string>& dictionary_;
+    std::unordered_map<std::uint32_t, DecodedRecord::Text> texts_;
+    std::unordered_map<std::uint32_t, std::size_t> storedSizes_;
+    std::size_t left_ = ImageDecoder::kMaxDecodedText;
+};
 
 std::uint8_t highestIndex(const std::array<std::uint8_t, kModeSlots>& index)
 {
@@ -89,8 +136,12 @@ DecodedImage ImageDecoder::decode(const std::vector<std::uint8_t>& bytes)
         image.menus.push_back({static_cast<std::uint8_t>(in.get(pos, 1)), in.get(pos + 1, 3)});
 
     in.require(image.dictionaryOffset, 3 * Dictionary::kSize, "dictionary offset table");
-    for (std::size_t i = 0; i < Dictionary::kSize; ++i)
-        image.dictionary.push_back(in.stored(in.get(image.dictionaryOffset + 3 * i, 3)));
+    std::vector<std::string> words;
+    Expander expander(in, words);
+    for (std::size_t i = 0; i < Dictionary::kSize; ++i) {
+        words.push_back(in.stored(in.get(image.dictionaryOffset + 3 * i, 3)));
+        expander.charge(words.back().size());
+    }
 
     for (std::size_t pos = recordsStart; pos < image.dictionaryOffset;) {
         DecodedRecord record;
@@ -109,16 +160,15 @@ DecodedImage ImageDecoder::decode(const std::vector<std::uint8_t>& bytes)
         std::size_t at = pos + ImageLayout::kRecordHeaderSize;
         const std::size_t strings = highestIndex(record.descIndex) + highestIndex(record.helpIndex);
         for (std::size_t s = 0; s < strings; ++s) {
-            std::string text;
+            DecodedRecord::Text text;
             if (in.get(at, 1) == StringEncoder::kBackReference) {
                 const std::uint32_t target = in.get(at + 1, 3);
                 if (target >= at) throw ImageFormatError("A back-reference at offset " + std::to_string(at) + " points forward");
-                text = expandTokens(in.stored(target), image.dictionary, target);
+                text = expander.at(target);
                 at += 4;
             } else {
-                const std::string stored = in.stored(at);
-                text = expandTokens(stored, image.dictionary, at);
-                at += stored.size() + 1;
+                text = expander.at(static_cast<std::uint32_t>(at));
+                at += expander.storedSize(static_cast<std::uint32_t>(at));
             }
             (s < highestIndex(record.descIndex) ? record.descriptions : record.helps).push_back(std::move(text));
         }
@@ -131,6 +181,7 @@ DecodedImage ImageDecoder::decode(const std::vector<std::uint8_t>& bytes)
         image.records.push_back(std::move(record));
         pos = at;
     }
+    image.dictionary = std::move(words);
     return image;
 }
 

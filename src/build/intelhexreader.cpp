@@ -12,40 +12,63 @@ namespace kpd {
 
 namespace {
 
-std::vector<std::uint8_t> recordBytes(const std::string& line, std::size_t number)
+// The bytes a record's hexadecimal pairs encode, or why the line is no record.
+const char* parseRecord(const std::string& line, std::vector<std::uint8_t>& bytes)
 {
-    const auto bad = [&](const std::string& why) {
-        return ImageFormatError("Hex line " + std::to_string(number) + ": " + why);
-    };
-    if (line.empty() || line[0] != ':' || line.size() % 2 == 0) throw bad("not a record");
-    std::vector<std::uint8_t> bytes;
+    if (line.empty() || line[0] != ':' || line.size() % 2 == 0) return "not a record";
+    bytes.clear();
     for (std::size_t i = 1; i < line.size(); i += 2) {
         const int high = hexDigitValue(line[i]);
         const int low = hexDigitValue(line[i + 1]);
-        if (high < 0 || low < 0) throw bad("not hexadecimal");
+        if (high < 0 || low < 0) return "not hexadecimal";
         bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
     }
-    if (bytes.size() < 5 || bytes.size() != bytes[0] + 5u) throw bad("wrong length");
+    if (bytes.size() < 5 || bytes.size() != bytes[0] + 5u) return "wrong length";
     std::uint8_t sum = 0;
     for (std::uint8_t b : bytes) sum = static_cast<std::uint8_t>(sum + b);
-    if (sum != 0) throw bad("wrong checksum");
-    return bytes;
+    if (sum != 0) return "wrong checksum";
+    // Address records carry their 16-bit value in exactly two data bytes.
+    if ((bytes[3] == 0x02 || bytes[3] == 0x04) && bytes[0] != 2) return "wrong length for an address record";
+    return nullptr;
+}
+
+// Calls f(line, number) for every line that is not empty, a trailing CR removed.
+template <typename F>
+void forEachLine(const std::string& text, F&& f)
+{
+    std::istringstream lines(text);
+    std::string line;
+    for (std::size_t number = 1; std::getline(lines, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && !f(line, number)) return;
+    }
 }
 
 } // namespace
+
+bool IntelHexReader::isIntelHex(const std::string& text)
+{
+    bool records = false;
+    bool wellFormed = true;
+    std::vector<std::uint8_t> bytes;
+    forEachLine(text, [&](const std::string& line, std::size_t) {
+        records = true;
+        wellFormed = parseRecord(line, bytes) == nullptr;
+        return wellFormed;
+    });
+    return records && wellFormed;
+}
 
 std::vector<std::uint8_t> IntelHexReader::read(const std::string& text, std::uint32_t* lowestAddress)
 {
     std::vector<std::pair<std::uint32_t, std::uint8_t>> placed;
     std::uint32_t upper = 0;
     bool ended = false;
-    std::istringstream lines(text);
-    std::string line;
-    for (std::size_t number = 1; std::getline(lines, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
+    std::vector<std::uint8_t> r;
+    forEachLine(text, [&](const std::string& line, std::size_t number) {
         if (ended) throw ImageFormatError("Hex line " + std::to_string(number) + " follows the end record");
-        const std::vector<std::uint8_t> r = recordBytes(line, number);
+        if (const char* fault = parseRecord(line, r))
+            throw ImageFormatError("Hex line " + std::to_string(number) + ": " + fault);
         const std::uint32_t address = static_cast<std::uint32_t>(r[1] << 8 | r[2]);
         switch (r[3]) {
         case 0x00:
@@ -56,7 +79,8 @@ std::vector<std::uint8_t> IntelHexReader::read(const std::string& text, std::uin
         case 0x04: upper = static_cast<std::uint32_t>(r[4] << 8 | r[5]) << 16; break;
         default: break;
         }
-    }
+        return true;
+    });
     if (!ended) throw ImageFormatError("The hex file has no end record");
     std::vector<std::uint8_t> bytes;
     if (placed.empty()) return bytes;

@@ -9,6 +9,7 @@
 #include "fileio/safefile.h"
 #include "model/numbertext.h"
 #include "model/theapp.h"
+#include "xmlfiles/documentloader.h"
 #include "xmlfiles/fixedfile.h"
 #include "xmlfiles/textexport.h"
 
@@ -149,14 +150,18 @@ bool KpdTool::load(TheApp& app, const std::string& file)
     UserInterface& ui = ui_;
     const int errorsBefore = ui_.errorCount();
     if (!app.readConfiguration()) {
-        ui_.message("Could not find the configuration file kpdconf.kpx in " + app.appFolder(), "ERROR",
-                    MessageIcon::Critical, MessageButtons::Ok);
+        // A configuration that does not parse has said so, naming the file; the loader's
+        // message for a missing one names no folder.
+        if (!std::filesystem::exists(FixedFile::path(app.appFolder(), DocumentLoader::kConfigurationFile)))
+            ui_.message("Could not find the configuration file kpdconf.kpx in " + app.appFolder(), "ERROR",
+                        MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
     if (app.loadUserFile(FixedFile::path(app.appFolder(), "modeConstants.kpc"), -1)) {
-        const stringData& first = app.stringDatas().Item(app.getLangDBKey(0));
-        for (std::int16_t i = 1; i <= app.getLastLangIndex(); ++i)
-            if (stringData* set = app.stringDatas().find(app.getLangDBKey(i))) set->copyMenus(first, false);
+        // A configuration without a first language has no set for the constants to fill.
+        if (const stringData* first = app.stringDatas().find(app.getLangDBKey(0)))
+            for (std::int16_t i = 1; i <= app.getLastLangIndex(); ++i)
+                if (stringData* set = app.stringDatas().find(app.getLangDBKey(i))) set->copyMenus(*first, false);
     } else {
         ui.message("Could not find constants file, limits and defaults etc will not be available");
     }
@@ -231,10 +236,15 @@ int KpdTool::decode(const Arguments& a)
         return BadInput;
     }
     const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::vector<std::uint8_t> bytes = !content.empty() && content[0] == ':'
-                                                ? IntelHexReader::read(content)
-                                                : std::vector<std::uint8_t>(content.begin(), content.end());
-    ImagePrinter::print(ImageDecoder::decode(bytes), out_);
+    try {
+        const std::vector<std::uint8_t> bytes = IntelHexReader::isIntelHex(content)
+                                                    ? IntelHexReader::read(content)
+                                                    : std::vector<std::uint8_t>(content.begin(), content.end());
+        ImagePrinter::print(ImageDecoder::decode(bytes), out_);
+    } catch (const ImageFormatError& e) {
+        ui_.message(a.inputs[0] + ": " + e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);
+        return BadInput;
+    }
     return Success;
 }
 

@@ -20,15 +20,20 @@ std::string DrvMenu::browseParKey() const
     return browseParKey_.empty() ? parameters_.getFirstKey() : browseParKey_;
 }
 
-void DrvMenu::setModeNames(const std::vector<std::string>& names, bool optionMenu)
+void DrvMenu::setModeNames(const std::vector<SharedKey>& names, bool optionMenu)
 {
     modeNames_ = names;
     optionMenu_ = optionMenu;
 }
 
+void DrvMenu::setModeNames(const std::vector<std::string>& names, bool optionMenu)
+{
+    setModeNames(std::vector<SharedKey>(names.begin(), names.end()), optionMenu);
+}
+
 void DrvMenu::buildModes(const std::string& paraKey)
 {
-    parameters_.Item(paraKey).createModes(modeNames_);
+    parameters_.Item(paraKey).createSharedModes(modeNames_);
 }
 
 std::vector<std::int16_t> DrvMenu::getCloneMenus(std::int16_t& nOfMenus) const

@@ -39,9 +39,10 @@ public:
     DrvMenus* owner() const { return owner_; }
     void setMenus(DrvMenus* aMenuCol) { owner_ = aMenuCol; }
 
-    std::vector<std::string> modeNames() const { return modeNames_; }
-    std::vector<std::string> getModeNames() const { return modeNames_; }
+    std::vector<std::string> modeNames() const { return {modeNames_.begin(), modeNames_.end()}; }
+    std::vector<std::string> getModeNames() const { return modeNames(); }
     // An option menu (menus of option modules) brings a mode list of its own.
+    void setModeNames(const std::vector<SharedKey>& names, bool optionMenu);
     void setModeNames(const std::vector<std::string>& names, bool optionMenu);
     bool isOptionMenu() const { return optionMenu_; }
     void buildModes(const std::string& paraKey);
@@ -76,7 +77,7 @@ private:
     std::string browseParKey_;
     kpd::Parameters parameters_;
     DrvMenus* owner_ = nullptr;
-    std::vector<std::string> modeNames_;
+    std::vector<SharedKey> modeNames_;
     std::vector<std::int16_t> cloneMenus_;
     std::vector<std::string> forwardMenus_;
 };

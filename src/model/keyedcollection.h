@@ -1,12 +1,14 @@
 #pragma once
 
 #include "modelerror.h"
+#include "sharedkey.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -16,15 +18,32 @@ namespace kpd {
 // Unique string keys in insertion order, with a hash index for constant-time lookups
 // and a cursor for stepping through the items with wrap-around. An item is either
 // owned by the collection or shared with another one (the trips menu holds the very
-// parameters that their home menus own).
+// parameters that their home menus own). Keys are shared, not copied: a SharedKey given
+// to Add is held as it is, and the index works from its stored hash.
 template <typename T>
 class KeyedCollection {
     struct Entry {
-        std::string key;
+        SharedKey key;
         T* item;
         std::unique_ptr<T> owned;
     };
     using Entries = std::vector<Entry>;
+
+    // The index looks at the entries' own texts; a lookup hashes the text it is given once.
+    struct KeyView {
+        std::string_view text;
+        std::size_t hash;
+        static KeyView of(const SharedKey& key) { return {key.text(), key.hash()}; }
+        static KeyView lookup(std::string_view key) { return {key, SharedKey::hashOf(key)}; }
+        bool operator==(const KeyView& other) const
+        {
+            return hash == other.hash && (text.data() == other.text.data() ? text.size() == other.text.size()
+                                                                          : text == other.text);
+        }
+    };
+    struct KeyViewHash {
+        std::size_t operator()(const KeyView& key) const { return key.hash; }
+    };
 
 public:
     class Iterator {
@@ -56,7 +75,7 @@ public:
 
     T& Item(const std::string& key) const
     {
-        const auto found = index_.find(key);
+        const auto found = index_.find(KeyView::lookup(key));
         if (found == index_.end())
             throw ModelError(ModelError::SubscriptOutOfRange, "No item with the key \"" + key + "\"");
         return *entries_[found->second].item;
@@ -68,18 +87,33 @@ public:
         return *entries_[checkedIndex(position)].item;
     }
 
+    // A shared key is found without hashing its text again.
+    T& Item(const SharedKey& key) const
+    {
+        const auto found = index_.find(KeyView::of(key));
+        if (found == index_.end())
+            throw ModelError(ModelError::SubscriptOutOfRange, "No item with the key \"" + key.text() + "\"");
+        return *entries_[found->second].item;
+    }
+
     T* find(const std::string& key) const
     {
-        const auto found = index_.find(key);
+        const auto found = index_.find(KeyView::lookup(key));
         return found == index_.end() ? nullptr : entries_[found->second].item;
     }
 
-    bool keyExists(const std::string& key) const { return index_.count(key) != 0; }
+    T* find(const SharedKey& key) const
+    {
+        const auto found = index_.find(KeyView::of(key));
+        return found == index_.end() ? nullptr : entries_[found->second].item;
+    }
+
+    bool keyExists(const std::string& key) const { return index_.count(KeyView::lookup(key)) != 0; }
 
     // Removing leaves the cursor where it was; the next step wraps it back into range.
     void Remove(const std::string& key)
     {
-        const auto found = index_.find(key);
+        const auto found = index_.find(KeyView::lookup(key));
         if (found == index_.end())
             throw ModelError(ModelError::SubscriptOutOfRange, "No item with the key \"" + key + "\"");
         eraseAt(found->second);
@@ -91,20 +125,20 @@ public:
     const std::string& keyAt(std::int32_t index) const
     {
         static const std::string spare;
-        return index >= 0 && index < Count() ? entries_[index].key : spare;
+        return index >= 0 && index < Count() ? entries_[index].key.text() : spare;
     }
 
     std::vector<std::string> keys() const
     {
         std::vector<std::string> result;
         result.reserve(entries_.size());
-        for (const Entry& e : entries_) result.push_back(e.key);
+        for (const Entry& e : entries_) result.push_back(e.key.text());
         return result;
     }
 
     void locate(const std::string& key)
     {
-        const auto found = index_.find(key);
+        const auto found = index_.find(KeyView::lookup(key));
         cursor_ = found == index_.end() ? -1 : static_cast<std::int32_t>(found->second);
     }
 
@@ -116,14 +150,14 @@ public:
 protected:
     using SkipTest = std::function<bool(const T&)>;
 
-    T& appendOwned(const std::string& key, std::unique_ptr<T> item)
+    T& appendOwned(const SharedKey& key, std::unique_ptr<T> item)
     {
         T* raw = item.get();
         append(key, raw, std::move(item));
         return *raw;
     }
 
-    T& appendShared(const std::string& key, T& item)
+    T& appendShared(const SharedKey& key, T& item)
     {
         append(key, &item, nullptr);
         return item;
@@ -159,24 +193,24 @@ private:
         return static_cast<std::size_t>(position - 1);
     }
 
-    void append(const std::string& key, T* item, std::unique_ptr<T> owned)
+    void append(const SharedKey& key, T* item, std::unique_ptr<T> owned)
     {
-        if (keyExists(key))
-            throw ModelError(ModelError::DuplicateKey, "The key \"" + key + "\" is already in use");
-        index_.emplace(key, entries_.size());
+        if (index_.count(KeyView::of(key)) != 0)
+            throw ModelError(ModelError::DuplicateKey, "The key \"" + key.text() + "\" is already in use");
         entries_.push_back(Entry{key, item, std::move(owned)});
+        index_.emplace(KeyView::of(entries_.back().key), entries_.size() - 1);
     }
 
     void eraseAt(std::size_t index)
     {
-        index_.erase(entries_[index].key);
+        index_.erase(KeyView::of(entries_[index].key));
         entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
         reindexFrom(index);
     }
 
     void reindexFrom(std::size_t first)
     {
-        for (std::size_t i = first; i < entries_.size(); ++i) index_[entries_[i].key] = i;
+        for (std::size_t i = first; i < entries_.size(); ++i) index_[KeyView::of(entries_[i].key)] = i;
     }
 
     T& step(int direction, const SkipTest& skip)
@@ -196,7 +230,7 @@ private:
     }
 
     Entries entries_;
-    std::unordered_map<std::string, std::size_t> index_;
+    std::unordered_map<KeyView, std::size_t, KeyViewHash> index_;
     std::int32_t cursor_ = 0;
 };
 

@@ -8,7 +8,7 @@
 
 namespace kpd {
 
-ModeData::ModeData(std::string key)
+ModeData::ModeData(SharedKey key)
     : modeKey_(std::move(key))
 {
 }

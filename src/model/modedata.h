@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sharedkey.h"
+
 #include <cstdint>
 #include <string>
 
@@ -15,10 +17,13 @@ inline constexpr const char* kNothingToUndo = "Nothing to undo! Press undo again
 // in the keypad's escaped string form; each text has a one-level undo that toggles.
 class ModeData {
 public:
-    explicit ModeData(std::string key = {});
+    explicit ModeData(SharedKey key = {});
+    explicit ModeData(const std::string& key) : ModeData(SharedKey(key)) {}
 
-    const std::string& modeKey() const { return modeKey_; }
-    void setModeKey(std::string key) { modeKey_ = std::move(key); }
+    const std::string& modeKey() const { return modeKey_.text(); }
+    // The key as shared with every other record of this mode.
+    const SharedKey& sharedModeKey() const { return modeKey_; }
+    void setModeKey(SharedKey key) { modeKey_ = std::move(key); }
 
     const std::string& getDesc() const { return description_; }
     const std::string& getHelp() const { return help_; }
@@ -59,7 +64,7 @@ public:
     void xmlSave(XMLutils& xmlU, bool constMode = false) const;
 
 private:
-    std::string modeKey_;
+    SharedKey modeKey_;
     std::string description_;
     std::string previousDescription_ = kNothingToUndo;
     std::string help_;

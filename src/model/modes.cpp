@@ -4,7 +4,7 @@
 
 namespace kpd {
 
-ModeData& modes::Add(const std::string& key)
+ModeData& modes::Add(const SharedKey& key)
 {
     return appendOwned(key, std::make_unique<ModeData>(key));
 }

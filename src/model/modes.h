@@ -8,7 +8,7 @@ namespace kpd {
 // The per-mode records of one parameter, keyed by mode name.
 class modes : public KeyedCollection<ModeData> {
 public:
-    ModeData& Add(const std::string& key);
+    ModeData& Add(const SharedKey& key);
 
     // Description, help text and unit; the destination's old texts go to its undo slots.
     void copyMode2Mode(const std::string& srcKey, const std::string& destKey);

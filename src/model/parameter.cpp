@@ -4,6 +4,11 @@
 
 namespace kpd {
 
+void Parameter::createSharedModes(const std::vector<SharedKey>& modeNames)
+{
+    for (const SharedKey& name : modeNames) modes_.Add(name);
+}
+
 void Parameter::createModes(const std::vector<std::string>& modeNames)
 {
     for (const std::string& name : modeNames) modes_.Add(name);
@@ -11,7 +16,7 @@ void Parameter::createModes(const std::vector<std::string>& modeNames)
 
 void Parameter::copyModes(const Parameter& aPara, bool noUserData)
 {
-    for (ModeData& record : modes_) record.clone(aPara.modes_.Item(record.modeKey()), noUserData);
+    for (ModeData& record : modes_) record.clone(aPara.modes_.Item(record.sharedModeKey()), noUserData);
 }
 
 void Parameter::cloneMode(const std::string& srcMode, const std::string& destMode)

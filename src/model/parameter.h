@@ -30,6 +30,8 @@ public:
     const kpd::modes& modes() const { return modes_; }
 
     void createModes(const std::vector<std::string>& modeNames);
+    // The records share the names' texts.
+    void createSharedModes(const std::vector<SharedKey>& modeNames);
     void copyModes(const Parameter& aPara, bool noUserData);
     // An empty destination copies the source mode to every other mode.
     void cloneMode(const std::string& srcMode, const std::string& destMode = {});

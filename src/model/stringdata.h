@@ -25,8 +25,11 @@ public:
     kpd::DrvMenus& DrvMenus() { return menus_; }
     const kpd::DrvMenus& DrvMenus() const { return menus_; }
 
-    std::vector<std::string> modeNames() const { return modeNames_; }
-    void setModeNames(const std::vector<std::string>& names) { modeNames_ = names; }
+    std::vector<std::string> modeNames() const { return {modeNames_.begin(), modeNames_.end()}; }
+    // The names as the configuration gave them, shared with the set's menus and records.
+    const std::vector<SharedKey>& sharedModeNames() const { return modeNames_; }
+    void setModeNames(const std::vector<SharedKey>& names) { modeNames_ = names; }
+    void setModeNames(const std::vector<std::string>& names) { modeNames_.assign(names.begin(), names.end()); }
 
     // The highest 0-based menu position.
     std::int16_t menuCount() const { return static_cast<std::int16_t>(menus_.Count() - 1); }
@@ -41,7 +44,7 @@ private:
     std::string dbKey_;
     bool custom_ = false;
     kpd::DrvMenus menus_;
-    std::vector<std::string> modeNames_{std::string()};
+    std::vector<SharedKey> modeNames_{SharedKey()};
     std::string rootName_;
 };
 

@@ -17,11 +17,13 @@ void StartupSequence::loadConstants()
     progress_ = 45;
     ui_.splashProgress(progress_);
     if (app_.loadUserFile(kpd::FixedFile::path(folder_, "modeConstants.kpc"), -1)) {
-        // The constants fill language 0 and every language starts from them.
-        const kpd::stringData& first = app_.stringDatas().Item(app_.getLangDBKey(0));
-        for (std::int16_t i = 1; i <= app_.getLastLangIndex(); ++i) {
-            const std::string key = app_.getLangDBKey(i);
-            if (kpd::stringData* set = app_.stringDatas().find(key)) set->copyMenus(first, false);
+        // The constants fill language 0 and every language starts from them; a configuration
+        // without a language 0 has nothing to fill.
+        if (const kpd::stringData* first = app_.stringDatas().find(app_.getLangDBKey(0))) {
+            for (std::int16_t i = 1; i <= app_.getLastLangIndex(); ++i) {
+                const std::string key = app_.getLangDBKey(i);
+                if (kpd::stringData* set = app_.stringDatas().find(key)) set->copyMenus(*first, false);
+            }
         }
     } else {
         ui_.message("Could not find constants file, limits and defaults etc will not be available");

@@ -23,9 +23,10 @@ bool firstAttributeIsName(const SaxAttributes& attributes)
     return attributes.getLength() > 0 && attributes.getQName(0) == "name";
 }
 
-std::vector<std::string> valuesOf(const SaxAttributes& attributes)
+// Each name is held once and shared by every set, menu and record that has the mode.
+std::vector<SharedKey> valuesOf(const SaxAttributes& attributes)
 {
-    std::vector<std::string> values;
+    std::vector<SharedKey> values;
     for (int i = 0; i < attributes.getLength(); ++i) values.push_back(attributes.getValue(i));
     return values;
 }
@@ -108,9 +109,9 @@ void ConfigElementHandler::startDbNames(const SaxAttributes& attributes)
 
 void ConfigElementHandler::startGeneralModes(const SaxAttributes& attributes)
 {
-    const std::vector<std::string> names = valuesOf(attributes);
+    const std::vector<SharedKey> names = valuesOf(attributes);
     for (int i = 0; i < attributes.getLength(); ++i)
-        trapped([&] { app_.modeDefMap().Add(attributes.getQName(i), attributes.getValue(i)); });
+        trapped([&] { app_.modeDefMap().Add(attributes.getQName(i), names[static_cast<std::size_t>(i)]); });
     for (stringData& set : app_.stringDatas()) set.setModeNames(names);
     state_ = 3;
 }
@@ -142,7 +143,7 @@ void ConfigElementHandler::startMenu(const SaxAttributes& attributes)
         trapped([&] {
             DrvMenu& menu = set.DrvMenus().Add(menuKey_);
             trapped([&] { menu.setMenuName(attributes.getValueFromQName("name")); });
-            menu.setModeNames(set.modeNames(), false);
+            menu.setModeNames(set.sharedModeNames(), false);
             menu.setHidden(hide_);
             for (const std::int16_t clone : cloneMenus_) menu.AddClone(clone);
         });
@@ -156,7 +157,7 @@ void ConfigElementHandler::startMenuModes(const SaxAttributes& attributes)
         menuModes_ = valuesOf(attributes);
         if (menuNumber_ >= 15 && menuNumber_ <= 17) {
             for (int i = 0; i < attributes.getLength(); ++i)
-                trapped([&] { app_.modeOpMap().Add(attributes.getQName(i), attributes.getValue(i)); });
+                trapped([&] { app_.modeOpMap().Add(attributes.getQName(i), menuModes_[static_cast<std::size_t>(i)]); });
         }
     }
     for (stringData& set : app_.stringDatas())
@@ -213,7 +214,7 @@ void ConfigElementHandler::startTrip(const SaxAttributes& attributes)
         trapped([&] {
             trips->Parameters().addExisting(tripKey, *parameter);
             trapped([&] { parameter->setMapName(attributes.getValueFromQName("name")); });
-            trips->setModeNames(set.modeNames(), false);
+            trips->setModeNames(set.sharedModeNames(), false);
         });
     }
     app_.ui().processEvents();

@@ -2,6 +2,8 @@
 
 #include "saxattributes.h"
 
+#include "model/sharedkey.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,7 +42,7 @@ private:
     std::string customAttrName_;
     std::string menuKey_;
     std::int16_t menuNumber_ = 0;
-    std::vector<std::string> menuModes_;
+    std::vector<SharedKey> menuModes_;
     std::vector<std::int16_t> cloneMenus_;
     bool hide_ = false;
     std::string lastMapMenuKey_;

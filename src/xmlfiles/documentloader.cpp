@@ -67,7 +67,7 @@ LoadResult DocumentLoader::loadUserDocument(TheApp& app, const std::string& path
     handler.singleMenu(mNum);
     ErrorHandlerImpl errors;
     if (parseFile(path, handler, errors)) return LoadResult::Whole;
-    app.ui().message("XML Parse Error " + errors.report(), "ERROR", MessageIcon::Critical);
+    app.ui().message("XML Parse Error " + errors.report(path), "ERROR", MessageIcon::Critical);
     return LoadResult::Partial;
 }
 
@@ -84,9 +84,12 @@ bool DocumentLoader::loadConfiguration(TheApp& app, const std::string& fileName)
     ContentHandlerImpl handler;
     handler.setAppRef(app, true);
     ErrorHandlerImpl errors;
-    if (!parseFile(path, handler, errors))
-        app.ui().message("Parse Error " + errors.report(), "ERROR", MessageIcon::Critical);
-    return true;
+    if (parseFile(path, handler, errors)) return true;
+    // A drive cut short would be edited and saved without its missing menus, and every
+    // step after this one would fail on what is missing: the parse error is the last word.
+    app.ui().message("Parse Error " + errors.report(path), "ERROR", MessageIcon::Critical);
+    app.ui().setCannotRun(true);
+    return false;
 }
 
 } // namespace kpd

@@ -8,8 +8,8 @@
 namespace kpd {
 
 // Reads a file whole and runs it through the loader, reporting a document that is not
-// well-formed (or cannot be read) in a message titled "ERROR". What was read before the
-// fault stays in the model.
+// well-formed (or cannot be read) in a message titled "ERROR" that names the file. What
+// was read before the fault stays in the model.
 class DocumentLoader {
 public:
     static constexpr const char* kConfigurationFile = "kpdconf.kpx";
@@ -18,7 +18,8 @@ public:
     static bool loadUserFile(TheApp& app, const std::string& path, std::int16_t mNum);
     static LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum);
 
-    // False when the configuration file is missing: the program cannot run.
+    // False when the configuration file is missing or not well-formed: the program cannot
+    // run, and the user interface's cannot-run flag is set.
     static bool loadConfiguration(TheApp& app, const std::string& fileName);
 };
 

@@ -1,5 +1,7 @@
 #include "errorhandlerimpl.h"
 
+#include "textcodec.h"
+
 namespace kpd {
 
 void ErrorHandlerImpl::fatalError(int code, std::string description, long line, long column)
@@ -13,12 +15,13 @@ void ErrorHandlerImpl::fatalError(int code, std::string description, long line, 
     column_ = column;
 }
 
-std::string ErrorHandlerImpl::report() const
+std::string ErrorHandlerImpl::report(const std::string& file) const
 {
-    const std::string text = std::to_string(code_) + " : " + description_;
+    std::string text = std::to_string(code_) + " : " + description_;
     // A file that could not be read has no place in the document to point at.
-    if (line_ <= 0) return text;
-    return text + " at line " + std::to_string(line_) + ", column " + std::to_string(column_);
+    if (line_ > 0) text += " at line " + std::to_string(line_) + ", column " + std::to_string(column_);
+    // The path is in the file system's UTF-8; the message is model text.
+    return text + " in the file " + TextCodec::utf8ToLatin1(file);
 }
 
 } // namespace kpd

@@ -16,9 +16,9 @@ public:
     long line() const { return line_; }
     long column() const { return column_; }
 
-    // The code as a signed decimal, " : ", the description and, when the parser got that
-    // far, the line and column (from 1) where it stopped.
-    std::string report() const;
+    // The code as a signed decimal, " : ", the description, when the parser got that far
+    // the line and column (from 1) where it stopped, and the file that failed.
+    std::string report(const std::string& file) const;
 
 private:
     bool failed_ = false;

@@ -114,6 +114,54 @@ TEST_F(KpdToolTest, OneBuildWritesEveryRequestedFileFromTheSameImage)
     EXPECT_EQ(out_.str(), listing);
 }
 
+// An empty image (12-byte header, 768-byte offset table, 256 empty words) whose word 0 is
+// `word`: 1,036 + 46 bytes make the length 0x43A, so the first byte is ":".
+std::string imageWithWord(const std::string& word)
+{
+    std::string image(12 + 768, '\0');
+    image += word;
+    image.append(256, '\0');
+    const std::size_t length = image.size();
+    for (int i = 0; i < 4; ++i) image[static_cast<std::size_t>(i)] = static_cast<char>(length >> (8 * i));
+    image[8] = 12;
+    for (std::size_t i = 0; i < 256; ++i) {
+        const std::size_t offset = 12 + 768 + (i == 0 ? 0 : word.size() + i);
+        for (std::size_t k = 0; k < 3; ++k) image[12 + 3 * i + k] = static_cast<char>(offset >> (8 * k));
+    }
+    return image;
+}
+
+TEST_F(KpdToolTest, AnImageIsToldFromIntelHexByItsContent)
+{
+    const std::string word(46, 'w');
+    const std::string image = imageWithWord(word);
+    ASSERT_EQ(image[0], ':');
+    std::ofstream(path("colon.img"), std::ios::binary) << image;
+    ASSERT_EQ(run({"decode", path("colon.img")}), 0) << err_.str();
+    EXPECT_NE(out_.str().find("word 0 \"" + word + "\""), std::string::npos) << out_.str();
+}
+
+TEST_F(KpdToolTest, ADamagedImageIsReportedWithItsFileName)
+{
+    std::ofstream(path("bad.img"), std::ios::binary) << "not an image at all";
+    EXPECT_EQ(run({"decode", path("bad.img")}), 2);
+    EXPECT_NE(err_.str().find(path("bad.img") + ": The image claims"), std::string::npos) << err_.str();
+}
+
+TEST_F(KpdToolTest, ABrokenConfigurationEndsWithItsOwnMessage)
+{
+    std::string configuration = slurp(kData + "/kpdconf.kpx");
+    configuration.resize(configuration.find("<menu name=\"Ramps\""));
+    fs::create_directories(dir_ / "drive");
+    std::ofstream(path("drive/kpdconf.kpx"), std::ios::binary) << configuration;
+    EXPECT_EQ(run({"--folder", path("drive"), "check-size", path("sample.kpd")}), 2);
+    const std::string err = err_.str();
+    EXPECT_NE(err.find("ERROR: Parse Error 3 : no element found at line "), std::string::npos) << err;
+    EXPECT_NE(err.find(" in the file " + path("drive/kpdconf.kpx")), std::string::npos) << err;
+    EXPECT_EQ(err.find("No item with the key"), std::string::npos) << err;
+    EXPECT_EQ(err.find("Could not find"), std::string::npos) << err;
+}
+
 TEST_F(KpdToolTest, ATooLargeDatabaseWritesOnlyTheRawImage)
 {
     // Every help text of the sample made unique and long pushes the image past the limit.

@@ -167,6 +167,19 @@ TEST_F(StartUp, WithoutConfigurationTheProgramCannotRun)
     EXPECT_EQ(window->app(), nullptr);
 }
 
+TEST_F(StartUp, ABrokenConfigurationEndsStartUpWithItsOwnMessage)
+{
+    DriveFolder folder(DriveFolder::All & ~DriveFolder::Configuration);
+    folder.write(QStringLiteral("kpdconf.kpx"), QByteArrayLiteral("<keypadToolData><dbNames Lang0=\"English\"/><modes"));
+    auto window = start(folder);
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(ui.messages.size(), 1u) << ui.messages.back().text;
+    EXPECT_EQ(ui.messages[0].text.rfind("Parse Error ", 0), 0u) << ui.messages[0].text;
+    EXPECT_NE(ui.messages[0].text.find(folder.file(QStringLiteral("kpdconf.kpx")).toStdString()), std::string::npos)
+        << ui.messages[0].text;
+    EXPECT_EQ(window->app(), nullptr);
+}
+
 TEST_F(StartUp, MissingConstantsAndLanguagesAreReportedAndStartUpGoesOn)
 {
     DriveFolder folder(DriveFolder::All & ~DriveFolder::Constants & ~DriveFolder::French);

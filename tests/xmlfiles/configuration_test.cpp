@@ -9,6 +9,7 @@ namespace kpd::test {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 
 std::string withMenus(const std::string& menus, const std::string& top = "custom=\"cust\"")
 {
@@ -217,7 +218,8 @@ TEST(ConfigurationFailures, NameIsFoundWhateverItsCase)
     EXPECT_EQ(app.stringDatas().Count(), 3);
 }
 
-TEST(ConfigurationFailures, MalformedFileKeepsWhatWasBuilt)
+// A drive cut short is not run: its parse error, naming the file, is the last message.
+TEST(ConfigurationFailures, MalformedFileKeepsWhatWasBuiltAndCannotRun)
 {
     std::string text = smallConfiguration();
     text.resize(text.find("<menu name=\"Trip log\""));
@@ -226,8 +228,9 @@ TEST(ConfigurationFailures, MalformedFileKeepsWhatWasBuilt)
     EXPECT_EQ(drive.ui.messages[0].title, "ERROR");
     EXPECT_EQ(drive.ui.messages[0].text.rfind("Parse Error 3 : no element found at line ", 0), 0u)
         << drive.ui.messages[0].text;
+    EXPECT_THAT(drive.ui.messages[0].text, EndsWith(" in the file " + drive.folder.file("kpdconf.kpx")));
     EXPECT_THAT(drive.app->stringDatas().Item("Custom").DrvMenus().keys(), ElementsAre("m1", "m2"));
-    EXPECT_FALSE(drive.ui.cannotRun);
+    EXPECT_TRUE(drive.ui.cannotRun);
 }
 
 TEST(ConfigurationFailures, ElementsOutOfPlaceAreIgnored)

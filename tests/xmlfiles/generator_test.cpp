@@ -88,11 +88,11 @@ TEST(ParseErrorReport, UnreadFileHasNoPlace)
 {
     ErrorHandlerImpl unread;
     unread.fatalError(13, "Permission denied", 0, 0);
-    EXPECT_EQ(unread.report(), "13 : Permission denied");
+    EXPECT_EQ(unread.report("/d/x.kpd"), "13 : Permission denied in the file /d/x.kpd");
     ErrorHandlerImpl parsed;
     parsed.fatalError(4, "not well-formed (invalid token)", 2, 7);
     parsed.fatalError(3, "later", 9, 9);
-    EXPECT_EQ(parsed.report(), "4 : not well-formed (invalid token) at line 2, column 7");
+    EXPECT_EQ(parsed.report("/d/x.kpd"), "4 : not well-formed (invalid token) at line 2, column 7 in the file /d/x.kpd");
 }
 
 } // namespace

@@ -41,7 +41,26 @@ TEST(HostileDocuments, MessageCarriesCodeDescriptionLineAndColumn)
     drive.load("<App version=\"10500\">\n<StringDB DBID=\"Custom\">\n<Menu MenuID=\"m1\"></Para>\n</StringDB></App>");
     ASSERT_EQ(drive.ui.messages.size(), 1u);
     // Columns count from 1; the parser stops at the name of the wrong end tag.
-    EXPECT_EQ(drive.ui.messages[0].text, "XML Parse Error 7 : mismatched tag at line 3, column 21");
+    EXPECT_EQ(drive.ui.messages[0].text,
+              "XML Parse Error 7 : mismatched tag at line 3, column 21 in the file " + drive.folder.file("doc.kpd"));
+}
+
+// Every parameter of every set has a record of each mode: a long mode name is held once,
+// not once per record (a 4 MB name in the sample drive took gigabytes).
+TEST(HostileDocuments, AModeNameIsHeldOnceWhateverItsLength)
+{
+    std::string configuration = smallConfiguration();
+    const std::string name(1 << 20, 'N');
+    const std::size_t at = configuration.find("\"Servo\"");
+    ASSERT_NE(at, std::string::npos);
+    configuration.replace(at + 1, 5, name);
+    LoadedDrive drive(configuration);
+    ASSERT_TRUE(drive.ui.messages.empty());
+    const ModeData& first = drive.inSet("English", "m1", "p1", name);
+    for (const char* set : {"English", "Custom", "French"})
+        for (const auto& [menu, para] : {std::pair{"m1", "p3"}, std::pair{"m2", "p5"}})
+            EXPECT_EQ(drive.inSet(set, menu, para, name).modeKey().data(), first.modeKey().data()) << set << menu;
+    EXPECT_EQ(drive.app->modeDefMap().valueOf("mode4"), name);
 }
 
 TEST(HostileDocuments, WrongNestingKeepsEarlierTexts)
