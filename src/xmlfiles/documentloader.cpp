@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <sys/stat.h>
+
 namespace kpd {
 
 namespace {
@@ -32,6 +34,13 @@ bool readWhole(const std::string& path, std::string& bytes, ErrorHandlerImpl& er
         errors.fatalError(error, std::generic_category().message(error), 0, 0);
         return false;
     }
+    // One read of the size the file has now: growing the string block by block costs several
+    // times the read itself on the largest drives. A file that grows meanwhile is read on.
+    struct stat info {};
+    const bool sized = fstat(fileno(file), &info) == 0 && info.st_size > 0;
+    const std::size_t size = sized ? static_cast<std::size_t>(info.st_size) : 0;
+    bytes.resize(size);
+    bytes.resize(std::fread(bytes.data(), 1, size, file));
     char block[65536];
     std::size_t got = 0;
     while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
