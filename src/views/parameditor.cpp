@@ -3,7 +3,7 @@
 #include "parammimic.h"
 #include "parampanel.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 #include "model/userinterface.h"

@@ -3,7 +3,7 @@
 #include "paraeditsession.h"
 #include "parampanel.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "xmlfiles/fixedfile.h"
 #include "modeltext/modeltext.h"
 

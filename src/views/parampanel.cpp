@@ -1,6 +1,6 @@
 #include "parampanel.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 
 #include <QComboBox>
 #include <QFrame>

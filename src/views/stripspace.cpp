@@ -2,7 +2,7 @@
 
 #include "trailingspacestrip.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/userinterface.h"
 #include "modeltext/modeltext.h"
 

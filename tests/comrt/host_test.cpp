@@ -1,7 +1,7 @@
 #include "tempregistry.h"
 
 #include "comrt/comruntime.h"
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "lcdtextbox/lcdprompts.h"
 #include "lcdtextbox/lcdtextboxids.h"
 

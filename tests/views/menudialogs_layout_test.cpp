@@ -6,7 +6,7 @@
 #include "views/modecopier.h"
 #include "views/stripspace.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 
 #include <QListWidget>
 #include <QPushButton>

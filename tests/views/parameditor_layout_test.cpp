@@ -2,7 +2,7 @@
 #include "recordinguserinterface.h"
 #include "smalldrive.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/theapp.h"
 #include "views/parameditor.h"
 #include "views/parampanel.h"

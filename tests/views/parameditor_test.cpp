@@ -2,7 +2,7 @@
 #include "views/parammimic.h"
 #include "views/parampanel.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/theapp.h"
 #include "recordinguserinterface.h"
 #include "smalldrive.h"

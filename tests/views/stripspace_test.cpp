@@ -1,6 +1,6 @@
 #include "menudialogsfixture.h"
 
-#include "comrt/lcdtextboxhost.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "views/stripspace.h"
 
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dispatchobject.h"
-#include "eventsink.h"
+#include "comrt/dispatchobject.h"
+#include "comrt/eventsink.h"
 
 #include "lcdtextbox/lcdtextboxdispids.h"
 

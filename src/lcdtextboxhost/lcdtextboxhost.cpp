@@ -1,7 +1,7 @@
 #include "lcdtextboxhost.h"
 
-#include "comregistry.h"
-#include "comruntime.h"
+#include "comrt/comregistry.h"
+#include "comrt/comruntime.h"
 
 #include "lcdtextbox/lcdtextboxids.h"
 
