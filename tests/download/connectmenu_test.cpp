@@ -1,6 +1,6 @@
 #include "download/dlgnodeaddr.h"
 #include "download/zvnapilibrary.h"
-#include "nodesimulator.h"
+#include "librarytosimulator.h"
 #include "startededitor.h"
 #include "recordinguserinterface.h"
 #include "shell/mainmenus.h"
@@ -112,13 +112,8 @@ protected:
         config.networkEnabled = false;
         keypad = std::make_unique<NodeSimulator>(config);
         ASSERT_NE(keypad->start(), 0);
-        // The settings live in the loaded library: it stays loaded until the editor has its own handle.
-        library = std::make_unique<kpd::ZvnApiLibrary>(
-            std::vector<std::string>{QCoreApplication::applicationDirPath().toStdString()});
-        kpd::DriveNetwork::Settings settings{};
-        library->KNR_GetParameters(settings);
-        settings[1] = keypad->port();
-        library->KNR_SetParameters(settings);
+        // Kept loaded until the editor has its own handle on the library and its settings.
+        library = libraryTalkingTo(*keypad, QCoreApplication::applicationDirPath().toStdString());
         QTimer::singleShot(0, [] {
             if (auto* dialog = dynamic_cast<dlgNodeAddr*>(QApplication::activeModalWidget()))
                 dialog->btnDownload()->click();

@@ -3,9 +3,8 @@
 #include "build/buildmessages.h"
 #include "build/compress.h"
 #include "download/downloadcommands.h"
-#include "download/zvnapilibrary.h"
 #include "model/theapp.h"
-#include "nodesimulator.h"
+#include "librarytosimulator.h"
 #include "recordinguserinterface.h"
 #include "smalldrive.h"
 
@@ -182,11 +181,8 @@ TEST_F(DownloadCommandsTest, TheKeypadReceivesTheImageThroughTheNetworkLibrary)
     config.nodeAddress = 12;
     NodeSimulator keypad(config);
     ASSERT_NE(keypad.start(), 0);
-    kpd::ZvnApiLibrary library({KPD_LIBRARY_DIR});
-    kpd::DriveNetwork::Settings settings{};
-    library.KNR_GetParameters(settings);
-    settings[1] = keypad.port();
-    library.KNR_SetParameters(settings);
+    const auto owned = libraryTalkingTo(keypad, KPD_LIBRARY_DIR);
+    kpd::ZvnApiLibrary& library = *owned;
     EXPECT_TRUE(library.loaded());
 
     EXPECT_EQ(commands(library).download(address("12")), Result::Downloaded);
@@ -215,11 +211,8 @@ TEST_F(DownloadCommandsTest, ALateAnswerAndARefusedSegmentEndInTheFailureMessage
     config.refusals["063"] = 3;
     NodeSimulator keypad(config);
     ASSERT_NE(keypad.start(), 0);
-    kpd::ZvnApiLibrary library({KPD_LIBRARY_DIR});
-    kpd::DriveNetwork::Settings settings{};
-    library.KNR_GetParameters(settings);
-    settings[1] = keypad.port();
-    library.KNR_SetParameters(settings);
+    const auto owned = libraryTalkingTo(keypad, KPD_LIBRARY_DIR);
+    kpd::ZvnApiLibrary& library = *owned;
     kpd::DriveNetwork::ExtendedSettings extended{};
     library.KNR_GetParametersEx(extended);
     // Long enough for every answer but the late one.
