@@ -302,6 +302,7 @@ void MainWindow::refreshMenuWindows()
     } catch (const kpd::ModelError& error) {
         ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
+    emit customSetEdited();
 }
 
 bool MainWindow::saveCompressedFile(const QString& file, int kind)
@@ -345,6 +346,7 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     if (!editor.setMyData(*app_, menuKey, paraKey, modeKey, tripMode)) return;
     if (runEditor_) runEditor_(editor);
     else editor.exec();
+    emit customSetEdited();
 }
 
 QTreeWidgetItem* MainWindow::findNode(const QString& tag) const

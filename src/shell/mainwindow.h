@@ -88,6 +88,11 @@ public:
     void chooseLanguage(int index);
     QTreeWidgetItem* findNode(const QString& tag) const;
 
+signals:
+    // The custom set may have changed: a command or the parameter editor committed texts,
+    // or a file was loaded. Background analyses of the set listen to this.
+    void customSetEdited();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
