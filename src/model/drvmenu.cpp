@@ -3,8 +3,6 @@
 #include "drvmenus.h"
 #include "theapp.h"
 
-#include "xmlfiles/keypaddatawriter.h"
-
 #include <algorithm>
 
 namespace kpd {
@@ -89,14 +87,11 @@ void DrvMenu::clearAll()
     dirty_ = true;
 }
 
-void DrvMenu::xmlSave(XMLutils& xmlU, bool constMode) const
-{
-    KeypadDataWriter::writeMenu(xmlU, *this, constMode);
-}
-
 bool DrvMenu::xmlSaveM(const std::string& fname) const
 {
-    return KeypadDataWriter::saveMenu(*this, fname);
+    if (!owner_ || !owner_->app())
+        throw ModelError(ModelError::InvalidCall, "The menu \"" + menuKey_ + "\" belongs to no application");
+    return owner_->app()->dataFiles().saveMenu(*this, fname);
 }
 
 } // namespace kpd

@@ -9,7 +9,6 @@
 namespace kpd {
 
 class DrvMenus;
-class XMLutils;
 
 // One drive menu of one string set. A menu with a number below 0 is mapped (the trips
 // menu): it owns no parameters, and whatever is asked of it as a whole is done to the
@@ -58,8 +57,6 @@ public:
     void copyParams(const DrvMenu& aMenu, bool noUserData);
     void clearAll();
 
-    // The menu's Menu element; a mapped menu writes nothing.
-    void xmlSave(XMLutils& xmlU, bool constMode = false) const;
     // The menu alone as a document (the trips menu: each forward menu). The file is
     // replaced only when written whole; false, with the reason shown, on failure.
     bool xmlSaveM(const std::string& fname) const;

@@ -2,8 +2,6 @@
 
 #include "numbertext.h"
 
-#include "xmlfiles/keypaddatawriter.h"
-
 #include <utility>
 
 namespace kpd {
@@ -72,11 +70,6 @@ void ModeData::clearAll()
 {
     setDesc({});
     setHelp({});
-}
-
-void ModeData::xmlSave(XMLutils& xmlU, bool constMode) const
-{
-    KeypadDataWriter::writeMode(xmlU, *this, constMode);
 }
 
 } // namespace kpd

@@ -7,8 +7,6 @@
 
 namespace kpd {
 
-class XMLutils;
-
 // What an undo slot holds before its text was ever set: undo shows it as the text,
 // and a second undo brings the empty text back.
 inline constexpr const char* kNothingToUndo = "Nothing to undo! Press undo again to go back";
@@ -59,9 +57,6 @@ public:
 
     void clone(const ModeData& aModedata, bool noUserData);
     void clearAll();
-
-    // A mode that is not defined is written with unit 0 and without texts.
-    void xmlSave(XMLutils& xmlU, bool constMode = false) const;
 
 private:
     SharedKey modeKey_;

@@ -1,7 +1,5 @@
 #include "parameter.h"
 
-#include "xmlfiles/keypaddatawriter.h"
-
 namespace kpd {
 
 void Parameter::createSharedModes(const std::vector<SharedKey>& modeNames)
@@ -30,11 +28,6 @@ void Parameter::cloneMode(const std::string& srcMode, const std::string& destMod
 void Parameter::clearAll()
 {
     for (ModeData& record : modes_) record.clearAll();
-}
-
-void Parameter::xmlSave(XMLutils& xmlU, bool constMode) const
-{
-    KeypadDataWriter::writeParameter(xmlU, *this, constMode);
 }
 
 } // namespace kpd

@@ -8,8 +8,6 @@
 
 namespace kpd {
 
-class XMLutils;
-
 // One drive parameter of one menu in one string set, with a record per operating mode.
 // A parameter that is also a trip is held by its home menu and, under its trip key, by
 // the trips menu: both paths reach this one object.
@@ -36,8 +34,6 @@ public:
     // An empty destination copies the source mode to every other mode.
     void cloneMode(const std::string& srcMode, const std::string& destMode = {});
     void clearAll();
-
-    void xmlSave(XMLutils& xmlU, bool constMode = false) const;
 
 private:
     std::string paraKey_;

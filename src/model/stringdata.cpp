@@ -1,7 +1,5 @@
 #include "stringdata.h"
 
-#include "xmlfiles/keypaddatawriter.h"
-
 namespace kpd {
 
 stringData::stringData(std::string key, TheApp* app)
@@ -15,11 +13,6 @@ void stringData::copyMenus(const stringData& aStringData, bool noUserData)
     for (DrvMenu& menu : menus_) {
         if (!menu.isMapped()) menu.copyParams(aStringData.menus_.Item(menu.menuKey()), noUserData);
     }
-}
-
-void stringData::xmlSave(XMLutils& xmlU, bool testMode) const
-{
-    KeypadDataWriter::writeSet(xmlU, *this, testMode);
 }
 
 } // namespace kpd

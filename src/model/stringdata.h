@@ -9,7 +9,6 @@
 namespace kpd {
 
 class TheApp;
-class XMLutils;
 
 // One complete copy of the keypad's strings in one language.
 class stringData {
@@ -36,9 +35,6 @@ public:
 
     // Copies every menu that is not mapped from the set's namesake in aStringData.
     void copyMenus(const stringData& aStringData, bool noUserData);
-
-    // The set's StringDB element; testMode writes the constants form.
-    void xmlSave(XMLutils& xmlU, bool testMode = false) const;
 
 private:
     std::string dbKey_;

@@ -2,13 +2,10 @@
 
 #include "numbertext.h"
 
-#include "xmlfiles/documentloader.h"
-#include "xmlfiles/keypaddatawriter.h"
-
 namespace kpd {
 
-TheApp::TheApp(UserInterface& ui, std::string appFolder)
-    : ui_(ui), appFolder_(std::move(appFolder)), sets_(this)
+TheApp::TheApp(UserInterface& ui, std::string appFolder, DataFiles& files)
+    : ui_(ui), appFolder_(std::move(appFolder)), files_(files), sets_(this)
 {
 }
 
@@ -66,22 +63,22 @@ void TheApp::setMaxRecChars(const std::string& strVal)
 
 bool TheApp::readConfiguration()
 {
-    return DocumentLoader::loadConfiguration(*this, DocumentLoader::kConfigurationFile);
+    return files_.readConfiguration(*this);
 }
 
 bool TheApp::loadUserFile(const std::string& path, std::int16_t mNum)
 {
-    return DocumentLoader::loadUserFile(*this, path, mNum);
+    return files_.loadUserDocument(*this, path, mNum) != LoadResult::Missing;
 }
 
 LoadResult TheApp::loadUserDocument(const std::string& path, std::int16_t mNum)
 {
-    return DocumentLoader::loadUserDocument(*this, path, mNum);
+    return files_.loadUserDocument(*this, path, mNum);
 }
 
 bool TheApp::xmlSave(const std::string& fname, bool constMode)
 {
-    return KeypadDataWriter::saveApp(*this, fname, constMode);
+    return files_.saveApp(*this, fname, constMode);
 }
 
 bool TheApp::isAppDirty() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafiles.h"
 #include "modenamemap.h"
 #include "stringdatas.h"
 #include "userinterface.h"
@@ -10,20 +11,20 @@
 
 namespace kpd {
 
-// How much of a keypad data file reached the model. After a parse error what was read
-// before it stays loaded, so the file in memory is not the file on disk.
-enum class LoadResult { Missing, Partial, Whole };
-
 // The root of the string database: every string set, which of them is the reference
 // and which the custom set, the language keys by index, and the mode-name maps.
 class TheApp {
 public:
+    TheApp(UserInterface& ui, std::string appFolder, DataFiles& files);
+    // With the keypad data files of the core library; defined there, beside them, so that
+    // the model itself links without the file layer.
     TheApp(UserInterface& ui, std::string appFolder);
     TheApp(const TheApp&) = delete;
     TheApp& operator=(const TheApp&) = delete;
 
     UserInterface& ui() const { return ui_; }
     const std::string& appFolder() const { return appFolder_; }
+    DataFiles& dataFiles() const { return files_; }
 
     kpd::stringDatas& stringDatas() { return sets_; }
     const kpd::stringDatas& stringDatas() const { return sets_; }
@@ -71,6 +72,7 @@ public:
 private:
     UserInterface& ui_;
     std::string appFolder_;
+    DataFiles& files_;
     kpd::stringDatas sets_;
     std::vector<std::string> langKeys_;
     std::int16_t lastLangIndex_ = -1;

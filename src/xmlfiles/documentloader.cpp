@@ -62,11 +62,6 @@ bool parseFile(const std::string& path, ContentHandlerImpl& handler, ErrorHandle
 
 } // namespace
 
-bool DocumentLoader::loadUserFile(TheApp& app, const std::string& path, std::int16_t mNum)
-{
-    return loadUserDocument(app, path, mNum) != LoadResult::Missing;
-}
-
 LoadResult DocumentLoader::loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum)
 {
     BusyPointer busy(app.ui());

@@ -14,8 +14,6 @@ class DocumentLoader {
 public:
     static constexpr const char* kConfigurationFile = "kpdconf.kpx";
 
-    // False when no file exists at `path`; true when one did, whether or not it parsed.
-    static bool loadUserFile(TheApp& app, const std::string& path, std::int16_t mNum);
     static LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum);
 
     // False when the configuration file is missing or not well-formed: the program cannot

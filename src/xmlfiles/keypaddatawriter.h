@@ -19,8 +19,10 @@ public:
     static constexpr const char* kVersion = "10500";
 
     static void writeSet(XMLutils& xmlU, const stringData& set, bool constMode);
+    // A mapped menu writes nothing: its parameters are written with their home menus.
     static void writeMenu(XMLutils& xmlU, const DrvMenu& menu, bool constMode);
     static void writeParameter(XMLutils& xmlU, const Parameter& parameter, bool constMode);
+    // A mode that is not defined is written with unit 0 and without texts.
     static void writeMode(XMLutils& xmlU, const ModeData& mode, bool constMode);
 
     // The whole document of the custom set. The file is replaced only when all of it is

@@ -2,6 +2,7 @@
 
 #include "writefaults.h"
 
+#include "xmlfiles/keypaddatawriter.h"
 #include "xmlfiles/textexport.h"
 #include "xmlfiles/xmlutils.h"
 
@@ -114,8 +115,8 @@ TEST(WriterDocuments, UndefWordIsKeptAndZeroIsNotUndef)
     drive.custom("m1", "p1", "Open loop").setLLim("");
     XMLutils x;
     x.startDoc();
-    drive.custom("m1", "p1", "Open loop").xmlSave(x, true);
-    drive.custom("m1", "p1", "Servo").xmlSave(x, true);
+    KeypadDataWriter::writeMode(x, drive.custom("m1", "p1", "Open loop"), true);
+    KeypadDataWriter::writeMode(x, drive.custom("m1", "p1", "Servo"), true);
     x.endDoc();
     EXPECT_EQ(x.getOutput(),
               "<Mode ModeID=\"Open loop\" Unit=\"3\" defined=\"true\" nOfDP=\"1\" uLim=\"15000\" lLim=\"undef\" "

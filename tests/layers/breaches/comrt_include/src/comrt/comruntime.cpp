@@ -1,0 +1,3 @@
+#include "comruntime.h"
+
+#include "../lcdtextbox/lcdtextboxids.h"

@@ -1,0 +1,3 @@
+#include "drvmenu.h"
+
+#include "xmlfiles/keypaddatawriter.h"
