@@ -13,31 +13,49 @@ ModeData::ModeData(SharedKey key)
 {
 }
 
+namespace {
+
 // The new text is copied first: it may be this record's own current text.
+void setText(std::string& current, std::string& previous, bool& previousHeld, const std::string& newText)
+{
+    std::string text = newText;
+    previous = std::exchange(current, std::move(text));
+    previousHeld = true;
+}
+
+const std::string& undoText(std::string& current, std::string& previous, bool& previousHeld)
+{
+    if (!previousHeld) {
+        previous = std::exchange(current, kNothingToUndo);
+        previousHeld = true;
+    } else {
+        std::swap(current, previous);
+    }
+    return current;
+}
+
+} // namespace
+
 bool ModeData::setDesc(const std::string& newDesc)
 {
-    std::string text = newDesc;
-    previousDescription_ = std::exchange(description_, std::move(text));
+    setText(description_, previousDescription_, previousDescriptionHeld_, newDesc);
     return true;
 }
 
 bool ModeData::setHelp(const std::string& newHelp)
 {
-    std::string text = newHelp;
-    previousHelp_ = std::exchange(help_, std::move(text));
+    setText(help_, previousHelp_, previousHelpHeld_, newHelp);
     return true;
 }
 
 const std::string& ModeData::undoD()
 {
-    std::swap(description_, previousDescription_);
-    return description_;
+    return undoText(description_, previousDescription_, previousDescriptionHeld_);
 }
 
 const std::string& ModeData::undoH()
 {
-    std::swap(help_, previousHelp_);
-    return help_;
+    return undoText(help_, previousHelp_, previousHelpHeld_);
 }
 
 void ModeData::setNOfDp(const std::string& text)

@@ -66,16 +66,21 @@ public:
 private:
     SharedKey modeKey_;
     std::string description_;
-    std::string previousDescription_ = kNothingToUndo;
+    std::string previousDescription_;
     std::string help_;
-    std::string previousHelp_ = kNothingToUndo;
-    std::int16_t unit_ = 0;
+    std::string previousHelp_;
     std::string lLim_;
     std::string uLim_;
     std::string dVal_;
-    bool defined_ = true;
+    std::int16_t unit_ = 0;
     std::int16_t nOfDp_ = 0;
+    bool defined_ = true;
     bool textDVal_ = false;
+    // Every record of the configuration starts with nothing to undo, and most are never
+    // undone: until a text is first set its undo slot stands for kNothingToUndo rather
+    // than holding a copy of it.
+    bool previousDescriptionHeld_ = false;
+    bool previousHelpHeld_ = false;
 };
 
 } // namespace kpd
