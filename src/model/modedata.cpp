@@ -13,49 +13,66 @@ ModeData::ModeData(SharedKey key)
 {
 }
 
-namespace {
-
-// The new text is copied first: it may be this record's own current text.
-void setText(std::string& current, std::string& previous, bool& previousHeld, const std::string& newText)
+std::string ModeData::takePrevious(Previous& previous, UndoText text)
 {
-    std::string text = newText;
-    previous = std::exchange(current, std::move(text));
-    previousHeld = true;
+    switch (previous) {
+    case Previous::NothingToUndo:
+        return kNothingToUndo;
+    case Previous::Empty:
+        return {};
+    case Previous::Held:
+        break;
+    }
+    return std::move((undoTexts_.*text)());
 }
 
-const std::string& undoText(std::string& current, std::string& previous, bool& previousHeld)
+void ModeData::keepPrevious(std::string old, Previous& previous, UndoText text)
 {
-    if (!previousHeld) {
-        previous = std::exchange(current, kNothingToUndo);
-        previousHeld = true;
+    if (old.empty()) {
+        // A text left behind in the slot would only hold memory.
+        if (previous == Previous::Held) (undoTexts_.*text)() = std::string();
+        previous = Previous::Empty;
     } else {
-        std::swap(current, previous);
+        (undoTexts_.*text)() = std::move(old);
+        previous = Previous::Held;
     }
+}
+
+// The new text is copied first: it may be this record's own current text.
+void ModeData::setText(std::string& current, Previous& previous, UndoText text, const std::string& newText)
+{
+    std::string copy = newText;
+    keepPrevious(std::exchange(current, std::move(copy)), previous, text);
+}
+
+// Undo exchanges the text and its slot, so a second undo brings back what the first removed.
+const std::string& ModeData::undoText(std::string& current, Previous& previous, UndoText text)
+{
+    std::string restored = takePrevious(previous, text);
+    keepPrevious(std::exchange(current, std::move(restored)), previous, text);
     return current;
 }
 
-} // namespace
-
 bool ModeData::setDesc(const std::string& newDesc)
 {
-    setText(description_, previousDescription_, previousDescriptionHeld_, newDesc);
+    setText(description_, previousDescription_, &UndoTexts::description, newDesc);
     return true;
 }
 
 bool ModeData::setHelp(const std::string& newHelp)
 {
-    setText(help_, previousHelp_, previousHelpHeld_, newHelp);
+    setText(help_, previousHelp_, &UndoTexts::help, newHelp);
     return true;
 }
 
 const std::string& ModeData::undoD()
 {
-    return undoText(description_, previousDescription_, previousDescriptionHeld_);
+    return undoText(description_, previousDescription_, &UndoTexts::description);
 }
 
 const std::string& ModeData::undoH()
 {
-    return undoText(help_, previousHelp_, previousHelpHeld_);
+    return undoText(help_, previousHelp_, &UndoTexts::help);
 }
 
 void ModeData::setNOfDp(const std::string& text)

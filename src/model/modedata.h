@@ -3,6 +3,7 @@
 #include "sharedkey.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace kpd {
@@ -64,11 +65,51 @@ public:
     void xmlSave(XMLutils& xmlU, bool constMode = false) const;
 
 private:
+    // What an undo slot stands for. Every record of the configuration starts with nothing
+    // to undo, and a load moves the empty text into the slot: only a slot whose text is
+    // not empty holds a string, so the few records ever edited pay for their undo texts.
+    enum class Previous : std::uint8_t { NothingToUndo, Empty, Held };
+
+    // The non-empty undo texts, kept apart; copies of a record copy them.
+    class UndoTexts {
+    public:
+        UndoTexts() = default;
+        UndoTexts(const UndoTexts& other) : texts_(other.texts_ ? std::make_unique<Texts>(*other.texts_) : nullptr) {}
+        UndoTexts& operator=(const UndoTexts& other)
+        {
+            if (this != &other) texts_ = other.texts_ ? std::make_unique<Texts>(*other.texts_) : nullptr;
+            return *this;
+        }
+        UndoTexts(UndoTexts&&) noexcept = default;
+        UndoTexts& operator=(UndoTexts&&) noexcept = default;
+
+        std::string& description() { return texts().description; }
+        std::string& help() { return texts().help; }
+
+    private:
+        struct Texts {
+            std::string description;
+            std::string help;
+        };
+        Texts& texts()
+        {
+            if (!texts_) texts_ = std::make_unique<Texts>();
+            return *texts_;
+        }
+        std::unique_ptr<Texts> texts_;
+    };
+    using UndoText = std::string& (UndoTexts::*)();
+
+    // The slot's text, taken out of it.
+    std::string takePrevious(Previous& previous, UndoText text);
+    void keepPrevious(std::string old, Previous& previous, UndoText text);
+    void setText(std::string& current, Previous& previous, UndoText text, const std::string& newText);
+    const std::string& undoText(std::string& current, Previous& previous, UndoText text);
+
     SharedKey modeKey_;
     std::string description_;
-    std::string previousDescription_;
     std::string help_;
-    std::string previousHelp_;
+    UndoTexts undoTexts_;
     std::string lLim_;
     std::string uLim_;
     std::string dVal_;
@@ -76,11 +117,8 @@ private:
     std::int16_t nOfDp_ = 0;
     bool defined_ = true;
     bool textDVal_ = false;
-    // Every record of the configuration starts with nothing to undo, and most are never
-    // undone: until a text is first set its undo slot stands for kNothingToUndo rather
-    // than holding a copy of it.
-    bool previousDescriptionHeld_ = false;
-    bool previousHelpHeld_ = false;
+    Previous previousDescription_ = Previous::NothingToUndo;
+    Previous previousHelp_ = Previous::NothingToUndo;
 };
 
 } // namespace kpd
