@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that two builds of kpdtool write the same bytes: every build output (Intel hex,
-# raw binary, assembler, download segments, raw image) of the sample drive and of five
-# generated sets (seeds 1-5, 300 parameters, three languages) is made by both and compared.
+# raw binary, assembler, download segments, raw image) and the text export with every
+# field, of the sample drive and of five generated sets (seeds 1-5, 300 parameters, three
+# languages), is made by both and compared.
 #
 #   bench/compare_outputs.sh OLD_KPDTOOL NEW_KPDTOOL
 #
@@ -34,6 +35,10 @@ for drive in "${drives[@]}"; do
         "$tool" --folder "$folder" build "$folder/${drive#*:}" --hex "$out/db.hex" --bin "$out/db.bin" \
             --asm "$out/asm" --segments "$out/segs" --image "$out/db.img" >"$out/stdout" 2>"$out/stderr"
         echo $? >"$out/status"
+        # Every field of every text, as the model holds it after the load.
+        "$tool" --folder "$folder" export "$folder/${drive#*:}" "$out/export.txt" --options 65535 \
+            >"$out/export-stdout" 2>"$out/export-stderr"
+        echo $? >"$out/export-status"
         set -e
     done
     if diff -r "$work/out-${drive%%:*}-old" "$work/out-${drive%%:*}-new" >/dev/null; then

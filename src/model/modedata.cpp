@@ -11,31 +11,66 @@ ModeData::ModeData(SharedKey key)
 {
 }
 
+std::string ModeData::takePrevious(Previous& previous, UndoText text)
+{
+    switch (previous) {
+    case Previous::NothingToUndo:
+        return kNothingToUndo;
+    case Previous::Empty:
+        return {};
+    case Previous::Held:
+        break;
+    }
+    return std::move((undoTexts_.*text)());
+}
+
+void ModeData::keepPrevious(std::string old, Previous& previous, UndoText text)
+{
+    if (old.empty()) {
+        // A text left behind in the slot would only hold memory.
+        if (previous == Previous::Held) (undoTexts_.*text)() = std::string();
+        previous = Previous::Empty;
+    } else {
+        (undoTexts_.*text)() = std::move(old);
+        previous = Previous::Held;
+    }
+}
+
 // The new text is copied first: it may be this record's own current text.
+void ModeData::setText(std::string& current, Previous& previous, UndoText text, const std::string& newText)
+{
+    std::string copy = newText;
+    keepPrevious(std::exchange(current, std::move(copy)), previous, text);
+}
+
+// Undo exchanges the text and its slot, so a second undo brings back what the first removed.
+const std::string& ModeData::undoText(std::string& current, Previous& previous, UndoText text)
+{
+    std::string restored = takePrevious(previous, text);
+    keepPrevious(std::exchange(current, std::move(restored)), previous, text);
+    return current;
+}
+
 bool ModeData::setDesc(const std::string& newDesc)
 {
-    std::string text = newDesc;
-    previousDescription_ = std::exchange(description_, std::move(text));
+    setText(description_, previousDescription_, &UndoTexts::description, newDesc);
     return true;
 }
 
 bool ModeData::setHelp(const std::string& newHelp)
 {
-    std::string text = newHelp;
-    previousHelp_ = std::exchange(help_, std::move(text));
+    setText(help_, previousHelp_, &UndoTexts::help, newHelp);
     return true;
 }
 
 const std::string& ModeData::undoD()
 {
-    std::swap(description_, previousDescription_);
-    return description_;
+    return undoText(description_, previousDescription_, &UndoTexts::description);
 }
 
 const std::string& ModeData::undoH()
 {
-    std::swap(help_, previousHelp_);
-    return help_;
+    return undoText(help_, previousHelp_, &UndoTexts::help);
 }
 
 void ModeData::setNOfDp(const std::string& text)

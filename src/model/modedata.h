@@ -3,6 +3,7 @@
 #include "sharedkey.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace kpd {
@@ -59,18 +60,60 @@ public:
     void clearAll();
 
 private:
+    // What an undo slot stands for. Every record of the configuration starts with nothing
+    // to undo, and a load moves the empty text into the slot: only a slot whose text is
+    // not empty holds a string, so the few records ever edited pay for their undo texts.
+    enum class Previous : std::uint8_t { NothingToUndo, Empty, Held };
+
+    // The non-empty undo texts, kept apart; copies of a record copy them.
+    class UndoTexts {
+    public:
+        UndoTexts() = default;
+        UndoTexts(const UndoTexts& other) : texts_(other.texts_ ? std::make_unique<Texts>(*other.texts_) : nullptr) {}
+        UndoTexts& operator=(const UndoTexts& other)
+        {
+            if (this != &other) texts_ = other.texts_ ? std::make_unique<Texts>(*other.texts_) : nullptr;
+            return *this;
+        }
+        UndoTexts(UndoTexts&&) noexcept = default;
+        UndoTexts& operator=(UndoTexts&&) noexcept = default;
+
+        std::string& description() { return texts().description; }
+        std::string& help() { return texts().help; }
+
+    private:
+        struct Texts {
+            std::string description;
+            std::string help;
+        };
+        Texts& texts()
+        {
+            if (!texts_) texts_ = std::make_unique<Texts>();
+            return *texts_;
+        }
+        std::unique_ptr<Texts> texts_;
+    };
+    using UndoText = std::string& (UndoTexts::*)();
+
+    // The slot's text, taken out of it.
+    std::string takePrevious(Previous& previous, UndoText text);
+    void keepPrevious(std::string old, Previous& previous, UndoText text);
+    void setText(std::string& current, Previous& previous, UndoText text, const std::string& newText);
+    const std::string& undoText(std::string& current, Previous& previous, UndoText text);
+
     SharedKey modeKey_;
     std::string description_;
-    std::string previousDescription_ = kNothingToUndo;
     std::string help_;
-    std::string previousHelp_ = kNothingToUndo;
-    std::int16_t unit_ = 0;
+    UndoTexts undoTexts_;
     std::string lLim_;
     std::string uLim_;
     std::string dVal_;
-    bool defined_ = true;
+    std::int16_t unit_ = 0;
     std::int16_t nOfDp_ = 0;
+    bool defined_ = true;
     bool textDVal_ = false;
+    Previous previousDescription_ = Previous::NothingToUndo;
+    Previous previousHelp_ = Previous::NothingToUndo;
 };
 
 } // namespace kpd

@@ -4,12 +4,14 @@ namespace kpd {
 
 void Parameter::createSharedModes(const std::vector<SharedKey>& modeNames)
 {
+    modes_.reserve(modeNames.size());
     for (const SharedKey& name : modeNames) modes_.Add(name);
 }
 
 void Parameter::createModes(const std::vector<std::string>& modeNames)
 {
-    for (const std::string& name : modeNames) modes_.Add(name);
+    modes_.reserve(modeNames.size());
+    for (const std::string& name : modeNames) modes_.Add(SharedKey(name));
 }
 
 void Parameter::copyModes(const Parameter& aPara, bool noUserData)

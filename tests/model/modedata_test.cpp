@@ -145,3 +145,29 @@ TEST(ModeDataClone, WithUserDataCopiesTextsThroughTheUndoSlots)
     EXPECT_EQ(dest.undoD(), "Mine");
     EXPECT_EQ(dest.unit(), 3);
 }
+
+TEST(ModeDataUndo, EachTextLeavesItsNothingToUndoStateOnItsOwn)
+{
+    ModeData record;
+    record.setHelp("Help");
+    EXPECT_EQ(record.undoD(), kNothingToUndo) << "setting the help text leaves the description's slot";
+    EXPECT_EQ(record.undoH(), "");
+
+    ModeData copy;
+    copy.clone(record, false);
+    EXPECT_EQ(copy.getDesc(), kNothingToUndo) << "the undone message is a text like any other";
+    EXPECT_EQ(copy.undoD(), "") << "a cloned record undoes to its own earlier empty text";
+}
+
+TEST(ModeDataUndo, ACopyKeepsItsOwnUndoTexts)
+{
+    ModeData record;
+    record.setDesc("First");
+    record.setDesc("Second");
+    ModeData copy = record;
+    EXPECT_EQ(copy.undoD(), "First");
+    EXPECT_EQ(record.getDesc(), "Second") << "undo on the copy leaves the original";
+    EXPECT_EQ(record.undoD(), "First");
+    copy = record;
+    EXPECT_EQ(copy.undoD(), "Second") << "assignment copies the slot as it is now";
+}
