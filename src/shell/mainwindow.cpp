@@ -424,7 +424,11 @@ bool MainWindow::switchDriveFolder(const QString& folder)
     const QString previous = folder_;
     folder_ = folder;
     QDir::setCurrent(folder_);
-    if (load()) return true;
+    if (load()) {
+        // A whole other set: analyses of the old one are stale.
+        emit customSetEdited();
+        return true;
+    }
     folder_ = previous;
     QDir::setCurrent(folder_);
     load();

@@ -6,6 +6,7 @@
 #include "model/theapp.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 namespace {
@@ -31,7 +32,9 @@ TEST_F(DriveFolderSwitchTest, UnsavedDataIsKeptUnlessTheUserAgreesToLeaveIt)
     EXPECT_TRUE(AppSettings::driveFolder().isEmpty());
 
     ui.answers.push_back(kpd::MessageAnswer::Yes);
+    QSignalSpy edited(window.get(), &MainWindow::customSetEdited);
     EXPECT_TRUE(commands().openDriveFolderAt(other.path()));
+    EXPECT_EQ(edited.count(), 1);
     EXPECT_EQ(window->programFolder(), other.path());
     EXPECT_EQ(QDir::currentPath(), other.path());
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref") << "the custom set of the folder opened";
