@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project builds with, when any is missing.
+# Installs the Debian packages the project builds, tests and packages with, when any is missing.
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   libbenchmark-dev
   libxml2-utils
+  help2man desktop-file-utils appstream
 )
 
 missing=()

@@ -13,6 +13,8 @@
 #include "xmlfiles/fixedfile.h"
 #include "xmlfiles/textexport.h"
 
+#include "kpdversion.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +52,7 @@ struct KpdTool::Arguments {
     std::string lang = "english";
     bool force = false;
     bool help = false;
+    bool version = false;
 };
 
 KpdTool::KpdTool(std::ostream& out, std::ostream& err, std::string programFolder)
@@ -81,8 +84,10 @@ std::string KpdTool::usage()
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
            "                             or Intel hex file\n"
            "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
-           "instead of the program's folder. Messages go to standard error.\n"
-           "Exit status: 0 success, 1 the image is too large for the keypad, 2 bad input.\n";
+           "instead of the sample drive that came with the program. Messages go to standard error.\n"
+           "Exit status: 0 success, 1 the image is too large for the keypad, 2 bad input.\n"
+           "--help prints this text, --version the version. On a terminal, the build shows its\n"
+           "progress on standard error.\n";
 }
 
 int KpdTool::run(const std::vector<std::string>& args)
@@ -106,6 +111,8 @@ int KpdTool::run(const std::vector<std::string>& args)
             a.force = true;
         } else if (arg == "--help" || arg == "-h") {
             a.help = true;
+        } else if (arg == "--version") {
+            a.version = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             err_ << "kpdtool: unknown option " << arg << "\n" << usage();
             return BadInput;
@@ -117,6 +124,10 @@ int KpdTool::run(const std::vector<std::string>& args)
     }
     if (a.help) {
         out_ << usage();
+        return Success;
+    }
+    if (a.version) {
+        out_ << "kpdtool " << kVersion << '\n';
         return Success;
     }
     const std::size_t wanted = a.command == "export" ? 2 : 1;

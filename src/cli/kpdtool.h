@@ -22,6 +22,8 @@ public:
     ~KpdTool();
 
     int run(const std::vector<std::string>& args);
+    // A progress bar on the error stream while the database is built: for a terminal only.
+    void setProgressShown(bool shown) { ui_.setProgressShown(shown); }
 
     static std::string usage();
 

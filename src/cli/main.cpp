@@ -1,5 +1,9 @@
 #include "kpdtool.h"
 
+#include "install/installlayout.h"
+
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -7,11 +11,14 @@
 
 int main(int argc, char** argv)
 {
-    // The drive data lies beside the program unless --folder says otherwise.
+    // The drive data lies beside the program, or in the package's data folder when the
+    // program is installed, unless --folder says otherwise.
     std::error_code error;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) self = std::filesystem::absolute(argv[0]);
-    kpd::KpdTool tool(std::cout, std::cerr, self.parent_path().string());
+    const kpd::InstallLayout layout = kpd::InstallLayout::of(self.parent_path());
+    kpd::KpdTool tool(std::cout, std::cerr, layout.bundledData().string());
+    tool.setProgressShown(isatty(STDERR_FILENO) == 1);
     const int status = tool.run(std::vector<std::string>(argv + 1, argv + argc));
     // The tool still holds the model of the drive. Destroying it frees nothing the
     // operating system would not, and on the largest drives takes a tenth of a second:

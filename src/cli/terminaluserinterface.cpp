@@ -28,6 +28,8 @@ std::string terminalText(const std::string& text)
 MessageAnswer TerminalUserInterface::message(const std::string& text, const std::string& title, MessageIcon,
                                              MessageButtons buttons)
 {
+    // A message in the middle of a bar would share its line.
+    if (activeBar_) activeBar_->close();
     if (title == "ERROR" || title == "CRITICAL ERROR" || title == "FATAL ERROR") ++errorCount_;
     err_ << (title.empty() ? std::string(kProgramTitle) : title) << ": " << terminalText(text) << '\n';
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
@@ -37,9 +39,16 @@ MessageAnswer TerminalUserInterface::message(const std::string& text, const std:
     return questionAnswer_;
 }
 
-std::unique_ptr<ProgressWindow> TerminalUserInterface::openProgress(ProgressOwner&, std::int32_t, const std::string&)
+std::unique_ptr<ProgressWindow> TerminalUserInterface::openProgress(ProgressOwner& owner, std::int32_t range,
+                                                                    const std::string& caption)
 {
+    if (progressShown_) return std::make_unique<TerminalProgressBar>(err_, owner, range, caption, activeBar_);
     return std::make_unique<SilentProgress>();
+}
+
+void TerminalUserInterface::processEvents()
+{
+    if (activeBar_) activeBar_->update();
 }
 
 void TerminalUserInterface::endProgram()

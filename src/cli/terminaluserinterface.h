@@ -2,17 +2,21 @@
 
 #include "model/userinterface.h"
 
+#include "terminalprogressbar.h"
+
 #include <iosfwd>
 
 namespace kpd {
 
 // The user interface of the command-line tool: messages go to standard error, questions
-// get the answer chosen on the command line, progress and busy pointers show nothing.
+// get the answer chosen on the command line, the busy pointer shows nothing, and progress
+// shows as a bar on standard error when that is a terminal that asked for it.
 class TerminalUserInterface : public UserInterface {
 public:
     explicit TerminalUserInterface(std::ostream& err) : err_(err) {}
 
     void setQuestionAnswer(MessageAnswer answer) { questionAnswer_ = answer; }
+    void setProgressShown(bool shown) { progressShown_ = shown; }
     std::int32_t hexBase() const { return hexBase_; }
     // Messages shown so far whose title marks an error.
     int errorCount() const { return errorCount_; }
@@ -21,7 +25,8 @@ public:
                           MessageButtons buttons) override;
     void waitOn() override {}
     void waitOff() override {}
-    void processEvents() override {}
+    // The long operations' checkpoints: the moment to redraw the progress bar.
+    void processEvents() override;
     std::unique_ptr<ProgressWindow> openProgress(ProgressOwner& owner, std::int32_t range,
                                                  const std::string& caption) override;
     void setHexBase(std::int32_t base) override { hexBase_ = base; }
@@ -36,6 +41,8 @@ private:
     MessageAnswer questionAnswer_ = MessageAnswer::No;
     std::int32_t hexBase_ = 0;
     int errorCount_ = 0;
+    bool progressShown_ = false;
+    TerminalProgressBar* activeBar_ = nullptr;
 };
 
 } // namespace kpd

@@ -36,3 +36,15 @@ void AppSettings::write(const StartupSettings& settings)
     store.setValue(QStringLiteral("AutoSaveState"), toQt(settings.autoSaveState));
     store.setValue(QStringLiteral("Lang"), toQt(settings.lang));
 }
+
+QString AppSettings::driveFolder()
+{
+    QSettings store(kApplication, kApplication);
+    return store.value(QStringLiteral("Folders/DriveFolder")).toString();
+}
+
+void AppSettings::setDriveFolder(const QString& folder)
+{
+    QSettings store(kApplication, kApplication);
+    store.setValue(QStringLiteral("Folders/DriveFolder"), folder);
+}

@@ -6,12 +6,16 @@ FileChooser::Choice FileChooser::choose(const Request& request)
 {
     QFileDialog dialog(parent_, request.title);
     dialog.setAcceptMode(request.kind == Kind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.kind == Kind::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.kind == Kind::Save     ? QFileDialog::AnyFile
+                       : request.kind == Kind::Folder ? QFileDialog::Directory
+                                                      : QFileDialog::ExistingFile);
+    if (request.kind == Kind::Folder) dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilters(request.filters);
     if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters.first());
     dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
+    if (!request.initialName.isEmpty() && request.kind == Kind::Folder) dialog.setDirectory(request.initialName);
+    else if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
 
     Choice choice;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;

@@ -9,7 +9,7 @@ class QWidget;
 // class so the tests can answer in place of a modal dialog.
 class FileChooser {
 public:
-    enum class Kind { Open, Save };
+    enum class Kind { Open, Save, Folder };
 
     struct Request {
         Kind kind = Kind::Open;

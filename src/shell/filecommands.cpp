@@ -1,6 +1,8 @@
 #include "filecommands.h"
 
+#include "appsettings.h"
 #include "mainwindow.h"
+#include "userdrivefolder.h"
 #include "modeltext/modeltext.h"
 #include "views/menuview.h"
 #include "model/modelerror.h"
@@ -114,6 +116,31 @@ void FileCommands::open()
     const FileChooser::Choice choice =
         choose(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"), {kKeypadFilter}, QStringLiteral("kpd"));
     if (!choice.cancelled()) openFile(choice.name);
+}
+
+void FileCommands::openDriveFolder()
+{
+    const FileChooser::Choice choice =
+        choose(FileChooser::Kind::Folder, QStringLiteral("Open drive folder"), {}, {}, window_.programFolder());
+    if (!choice.cancelled()) openDriveFolderAt(choice.name);
+}
+
+bool FileCommands::openDriveFolderAt(const QString& folder)
+{
+    const QString absolute = QDir(folder).absolutePath();
+    // Checked before anything is dropped: a folder without a drive leaves the editor as it was.
+    if (!UserDriveFolder::holdsDrive(absolute)) {
+        window_.ui().message("Cannot find configuration file - kpdconf.kpx in " + toFileName(absolute), "ERROR",
+                             kpd::MessageIcon::Critical, kpd::MessageButtons::Ok);
+        return false;
+    }
+    if (window_.app() && window_.app()->isAppDirty() &&
+        window_.ui().message(kSwitchFolderQuestion, "WARNING", kpd::MessageIcon::Exclamation,
+                             kpd::MessageButtons::YesNo) != kpd::MessageAnswer::Yes)
+        return false;
+    if (!window_.switchDriveFolder(absolute)) return false;
+    AppSettings::setDriveFolder(absolute);
+    return true;
 }
 
 void FileCommands::merge()

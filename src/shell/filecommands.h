@@ -24,6 +24,8 @@ public:
     static constexpr const char* kUnknownFileType = "Unknown file type ";
     static constexpr const char* kNoMenuInFocus = "No menu in focus";
     static constexpr const char* kNewDatabaseTitle = "Keypad data editor: - editing: New database";
+    static constexpr const char* kSwitchFolderQuestion =
+        "There is unsaved data - do you really want to open another drive folder?";
     static constexpr const char* kUnsavedDataQuestion =
         "There is unsaved data - do you really want to replace it?\r\nOld data will be saved to autoBackup.kpd";
 
@@ -38,12 +40,15 @@ public:
     void save();
     void saveAs();
     void saveConstants();
+    void openDriveFolder();
 
     // The work behind the dialogs.
     bool openFile(const QString& name);
     bool mergeFile(const QString& name);
     bool saveAsFile(const QString& name, int filter);
     bool saveConstantsFile(const QString& name);
+    // Works in another drive folder from now on, and on the next starts.
+    bool openDriveFolderAt(const QString& folder);
 
     // True when the name ends in ".kpd", trailing spaces aside.
     static bool hasKeypadExtension(const QString& name);

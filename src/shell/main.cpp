@@ -1,5 +1,12 @@
+#include "appsettings.h"
+#include "controlregistration.h"
 #include "mainwindow.h"
 #include "qtdialogs.h"
+#include "userdrivefolder.h"
+
+#include "install/installlayout.h"
+#include "kpdversion.h"
+#include "modeltext/modeltext.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,12 +22,17 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VXKey pad tool"));
     QApplication::setOrganizationName(QStringLiteral("VXKey pad tool"));
-    QApplication::setApplicationVersion(QStringLiteral("1.5.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kpd::kVersion));
 
     QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral(
+        "Edits the texts of the drive's LCD keypad and builds the keypad's string database.\n"
+        "Installed, it works in a drive folder of the user's own, copied from the sample drive\n"
+        "on the first start; run from the build tree, in the folder of the program."));
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption folderOption(QStringLiteral("folder"), QStringLiteral("Drive data folder."),
-                                          QStringLiteral("DIR"), QApplication::applicationDirPath());
+                                          QStringLiteral("DIR"));
     options.addOption(folderOption);
     const QCommandLineOption quitOption(
         QStringLiteral("quit-when-shown"),
@@ -29,12 +41,17 @@ int main(int argc, char* argv[])
     options.addOption(quitOption);
     options.process(app);
 
+    const kpd::InstallLayout layout = kpd::InstallLayout::of(toFileName(QApplication::applicationDirPath()));
+    const UserDriveFolder::Start start =
+        UserDriveFolder::choose(layout, options.value(folderOption), AppSettings::driveFolder());
     // The program folder is the current folder: every fixed file is found there.
-    const QString folder = QDir(options.value(folderOption)).absolutePath();
-    QDir::setCurrent(folder);
+    QDir::setCurrent(start.folder);
 
     QtDialogs dialogs;
-    MainWindow window(dialogs, folder);
+    if (!start.problem.isEmpty())
+        dialogs.message(toModel(start.problem), "ERROR", kpd::MessageIcon::Critical, kpd::MessageButtons::Ok);
+    ControlRegistration::ensure(fromFileName(layout.libraryFolder().string()));
+    MainWindow window(dialogs, start.folder);
     dialogs.setParent(&window);
     if (!window.load()) return 0;
     window.show();

@@ -22,6 +22,7 @@ MainMenus::MainMenus(QMainWindow& window)
     fileMenu = bar->addMenu(QStringLiteral("&File"));
     fileNew = disabledAction(fileMenu, QStringLiteral("&New"));
     fileOpen = disabledAction(fileMenu, QStringLiteral("&Open"));
+    fileOpenDriveFolder = disabledAction(fileMenu, QStringLiteral("Open &drive folder..."));
     fileSave = disabledAction(fileMenu, QStringLiteral("&Save"));
     fileSaveAs = disabledAction(fileMenu, QStringLiteral("Save &As"));
     fileSaveAssembler = disabledAction(fileMenu, QStringLiteral("Save Asse&mbler file"));

@@ -14,6 +14,7 @@ struct MainMenus {
     QMenu* fileMenu;
     QAction* fileNew;
     QAction* fileOpen;
+    QAction* fileOpenDriveFolder;
     QAction* fileSave;
     QAction* fileSaveAs;
     QAction* fileSaveAssembler;

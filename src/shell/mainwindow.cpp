@@ -11,6 +11,7 @@
 #include "menutree.h"
 #include "splashwindow.h"
 #include "startupsequence.h"
+#include "userdrivefolder.h"
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
@@ -150,6 +151,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         connect(action, &QAction::triggered, this, [this, command = command] { ((*fileCommands_).*command)(); });
     }
     menus_->fileExport->setEnabled(true);
+    menus_->fileOpenDriveFolder->setEnabled(true);
+    connect(menus_->fileOpenDriveFolder, &QAction::triggered, this, [this] { fileCommands_->openDriveFolder(); });
     connect(menus_->fileExport, &QAction::triggered, this, [this] { ExportCommands(*this).exportText(); });
     connect(menus_->fileSaveAssembler, &QAction::triggered, this, [this] { ExportCommands(*this).saveAssembler(); });
     for (QAction* language : menus_->languages)
@@ -404,6 +407,32 @@ void MainWindow::chooseLanguage(int index)
     languageIndex_ = static_cast<std::int16_t>(index);
     updateLanguageMenu();
     refreshMenuWindows();
+}
+
+bool MainWindow::switchDriveFolder(const QString& folder)
+{
+    if (download_.running()) return false;
+    if (app_) {
+        writeSettings();
+        AppSettings::write(UserDriveFolder::leaving(AppSettings::read(), toFileName(folder_)));
+    }
+    autoSave_->setRunning(false);
+    menuWindows_->removeAll();
+    if (help_) help_->close();
+    tree_->clear();
+    app_.reset();
+    const QString previous = folder_;
+    folder_ = folder;
+    QDir::setCurrent(folder_);
+    if (load()) {
+        // A whole other set: analyses of the old one are stale.
+        emit customSetEdited();
+        return true;
+    }
+    folder_ = previous;
+    QDir::setCurrent(folder_);
+    load();
+    return false;
 }
 
 void MainWindow::fillWindowMenu()

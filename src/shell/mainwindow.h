@@ -86,6 +86,10 @@ public:
     // How an opened editor is shown; tests look at it instead of running it modally.
     void setEditorRunner(std::function<void(ParamEditor&)> runner) { runEditor_ = std::move(runner); }
     void chooseLanguage(int index);
+    // Drops the drive in memory and starts again on the drive of `folder`, as a new start
+    // would; unsaved data is the caller's to ask about. False, back on the old folder,
+    // when the new one cannot be loaded.
+    bool switchDriveFolder(const QString& folder);
     QTreeWidgetItem* findNode(const QString& tag) const;
 
 signals:

@@ -4,6 +4,8 @@
 
 #include "nodesimulator.h"
 
+#include "kpdversion.h"
+
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -24,7 +26,8 @@ const char* const kUsage =
     "--answer-ms: every answer takes MS; --late: the first COUNT transfers of segment NNN\n"
     "are answered --late-ms later still, after the library has stopped waiting for them.\n"
     "Set the editor's gateway port to it (Connect | Setup comms, or ZVNAPI_PORT).\n"
-    "Ends after S seconds (default 1800, at most 86400).\n";
+    "Ends after S seconds (default 1800, at most 86400).\n"
+    "--help prints this text, --version the version.\n";
 
 bool number(const std::string& text, int& value)
 {
@@ -74,6 +77,14 @@ int main(int argc, char* argv[])
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
         bool ok = true;
+        if (option == "--help" || option == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (option == "--version") {
+            std::printf("keypad-node-sim %s\n", kpd::kVersion);
+            return 0;
+        }
         if (option == "--network-off") {
             config.networkEnabled = false;
             config.parameters[{40, 8}] = 0;

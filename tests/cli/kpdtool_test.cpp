@@ -59,6 +59,28 @@ TEST_F(KpdToolTest, HelpDocumentsEveryCommand)
         EXPECT_NE(out_.str().find(word), std::string::npos) << word;
 }
 
+TEST_F(KpdToolTest, VersionGoesToStandardOutputWithExitZero)
+{
+    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_TRUE(std::regex_match(out_.str(), std::regex("kpdtool [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << out_.str();
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(KpdToolTest, BuildShowsItsProgressOnlyWhenAsked)
+{
+    EXPECT_EQ(run({"build", path("sample.kpd"), "--hex", path("quiet.hex")}), 0);
+    EXPECT_EQ(err_.str().find('\r'), std::string::npos);
+
+    out_.str({});
+    err_.str({});
+    KpdTool tool(out_, err_, kData);
+    tool.setProgressShown(true);
+    EXPECT_EQ(tool.run({"build", path("sample.kpd"), "--hex", path("shown.hex")}), 0);
+    EXPECT_NE(err_.str().find("\rTranslating database ["), std::string::npos);
+    EXPECT_NE(err_.str().find("\rCompressing Strings [##############################] 100%"), std::string::npos);
+    EXPECT_EQ(slurp(path("quiet.hex")), slurp(path("shown.hex")));
+}
+
 TEST_F(KpdToolTest, BadCommandLinesExitWithTwo)
 {
     EXPECT_EQ(run({}), 2);

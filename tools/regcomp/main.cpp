@@ -1,6 +1,7 @@
 // regcomp LIB registers a component library, regcomp /u LIB unregisters it; either way
 // the library's result code is printed and becomes the exit status (0 for success).
 #include "comrt/comruntime.h"
+#include "kpdversion.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,6 +15,10 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     const bool unregister = !args.isEmpty() && (args.first() == QLatin1String("/u") || args.first() == QLatin1String("-u"));
     if (unregister) args.removeFirst();
+    if (args == QStringList{QStringLiteral("--version")}) {
+        out << "regcomp " << kpd::kVersion << '\n';
+        return 0;
+    }
     if (args.size() != 1) {
         err << "usage: regcomp [/u] LIBRARY\n";
         return 2;

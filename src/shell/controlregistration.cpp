@@ -1,0 +1,16 @@
+#include "controlregistration.h"
+
+#include "comrt/comruntime.h"
+#include "lcdtextbox/lcdtextboxids.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+comrt::Result ControlRegistration::ensure(const QString& libraryFolder)
+{
+    const QString registered = comrt::ComRuntime::serverPath(lcdtextbox::ids::controlClass);
+    if (!registered.isEmpty() && QFileInfo(registered).isFile()) return comrt::result::ok;
+    return comrt::ComRuntime::registerServer(
+        QDir(libraryFolder).filePath(QString::fromLatin1(LcdtextboxHost::libraryFileName)));
+}
