@@ -26,6 +26,11 @@ bool ProblemFixer::canFix(ProblemKind kind)
     return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph || kind == ProblemKind::NearDuplicate;
 }
 
+bool ProblemFixer::canFixAll(ProblemKind kind)
+{
+    return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph;
+}
+
 std::optional<std::string> ProblemFixer::fixedText(ProblemKind kind, const std::string& current)
 {
     if (kind == ProblemKind::TrailingSpace) return KeypadTextLayout::stripTrailingSpaces(current).text;

@@ -20,6 +20,8 @@ public:
     explicit ProblemFixer(DrvMenus& custom) : custom_(custom) {}
 
     static bool canFix(ProblemKind kind);
+    // Kinds whose texts are each fixed on their own, so that all of them can be fixed at once.
+    static bool canFixAll(ProblemKind kind);
     // What the fix of a trailing-space or no-glyph problem makes of the text as it is now;
     // nothing for other kinds.
     static std::optional<std::string> fixedText(ProblemKind kind, const std::string& current);

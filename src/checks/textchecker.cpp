@@ -191,11 +191,12 @@ void TextChecker::checkModes(const CheckInput::ParamTexts& param, std::size_t p,
         }
     }
     if (!anyText) return;
-    // An empty mode the reference also leaves empty is not reported as empty; beside modes
-    // that have text it is most likely forgotten.
+    // Where the reference has the mode, an empty text either copies the reference or is
+    // reported as empty; without it, an empty mode beside modes with text is most likely
+    // forgotten.
     for (std::size_t m = 0; m < param.modes.size(); ++m) {
         const CheckInput::ModeTexts& mode = param.modes[m];
-        if (mode.defined && textOf(mode, field).empty() && !referenceHasText(mode, field))
+        if (mode.defined && textOf(mode, field).empty() && !(mode.refPresent && mode.refDefined))
             found[{p, m, field}].push_back(
                 make(ProblemKind::ModeMismatch, param, mode, field, "Empty while other modes have text"));
     }

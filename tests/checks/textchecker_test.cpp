@@ -132,17 +132,18 @@ TEST(TextChecker, TrailingSpacesAreWhatStripWouldRemove)
 
 TEST(TextChecker, ModesThatShouldAgreeButDoNotAreMismatched)
 {
+    Mode unguided = mode("Regen", "Andere", "", "", "");
+    unguided.refPresent = false;
     const std::vector<Problem> problems = found(oneParam({mode("Open loop", "Tempo", "Hilfe", "Speed", "Help"),
                                                           mode("Closed loop", "Tempo", "Hilfe", "Speed", "Help"),
-                                                          mode("Servo", "Tempo!", "", "Speed", ""),
-                                                          mode("Regen", "Andere", "Hilfe", "Other", "Help")}),
+                                                          mode("Servo", "Tempo!", "", "Speed", ""), unguided}),
                                                 ProblemKind::ModeMismatch);
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0].modeKey, "Servo");
     EXPECT_EQ(problems[0].field, TextField::Description);
     EXPECT_EQ(problems[0].message, "Differs from Open loop, Closed loop although the reference texts are the same");
     EXPECT_EQ(problems[0].suggestion, "Tempo");
-    EXPECT_EQ(problems[1].modeKey, "Servo");
+    EXPECT_EQ(problems[1].modeKey, "Regen");
     EXPECT_EQ(problems[1].field, TextField::Help);
     EXPECT_EQ(problems[1].message, "Empty while other modes have text");
 }
