@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -86,6 +87,8 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
     layout->addWidget(tree_, 1);
     layout->addLayout(buttons);
     setWidget(body);
+    // Wide enough for a kind, a place and the start of its message.
+    body->setMinimumWidth(QFontMetrics(tree_->font()).horizontalAdvance(QLatin1Char('x')) * 75);
     fillFilter();
     fix_->setEnabled(false);
     fixAll_->setEnabled(false);
@@ -163,7 +166,7 @@ void ProblemsPanel::fillTree()
     QTreeWidgetItem* menuItem = nullptr;
     int inMenu = 0;
     const auto closeMenu = [&] {
-        if (menuItem) menuItem->setText(1, menuItem->text(1) + QStringLiteral(" (%1)").arg(inMenu));
+        if (menuItem) menuItem->setText(0, menuItem->text(0) + QStringLiteral(" (%1)").arg(inMenu));
     };
     const std::vector<kpd::Problem>& problems = list_.problems();
     for (std::size_t i = 0; i < problems.size(); ++i) {
@@ -175,9 +178,9 @@ void ProblemsPanel::fillTree()
             const kpd::DrvMenu* menu =
                 data && data->stringDatas().find(data->getCustKey()) ? data->getCustMenus().find(p.menuKey) : nullptr;
             menuItem = new QTreeWidgetItem(tree_);
-            menuItem->setText(0, QStringLiteral("Menu"));
-            menuItem->setText(1, toQt(p.menuKey + (menu ? " " + menu->menuName() : std::string())));
+            menuItem->setText(0, toQt(p.menuKey + (menu ? " " + menu->menuName() : std::string())));
             menuItem->setData(0, kIndexRole, toQt(p.menuKey));
+            menuItem->setFirstColumnSpanned(true);
             menuItem->setExpanded(true);
         }
         ++inMenu;
@@ -192,6 +195,7 @@ void ProblemsPanel::fillTree()
     tree_->expandAll();
     tree_->resizeColumnToContents(0);
     tree_->resizeColumnToContents(1);
+    tree_->resizeColumnToContents(2);
 }
 
 QString ProblemsPanel::describe(const kpd::ProblemList::Location& at) const
