@@ -1,5 +1,6 @@
 #include "kpdtool.h"
 
+#include "checkcommand.h"
 #include "imageprinter.h"
 
 #include "build/buildmessages.h"
@@ -50,6 +51,8 @@ struct KpdTool::Arguments {
     std::string folder;
     std::string hex, bin, asmDir, segments, image, options;
     std::string lang = "english";
+    std::string kinds, failOn;
+    bool json = false;
     bool force = false;
     bool help = false;
     bool version = false;
@@ -81,6 +84,12 @@ std::string KpdTool::usage()
            "  export FILE.kpd OUT --options MASK [--force]\n"
            "                             write the text export with the option mask (0-65535);\n"
            "                             an existing OUT is replaced only with --force\n"
+           "  check FILE.kpd [--json] [--kinds LIST] [--fail-on LIST]\n"
+           "                             list the problems of the texts; LIST is \"all\" or kinds joined\n"
+           "                             by commas: empty, unchanged, overflow, no-glyph, trailing-space,\n"
+           "                             mode-mismatch, near-duplicate. --kinds defaults to all but\n"
+           "                             unchanged, --fail-on to overflow,no-glyph; exit status 1 when a\n"
+           "                             problem of a --fail-on kind was found\n"
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
            "                             or Intel hex file\n"
            "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
@@ -97,7 +106,8 @@ int KpdTool::run(const std::vector<std::string>& args)
     const std::vector<std::pair<std::string, std::string Arguments::*>> valued{
         {"--folder", &Arguments::folder}, {"--hex", &Arguments::hex},     {"--bin", &Arguments::bin},
         {"--asm", &Arguments::asmDir},    {"--lang", &Arguments::lang},   {"--segments", &Arguments::segments},
-        {"--image", &Arguments::image},   {"--options", &Arguments::options}};
+        {"--image", &Arguments::image},   {"--options", &Arguments::options},
+        {"--kinds", &Arguments::kinds},   {"--fail-on", &Arguments::failOn}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -109,6 +119,8 @@ int KpdTool::run(const std::vector<std::string>& args)
             a.*(option->second) = args[++i];
         } else if (arg == "--force") {
             a.force = true;
+        } else if (arg == "--json") {
+            a.json = true;
         } else if (arg == "--help" || arg == "-h") {
             a.help = true;
         } else if (arg == "--version") {
@@ -131,7 +143,8 @@ int KpdTool::run(const std::vector<std::string>& args)
         return Success;
     }
     const std::size_t wanted = a.command == "export" ? 2 : 1;
-    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" || a.command == "decode";
+    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" || a.command == "decode"
+                       || a.command == "check";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -145,6 +158,12 @@ int KpdTool::run(const std::vector<std::string>& args)
         if (a.command == "check-size") return checkSize(a);
         if (a.command == "build") return build(a);
         if (a.command == "export") return exportText(a);
+        if (a.command == "check") {
+            CheckCommand command(out_, err_);
+            if (!command.setLists(a.kinds, a.failOn)) return BadInput;
+            TheApp& app = newApp(a.folder);
+            return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
+        }
         return decode(a);
     } catch (const std::exception& e) {
         ui_.message(e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);

@@ -56,4 +56,9 @@ GlyphRows glyphRows(std::uint8_t code)
     return packed[code - firstCode];
 }
 
+bool hasGlyph(std::uint8_t code)
+{
+    return code >= firstCode;
+}
+
 } // namespace lcd

@@ -12,4 +12,7 @@ using GlyphRows = std::array<std::uint8_t, 8>;
 
 GlyphRows glyphRows(std::uint8_t code);
 
+// False for the codes the display has no character for: an empty cell shows instead.
+bool hasGlyph(std::uint8_t code);
+
 } // namespace lcd

@@ -9,6 +9,7 @@
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
+#include "problemspanel.h"
 #include "splashwindow.h"
 #include "startupsequence.h"
 #include "userdrivefolder.h"
@@ -59,7 +60,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
       tree_(new QTreeWidget(splitter_)),
       mdi_(new QMdiArea(splitter_)),
       autoSavePanel_(new QLabel(this)),
-      autoSave_(new AutoSaveWindow(this))
+      autoSave_(new AutoSaveWindow(this)),
+      problems_(new ProblemsPanel(ui_, [this] { return app_.get(); }, this))
 {
     showCurrentFile();
     menus_ = std::make_unique<MainMenus>(*this);
@@ -161,6 +163,26 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->windowCloseAll, &QAction::triggered, this, [this] { menuWindows_->removeAll(); });
     connect(menus_->helpContents, &QAction::triggered, this, &MainWindow::showHelp);
     connect(menus_->helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
+
+    addDockWidget(Qt::LeftDockWidgetArea, problems_);
+    connect(this, &MainWindow::customSetEdited, problems_, &ProblemsPanel::request);
+    connect(problems_, &ProblemsPanel::edited, this, &MainWindow::refreshMenuWindows);
+    connect(problems_, &ProblemsPanel::problemsChanged, this, [this] {
+        for (MenuView& view : *menuWindows_) view.markProblems();
+    });
+    connect(problems_, &ProblemsPanel::openRequested, this,
+            [this](const QString& menuKey, const QString& paraKey, const QString& modeKey) {
+                openParamEditor(toModel(menuKey), toModel(paraKey), toModel(modeKey), false);
+                refreshMenuWindows();
+            });
+    menus_->driveMenu->addSeparator();
+    for (const bool backwards : {false, true}) {
+        QAction* step = menus_->driveMenu->addAction(backwards ? QStringLiteral("Previous problem")
+                                                               : QStringLiteral("Next problem"));
+        step->setShortcut(backwards ? QKeySequence(Qt::SHIFT | Qt::Key_F8) : QKeySequence(Qt::Key_F8));
+        connect(step, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
+    }
+    menus_->driveMenu->addAction(problems_->toggleViewAction());
     resize(1000, 700);
 }
 
@@ -214,6 +236,7 @@ bool MainWindow::load()
 
     closeSplash();
     app_->setAppClean();
+    problems_->request();
     return true;
 }
 
@@ -347,9 +370,21 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     ParamEditor editor(ui(), folder_, this);
     editor.setModal(true);
     if (!editor.setMyData(*app_, menuKey, paraKey, modeKey, tripMode)) return;
+    editor.setProblemNavigator(
+        [this](const kpd::ProblemList::Location& from, bool backwards) { return problems_->step(from, backwards); });
     if (runEditor_) runEditor_(editor);
     else editor.exec();
     emit customSetEdited();
+}
+
+void MainWindow::goToProblem(bool backwards)
+{
+    const kpd::Problem* current = problems_->selected();
+    const std::optional<kpd::ProblemList::Location> target =
+        problems_->step(current ? kpd::ProblemList::locationOf(*current) : kpd::ProblemList::Location{}, backwards);
+    if (!target) return;
+    openParamEditor(target->menuKey, target->paraKey, target->modeKey, false);
+    refreshMenuWindows();
 }
 
 QTreeWidgetItem* MainWindow::findNode(const QString& tag) const
@@ -384,6 +419,9 @@ MenuView* MainWindow::createMenuView(const std::string& key)
 {
     auto* view = new MenuView(ui_, key);
     view->setPopupMenu(menus_->menuOpsMenu);
+    view->setProblemMarks([this](const std::string& menuKey, const std::string& paraKey, const std::string& modeKey) {
+        return problems_->describe({menuKey, paraKey, modeKey});
+    });
     view->setEditorOpener([this](MenuView& opener, const std::string& paraKey, const std::string& modeKey) {
         kpd::DrvMenu* reference = opener.refMenu();
         if (reference) openParamEditor(reference->menuKey(), paraKey, modeKey, reference->isMapped());

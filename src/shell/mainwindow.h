@@ -18,6 +18,7 @@ class FileCommands;
 class HelpWindow;
 class MenuView;
 class ParamEditor;
+class ProblemsPanel;
 class QLabel;
 class QMdiArea;
 class QSplitter;
@@ -61,6 +62,10 @@ public:
     QTreeWidget* tree() const { return tree_; }
     QMdiArea* mdiArea() const { return mdi_; }
     AutoSaveWindow* autoSaveWindow() const { return autoSave_; }
+    ProblemsPanel* problemsPanel() const { return problems_; }
+    // "Next problem" (F8) and "Previous problem" (Shift+F8): the parameter editor on the
+    // place of the next problem after the one selected in the Problems panel.
+    void goToProblem(bool backwards);
     FileCommands& fileCommands() { return *fileCommands_; }
     kpd::menuWindows<MenuView>& menuWindows() { return *menuWindows_; }
     QString autoSavePanelText() const;
@@ -122,6 +127,7 @@ private:
     QMdiArea* mdi_;
     QLabel* autoSavePanel_;
     AutoSaveWindow* autoSave_;
+    ProblemsPanel* problems_;
     QPointer<HelpWindow> help_;
     QString currentFile_;
     QString incompleteFile_;

@@ -2,6 +2,7 @@
 
 #include "clonemenu.h"
 #include "copym2m.h"
+#include "problemmarkdelegate.h"
 
 #include "model/drvmenus.h"
 #include "model/userinterface.h"
@@ -66,6 +67,7 @@ MenuView::MenuView(kpd::UserInterface& ui, std::string key, QWidget* parent)
     lineHeight_ = metrics.height() + 3;
 
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setItemDelegate(new ProblemMarkDelegate(grid_));
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->horizontalHeader()->setDefaultSectionSize(columnWidth_);
     grid_->horizontalHeader()->setFixedHeight(lineHeight_ + 4);
@@ -123,6 +125,7 @@ void MenuView::fillGrid()
     // One spare entry beyond the last row and column, as the key lists have always had.
     columnKeys_.assign(modes.size() + 1, std::string());
     rowKeys_.assign(rows.size() + 1, std::string());
+    customRows_.assign(rows.size(), false);
 
     QStringList headers;
     for (std::size_t c = 0; c < modes.size(); ++c) {
@@ -135,6 +138,7 @@ void MenuView::fillGrid()
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const MenuGridModel::Row& row = rows[r];
         rowKeys_[r] = row.key;
+        customRows_[r] = !row.reference;
         labels << toQt(row.label).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         grid_->setRowHeight(static_cast<int>(r), 2 * lineHeight_);
         for (std::size_t c = 0; c < row.cells.size() && c < modes.size(); ++c) {
@@ -147,6 +151,24 @@ void MenuView::fillGrid()
     }
     grid_->setVerticalHeaderLabels(labels);
     if (!rows.empty() && !modes.empty()) grid_->setCurrentCell(0, 0);
+    markProblems();
+}
+
+void MenuView::markProblems()
+{
+    if (!custMenu_) return;
+    for (int r = 0; r < grid_->rowCount() && r < static_cast<int>(customRows_.size()); ++r) {
+        if (!customRows_[static_cast<std::size_t>(r)]) continue;
+        for (int c = 0; c < grid_->columnCount(); ++c) {
+            QTableWidgetItem* item = grid_->item(r, c);
+            if (!item) continue;
+            const QString marks = problemMarks_ ? problemMarks_(custMenu_->menuKey(), rowKeys_[static_cast<std::size_t>(r)],
+                                                                columnKeys_[static_cast<std::size_t>(c)])
+                                                : QString();
+            item->setData(ProblemMarkDelegate::ProblemRole, marks);
+            item->setToolTip(marks);
+        }
+    }
 }
 
 bool MenuView::saveMenu(const std::string& fname)

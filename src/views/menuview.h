@@ -66,6 +66,12 @@ public:
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
     void setEditorOpener(std::function<void(MenuView&, const std::string& paraKey, const std::string& modeKey)> opener);
     void setClosedHandler(std::function<void(const std::string& key)> handler) { onClosed_ = std::move(handler); }
+    // What is wrong with the custom text of a parameter in a mode, one problem a line.
+    using ProblemMarks =
+        std::function<QString(const std::string& menuKey, const std::string& paraKey, const std::string& modeKey)>;
+    void setProblemMarks(ProblemMarks marks) { problemMarks_ = std::move(marks); }
+    // Marks the custom cells that have problems, with the problems as their tool tip.
+    void markProblems();
 
     // The window interface the menu-window list uses.
     void bringToFront();
@@ -92,6 +98,8 @@ private:
     bool busy_ = false;
     std::vector<std::string> rowKeys_;
     std::vector<std::string> columnKeys_;
+    std::vector<bool> customRows_;
+    ProblemMarks problemMarks_;
     int columnWidth_ = 0;
     int lineHeight_ = 0;
     QTableWidget* grid_;

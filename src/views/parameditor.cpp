@@ -10,6 +10,7 @@
 #include "modeltext/modeltext.h"
 #include "xmlfiles/fixedfile.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -118,6 +119,13 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     layout->addWidget(modeTabs_, 1, 0, 1, 2);
     layout->addWidget(copyModes_, 1, 2, 2, 1);
     layout->addWidget(buildButtons(), 2, 0, 1, 2);
+
+    for (const bool backwards : {false, true}) {
+        auto* action = new QAction(backwards ? QStringLiteral("Previous problem") : QStringLiteral("Next problem"), this);
+        action->setShortcut(backwards ? QKeySequence(Qt::SHIFT | Qt::Key_F8) : QKeySequence(Qt::Key_F8));
+        connect(action, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
+        addAction(action);
+    }
 }
 
 ParamEditor::~ParamEditor() = default;
@@ -179,6 +187,7 @@ bool ParamEditor::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, c
 {
     if (!run([&] { session_.setMyData(appData, aMenuKey, aParakey, modeKey, tripMode); })) return false;
     hasData_ = true;
+    appData_ = &appData;
     applyEditingKind();
     RefreshTabs();
     captionReferencePanel();
@@ -383,6 +392,15 @@ void ParamEditor::done(int result)
         panel(ParaEditSession::CustPanel).desc().saveMapping(path);
     }
     QDialog::done(result);
+}
+
+void ParamEditor::goToProblem(bool backwards)
+{
+    if (!navigator_ || !appData_ || !hasData_) return;
+    commit();
+    const std::optional<kpd::ProblemList::Location> target =
+        navigator_({session_.menuKey(), session_.paraKey(), session_.modeKey()}, backwards);
+    if (target) setMyData(*appData_, target->menuKey, target->paraKey, target->modeKey, false);
 }
 
 void ParamEditor::undo()

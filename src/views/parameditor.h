@@ -2,10 +2,13 @@
 
 #include "paraeditsession.h"
 
+#include "checks/problemlist.h"
+
 #include <QDialog>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class LcdtextboxHost;
 class ParamMimic;
@@ -57,6 +60,11 @@ public:
     bool isWarningActive() const;
     // The warning's period; tests shorten it or drive warningTick() themselves.
     void setWarningInterval(int milliseconds);
+    // Where "Next problem" (F8) and "Previous problem" (Shift+F8) lead from the parameter and
+    // mode shown; nothing leaves the editor where it is.
+    using ProblemNavigator =
+        std::function<std::optional<kpd::ProblemList::Location>(const kpd::ProblemList::Location& from, bool backwards)>;
+    void setProblemNavigator(ProblemNavigator navigator) { navigator_ = std::move(navigator); }
 
 public slots:
     void commit();
@@ -75,6 +83,8 @@ public slots:
     void displayReference();
     void toggleShowHelp();
     void warningTick();
+    // Commits, as any step to another parameter does, and shows the next problem's place.
+    void goToProblem(bool backwards);
 
     void done(int result) override;
     // Closing the window: typing not yet committed is offered for Commit first.
@@ -126,6 +136,8 @@ private:
     int warningTicks_ = 0;
     bool shownTripMode_ = false;
     bool hasData_ = false;
+    kpd::TheApp* appData_ = nullptr;
+    ProblemNavigator navigator_;
     // The box that has the focus, kept while its context menu or character map is open.
     Box enteredBox_ = Box::None;
     bool assigning_ = false;

@@ -1,0 +1,43 @@
+#include "checkinput.h"
+
+#include "model/stringdatas.h"
+#include "model/theapp.h"
+
+namespace kpd {
+
+CheckInput CheckInput::fromApp(const TheApp& app)
+{
+    CheckInput input;
+    input.maxHelpChars = app.maxRecChars();
+    const stringData* custom = app.stringDatas().find(app.getCustKey());
+    if (!custom) return input;
+    const stringData* reference = app.stringDatas().find(app.getRefKey());
+    for (const DrvMenu& menu : custom->DrvMenus()) {
+        if (menu.isMapped()) continue;
+        const DrvMenu* refMenu = reference ? reference->DrvMenus().find(menu.menuKey()) : nullptr;
+        for (const Parameter& parameter : menu.Parameters()) {
+            const Parameter* refParam = refMenu ? refMenu->Parameters().find(parameter.paraKey()) : nullptr;
+            ParamTexts& texts = input.params.emplace_back();
+            texts.menuKey = menu.menuKey();
+            texts.paraKey = parameter.paraKey();
+            texts.modes.reserve(static_cast<std::size_t>(parameter.modes().Count()));
+            for (const ModeData& record : parameter.modes()) {
+                ModeTexts& mode = texts.modes.emplace_back();
+                mode.modeKey = record.modeKey();
+                mode.defined = record.defined();
+                mode.desc = record.getDesc();
+                mode.help = record.getHelp();
+                mode.unit = record.unit();
+                if (const ModeData* ref = refParam ? refParam->modes().find(record.modeKey()) : nullptr) {
+                    mode.refPresent = true;
+                    mode.refDefined = ref->defined();
+                    mode.refDesc = ref->getDesc();
+                    mode.refHelp = ref->getHelp();
+                }
+            }
+        }
+    }
+    return input;
+}
+
+} // namespace kpd

@@ -1,0 +1,121 @@
+#include "glyphscan.h"
+
+#include "build/escapes.h"
+#include "lcdtextbox/lcdglyphs.h"
+#include "model/numbertext.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace kpd {
+
+namespace {
+
+enum class Token { Plain, Control, Hex, Tilde, Blanked };
+
+bool isControlEscape(unsigned char c) { return (c >= 64 && c <= 79) || (c >= 96 && c <= 111); }
+
+// Splits off the token at pos the way decodeEscapes consumes it; length is what it consumes.
+Token tokenAt(const std::string& text, std::size_t pos, std::size_t& length)
+{
+    const std::size_t rest = text.size() - pos;
+    if (text[pos] != '~') {
+        length = 1;
+        return Token::Plain;
+    }
+    const unsigned char next = rest > 1 ? static_cast<unsigned char>(text[pos + 1]) : 0;
+    if (rest > 1 && isControlEscape(next)) {
+        length = 2;
+        return Token::Control;
+    }
+    if (next == 'X' || next == 'x') {
+        length = std::min<std::size_t>(4, rest);
+        const std::string digits = text.substr(pos + 2, 2);
+        bool hex = !digits.empty();
+        for (char c : digits) hex = hex && hexDigitValue(c) >= 0;
+        return hex ? Token::Hex : Token::Blanked;
+    }
+    length = std::min<std::size_t>(2, rest);
+    return next == '~' ? Token::Tilde : Token::Blanked;
+}
+
+std::string hexByte(std::uint8_t b)
+{
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "0x%02X", static_cast<unsigned>(b));
+    return buffer;
+}
+
+// Latin-1 characters typed as themselves whose code the display shows as another glyph
+// (its ROM has Cyrillic and Greek letters and signs there), with the nearest character it has.
+std::optional<std::string> latin1StandIn(std::uint8_t b)
+{
+    switch (b) {
+    case 0xA0: return std::string(" ");
+    case 0xA8: return std::string("\"");
+    case 0xAC:
+    case 0xAD:
+    case 0xAF: return std::string("-");
+    case 0xB4: return std::string("'");
+    case 0xB8: return std::string(",");
+    case 0xD8: return std::string("O");
+    default: return std::nullopt;
+    }
+}
+
+bool isLetter(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+}
+
+} // namespace
+
+std::vector<GlyphScan::Fault> GlyphScan::scan(const std::string& escaped)
+{
+    std::vector<Fault> faults;
+    std::uint8_t previous = 0;
+    std::size_t length = 0;
+    for (std::size_t pos = 0; pos < escaped.size(); pos += length) {
+        const Token token = tokenAt(escaped, pos, length);
+        const std::string piece = escaped.substr(pos, length);
+        const std::string bytes = decodeEscapes(piece, false);
+        const auto b = static_cast<std::uint8_t>(bytes.empty() ? 0 : bytes[0]);
+        const std::string where = " at character " + std::to_string(pos + 1);
+        if (token == Token::Blanked) {
+            // Showing the space it becomes anyway keeps the display as it is and ends the doubt.
+            faults.push_back({pos, length, "Escape \"" + piece + "\" becomes a space" + where, std::string(" ")});
+        } else if (!lcd::hasGlyph(b) && b != 0x0D) {
+            std::optional<std::string> suggestion;
+            if (b == 0x00 || b == 0x0E || b == 0x0F || b == 0x09)
+                suggestion = " ";
+            else if (b == 0x0A)
+                suggestion = previous == 0x0D ? "" : "~M";
+            faults.push_back({pos, length, "Byte " + hexByte(b) + " has no glyph" + where, suggestion});
+        } else if (token == Token::Plain) {
+            if (const auto standIn = latin1StandIn(b))
+                faults.push_back({pos, length, "Character " + hexByte(b) + " shows as another glyph" + where, standIn});
+            else if (b == '?' && pos > 0 && pos + 1 < escaped.size()
+                     && isLetter(static_cast<unsigned char>(escaped[pos - 1]))
+                     && isLetter(static_cast<unsigned char>(escaped[pos + 1])))
+                faults.push_back({pos, length, "\"?\" inside a word: a character lost on loading" + where, std::nullopt});
+        }
+        previous = b;
+    }
+    return faults;
+}
+
+std::string GlyphScan::applySuggestions(const std::string& escaped)
+{
+    std::string result;
+    std::size_t done = 0;
+    for (const Fault& fault : scan(escaped)) {
+        if (!fault.suggestion) continue;
+        result.append(escaped, done, fault.pos - done);
+        result += *fault.suggestion;
+        done = fault.pos + fault.length;
+    }
+    result.append(escaped, done, std::string::npos);
+    return result;
+}
+
+} // namespace kpd

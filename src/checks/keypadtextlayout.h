@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace kpd {
+
+// A text in the escaped form laid out by the keypad text box's own model, so that what the
+// checks count is what the editor's boxes and the keypad show.
+class KeypadTextLayout {
+public:
+    static constexpr int kDisplayColumns = 16;
+    static constexpr int kDescriptionLines = 2;
+
+    static int displayLines(const std::string& escaped, int cols = kDisplayColumns);
+
+    struct Stripped {
+        std::string text;
+        int removed = 0;
+    };
+    // What Strip trailing spaces makes of the text, in the escaped form the box gives back.
+    static Stripped stripTrailingSpaces(const std::string& escaped, int cols = kDisplayColumns);
+};
+
+} // namespace kpd

@@ -1,0 +1,256 @@
+#include "textchecker.h"
+
+#include "glyphscan.h"
+#include "keypadtextlayout.h"
+
+#include "build/escapes.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace kpd {
+
+namespace {
+
+const std::string& textOf(const CheckInput::ModeTexts& mode, TextField field)
+{
+    return field == TextField::Description ? mode.desc : mode.help;
+}
+
+const std::string& refTextOf(const CheckInput::ModeTexts& mode, TextField field)
+{
+    return field == TextField::Description ? mode.refDesc : mode.refHelp;
+}
+
+bool referenceHasText(const CheckInput::ModeTexts& mode, TextField field)
+{
+    return mode.refPresent && mode.refDefined && !refTextOf(mode, field).empty();
+}
+
+Problem make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
+             TextField field, std::string message)
+{
+    Problem problem;
+    problem.kind = kind;
+    problem.menuKey = param.menuKey;
+    problem.paraKey = param.paraKey;
+    problem.modeKey = mode.modeKey;
+    problem.field = field;
+    problem.message = std::move(message);
+    return problem;
+}
+
+// Long help texts would drown the message that quotes them.
+std::string quoted(const std::string& text)
+{
+    constexpr std::size_t shown = 32;
+    return "\"" + (text.size() > shown ? text.substr(0, shown) + "..." : text) + "\"";
+}
+
+// The most frequent of the texts at the given modes; the first one seen wins a tie.
+std::string majority(const std::vector<const std::string*>& texts)
+{
+    std::unordered_map<std::string, int> counts;
+    const std::string* best = texts.front();
+    int bestCount = 0;
+    for (const std::string* text : texts) {
+        const int count = ++counts[*text];
+        if (count > bestCount) {
+            best = text;
+            bestCount = count;
+        }
+    }
+    return *best;
+}
+
+unsigned char lowered(unsigned char c)
+{
+    // 0xD7 and 0xD8 are the multiplication sign and a Greek letter on the keypad, not capitals.
+    const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7 && c != 0xD8);
+    return capital ? static_cast<unsigned char>(c + 0x20) : c;
+}
+
+} // namespace
+
+std::set<ProblemKind> TextChecker::defaultKinds()
+{
+    std::set<ProblemKind> kinds(kAllProblemKinds.begin(), kAllProblemKinds.end());
+    kinds.erase(ProblemKind::Unchanged);
+    return kinds;
+}
+
+std::string TextChecker::nearDuplicateKey(TextField field, std::int16_t unit, const std::string& escaped)
+{
+    std::string key = field == TextField::Description ? "d" + std::to_string(unit) : "h";
+    key += '\n';
+    std::string bytes = blankReservedBytes(decodeEscapes(escaped, false));
+    for (char& c : bytes) c = static_cast<char>(lowered(static_cast<unsigned char>(c)));
+    const std::string ignoredAtEnd = " .,:;!?\r";
+    while (!bytes.empty() && ignoredAtEnd.find(bytes.back()) != std::string::npos) bytes.pop_back();
+    return key + bytes;
+}
+
+std::vector<Problem> TextChecker::check(const CheckInput& input, const Options& options)
+{
+    const auto wanted = [&](ProblemKind kind) { return options.kinds.count(kind) != 0; };
+    Found found;
+    if (wanted(ProblemKind::ModeMismatch))
+        for (std::size_t p = 0; p < input.params.size(); ++p)
+            for (TextField field : {TextField::Description, TextField::Help})
+                checkModes(input.params[p], p, field, found);
+    if (wanted(ProblemKind::NearDuplicate)) checkNearDuplicates(input, found);
+
+    std::vector<Problem> problems;
+    for (std::size_t p = 0; p < input.params.size(); ++p) {
+        const CheckInput::ParamTexts& param = input.params[p];
+        for (std::size_t m = 0; m < param.modes.size(); ++m) {
+            for (TextField field : {TextField::Description, TextField::Help}) {
+                checkText(input, param, param.modes[m], field, options, problems);
+                const auto more = found.find({p, m, field});
+                if (more != found.end())
+                    std::move(more->second.begin(), more->second.end(), std::back_inserter(problems));
+            }
+        }
+    }
+    return problems;
+}
+
+void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamTexts& param,
+                            const CheckInput::ModeTexts& mode, TextField field, const Options& options,
+                            std::vector<Problem>& out)
+{
+    const auto wanted = [&](ProblemKind kind) { return options.kinds.count(kind) != 0; };
+    const std::string& text = textOf(mode, field);
+    if (!mode.defined || text.empty()) {
+        if (wanted(ProblemKind::Empty) && referenceHasText(mode, field))
+            out.push_back(make(ProblemKind::Empty, param, mode, field,
+                               mode.defined ? "Empty where the reference has text"
+                                            : "Not defined in this mode where the reference has text"));
+        return;
+    }
+    if (wanted(ProblemKind::Unchanged) && referenceHasText(mode, field) && text == refTextOf(mode, field))
+        out.push_back(make(ProblemKind::Unchanged, param, mode, field, "Same text as the reference"));
+    if (wanted(ProblemKind::Overflow)) {
+        if (field == TextField::Description) {
+            const int lines = KeypadTextLayout::displayLines(text);
+            if (lines > KeypadTextLayout::kDescriptionLines)
+                out.push_back(make(ProblemKind::Overflow, param, mode, field,
+                                   "Takes " + std::to_string(lines) + " display lines, the keypad shows "
+                                       + std::to_string(KeypadTextLayout::kDescriptionLines)));
+        } else if (text.size() > static_cast<std::size_t>(std::max(input.maxHelpChars, 0))) {
+            out.push_back(make(ProblemKind::Overflow, param, mode, field,
+                               std::to_string(text.size()) + " characters, at most "
+                                   + std::to_string(input.maxHelpChars)));
+        }
+    }
+    if (wanted(ProblemKind::NoGlyph)) {
+        for (GlyphScan::Fault& fault : GlyphScan::scan(text)) {
+            Problem problem = make(ProblemKind::NoGlyph, param, mode, field, std::move(fault.message));
+            problem.suggestion = std::move(fault.suggestion);
+            out.push_back(std::move(problem));
+        }
+    }
+    if (wanted(ProblemKind::TrailingSpace)) {
+        KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
+        if (stripped.removed > 0) {
+            Problem problem = make(ProblemKind::TrailingSpace, param, mode, field,
+                                   std::to_string(stripped.removed) + " trailing spaces at line ends");
+            problem.suggestion = std::move(stripped.text);
+            problem.bytes = stripped.removed;
+            out.push_back(std::move(problem));
+        }
+    }
+}
+
+void TextChecker::checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found)
+{
+    // Modes whose reference texts agree should agree in the custom set too.
+    std::map<std::string, std::vector<std::size_t>> byReference;
+    bool anyText = false;
+    for (std::size_t m = 0; m < param.modes.size(); ++m) {
+        const CheckInput::ModeTexts& mode = param.modes[m];
+        if (!mode.defined || textOf(mode, field).empty()) continue;
+        anyText = true;
+        if (referenceHasText(mode, field)) byReference[refTextOf(mode, field)].push_back(m);
+    }
+    for (const auto& [reference, group] : byReference) {
+        if (group.size() < 2) continue;
+        std::vector<const std::string*> texts;
+        for (std::size_t m : group) texts.push_back(&textOf(param.modes[m], field));
+        const std::string usual = majority(texts);
+        std::string agreeing;
+        for (std::size_t m : group)
+            if (textOf(param.modes[m], field) == usual)
+                agreeing += (agreeing.empty() ? "" : ", ") + param.modes[m].modeKey;
+        for (std::size_t m : group) {
+            if (textOf(param.modes[m], field) == usual) continue;
+            Problem problem = make(ProblemKind::ModeMismatch, param, param.modes[m], field,
+                                   "Differs from " + agreeing + " although the reference texts are the same");
+            problem.suggestion = usual;
+            found[{p, m, field}].push_back(std::move(problem));
+        }
+    }
+    if (!anyText) return;
+    // Where the reference has the mode, an empty text either copies the reference or is
+    // reported as empty; without it, an empty mode beside modes with text is most likely
+    // forgotten.
+    for (std::size_t m = 0; m < param.modes.size(); ++m) {
+        const CheckInput::ModeTexts& mode = param.modes[m];
+        if (mode.defined && textOf(mode, field).empty() && !(mode.refPresent && mode.refDefined))
+            found[{p, m, field}].push_back(
+                make(ProblemKind::ModeMismatch, param, mode, field, "Empty while other modes have text"));
+    }
+}
+
+void TextChecker::checkNearDuplicates(const CheckInput& input, Found& found)
+{
+    struct Variant {
+        const std::string* escaped;
+        std::size_t bytes;
+        std::vector<Location> at;
+    };
+    // The build stores each distinct string once, so variants are told apart by their bytes.
+    std::unordered_map<std::string, std::vector<Variant>> groups;
+    for (std::size_t p = 0; p < input.params.size(); ++p) {
+        const CheckInput::ParamTexts& param = input.params[p];
+        for (std::size_t m = 0; m < param.modes.size(); ++m) {
+            const CheckInput::ModeTexts& mode = param.modes[m];
+            if (!mode.defined) continue;
+            for (TextField field : {TextField::Description, TextField::Help}) {
+                const std::string& text = textOf(mode, field);
+                if (text.empty()) continue;
+                const std::string bytes = blankReservedBytes(decodeEscapes(text, false));
+                std::vector<Variant>& variants = groups[nearDuplicateKey(field, mode.unit, text)];
+                auto same = std::find_if(variants.begin(), variants.end(), [&](const Variant& v) {
+                    return blankReservedBytes(decodeEscapes(*v.escaped, false)) == bytes;
+                });
+                if (same == variants.end()) same = variants.insert(variants.end(), Variant{&text, bytes.size(), {}});
+                same->at.emplace_back(p, m, field);
+            }
+        }
+    }
+    for (const auto& [key, variants] : groups) {
+        if (variants.size() < 2) continue;
+        const auto usual = std::max_element(variants.begin(), variants.end(),
+                                            [](const Variant& a, const Variant& b) { return a.at.size() < b.at.size(); });
+        for (const Variant& variant : variants) {
+            if (&variant == &*usual) continue;
+            // Unifying a variant saves its one stored copy and terminator; the first text
+            // that uses it carries the saving, so that sums count it once.
+            bool first = true;
+            for (const Location& at : variant.at) {
+                const auto& [p, m, field] = at;
+                const CheckInput::ParamTexts& param = input.params[p];
+                Problem problem = make(ProblemKind::NearDuplicate, param, param.modes[m], field,
+                                       "Differs from " + quoted(*usual->escaped)
+                                           + " only by case, spaces or final punctuation");
+                problem.suggestion = *usual->escaped;
+                problem.bytes = first ? static_cast<int>(variant.bytes + 1) : 0;
+                first = false;
+                found[at].push_back(std::move(problem));
+            }
+        }
+    }
+}
+
+} // namespace kpd

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "checkinput.h"
+#include "problem.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace kpd {
+
+// Walks a snapshot of the custom set against the reference set and lists the problems of
+// its texts, in menu, parameter and mode order.
+class TextChecker {
+public:
+    struct Options {
+        // Identical texts are only a fault in a translation; a set that copies the
+        // reference would report nearly every text, so unchanged is asked for explicitly.
+        std::set<ProblemKind> kinds = defaultKinds();
+    };
+
+    static std::set<ProblemKind> defaultKinds();
+
+    static std::vector<Problem> check(const CheckInput& input, const Options& options);
+    static std::vector<Problem> check(const CheckInput& input) { return check(input, Options{}); }
+
+    // The key under which texts count as near-duplicates: what the build would store, in
+    // lower case, without trailing spaces and final punctuation. Descriptions with another
+    // unit prefix never share a string, so the unit is part of the key.
+    static std::string nearDuplicateKey(TextField field, std::int16_t unit, const std::string& escaped);
+
+private:
+    using Location = std::tuple<std::size_t, std::size_t, TextField>;
+    using Found = std::map<Location, std::vector<Problem>>;
+
+    static void checkText(const CheckInput& input, const CheckInput::ParamTexts& param,
+                          const CheckInput::ModeTexts& mode, TextField field, const Options& options,
+                          std::vector<Problem>& out);
+    static void checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found);
+    static void checkNearDuplicates(const CheckInput& input, Found& found);
+};
+
+} // namespace kpd

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "checks/problem.h"
+#include "checks/textchecker.h"
+
+#include <iosfwd>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kpd {
+
+class TheApp;
+
+// kpdtool check: lists the problems of the loaded custom set as text or JSON and tells by
+// its exit status whether any of the kinds a CI job fails on was found.
+class CheckCommand {
+public:
+    enum ExitCode { Clean = 0, Failed = 1, BadInput = 2 };
+
+    CheckCommand(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+    // Comma-separated kind names, or "all"; empty lists keep the defaults. False, after a
+    // message, when a name is no kind.
+    bool setLists(const std::string& kinds, const std::string& failOn);
+
+    int run(TheApp& app, bool json);
+
+    static void printText(const std::vector<Problem>& problems, std::ostream& out);
+    static void printJson(const std::vector<Problem>& problems, std::ostream& out);
+
+private:
+    bool parse(const std::string& list, const std::string& option, std::set<ProblemKind>& kinds);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::set<ProblemKind> kinds_ = TextChecker::defaultKinds();
+    std::set<ProblemKind> failOn_{ProblemKind::Overflow, ProblemKind::NoGlyph};
+};
+
+} // namespace kpd

@@ -1,0 +1,184 @@
+#include "startededitor.h"
+
+#include "checks/problem.h"
+#include "model/theapp.h"
+#include "shell/backgroundanalysis.h"
+#include "shell/mainmenus.h"
+#include "shell/problemspanel.h"
+#include "views/menuview.h"
+#include "views/parameditor.h"
+#include "views/problemmarkdelegate.h"
+
+#include <QAction>
+#include "lcdtextboxhost/lcdtextboxhost.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <optional>
+
+namespace {
+
+struct Place {
+    std::string menuKey, paraKey, modeKey;
+    bool operator==(const Place&) const = default;
+};
+
+class ProblemsPanelTest : public StartedEditor<> {
+protected:
+    void SetUp() override
+    {
+        previousRegistry_ = qgetenv("KPD_COMRT_REGISTRY");
+        qputenv("KPD_COMRT_REGISTRY", registryDir_.filePath(QStringLiteral("registry.json")).toLocal8Bit());
+        StartedEditor<>::SetUp();
+        window->show();
+        window->setEditorRunner([this](ParamEditor& editor) {
+            const ParaEditSession& s = editor.session();
+            opened.push_back({s.menuKey(), s.paraKey(), s.modeKey()});
+            if (whileOpen) whileOpen(editor);
+        });
+        custom("m1", "p1", "Open loop").setDesc("Custom ref  ");
+        custom("m2", "p0", "Open loop").setDesc("Trip~A");
+        window->refreshMenuWindows();
+        settle();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        qputenv("KPD_COMRT_REGISTRY", previousRegistry_);
+    }
+
+    kpd::ModeData& custom(const std::string& menu, const std::string& para, const std::string& mode)
+    {
+        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+    }
+
+    ProblemsPanel& panel() { return *window->problemsPanel(); }
+
+    void settle()
+    {
+        panel().analysis().runNow();
+        ASSERT_TRUE(panel().analysis().waitUntilIdle(5000));
+    }
+
+    QTreeWidgetItem* itemOf(kpd::ProblemKind kind)
+    {
+        for (QTreeWidgetItemIterator it(panel().tree()); *it; ++it)
+            if ((*it)->parent() && (*it)->text(0) == QString::fromLatin1(kpd::kindName(kind))) return *it;
+        return nullptr;
+    }
+
+    QAction* mainAction(const QString& text)
+    {
+        for (QAction* action : window->menus().driveMenu->actions())
+            if (action->text() == text) return action;
+        return nullptr;
+    }
+
+    QTemporaryDir registryDir_;
+    QByteArray previousRegistry_;
+    std::vector<Place> opened;
+    std::function<void(ParamEditor&)> whileOpen;
+};
+
+TEST_F(ProblemsPanelTest, ListsSeededProblemsAndOpensTheEditorOnThem)
+{
+    QTreeWidgetItem* trailing = itemOf(kpd::ProblemKind::TrailingSpace);
+    ASSERT_NE(trailing, nullptr);
+    EXPECT_EQ(trailing->text(1), QStringLiteral("m1 p1 Open loop description"));
+    EXPECT_EQ(panel().tree()->topLevelItemCount(), 2) << "one group per menu";
+    EXPECT_TRUE(panel().summary()->text().contains(QStringLiteral("1 no-glyph")));
+
+    emit panel().tree()->itemDoubleClicked(trailing, 0);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], (Place{"m1", "p1", "Open loop"}));
+
+    QAction* next = mainAction(QStringLiteral("Next problem"));
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->shortcut(), QKeySequence(Qt::Key_F8));
+    // From the selected problem to the next place; inside the editor, on to the one after.
+    std::optional<Place> afterF8;
+    whileOpen = [&](ParamEditor& editor) {
+        editor.show();
+        editor.activateWindow();
+        QApplication::processEvents();
+        QTest::keyClick(&editor, Qt::Key_F8);
+        afterF8 = Place{editor.session().menuKey(), editor.session().paraKey(), editor.session().modeKey()};
+    };
+    panel().tree()->setCurrentItem(trailing);
+    next->trigger();
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1], (Place{"m2", "p0", "Open loop"}));
+    ASSERT_TRUE(afterF8);
+    EXPECT_EQ(*afterF8, (Place{"m1", "p1", "Open loop"}));
+}
+
+TEST_F(ProblemsPanelTest, AQuickFixClearsTheProblemMarksTheMenuUnsavedAndTheEditorUndoesIt)
+{
+    window->app()->setAppClean();
+    panel().tree()->setCurrentItem(itemOf(kpd::ProblemKind::TrailingSpace));
+    panel().fixSelected();
+    EXPECT_EQ(custom("m1", "p1", "Open loop").getDesc(), "Custom ref");
+    EXPECT_TRUE(window->app()->getCustMenus().Item("m1").dirty());
+    EXPECT_FALSE(window->app()->getCustMenus().Item("m2").dirty());
+    settle();
+    EXPECT_EQ(itemOf(kpd::ProblemKind::TrailingSpace), nullptr);
+
+    whileOpen = [](ParamEditor& editor) {
+        editor.show();
+        editor.activateWindow();
+        editor.box(ParaEditSession::Box::CustDesc).widget()->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+        editor.undo();
+        editor.ok();
+    };
+    window->openParamEditor("m1", "p1", "Open loop", false);
+    EXPECT_EQ(custom("m1", "p1", "Open loop").getDesc(), "Custom ref  ");
+    settle();
+    EXPECT_NE(itemOf(kpd::ProblemKind::TrailingSpace), nullptr);
+}
+
+TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)
+{
+    window->selectNode(window->findNode(QStringLiteral("menum1")));
+    MenuView& view = *window->menuWindows().begin();
+    const int column = static_cast<int>(std::find(view.columnKeys().begin(), view.columnKeys().end(), "Open loop")
+                                        - view.columnKeys().begin());
+    QTableWidgetItem* cell = view.grid()->item(0, column);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->toolTip(), QStringLiteral("trailing-space (description): 2 trailing spaces at line ends"));
+    EXPECT_EQ(cell->data(ProblemMarkDelegate::ProblemRole).toString(), cell->toolTip());
+    EXPECT_TRUE(view.grid()->item(0, column + 1)->toolTip().isEmpty());
+
+    custom("m1", "p1", "Open loop").setDesc("Custom ref");
+    window->refreshMenuWindows();
+    settle();
+    EXPECT_TRUE(view.grid()->item(0, column)->toolTip().isEmpty()) << "marks follow the delivered list";
+}
+
+TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
+{
+    custom("m1", "p2", "Open loop").setHelp("x\xD8");
+    window->refreshMenuWindows();
+    settle();
+    ui.answers.push_back(kpd::MessageAnswer::No);
+    panel().fixAllOfKind(kpd::ProblemKind::NoGlyph);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().title, "Replace characters");
+    EXPECT_NE(ui.messages.back().text.find("m1 p2 Open loop help: Character 0xD8 shows as another glyph at character 2 -> \"O\""),
+              std::string::npos)
+        << ui.messages.back().text;
+    EXPECT_EQ(custom("m1", "p2", "Open loop").getHelp(), "x\xD8");
+    ui.answers.push_back(kpd::MessageAnswer::Yes);
+    panel().fixAllOfKind(kpd::ProblemKind::NoGlyph);
+    EXPECT_EQ(custom("m1", "p2", "Open loop").getHelp(), "xO");
+    EXPECT_EQ(custom("m2", "p0", "Open loop").getDesc(), "Trip~A") << "no suggestion, nothing replaced";
+}
+
+} // namespace
