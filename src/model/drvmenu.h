@@ -58,7 +58,8 @@ public:
     void clearAll();
 
     // The menu alone as a document (the trips menu: each forward menu). The file is
-    // replaced only when written whole; false, with the reason shown, on failure.
+    // replaced only when written whole; false, with the reason shown, on failure. The
+    // application's DataFiles write it: a menu of no application raises ModelError.
     bool xmlSaveM(const std::string& fname) const;
 
 private:
