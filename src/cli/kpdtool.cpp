@@ -1,11 +1,13 @@
 #include "kpdtool.h"
 
 #include "imageprinter.h"
+#include "reportcommand.h"
 
 #include "build/buildmessages.h"
 #include "build/compress.h"
 #include "build/imagedecoder.h"
 #include "build/intelhexreader.h"
+#include "build/sizeanalysis.h"
 #include "fileio/safefile.h"
 #include "model/numbertext.h"
 #include "model/theapp.h"
@@ -46,9 +48,10 @@ struct KpdTool::Arguments {
     std::string command;
     std::vector<std::string> inputs;
     std::string folder;
-    std::string hex, bin, asmDir, segments, image, options;
+    std::string hex, bin, asmDir, segments, image, options, compare;
     std::string lang = "english";
     bool force = false;
+    bool json = false;
     bool help = false;
 };
 
@@ -78,6 +81,10 @@ std::string KpdTool::usage()
            "  export FILE.kpd OUT --options MASK [--force]\n"
            "                             write the text export with the option mask (0-65535);\n"
            "                             an existing OUT is replaced only with --force\n"
+           "  report FILE.kpd [--json] [--compare OLD.kpd]\n"
+           "                             where the image's bytes go: menus, parameters, strings and\n"
+           "                             dictionary words, as tables or JSON; --compare adds the\n"
+           "                             change per menu against an earlier file\n"
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
            "                             or Intel hex file\n"
            "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
@@ -92,7 +99,7 @@ int KpdTool::run(const std::vector<std::string>& args)
     const std::vector<std::pair<std::string, std::string Arguments::*>> valued{
         {"--folder", &Arguments::folder}, {"--hex", &Arguments::hex},     {"--bin", &Arguments::bin},
         {"--asm", &Arguments::asmDir},    {"--lang", &Arguments::lang},   {"--segments", &Arguments::segments},
-        {"--image", &Arguments::image},   {"--options", &Arguments::options}};
+        {"--image", &Arguments::image},   {"--options", &Arguments::options}, {"--compare", &Arguments::compare}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -104,6 +111,8 @@ int KpdTool::run(const std::vector<std::string>& args)
             a.*(option->second) = args[++i];
         } else if (arg == "--force") {
             a.force = true;
+        } else if (arg == "--json") {
+            a.json = true;
         } else if (arg == "--help" || arg == "-h") {
             a.help = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -120,7 +129,8 @@ int KpdTool::run(const std::vector<std::string>& args)
         return Success;
     }
     const std::size_t wanted = a.command == "export" ? 2 : 1;
-    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" || a.command == "decode";
+    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" ||
+                       a.command == "decode" || a.command == "report";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -134,6 +144,7 @@ int KpdTool::run(const std::vector<std::string>& args)
         if (a.command == "check-size") return checkSize(a);
         if (a.command == "build") return build(a);
         if (a.command == "export") return exportText(a);
+        if (a.command == "report") return report(a);
         return decode(a);
     } catch (const std::exception& e) {
         ui_.message(e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);
@@ -226,6 +237,22 @@ int KpdTool::exportText(const Arguments& a)
     TextExport exporter;
     exporter.setData(app, ui_.hexBase());
     return exporter.exportText(a.inputs[1], static_cast<std::uint16_t>(mask.value)) ? Success : BadInput;
+}
+
+int KpdTool::report(const Arguments& a)
+{
+    const auto analyse = [&](const std::string& file, SizeReport& report) {
+        TheApp& app = newApp(a.folder);
+        if (!load(app, file)) return false;
+        report = SizeAnalysis::analyse(app);
+        if (!report.built()) ui_.message(report.failure, "ERROR", MessageIcon::Critical, MessageButtons::Ok);
+        return report.built();
+    };
+    SizeReport before;
+    if (!a.compare.empty() && !analyse(a.compare, before)) return BadInput;
+    SizeReport now;
+    if (!analyse(a.inputs[0], now)) return BadInput;
+    return ReportCommand::print(now, a.compare.empty() ? nullptr : &before, a.compare, a.json, out_);
 }
 
 int KpdTool::decode(const Arguments& a)
