@@ -3,12 +3,15 @@
 #include "aboutwindow.h"
 #include "appsettings.h"
 #include "autosavewindow.h"
+#include "backgroundanalysis.h"
+#include "budgetmeter.h"
 #include "buildcommands.h"
 #include "exportcommands.h"
 #include "filecommands.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
+#include "sizereportwindow.h"
 #include "splashwindow.h"
 #include "startupsequence.h"
 #include "views/menudialogcommands.h"
@@ -58,7 +61,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
       tree_(new QTreeWidget(splitter_)),
       mdi_(new QMdiArea(splitter_)),
       autoSavePanel_(new QLabel(this)),
-      autoSave_(new AutoSaveWindow(this))
+      autoSave_(new AutoSaveWindow(this)),
+      budget_(new BudgetMeter([this] { return app_.get(); }, this))
 {
     showCurrentFile();
     menus_ = std::make_unique<MainMenus>(*this);
@@ -77,6 +81,14 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     autoSavePanel_->setFrameShape(QFrame::Panel);
     autoSavePanel_->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(autoSavePanel_);
+    statusBar()->addPermanentWidget(budget_);
+    connect(this, &MainWindow::customSetEdited, budget_, &BudgetMeter::request);
+    connect(menus_->driveSizeReport, &QAction::triggered, this, [this] {
+        SizeReportWindow* window = sizeReport();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
     connect(autoSave_, &AutoSaveWindow::stateChanged, this, [this](bool on) {
         autoSavePanel_->setText(on ? QStringLiteral("Auto save is on") : QStringLiteral("Auto save is off"));
     });
@@ -211,6 +223,7 @@ bool MainWindow::load()
 
     closeSplash();
     app_->setAppClean();
+    budget_->analysis().runNow();
     return true;
 }
 
@@ -344,9 +357,28 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     ParamEditor editor(ui(), folder_, this);
     editor.setModal(true);
     if (!editor.setMyData(*app_, menuKey, paraKey, modeKey, tripMode)) return;
+    editor.setCostEstimator(budget_->estimator());
+    // The editor is modal: its commits recount the budget while it stays open.
+    connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
     if (runEditor_) runEditor_(editor);
     else editor.exec();
     emit customSetEdited();
+}
+
+SizeReportWindow* MainWindow::sizeReport()
+{
+    if (sizeReport_) return sizeReport_;
+    sizeReport_ = new SizeReportWindow(ui(), folder_, this);
+    sizeReport_->setAttribute(Qt::WA_DeleteOnClose);
+    sizeReport_->setReport(budget_->report());
+    connect(budget_, &BudgetMeter::reportChanged, sizeReport_, [this] { sizeReport_->setReport(budget_->report()); });
+    connect(sizeReport_, &SizeReportWindow::openParameter, this, [this](const std::string& menuKey, const std::string& paraKey) {
+        const kpd::DrvMenu* menu = app_ ? app_->getCustMenus().find(menuKey) : nullptr;
+        if (menu) openParamEditor(menuKey, paraKey, {}, menu->isMapped());
+        refreshMenuWindows();
+    });
+    connect(sizeReport_, &SizeReportWindow::openMenu, this, [this](const std::string& menuKey) { openMenuNode(menuKey); });
+    return sizeReport_;
 }
 
 QTreeWidgetItem* MainWindow::findNode(const QString& tag) const

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class LcdtextboxHost;
 class ParamMimic;
@@ -13,11 +14,13 @@ class ParamPanel;
 class QFocusEvent;
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTabBar;
 class QTimer;
 
 namespace kpd {
+class StringCostEstimator;
 class TheApp;
 class UserInterface;
 }
@@ -57,6 +60,13 @@ public:
     bool isWarningActive() const;
     // The warning's period; tests shorten it or drive warningTick() themselves.
     void setWarningInterval(int milliseconds);
+    // What the custom text being typed would cost in the image; without one no figure shows.
+    void setCostEstimator(std::shared_ptr<const kpd::StringCostEstimator> estimator);
+    QLabel* costLabel() const { return costLabel_; }
+
+signals:
+    // The custom set holds what was typed: analyses of the set are out of date.
+    void committed();
 
 public slots:
     void commit();
@@ -107,6 +117,7 @@ private:
     void highlightActive(bool visible);
     void layoutCopyButtons();
     void captionReferencePanel();
+    void showCost(Box box);
     // The boundary of every command: a model error is reported, never thrown on.
     bool run(const std::function<void()>& command);
 
@@ -123,6 +134,8 @@ private:
     QPushButton* stepBack_;
     QPushButton* stepForward_;
     QTimer* warningTimer_;
+    QLabel* costLabel_;
+    std::shared_ptr<const kpd::StringCostEstimator> estimator_;
     int warningTicks_ = 0;
     bool shownTripMode_ = false;
     bool hasData_ = false;
