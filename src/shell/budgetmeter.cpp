@@ -114,8 +114,13 @@ void BudgetMeter::show(std::shared_ptr<const kpd::SizeReport> report)
         bar_->setValue(static_cast<int>(std::min(1.0, share) * bar_->maximum()));
     }
     bar_->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: %1; }").arg(QLatin1String(barColour(*report_))));
-    if (before && before->built() && report_->built()) {
-        const std::int64_t change = static_cast<std::int64_t>(report_->totalBytes) - before->totalBytes;
+    const std::int64_t change = before && before->built() && report_->built()
+                                    ? static_cast<std::int64_t>(report_->totalBytes) - before->totalBytes
+                                    : 0;
+    // Closing the parameter editor recounts what its Commit already counted: that zero
+    // must not wipe the change the Commit made while it is still on show.
+    const bool keepShown = change == 0 && changeVisible();
+    if (before && before->built() && report_->built() && !keepShown) {
         change_->setText((change > 0 ? QStringLiteral("+") : QString()) + grouped(change) + QStringLiteral(" B"));
         change_->show();
         changeTimer_->start();
