@@ -21,6 +21,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -43,6 +44,20 @@ QTableWidgetItem* number(std::int64_t value)
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
 }
+
+// A change sorts by its size, growth or shrinkage alike, so the largest comes first.
+class ChangeItem : public QTableWidgetItem {
+public:
+    explicit ChangeItem(std::int64_t change)
+    {
+        setData(Qt::DisplayRole, static_cast<qlonglong>(change));
+        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        return std::llabs(data(Qt::DisplayRole).toLongLong()) < std::llabs(other.data(Qt::DisplayRole).toLongLong());
+    }
+};
 
 QTableWidgetItem* text(const QString& value)
 {
@@ -198,7 +213,7 @@ void SizeReportWindow::fillChanges()
     fillSorted(table, static_cast<int>(changes.size()), 4, [&](int row) {
         const kpd::SizeChange& c = changes[static_cast<std::size_t>(row)];
         setRow(table, row, c.menuKey, c.paraKey,
-               {text(toQt(c.menuKey)), text(toQt(c.paraKey)), number(c.before), number(c.after), number(c.change())});
+               {text(toQt(c.menuKey)), text(toQt(c.paraKey)), number(c.before), number(c.after), new ChangeItem(c.change())});
     });
     tabs_->setTabEnabled(Changes, true);
     tabs_->setTabText(Changes, QStringLiteral("Changes from ") + QFileInfo(comparedFile_).fileName());

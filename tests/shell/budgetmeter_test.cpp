@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -114,4 +115,18 @@ TEST_F(BudgetTest, ReportRowsOpenTheParameterEditorOrTheMenuGrid)
     report->filter()->setText(QString::fromStdString(menu));
     for (int row = 0; row < menus->rowCount(); ++row)
         EXPECT_EQ(menus->isRowHidden(row), !menus->item(row, 0)->text().contains(QString::fromStdString(menu)));
+}
+
+TEST_F(BudgetTest, ComparingWithAnotherFileListsTheLargestChangeFirst)
+{
+    ASSERT_TRUE(settle());
+    folder.write(QStringLiteral("older.kpd"), folder.customDocument(QStringLiteral("A description longer than any")));
+    SizeReportWindow* report = window->sizeReport();
+    report->compareWith(folder.file(QStringLiteral("older.kpd")));
+    ASSERT_TRUE(report->tabs()->isTabEnabled(SizeReportWindow::Changes));
+    QTableWidget* changes = report->table(SizeReportWindow::Changes);
+    ASSERT_GT(changes->rowCount(), 1);
+    const auto size = [&](int row) { return std::llabs(changes->item(row, 4)->data(Qt::DisplayRole).toLongLong()); };
+    EXPECT_GT(size(0), 0);
+    for (int row = 1; row < changes->rowCount(); ++row) EXPECT_GE(size(row - 1), size(row)) << row;
 }
