@@ -2,34 +2,22 @@
 
 #include "assemblerwriter.h"
 #include "buildlimiterror.h"
-#include "escapes.h"
 #include "imagefiles.h"
-#include "imagelayout.h"
+#include "imagecompiler.h"
 #include "intelhexwriter.h"
-#include "keypadwords.h"
-#include "wordcounter.h"
+#include "stringcollector.h"
 
 #include "fileio/safefile.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 
-#include <cmath>
 #include <memory>
 
 namespace kpd {
 
 namespace {
 
-constexpr int kFirstModeKey = 2;
-constexpr int kLastModeKey = 5;
 constexpr std::size_t kRecordsResetPerReport = 256;
-
-// The one-character prefix by which the keypad shows a description's unit.
-std::string unitPrefix(std::int16_t unit)
-{
-    if (unit >= 1 && unit <= 4) return std::string(1, static_cast<char>(8 + unit));
-    return {};
-}
 
 // Keeps a progress window open for one step and closes it however the step ends.
 class OpenProgress {
@@ -48,13 +36,6 @@ public:
 private:
     std::unique_ptr<ProgressWindow> window_;
 };
-
-void requireByte(std::int16_t number, const std::string& what)
-{
-    if (number < 0 || number > 255)
-        throw BuildLimitError(what + " has the number " + std::to_string(number) +
-                              "; the string database holds menu and parameter numbers from 0 to 255 only.");
-}
 
 } // namespace
 
@@ -103,33 +84,11 @@ CompressResult Compress::compress()
 
 void Compress::fillRecord(const DrvMenu& menu, const Parameter& parameter)
 {
-    if (records_.size() >= kMaxParameters)
-        throw BuildLimitError("The custom string set has more than " + std::to_string(kMaxParameters) +
-                              " parameters; the string database cannot hold them.");
-    requireByte(menu.menuNumber(), "Menu " + menu.menuKey());
-    requireByte(parameter.paraNumber(), "Parameter " + parameter.paraKey() + " of menu " + menu.menuKey());
-
+    StringCollector::requireRoom(records_.size());
     ParamStrings record;
-    record.menuNumber = menu.menuNumber();
-    record.paraNumber = parameter.paraNumber();
-    record.menuKey = menu.menuKey();
-    record.paraKey = parameter.paraKey();
-    const std::int16_t number = menu.menuNumber();
-    const modeNameMap& names = number >= 15 && number <= 17 ? app_->modeOpMap() : app_->modeDefMap();
-    for (int m = kFirstModeKey; m <= kLastModeKey; ++m) {
-        const std::size_t slot = static_cast<std::size_t>(m - 1);
-        const ClsString* name = names.find("mode" + std::to_string(m));
-        if (!name) {
-            ui().message("Mode not defined", "SHOULDNT SEE ME!", MessageIcon::None, MessageButtons::Ok);
-            continue;
-        }
-        // Every parameter is built with every configured mode; one that lacks the mode
-        // simply has no text in that slot.
-        const ModeData* mode = parameter.modes().find(name->value);
-        if (!mode) continue;
-        record.descriptions[slot] = unitPrefix(mode->unit()) + blankReservedBytes(decodeEscapes(mode->getDesc(), false));
-        record.helps[slot] = blankReservedBytes(decodeEscapes(mode->getHelp(), false));
-    }
+    const int undefined = StringCollector::fill(*app_, menu, parameter, record);
+    for (int i = 0; i < undefined; ++i)
+        ui().message("Mode not defined", "SHOULDNT SEE ME!", MessageIcon::None, MessageButtons::Ok);
     records_.push_back(std::move(record));
 }
 
@@ -154,33 +113,8 @@ CompressResult Compress::build()
     if (!translateDatabase()) return CompressResult::Stopped;
 
     OpenProgress window(ui(), *this, 100, "Compressing Strings");
-    WordCounter counter;
-    const std::size_t count = records_.size();
-    for (std::size_t r = 0; r < count; ++r) {
-        const ParamStrings& record = records_[r];
-        for (std::size_t j = 0; j < kModeSlots; ++j) {
-            for (const std::string* text : {&record.descriptions[j], &record.helps[j]})
-                if (!text->empty())
-                    for (const std::string& word : splitWords(*text)) counter.countWord(word);
-        }
-        const auto percent = static_cast<std::int32_t>(std::lround(static_cast<double>(r) / count * 25));
-        if (reportProgress(percent)) return CompressResult::Stopped;
-    }
-    if (reportProgress(25)) return CompressResult::Stopped;
-    dictionary_ = Dictionary(counter.dictionaryWords());
-    if (reportProgress(45)) return CompressResult::Stopped;
-
-    ImageLayout layout(dictionary_, image_);
-    if (reportProgress(55)) return CompressResult::Stopped;
-    layout.pack(records_);
-    if (reportProgress(65)) return CompressResult::Stopped;
-    layout.countMenus();
-    if (reportProgress(75)) return CompressResult::Stopped;
-    layout.writeRecords();
-    if (reportProgress(85)) return CompressResult::Stopped;
-    layout.writeDictionary();
-    if (reportProgress(90)) return CompressResult::Stopped;
-    if (reportProgress(100)) return CompressResult::Stopped;
+    if (!ImageCompiler::compile(records_, dictionary_, image_, [this](std::int32_t value) { return reportProgress(value); }))
+        return CompressResult::Stopped;
 
     totalBytes_ = static_cast<std::int32_t>(image_.size());
     return totalBytes_ > DatabaseImage::kKeypadLimit ? CompressResult::TooLarge : CompressResult::Fits;

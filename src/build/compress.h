@@ -3,6 +3,7 @@
 #include "databaseimage.h"
 #include "dictionary.h"
 #include "paramstrings.h"
+#include "stringcollector.h"
 
 #include "model/userinterface.h"
 
@@ -27,7 +28,7 @@ enum class CompressResult : std::int32_t {
 // application's user interface and can be stopped from them.
 class Compress : public ProgressOwner {
 public:
-    static constexpr std::size_t kMaxParameters = 8193;
+    static constexpr std::size_t kMaxParameters = StringCollector::kMaxParameters;
 
     void setData(TheApp& anApp, std::int32_t base);
 

@@ -2,6 +2,8 @@
 
 #include "buildlimiterror.h"
 
+#include <algorithm>
+
 namespace kpd {
 
 namespace {
@@ -20,6 +22,28 @@ void numberTexts(const std::array<std::string, kModeSlots>& texts, std::array<st
             if (texts[k] == texts[j]) index[k] = next;
         ++next;
     }
+}
+
+std::uint8_t slotsUsing(const std::array<std::uint8_t, kModeSlots>& index, std::size_t number)
+{
+    std::uint8_t slots = 0;
+    for (std::uint8_t i : index) slots += i == number ? 1 : 0;
+    return slots;
+}
+
+// String s of a packed record is description s + 1 while s is below the number of
+// distinct descriptions, and a help after them.
+void place(PlacedRecord& record, const PackedParam& p, std::size_t s, std::uint32_t offset, std::uint32_t bytes,
+           const StringEncoder::Encoded& encoded)
+{
+    const std::size_t descriptions = *std::max_element(p.descIndex.begin(), p.descIndex.end());
+    PlacedString& placed = record.strings.emplace_back();
+    placed.offset = offset;
+    placed.bytes = bytes;
+    placed.storedAt = encoded.storedAt;
+    placed.backReference = encoded.backReference;
+    placed.help = s >= descriptions;
+    placed.slots = placed.help ? slotsUsing(p.helpIndex, s - descriptions + 1) : slotsUsing(p.descIndex, s + 1);
 }
 
 std::string describe(const ParamStrings& source)
@@ -73,6 +97,11 @@ void ImageLayout::writeRecords()
     image_.appendZeros(kHeaderSize);
     image_.setU32(4, static_cast<std::uint32_t>(4 * menuCount_));
     image_.appendZeros(4 * menuCount_);
+    if (map_) {
+        map_->tableBytes = static_cast<std::uint32_t>(image_.size());
+        map_->records.clear();
+        map_->records.reserve(packed_.size());
+    }
 
     std::size_t menuEntry = 0;
     for (std::size_t r = 0; r < packed_.size(); ++r) {
@@ -93,14 +122,26 @@ void ImageLayout::writeRecords()
             image_.append(static_cast<std::uint8_t>(p.descIndex[k] | (p.descIndex[k + 1] << 4)));
         for (std::size_t k = 0; k < kModeSlots; k += 2)
             image_.append(static_cast<std::uint8_t>(p.helpIndex[k] | (p.helpIndex[k + 1] << 4)));
-        for (const std::string& text : p.strings) encoder_.encode(text, image_);
+        PlacedRecord* placed = nullptr;
+        if (map_) {
+            placed = &map_->records.emplace_back();
+            placed->source = r;
+            placed->offset = static_cast<std::uint32_t>(start);
+        }
+        for (std::size_t s = 0; s < p.strings.size(); ++s) {
+            const auto offset = static_cast<std::uint32_t>(image_.size());
+            const StringEncoder::Encoded encoded = encoder_.encode(p.strings[s], image_);
+            if (placed) place(*placed, p, s, offset, static_cast<std::uint32_t>(image_.size()) - offset, encoded);
+        }
         const std::size_t length = image_.size() - start;
+        if (placed) placed->length = static_cast<std::uint32_t>(length);
         if (length > kMaxRecordLength)
             throw BuildLimitError("The strings of " + describe(*sources_[r]) + " take " + std::to_string(length) +
                                   " bytes; a record can hold at most " + std::to_string(kMaxRecordLength) + ".");
         image_.setU16(start + 2, static_cast<std::uint32_t>(length));
     }
     image_.setU32(8, static_cast<std::uint32_t>(image_.size()));
+    if (map_) map_->dictionaryOffset = static_cast<std::uint32_t>(image_.size());
 }
 
 void ImageLayout::writeDictionary()

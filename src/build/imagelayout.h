@@ -2,6 +2,7 @@
 
 #include "databaseimage.h"
 #include "dictionary.h"
+#include "imagemap.h"
 #include "paramstrings.h"
 #include "stringencoder.h"
 
@@ -24,6 +25,9 @@ public:
     // Descriptions and helps that are the same text share one string and one number.
     static PackedParam packParam(const ParamStrings& strings);
 
+    // The steps below record into map, when given, where each byte they write came from.
+    void setMap(ImageMap* map) { map_ = map; }
+
     void pack(const std::vector<ParamStrings>& records);
     // A menu is a run of records with the same menu number.
     std::size_t countMenus();
@@ -40,6 +44,7 @@ private:
     std::vector<PackedParam> packed_;
     std::vector<const ParamStrings*> sources_;
     std::size_t menuCount_ = 0;
+    ImageMap* map_ = nullptr;
 };
 
 } // namespace kpd

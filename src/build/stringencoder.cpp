@@ -50,7 +50,7 @@ std::string StringEncoder::substitute(const std::string& text) const
     return current;
 }
 
-void StringEncoder::encode(const std::string& text, DatabaseImage& image)
+StringEncoder::Encoded StringEncoder::encode(const std::string& text, DatabaseImage& image)
 {
     const std::string stored = substitute(text);
     const auto found = stored_.find(stored);
@@ -59,14 +59,16 @@ void StringEncoder::encode(const std::string& text, DatabaseImage& image)
         const std::size_t at = image.size();
         image.appendZeros(3);
         image.setU24(at, found->second);
-        return;
+        return {found->second, true};
     }
     if (stored_.size() >= kCapacity)
         throw BuildLimitError("The string database would store more than " + std::to_string(kCapacity) +
                               " different strings; the image cannot hold them.");
-    stored_.emplace(stored, static_cast<std::uint32_t>(image.size()));
+    const auto at = static_cast<std::uint32_t>(image.size());
+    stored_.emplace(stored, at);
     image.append(stored);
     image.append(std::uint8_t{0});
+    return {at, false};
 }
 
 } // namespace kpd

@@ -24,7 +24,11 @@ public:
     // everywhere, also inside longer words, word by word in list order.
     std::string substitute(const std::string& text) const;
 
-    void encode(const std::string& text, DatabaseImage& image);
+    struct Encoded {
+        std::uint32_t storedAt = 0;   // offset of the stored text's first byte
+        bool backReference = false;   // written as a reference to a text stored before
+    };
+    Encoded encode(const std::string& text, DatabaseImage& image);
 
     std::size_t storedCount() const { return stored_.size(); }
 

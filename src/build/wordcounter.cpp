@@ -23,6 +23,12 @@ void WordCounter::countWord(const std::string& word)
     counts_.push_back(1);
 }
 
+std::int32_t WordCounter::countOf(const std::string& word) const
+{
+    const auto found = index_.find(word);
+    return found == index_.end() ? 0 : counts_[found->second];
+}
+
 std::vector<std::string> WordCounter::dictionaryWords() const
 {
     const std::vector<std::int32_t> ranked = bubbleOrder(counts_);

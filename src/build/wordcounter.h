@@ -20,6 +20,8 @@ public:
     std::size_t size() const { return words_.size(); }
     const std::string& word(std::size_t index) const { return words_[index]; }
     std::int32_t count(std::size_t index) const { return counts_[index]; }
+    // 0 for a word never counted.
+    std::int32_t countOf(const std::string& word) const;
 
     // The 256 dictionary words: the most frequent first, in the ranking order of the
     // keypad's bubble sort; places beyond the distinct words hold empty words.

@@ -2,11 +2,13 @@
 
 #include "checkcommand.h"
 #include "imageprinter.h"
+#include "reportcommand.h"
 
 #include "build/buildmessages.h"
 #include "build/compress.h"
 #include "build/imagedecoder.h"
 #include "build/intelhexreader.h"
+#include "build/sizeanalysis.h"
 #include "fileio/safefile.h"
 #include "model/numbertext.h"
 #include "model/theapp.h"
@@ -49,11 +51,12 @@ struct KpdTool::Arguments {
     std::string command;
     std::vector<std::string> inputs;
     std::string folder;
-    std::string hex, bin, asmDir, segments, image, options;
+    std::string hex, bin, asmDir, segments, image, options, compare;
     std::string lang = "english";
     std::string kinds, failOn;
     bool json = false;
     bool force = false;
+    bool json = false;
     bool help = false;
     bool version = false;
 };
@@ -90,6 +93,10 @@ std::string KpdTool::usage()
            "                             mode-mismatch, near-duplicate. --kinds defaults to all but\n"
            "                             unchanged, --fail-on to overflow,no-glyph; exit status 1 when a\n"
            "                             problem of a --fail-on kind was found\n"
+           "  report FILE.kpd [--json] [--compare OLD.kpd]\n"
+           "                             where the image's bytes go: menus, parameters, strings and\n"
+           "                             dictionary words, as tables or JSON; --compare adds the\n"
+           "                             change per menu against an earlier file\n"
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
            "                             or Intel hex file\n"
            "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
@@ -107,7 +114,7 @@ int KpdTool::run(const std::vector<std::string>& args)
         {"--folder", &Arguments::folder}, {"--hex", &Arguments::hex},     {"--bin", &Arguments::bin},
         {"--asm", &Arguments::asmDir},    {"--lang", &Arguments::lang},   {"--segments", &Arguments::segments},
         {"--image", &Arguments::image},   {"--options", &Arguments::options},
-        {"--kinds", &Arguments::kinds},   {"--fail-on", &Arguments::failOn}};
+        {"--kinds", &Arguments::kinds},   {"--fail-on", &Arguments::failOn}, {"--compare", &Arguments::compare}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -143,8 +150,8 @@ int KpdTool::run(const std::vector<std::string>& args)
         return Success;
     }
     const std::size_t wanted = a.command == "export" ? 2 : 1;
-    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" || a.command == "decode"
-                       || a.command == "check";
+    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" ||
+                       a.command == "decode" || a.command == "check" || a.command == "report";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -164,6 +171,7 @@ int KpdTool::run(const std::vector<std::string>& args)
             TheApp& app = newApp(a.folder);
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }
+        if (a.command == "report") return report(a);
         return decode(a);
     } catch (const std::exception& e) {
         ui_.message(e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);
@@ -256,6 +264,22 @@ int KpdTool::exportText(const Arguments& a)
     TextExport exporter;
     exporter.setData(app, ui_.hexBase());
     return exporter.exportText(a.inputs[1], static_cast<std::uint16_t>(mask.value)) ? Success : BadInput;
+}
+
+int KpdTool::report(const Arguments& a)
+{
+    const auto analyse = [&](const std::string& file, SizeReport& report) {
+        TheApp& app = newApp(a.folder);
+        if (!load(app, file)) return false;
+        report = SizeAnalysis::analyse(app);
+        if (!report.built()) ui_.message(report.failure, "ERROR", MessageIcon::Critical, MessageButtons::Ok);
+        return report.built();
+    };
+    SizeReport before;
+    if (!a.compare.empty() && !analyse(a.compare, before)) return BadInput;
+    SizeReport now;
+    if (!analyse(a.inputs[0], now)) return BadInput;
+    return ReportCommand::print(now, a.compare.empty() ? nullptr : &before, a.compare, a.json, out_);
 }
 
 int KpdTool::decode(const Arguments& a)

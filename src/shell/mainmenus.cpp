@@ -37,6 +37,7 @@ MainMenus::MainMenus(QMainWindow& window)
     driveMerge = disabledAction(driveMenu, QStringLiteral("&Merge file"));
     driveCopyRefToCust = disabledAction(driveMenu, QStringLiteral("&Copy ref' to cust'"));
     driveCheckSize = disabledAction(driveMenu, QStringLiteral("Chec&k size"));
+    driveSizeReport = driveMenu->addAction(QStringLiteral("Size &report..."));
     driveStrip = disabledAction(driveMenu, QStringLiteral("&Strip trailing spaces"));
 
     menuOpsMenu = bar->addMenu(QStringLiteral("&Menu Ops"));

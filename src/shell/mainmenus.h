@@ -28,6 +28,7 @@ struct MainMenus {
     QAction* driveMerge;
     QAction* driveCopyRefToCust;
     QAction* driveCheckSize;
+    QAction* driveSizeReport;
     QAction* driveStrip;
 
     QMenu* menuOpsMenu;

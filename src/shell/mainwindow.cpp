@@ -3,6 +3,8 @@
 #include "aboutwindow.h"
 #include "appsettings.h"
 #include "autosavewindow.h"
+#include "backgroundanalysis.h"
+#include "budgetmeter.h"
 #include "buildcommands.h"
 #include "exportcommands.h"
 #include "filecommands.h"
@@ -10,6 +12,7 @@
 #include "mainmenus.h"
 #include "menutree.h"
 #include "problemspanel.h"
+#include "sizereportwindow.h"
 #include "splashwindow.h"
 #include "startupsequence.h"
 #include "userdrivefolder.h"
@@ -61,7 +64,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
       mdi_(new QMdiArea(splitter_)),
       autoSavePanel_(new QLabel(this)),
       autoSave_(new AutoSaveWindow(this)),
-      problems_(new ProblemsPanel(ui_, [this] { return app_.get(); }, this))
+      problems_(new ProblemsPanel(ui_, [this] { return app_.get(); }, this)),
+      budget_(new BudgetMeter([this] { return app_.get(); }, this))
 {
     showCurrentFile();
     menus_ = std::make_unique<MainMenus>(*this);
@@ -80,6 +84,14 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     autoSavePanel_->setFrameShape(QFrame::Panel);
     autoSavePanel_->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(autoSavePanel_);
+    statusBar()->addPermanentWidget(budget_);
+    connect(this, &MainWindow::customSetEdited, budget_, &BudgetMeter::request);
+    connect(menus_->driveSizeReport, &QAction::triggered, this, [this] {
+        SizeReportWindow* window = sizeReport();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
     connect(autoSave_, &AutoSaveWindow::stateChanged, this, [this](bool on) {
         autoSavePanel_->setText(on ? QStringLiteral("Auto save is on") : QStringLiteral("Auto save is off"));
     });
@@ -237,6 +249,7 @@ bool MainWindow::load()
     closeSplash();
     app_->setAppClean();
     problems_->request();
+    budget_->analysis().runNow();
     return true;
 }
 
@@ -372,6 +385,9 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     if (!editor.setMyData(*app_, menuKey, paraKey, modeKey, tripMode)) return;
     editor.setProblemNavigator(
         [this](const kpd::ProblemList::Location& from, bool backwards) { return problems_->step(from, backwards); });
+    editor.setCostEstimator(budget_->estimator());
+    // The editor is modal: its commits recount the budget while it stays open.
+    connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
     if (runEditor_) runEditor_(editor);
     else editor.exec();
     emit customSetEdited();
@@ -385,6 +401,22 @@ void MainWindow::goToProblem(bool backwards)
     if (!target) return;
     openParamEditor(target->menuKey, target->paraKey, target->modeKey, false);
     refreshMenuWindows();
+}
+
+SizeReportWindow* MainWindow::sizeReport()
+{
+    if (sizeReport_) return sizeReport_;
+    sizeReport_ = new SizeReportWindow(ui(), folder_, this);
+    sizeReport_->setAttribute(Qt::WA_DeleteOnClose);
+    sizeReport_->setReport(budget_->report());
+    connect(budget_, &BudgetMeter::reportChanged, sizeReport_, [this] { sizeReport_->setReport(budget_->report()); });
+    connect(sizeReport_, &SizeReportWindow::openParameter, this, [this](const std::string& menuKey, const std::string& paraKey) {
+        const kpd::DrvMenu* menu = app_ ? app_->getCustMenus().find(menuKey) : nullptr;
+        if (menu) openParamEditor(menuKey, paraKey, {}, menu->isMapped());
+        refreshMenuWindows();
+    });
+    connect(sizeReport_, &SizeReportWindow::openMenu, this, [this](const std::string& menuKey) { openMenuNode(menuKey); });
+    return sizeReport_;
 }
 
 QTreeWidgetItem* MainWindow::findNode(const QString& tag) const

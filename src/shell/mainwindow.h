@@ -14,6 +14,8 @@
 #include <string>
 
 class AutoSaveWindow;
+class BudgetMeter;
+class SizeReportWindow;
 class FileCommands;
 class HelpWindow;
 class MenuView;
@@ -69,6 +71,9 @@ public:
     FileCommands& fileCommands() { return *fileCommands_; }
     kpd::menuWindows<MenuView>& menuWindows() { return *menuWindows_; }
     QString autoSavePanelText() const;
+    BudgetMeter* budgetMeter() const { return budget_; }
+    // The size report window, made when first asked for.
+    SizeReportWindow* sizeReport();
 
     // Services of the main window to the commands and long operations.
     void waitOn() { ui_.waitOn(); }
@@ -128,6 +133,8 @@ private:
     QLabel* autoSavePanel_;
     AutoSaveWindow* autoSave_;
     ProblemsPanel* problems_;
+    BudgetMeter* budget_;
+    QPointer<SizeReportWindow> sizeReport_;
     QPointer<HelpWindow> help_;
     QString currentFile_;
     QString incompleteFile_;

@@ -3,6 +3,8 @@
 #include "parammimic.h"
 #include "parampanel.h"
 
+#include "build/stringcostestimator.h"
+
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
@@ -59,7 +61,8 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
       copyModes_(new QGroupBox(QStringLiteral("Copy to other modes"), this)),
       copyModeArea_(new QWidget(copyModes_)),
       btnCopyToAll_(new QPushButton(QStringLiteral("All modes"), copyModes_)),
-      warningTimer_(new QTimer(this))
+      warningTimer_(new QTimer(this)),
+      costLabel_(new QLabel(this))
 {
     setObjectName(QStringLiteral("ParamEditor"));
     panels_[ParaEditSession::RefPanel] = new ParamPanel(QStringLiteral("Reference data ()"), libraryFolder, this);
@@ -126,6 +129,9 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
         connect(action, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
         addAction(action);
     }
+    costLabel_->setObjectName(QStringLiteral("lblCost"));
+    layout->addWidget(costLabel_, 3, 0, 1, 3);
+    costLabel_->hide();
 }
 
 ParamEditor::~ParamEditor() = default;
@@ -266,6 +272,7 @@ void ParamEditor::boxChanged(Box b)
 {
     if (assigning_) return;
     session_.markChanged(b);
+    showCost(b);
     if (ParaEditSession::isHelp(b)) paintBoxes();
 }
 
@@ -349,9 +356,36 @@ bool ParamEditor::run(const std::function<void()>& command)
 void ParamEditor::commit()
 {
     absorbEdits();
-    run([this] { session_.commit(); });
+    if (run([this] { session_.commit(); })) emit committed();
     highlightActive(false);
     paintBoxes();
+    showCost(ParaEditSession::isCustom(session_.activeBox()) ? session_.activeBox() : Box::CustDesc);
+}
+
+void ParamEditor::setCostEstimator(std::shared_ptr<const kpd::StringCostEstimator> estimator)
+{
+    estimator_ = std::move(estimator);
+    costLabel_->setVisible(estimator_ != nullptr);
+}
+
+void ParamEditor::showCost(Box b)
+{
+    if (!estimator_ || !hasData_ || !ParaEditSession::isCustom(b)) return;
+    const bool help = ParaEditSession::isHelp(b);
+    run([&] {
+        const kpd::ModeData& stored = session_.modeData(ParaEditSession::CustPanel);
+        const std::string& menuKey = session_.custMenu().menuKey();
+        const std::string& paraKey = session_.custParam().paraKey();
+        const auto now = estimator_->estimate(boxText(b), help, session_.unit(ParaEditSession::CustPanel), menuKey, paraKey);
+        const auto before = estimator_->estimate(help ? stored.getHelp() : stored.getDesc(), help, stored.unit(),
+                                                 menuKey, paraKey);
+        const std::int64_t change = static_cast<std::int64_t>(now.bytes) - before.bytes;
+        costLabel_->setText((help ? QStringLiteral("Help text: ") : QStringLiteral("Description: ")) +
+                            QString::number(now.bytes) + QStringLiteral(" B") +
+                            (now.shared ? QStringLiteral(", shared with another parameter") : QString()) +
+                            QStringLiteral(" (") + (change > 0 ? QStringLiteral("+") : QString()) +
+                            QString::number(change) + QStringLiteral(" B against the stored text)"));
+    });
 }
 
 void ParamEditor::ok()

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class LcdtextboxHost;
@@ -16,11 +17,13 @@ class ParamPanel;
 class QFocusEvent;
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTabBar;
 class QTimer;
 
 namespace kpd {
+class StringCostEstimator;
 class TheApp;
 class UserInterface;
 }
@@ -65,6 +68,13 @@ public:
     using ProblemNavigator =
         std::function<std::optional<kpd::ProblemList::Location>(const kpd::ProblemList::Location& from, bool backwards)>;
     void setProblemNavigator(ProblemNavigator navigator) { navigator_ = std::move(navigator); }
+    // What the custom text being typed would cost in the image; without one no figure shows.
+    void setCostEstimator(std::shared_ptr<const kpd::StringCostEstimator> estimator);
+    QLabel* costLabel() const { return costLabel_; }
+
+signals:
+    // The custom set holds what was typed: analyses of the set are out of date.
+    void committed();
 
 public slots:
     void commit();
@@ -117,6 +127,7 @@ private:
     void highlightActive(bool visible);
     void layoutCopyButtons();
     void captionReferencePanel();
+    void showCost(Box box);
     // The boundary of every command: a model error is reported, never thrown on.
     bool run(const std::function<void()>& command);
 
@@ -133,6 +144,8 @@ private:
     QPushButton* stepBack_;
     QPushButton* stepForward_;
     QTimer* warningTimer_;
+    QLabel* costLabel_;
+    std::shared_ptr<const kpd::StringCostEstimator> estimator_;
     int warningTicks_ = 0;
     bool shownTripMode_ = false;
     bool hasData_ = false;
