@@ -18,7 +18,7 @@ bool ImageCompiler::compile(const std::vector<ParamStrings>& records, Dictionary
         for (std::size_t j = 0; j < kModeSlots; ++j) {
             for (const std::string* text : {&record.descriptions[j], &record.helps[j]})
                 if (!text->empty())
-                    for (const std::string& word : splitWords(*text)) counter.countWord(word);
+                    forEachWord(*text, [&counter](std::string_view word) { counter.countWord(word); });
         }
         const auto percent = static_cast<std::int32_t>(std::lround(static_cast<double>(r) / count * 25));
         if (checkpoint(percent)) return false;

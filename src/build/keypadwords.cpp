@@ -11,13 +11,7 @@ bool isWordSeparator(char c)
 std::vector<std::string> splitWords(const std::string& text)
 {
     std::vector<std::string> words;
-    std::size_t pos = 0;
-    while (pos < text.size() && words.size() < kMaxWordsPerString) {
-        while (pos < text.size() && isWordSeparator(text[pos])) ++pos;
-        const std::size_t start = pos;
-        while (pos < text.size() && !isWordSeparator(text[pos])) ++pos;
-        if (pos > start) words.emplace_back(text, start, pos - start);
-    }
+    forEachWord(text, [&words](std::string_view word) { words.emplace_back(word); });
     return words;
 }
 

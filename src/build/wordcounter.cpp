@@ -7,7 +7,7 @@
 
 namespace kpd {
 
-void WordCounter::countWord(const std::string& word)
+void WordCounter::countWord(std::string_view word)
 {
     if (word.size() < kMinWordLength) return;
     const auto found = index_.find(word);
@@ -18,12 +18,12 @@ void WordCounter::countWord(const std::string& word)
     if (words_.size() >= kCapacity)
         throw BuildLimitError("The strings hold more than " + std::to_string(kCapacity) +
                               " different words of three or more characters; the string database cannot count them.");
-    index_.emplace(word, words_.size());
-    words_.push_back(word);
+    words_.emplace_back(word);
+    index_.emplace(words_.back(), words_.size() - 1);
     counts_.push_back(1);
 }
 
-std::int32_t WordCounter::countOf(const std::string& word) const
+std::int32_t WordCounter::countOf(std::string_view word) const
 {
     const auto found = index_.find(word);
     return found == index_.end() ? 0 : counts_[found->second];
