@@ -1,5 +1,6 @@
 #include "kpdtool.h"
 
+#include "diffcommand.h"
 #include "imageprinter.h"
 
 #include "build/buildmessages.h"
@@ -48,6 +49,8 @@ struct KpdTool::Arguments {
     std::string folder;
     std::string hex, bin, asmDir, segments, image, options;
     std::string lang = "english";
+    std::string base;
+    bool json = false;
     bool force = false;
     bool help = false;
 };
@@ -80,6 +83,9 @@ std::string KpdTool::usage()
            "                             an existing OUT is replaced only with --force\n"
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
            "                             or Intel hex file\n"
+           "  diff A B [--base C] [--json] compare the texts, units and limits of two keypad data\n"
+           "                             files (with C, their common base: conflicts first);\n"
+           "                             exit status 0 equal, 1 different, 2 bad input\n"
            "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
            "instead of the program's folder. Messages go to standard error.\n"
            "Exit status: 0 success, 1 the image is too large for the keypad, 2 bad input.\n";
@@ -92,7 +98,7 @@ int KpdTool::run(const std::vector<std::string>& args)
     const std::vector<std::pair<std::string, std::string Arguments::*>> valued{
         {"--folder", &Arguments::folder}, {"--hex", &Arguments::hex},     {"--bin", &Arguments::bin},
         {"--asm", &Arguments::asmDir},    {"--lang", &Arguments::lang},   {"--segments", &Arguments::segments},
-        {"--image", &Arguments::image},   {"--options", &Arguments::options}};
+        {"--image", &Arguments::image},   {"--options", &Arguments::options}, {"--base", &Arguments::base}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -104,6 +110,8 @@ int KpdTool::run(const std::vector<std::string>& args)
             a.*(option->second) = args[++i];
         } else if (arg == "--force") {
             a.force = true;
+        } else if (arg == "--json") {
+            a.json = true;
         } else if (arg == "--help" || arg == "-h") {
             a.help = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -119,8 +127,9 @@ int KpdTool::run(const std::vector<std::string>& args)
         out_ << usage();
         return Success;
     }
-    const std::size_t wanted = a.command == "export" ? 2 : 1;
-    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" || a.command == "decode";
+    const std::size_t wanted = a.command == "export" || a.command == "diff" ? 2 : 1;
+    const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" || a.command == "decode" ||
+                       a.command == "diff";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -134,6 +143,7 @@ int KpdTool::run(const std::vector<std::string>& args)
         if (a.command == "check-size") return checkSize(a);
         if (a.command == "build") return build(a);
         if (a.command == "export") return exportText(a);
+        if (a.command == "diff") return DiffCommand(ui_, out_, a.folder).run({a.inputs[0], a.inputs[1], a.base, a.json});
         return decode(a);
     } catch (const std::exception& e) {
         ui_.message(e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);
