@@ -53,7 +53,7 @@ std::string readableFieldText(const ModeRecord& record, Field field)
         return record.unit >= 0 && record.unit <= 4 ? kUnitNames[record.unit] : "Unit " + std::to_string(record.unit);
     case Field::Limits:
         if (!record.defined) return "Not defined in this mode";
-        return "Lower " + record.lLim + "\r\nUpper " + record.uLim + "\r\nDefault " + record.dVal + "\r\nDecimals " +
+        return "Lower " + record.lLim + ", upper " + record.uLim + ", default " + record.dVal + ", decimals " +
                std::to_string(record.nOfDp);
     }
     return {};

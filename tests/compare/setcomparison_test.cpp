@@ -61,7 +61,7 @@ TEST(SetComparison, ListsEachDifferingFieldOfEachRecordInSetOrder)
     EXPECT_EQ(diffs[0].change, Change::Conflict);
     EXPECT_EQ(diffs[1].field, Field::Unit);
     EXPECT_EQ(diffs[2].field, Field::Limits);
-    EXPECT_EQ(readableFieldText(diffs[2].theirs, Field::Limits), "Lower \r\nUpper 1500\r\nDefault \r\nDecimals 0");
+    EXPECT_EQ(readableFieldText(diffs[2].theirs, Field::Limits), "Lower , upper 1500, default , decimals 0");
     // A record only they have is compared against nothing.
     EXPECT_EQ(diffs[3].paraKey(), "p9");
     EXPECT_EQ(diffs[3].change, Change::OnlyTheirs);
