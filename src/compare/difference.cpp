@@ -8,13 +8,14 @@ namespace {
 
 const char* const kUnitNames[] = {"No Unit", "%", "A", "RPM", "Hz"};
 
+// Whether the default is a text is left out: data files never carry that flag, and every
+// load of one clears it, so a set saved and read again would differ from itself.
 std::string limitsText(const std::string& lLim, const std::string& uLim, const std::string& dVal, std::int16_t nOfDp,
-                       bool defined, bool textDVal)
+                       bool defined)
 {
     // The separator never occurs in a number or in a default written in a file.
     constexpr char kSep = '\x1f';
-    return lLim + kSep + uLim + kSep + dVal + kSep + std::to_string(nOfDp) + kSep + (defined ? "1" : "0") +
-           (textDVal ? "1" : "0");
+    return lLim + kSep + uLim + kSep + dVal + kSep + std::to_string(nOfDp) + kSep + (defined ? "1" : "0");
 }
 
 } // namespace
@@ -26,7 +27,7 @@ std::string fieldText(const ModeRecord& record, Field field)
     case Field::Help: return record.help;
     case Field::Unit: return record.unit == 0 ? std::string() : std::to_string(record.unit);
     case Field::Limits:
-        return limitsText(record.lLim, record.uLim, record.dVal, record.nOfDp, record.defined, record.textDVal);
+        return limitsText(record.lLim, record.uLim, record.dVal, record.nOfDp, record.defined);
     }
     return {};
 }
@@ -38,8 +39,7 @@ std::string fieldText(const ModeData& mode, Field field)
     case Field::Help: return mode.getHelp();
     case Field::Unit: return mode.unit() == 0 ? std::string() : std::to_string(mode.unit());
     case Field::Limits:
-        return limitsText(mode.lLim(), mode.uLim(), mode.dVal(), mode.decimalPlaces(), mode.defined(),
-                          mode.textDVal());
+        return limitsText(mode.lLim(), mode.uLim(), mode.dVal(), mode.decimalPlaces(), mode.defined());
     }
     return {};
 }
@@ -71,7 +71,6 @@ void assignField(ModeData& mode, const ModeRecord& from, Field field)
         mode.setDVal(from.dVal);
         mode.setDecimalPlaces(from.nOfDp);
         mode.setDefined(from.defined);
-        mode.setTextDVal(from.textDVal);
         break;
     }
 }

@@ -9,8 +9,8 @@ namespace kpd {
 
 class ModeData;
 
-// What of a per-mode record differs. The limits stand for all the constant data of the
-// record: lower and upper limit, default, decimal places and whether the mode exists.
+// What of a per-mode record differs. The limits stand for the constant data of the record:
+// lower and upper limit, default, decimal places and whether the mode exists.
 enum class Field { Description, Help, Unit, Limits };
 
 // How a difference came about. Without a common base nobody can tell who changed a text

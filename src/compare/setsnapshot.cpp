@@ -14,8 +14,7 @@ SetSnapshot SetSnapshot::of(const stringData& set)
                 snapshot.records_.push_back(ModeRecord{menu.menuKey(), menu.menuName(), parameter.paraKey(),
                                                        parameter.paraName(), mode.modeKey(), mode.getDesc(),
                                                        mode.getHelp(), mode.unit(), mode.lLim(), mode.uLim(),
-                                                       mode.dVal(), mode.decimalPlaces(), mode.defined(),
-                                                       mode.textDVal()});
+                                                       mode.dVal(), mode.decimalPlaces(), mode.defined()});
             }
         }
     }

@@ -25,7 +25,6 @@ struct ModeRecord {
     std::string dVal;
     std::int16_t nOfDp = 0;
     bool defined = true;
-    bool textDVal = false;
 };
 
 // The records of one string set in set order: menus, their parameters, their modes. The

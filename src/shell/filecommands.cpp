@@ -1,5 +1,6 @@
 #include "filecommands.h"
 
+#include "comparecommands.h"
 #include "mainwindow.h"
 #include "modeltext/modeltext.h"
 #include "views/menuview.h"
@@ -120,7 +121,7 @@ void FileCommands::merge()
 {
     const FileChooser::Choice choice =
         choose(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"), {kKeypadFilter}, QStringLiteral("kpd"));
-    if (!choice.cancelled()) mergeFile(choice.name);
+    if (!choice.cancelled() && CompareCommands(window_).mergeWithoutComparing(choice.name)) mergeFile(choice.name);
 }
 
 bool FileCommands::openFile(const QString& name)

@@ -19,6 +19,7 @@ struct MainMenus {
     QAction* fileSaveAssembler;
     QAction* fileSaveConstants;
     QAction* fileExport;
+    QAction* fileCompare;
     QAction* fileAutoSave;
     QAction* fileExit;
 
@@ -45,6 +46,7 @@ struct MainMenus {
 
     QMenu* languageMenu;
     QList<QAction*> languages;
+    QAction* languageExtra;
 
     QMenu* characterMenu;
 

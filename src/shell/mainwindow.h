@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -86,6 +87,9 @@ public:
     // How an opened editor is shown; tests look at it instead of running it modally.
     void setEditorRunner(std::function<void(ParamEditor&)> runner) { runEditor_ = std::move(runner); }
     void chooseLanguage(int index);
+    // The languages every menu grid shows under its reference rows; remembered in the settings.
+    void setExtraReferences(const QStringList& languages);
+    const QStringList& extraReferences() const { return extraReferences_; }
     QTreeWidgetItem* findNode(const QString& tag) const;
 
 signals:
@@ -102,6 +106,7 @@ private:
     void updateLanguageMenu();
     void fillWindowMenu();
     void openMenuNode(const std::string& menuKey);
+    void showExtraReferences(MenuView& view);
     void showHelp();
     void showAbout();
     MenuView* createMenuView(const std::string& key);
@@ -123,6 +128,7 @@ private:
     QString incompleteFile_;
     QString autoSaveFile_;
     std::int16_t languageIndex_ = 0;
+    QStringList extraReferences_;
     bool stopFlag_ = false;
     std::int32_t progress_ = 0;
     QString progressCaption_;
