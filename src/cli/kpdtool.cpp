@@ -1,6 +1,7 @@
 #include "kpdtool.h"
 
 #include "checkcommand.h"
+#include "diffcommand.h"
 #include "imageprinter.h"
 #include "reportcommand.h"
 
@@ -54,6 +55,7 @@ struct KpdTool::Arguments {
     std::string hex, bin, asmDir, segments, image, options, compare;
     std::string lang = "english";
     std::string kinds, failOn;
+    std::string base;
     bool json = false;
     bool force = false;
     bool json = false;
@@ -99,6 +101,9 @@ std::string KpdTool::usage()
            "                             change per menu against an earlier file\n"
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
            "                             or Intel hex file\n"
+           "  diff A B [--base C] [--json] compare the texts, units and limits of two keypad data\n"
+           "                             files (with C, their common base: conflicts first);\n"
+           "                             exit status 0 equal, 1 different, 2 bad input\n"
            "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
            "instead of the sample drive that came with the program. Messages go to standard error.\n"
            "Exit status: 0 success, 1 the image is too large for the keypad, 2 bad input.\n"
@@ -114,7 +119,8 @@ int KpdTool::run(const std::vector<std::string>& args)
         {"--folder", &Arguments::folder}, {"--hex", &Arguments::hex},     {"--bin", &Arguments::bin},
         {"--asm", &Arguments::asmDir},    {"--lang", &Arguments::lang},   {"--segments", &Arguments::segments},
         {"--image", &Arguments::image},   {"--options", &Arguments::options},
-        {"--kinds", &Arguments::kinds},   {"--fail-on", &Arguments::failOn}, {"--compare", &Arguments::compare}};
+        {"--kinds", &Arguments::kinds},   {"--fail-on", &Arguments::failOn}, {"--compare", &Arguments::compare},
+        {"--base", &Arguments::base}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -149,9 +155,9 @@ int KpdTool::run(const std::vector<std::string>& args)
         out_ << "kpdtool " << kVersion << '\n';
         return Success;
     }
-    const std::size_t wanted = a.command == "export" ? 2 : 1;
+    const std::size_t wanted = a.command == "export" || a.command == "diff" ? 2 : 1;
     const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" ||
-                       a.command == "decode" || a.command == "check" || a.command == "report";
+                       a.command == "decode" || a.command == "check" || a.command == "report" || a.command == "diff";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -172,6 +178,7 @@ int KpdTool::run(const std::vector<std::string>& args)
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }
         if (a.command == "report") return report(a);
+        if (a.command == "diff") return DiffCommand(ui_, out_, a.folder).run({a.inputs[0], a.inputs[1], a.base, a.json});
         return decode(a);
     } catch (const std::exception& e) {
         ui_.message(e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);

@@ -1,6 +1,7 @@
 #include "filecommands.h"
 
 #include "appsettings.h"
+#include "comparecommands.h"
 #include "mainwindow.h"
 #include "userdrivefolder.h"
 #include "modeltext/modeltext.h"
@@ -147,7 +148,7 @@ void FileCommands::merge()
 {
     const FileChooser::Choice choice =
         choose(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"), {kKeypadFilter}, QStringLiteral("kpd"));
-    if (!choice.cancelled()) mergeFile(choice.name);
+    if (!choice.cancelled() && CompareCommands(window_).mergeWithoutComparing(choice.name)) mergeFile(choice.name);
 }
 
 bool FileCommands::openFile(const QString& name)

@@ -28,6 +28,7 @@ MainMenus::MainMenus(QMainWindow& window)
     fileSaveAssembler = disabledAction(fileMenu, QStringLiteral("Save Asse&mbler file"));
     fileSaveConstants = disabledAction(fileMenu, QStringLiteral("Save &Constants file"));
     fileExport = disabledAction(fileMenu, QStringLiteral("E&xport"));
+    fileCompare = disabledAction(fileMenu, QStringLiteral("Compare &with..."));
     fileAutoSave = fileMenu->addAction(QStringLiteral("Auto sa&ve"));
     fileMenu->addSeparator();
     fileExit = fileMenu->addAction(QStringLiteral("E&xit"));
@@ -69,6 +70,8 @@ MainMenus::MainMenus(QMainWindow& window)
     // The item of index 1 is never offered: the drive's configuration gives that index to the custom set.
     languages[1]->setVisible(false);
     languages[1]->setEnabled(false);
+    languageMenu->addSeparator();
+    languageExtra = languageMenu->addAction(QStringLiteral("&Extra reference languages..."));
 
     characterMenu = bar->addMenu(QStringLiteral("Cha&racter"));
     disabledAction(characterMenu, QStringLiteral("Character &Map"));

@@ -20,6 +20,7 @@ struct MainMenus {
     QAction* fileSaveAssembler;
     QAction* fileSaveConstants;
     QAction* fileExport;
+    QAction* fileCompare;
     QAction* fileAutoSave;
     QAction* fileExit;
 
@@ -47,6 +48,7 @@ struct MainMenus {
 
     QMenu* languageMenu;
     QList<QAction*> languages;
+    QAction* languageExtra;
 
     QMenu* characterMenu;
 

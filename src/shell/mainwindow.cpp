@@ -6,7 +6,10 @@
 #include "backgroundanalysis.h"
 #include "budgetmeter.h"
 #include "buildcommands.h"
+#include "comparecommands.h"
 #include "exportcommands.h"
+#include "extrareferences.h"
+#include "extrareferencesdialog.h"
 #include "filecommands.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
@@ -169,8 +172,15 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->fileOpenDriveFolder, &QAction::triggered, this, [this] { fileCommands_->openDriveFolder(); });
     connect(menus_->fileExport, &QAction::triggered, this, [this] { ExportCommands(*this).exportText(); });
     connect(menus_->fileSaveAssembler, &QAction::triggered, this, [this] { ExportCommands(*this).saveAssembler(); });
+    menus_->fileCompare->setEnabled(true);
+    connect(menus_->fileCompare, &QAction::triggered, this, [this] { CompareCommands(*this).compareWith(); });
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
+    connect(menus_->languageExtra, &QAction::triggered, this, [this] {
+        if (!app_) return;
+        ExtraReferencesDialog dialog(ExtraReferences::offered(*app_), extraReferences_, this);
+        if (dialog.exec() == QDialog::Accepted) setExtraReferences(dialog.chosen());
+    });
     connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
     connect(menus_->windowCloseAll, &QAction::triggered, this, [this] { menuWindows_->removeAll(); });
     connect(menus_->helpContents, &QAction::triggered, this, &MainWindow::showHelp);
@@ -245,6 +255,7 @@ bool MainWindow::load()
     autoSave_->setData(this, autoSaveFile_, restored.autoSaveOn);
     languageIndex_ = restored.languageIndex;
     updateLanguageMenu();
+    extraReferences_ = ExtraReferences::read();
 
     closeSplash();
     app_->setAppClean();
@@ -336,6 +347,7 @@ void MainWindow::refreshMenuWindows()
         for (MenuView& view : *menuWindows_) {
             view.setRefMenu(app_->getRefMenus().Item(view.myRefMenuKey()));
             view.setCustMenu(app_->getCustMenus().Item(view.myCustMenuKey()));
+            showExtraReferences(view);
             view.fillGrid();
         }
     } catch (const kpd::ModelError& error) {
@@ -438,6 +450,7 @@ void MainWindow::openMenuNode(const std::string& menuKey)
         view->setCustMenuCol(app_->getCustMenus());
         view->setRefMenu(reference);
         view->setCustMenu(custom);
+        showExtraReferences(*view);
         view->setWindowTitle(custom.isMapped() ? QStringLiteral("Drive Trip Descriptions")
                                                : toQt(custom.menuName()) + QStringLiteral(" - (Menu ") +
                                                      QString::number(custom.menuNumber()) + QLatin1Char(')'));
@@ -536,6 +549,21 @@ void MainWindow::showAbout()
 {
     AboutWindow about(ui_, this);
     about.exec();
+}
+
+void MainWindow::setExtraReferences(const QStringList& languages)
+{
+    extraReferences_ = languages;
+    ExtraReferences::write(languages);
+    for (MenuView& view : *menuWindows_) {
+        showExtraReferences(view);
+        view.fillGrid();
+    }
+}
+
+void MainWindow::showExtraReferences(MenuView& view)
+{
+    if (app_) view.setExtraReferences(ExtraReferences::resolve(*app_, extraReferences_, view.myRefMenuKey()));
 }
 
 void MainWindow::writeSettings()

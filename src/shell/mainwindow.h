@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -100,6 +101,9 @@ public:
     // would; unsaved data is the caller's to ask about. False, back on the old folder,
     // when the new one cannot be loaded.
     bool switchDriveFolder(const QString& folder);
+    // The languages every menu grid shows under its reference rows; remembered in the settings.
+    void setExtraReferences(const QStringList& languages);
+    const QStringList& extraReferences() const { return extraReferences_; }
     QTreeWidgetItem* findNode(const QString& tag) const;
 
 signals:
@@ -116,6 +120,7 @@ private:
     void updateLanguageMenu();
     void fillWindowMenu();
     void openMenuNode(const std::string& menuKey);
+    void showExtraReferences(MenuView& view);
     void showHelp();
     void showAbout();
     MenuView* createMenuView(const std::string& key);
@@ -140,6 +145,7 @@ private:
     QString incompleteFile_;
     QString autoSaveFile_;
     std::int16_t languageIndex_ = 0;
+    QStringList extraReferences_;
     bool stopFlag_ = false;
     std::int32_t progress_ = 0;
     QString progressCaption_;

@@ -12,13 +12,13 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-MenuGridModel::Row makeRow(const kpd::Parameter& parameter, bool mapped, bool reference)
+MenuGridModel::Row makeRow(const kpd::Parameter& parameter, bool mapped, bool reference, const std::string& language = {})
 {
     MenuGridModel::Row row;
     row.reference = reference;
     row.key = mapped ? parameter.tripKey() : parameter.paraKey();
     row.label = (mapped ? parameter.mapName() : parameter.paraName()) + "\r\n" +
-                (reference ? "(reference)" : "(custom)");
+                (!language.empty() ? "(" + language + ")" : reference ? "(reference)" : "(custom)");
     for (const kpd::ModeData& mode : parameter.modes()) {
         MenuGridModel::Cell cell;
         cell.filled = true;
@@ -37,14 +37,20 @@ MenuGridModel::Row makeRow(const kpd::Parameter& parameter, bool mapped, bool re
 
 } // namespace
 
-MenuGridModel MenuGridModel::build(const kpd::DrvMenu& reference, const kpd::DrvMenu& custom, std::int16_t displayMode)
+MenuGridModel MenuGridModel::build(const kpd::DrvMenu& reference, const kpd::DrvMenu& custom, std::int16_t displayMode,
+                                   const std::vector<ExtraReference>& extras)
 {
     MenuGridModel grid;
     grid.columnKeys_ = reference.modeNames();
     const bool mapped = reference.isMapped();
     const std::int32_t count = reference.Parameters().Count();
     for (std::int32_t p = 1; p <= count; ++p) {
-        if (displayMode & ReferenceRows) grid.rows_.push_back(makeRow(reference.Parameters().Item(p), mapped, true));
+        if (displayMode & ReferenceRows) {
+            grid.rows_.push_back(makeRow(reference.Parameters().Item(p), mapped, true));
+            // Every set has the same menus and parameters, so position p is the same parameter.
+            for (const ExtraReference& extra : extras)
+                grid.rows_.push_back(makeRow(extra.menu->Parameters().Item(p), mapped, true, extra.language));
+        }
         if (displayMode & CustomRows) grid.rows_.push_back(makeRow(custom.Parameters().Item(p), mapped, false));
     }
     return grid;

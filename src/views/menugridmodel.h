@@ -22,6 +22,12 @@ public:
         bool filled = false;
     };
 
+    // Another language's menu shown under the main reference row of each parameter.
+    struct ExtraReference {
+        std::string language;
+        const kpd::DrvMenu* menu = nullptr;
+    };
+
     struct Row {
         std::string key;
         std::string label;
@@ -30,7 +36,9 @@ public:
     };
 
     // Both menus must be given; the reference menu decides the modes and the row count.
-    static MenuGridModel build(const kpd::DrvMenu& reference, const kpd::DrvMenu& custom, std::int16_t displayMode);
+    // The extra references' rows come with the reference rows, labelled with their language.
+    static MenuGridModel build(const kpd::DrvMenu& reference, const kpd::DrvMenu& custom, std::int16_t displayMode,
+                               const std::vector<ExtraReference>& extras = {});
 
     // The display mode after a click on the Reference (true) or Custom (false) panel.
     static std::int16_t toggle(std::int16_t displayMode, bool referencePanel);

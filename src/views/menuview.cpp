@@ -112,10 +112,20 @@ void MenuView::setEditorOpener(std::function<void(MenuView&, const std::string&,
     openEditor_ = std::move(opener);
 }
 
+void MenuView::setExtraReferences(std::vector<MenuGridModel::ExtraReference> extras)
+{
+    const bool added = extras.size() > extras_.size();
+    extras_ = std::move(extras);
+    if (added && !(displayMode_ & MenuGridModel::ReferenceRows)) {
+        displayMode_ |= MenuGridModel::ReferenceRows;
+        updatePanels();
+    }
+}
+
 void MenuView::fillGrid()
 {
     if (!refMenu_ || !custMenu_) return;
-    const MenuGridModel model = MenuGridModel::build(*refMenu_, *custMenu_, displayMode_);
+    const MenuGridModel model = MenuGridModel::build(*refMenu_, *custMenu_, displayMode_, extras_);
     const auto& modes = model.columnKeys();
     const auto& rows = model.rows();
 

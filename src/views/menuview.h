@@ -41,6 +41,9 @@ public:
     void setRefMenu(kpd::DrvMenu& menu) { refMenu_ = &menu; }
     void setCustMenu(kpd::DrvMenu& menu) { custMenu_ = &menu; }
     void setCustMenuCol(kpd::DrvMenus& menus) { custMenus_ = &menus; }
+    // Languages shown under the reference rows; choosing some shows the reference rows.
+    void setExtraReferences(std::vector<MenuGridModel::ExtraReference> extras);
+    const std::vector<MenuGridModel::ExtraReference>& extraReferences() const { return extras_; }
     kpd::DrvMenu* refMenu() const { return refMenu_; }
     kpd::DrvMenu* custMenu() const { return custMenu_; }
 
@@ -93,6 +96,7 @@ private:
     kpd::DrvMenu* refMenu_ = nullptr;
     kpd::DrvMenu* custMenu_ = nullptr;
     kpd::DrvMenus* custMenus_ = nullptr;
+    std::vector<MenuGridModel::ExtraReference> extras_;
     std::int16_t displayMode_ = MenuGridModel::CustomRows;
     bool haveFocus_ = false;
     bool busy_ = false;
