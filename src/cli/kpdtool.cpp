@@ -56,7 +56,6 @@ struct KpdTool::Arguments {
     std::string lang = "english";
     std::string kinds, failOn;
     std::string base;
-    bool json = false;
     bool force = false;
     bool json = false;
     bool help = false;
