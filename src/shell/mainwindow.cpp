@@ -205,7 +205,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         connect(step, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
     }
     menus_->driveMenu->addAction(problems_->toggleViewAction());
-    resize(1000, 700);
+    resize(1200, 760);
+    resizeDocks({problems_}, {340}, Qt::Horizontal);
 }
 
 MainWindow::~MainWindow()

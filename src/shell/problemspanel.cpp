@@ -87,8 +87,9 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
     layout->addWidget(tree_, 1);
     layout->addLayout(buttons);
     setWidget(body);
-    // Wide enough for a kind, a place and the start of its message.
-    body->setMinimumWidth(QFontMetrics(tree_->font()).horizontalAdvance(QLatin1Char('x')) * 75);
+    // Wide enough for the filter and the buttons; the list scrolls sideways for long messages,
+    // so the panel leaves room for the menu tree and the grids beside it.
+    body->setMinimumWidth(QFontMetrics(tree_->font()).horizontalAdvance(QLatin1Char('x')) * 36);
     fillFilter();
     fix_->setEnabled(false);
     fixAll_->setEnabled(false);
