@@ -3,6 +3,8 @@
 #include "model/theapp.h"
 #include "xmlfiles/fixedfile.h"
 
+#include "silentuserinterface.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -12,32 +14,7 @@
 
 namespace {
 
-class SilentUserInterface : public kpd::UserInterface {
-    class NoWindow : public kpd::ProgressWindow {
-        void setRange(std::int32_t) override {}
-        void stopProgress() override {}
-        void close() override {}
-    };
-
-public:
-    kpd::MessageAnswer message(const std::string&, const std::string&, kpd::MessageIcon, kpd::MessageButtons) override
-    {
-        return kpd::MessageAnswer::Ok;
-    }
-    void waitOn() override {}
-    void waitOff() override {}
-    void processEvents() override {}
-    std::unique_ptr<kpd::ProgressWindow> openProgress(kpd::ProgressOwner&, std::int32_t, const std::string&) override
-    {
-        return std::make_unique<NoWindow>();
-    }
-    void setHexBase(std::int32_t) override {}
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
-    [[noreturn]] void endProgram() override { std::abort(); }
-};
+using kpd::bench::SilentUserInterface;
 
 // Drive texts over a fixed vocabulary of 3,000 words drawn with word-like (Zipf)
 // frequencies: two-line descriptions and one-line help texts, one of each per

@@ -5,6 +5,8 @@
 #include "xmlfiles/errorhandlerimpl.h"
 #include "xmlfiles/saxreader.h"
 
+#include "silentuserinterface.h"
+
 #include <benchmark/benchmark.h>
 #include <expat.h>
 
@@ -20,27 +22,7 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceDir = fs::path(__FILE__).parent_path().parent_path();
 
-class QuietUserInterface : public kpd::UserInterface {
-public:
-    kpd::MessageAnswer message(const std::string& text, const std::string&, kpd::MessageIcon,
-                               kpd::MessageButtons) override
-    {
-        throw std::runtime_error("unexpected message: " + text);
-    }
-    void waitOn() override {}
-    void waitOff() override {}
-    void processEvents() override {}
-    std::unique_ptr<kpd::ProgressWindow> openProgress(kpd::ProgressOwner&, std::int32_t, const std::string&) override
-    {
-        return nullptr;
-    }
-    void setHexBase(std::int32_t) override {}
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
-    [[noreturn]] void endProgram() override { std::abort(); }
-};
+using kpd::bench::SilentUserInterface;
 
 std::string readWhole(const fs::path& path)
 {
@@ -84,7 +66,7 @@ BENCHMARK(BM_BareExpat)->Unit(benchmark::kMillisecond);
 
 void BM_Loader(benchmark::State& state)
 {
-    QuietUserInterface ui;
+    SilentUserInterface ui;
     kpd::TheApp app(ui, largestSet().string());
     app.readConfiguration();
     const std::string doc = readWhole(largestSet() / "English.kpl");
@@ -102,7 +84,7 @@ void BM_SampleDriveStartup(benchmark::State& state)
 {
     const std::string folder = (kSourceDir / "data").string();
     for (auto _ : state) {
-        QuietUserInterface ui;
+        SilentUserInterface ui;
         kpd::TheApp app(ui, folder);
         app.readConfiguration();
         app.loadUserFile(folder + "/modeConstants.kpc");
@@ -118,7 +100,7 @@ BENCHMARK(BM_SampleDriveStartup)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLargestSet(benchmark::State& state)
 {
-    QuietUserInterface ui;
+    SilentUserInterface ui;
     kpd::TheApp app(ui, largestSet().string());
     app.readConfiguration();
     app.loadUserFile((largestSet() / "custom.kpd").string());

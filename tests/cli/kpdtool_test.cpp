@@ -1,4 +1,5 @@
 #include "kpdtool.h"
+#include "sampledrivefixture.h"
 #include "writefaults.h"
 
 #include <gtest/gtest.h>
@@ -19,24 +20,9 @@ namespace fs = std::filesystem;
 
 const std::string kData = std::string(KPD_SOURCE_DIR) + "/data";
 
-class KpdToolTest : public testing::Test {
+class KpdToolTest : public SampleDriveFixture {
 protected:
-    KpdToolTest() : dir_(fs::temp_directory_path() / ("kpdtool-" + std::to_string(::getpid())))
-    {
-        fs::create_directories(dir_);
-        fs::copy_file(kData + "/Custom.kpl", dir_ / "sample.kpd", fs::copy_options::overwrite_existing);
-    }
-    ~KpdToolTest() override { fs::remove_all(dir_); }
-
-    int run(std::vector<std::string> args)
-    {
-        out_.str({});
-        err_.str({});
-        KpdTool tool(out_, err_, kData);
-        return tool.run(args);
-    }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    KpdToolTest() : SampleDriveFixture("kpdtool-", "sample.kpd") {}
 
     static std::string slurp(const std::string& file)
     {
@@ -45,10 +31,6 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-
-    fs::path dir_;
-    std::ostringstream out_;
-    std::ostringstream err_;
 };
 
 TEST_F(KpdToolTest, HelpDocumentsEveryCommand)

@@ -1,4 +1,5 @@
 #include "kpdtool.h"
+#include "sampledrivefixture.h"
 #include "reportcommand.h"
 
 #include <gtest/gtest.h>
@@ -13,32 +14,9 @@
 namespace kpd {
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::string kData = std::string(KPD_SOURCE_DIR) + "/data";
-
-class ReportTest : public testing::Test {
+class ReportTest : public SampleDriveFixture {
 protected:
-    ReportTest() : dir_(fs::temp_directory_path() / ("kpdreport-" + std::to_string(::getpid())))
-    {
-        fs::create_directories(dir_);
-        fs::copy_file(kData + "/Custom.kpl", dir_ / "custom.kpd", fs::copy_options::overwrite_existing);
-    }
-    ~ReportTest() override { fs::remove_all(dir_); }
-
-    int run(std::vector<std::string> args)
-    {
-        out_.str({});
-        err_.str({});
-        KpdTool tool(out_, err_, kData);
-        return tool.run(args);
-    }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    fs::path dir_;
-    std::ostringstream out_;
-    std::ostringstream err_;
+    ReportTest() : SampleDriveFixture("kpdreport-", "custom.kpd") {}
 };
 
 TEST_F(ReportTest, JsonParsesAndItsTotalIsWhatCheckSizeSays)
