@@ -13,6 +13,7 @@
 #include "fileio/safefile.h"
 #include "model/numbertext.h"
 #include "model/theapp.h"
+#include "platform/hugepageheap.h"
 #include "xmlfiles/documentloader.h"
 #include "xmlfiles/fixedfile.h"
 #include "xmlfiles/textexport.h"
@@ -193,6 +194,9 @@ bool KpdTool::load(TheApp& app, const std::string& file)
     }
     UserInterface& ui = ui_;
     const int errorsBefore = ui_.errorCount();
+    std::error_code sizeError;
+    const std::uintmax_t fileSize = std::filesystem::file_size(file, sizeError);
+    HugePageHeap::prepareForDrive(app.appFolder(), sizeError ? 0 : fileSize);
     if (!app.readConfiguration()) {
         // A configuration that does not parse has said so, naming the file; the loader's
         // message for a missing one names no folder.

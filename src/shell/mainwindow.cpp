@@ -23,6 +23,7 @@
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "model/theapp.h"
+#include "platform/hugepageheap.h"
 #include "xmlfiles/fixedfile.h"
 #include "modeltext/modeltext.h"
 #include "download/dlgnodeaddr.h"
@@ -234,6 +235,7 @@ bool MainWindow::load()
     };
 
     ui_.resetFlags();
+    kpd::HugePageHeap::prepareForDrive(toFileName(folder_));
     app_ = std::make_unique<kpd::TheApp>(ui_, toFileName(folder_));
     app_->readConfiguration();
     if (ui_.cannotRun()) {
