@@ -73,6 +73,29 @@ const std::string& ModeData::undoH()
     return undoText(help_, previousHelp_, &UndoTexts::help);
 }
 
+std::string_view ModeData::constant(Constant which) const
+{
+    std::string_view rest = constants_;
+    for (int skip = static_cast<int>(which); skip > 0; --skip) {
+        const std::size_t separator = rest.find('\0');
+        if (separator == std::string_view::npos) return {};
+        rest.remove_prefix(separator + 1);
+    }
+    return rest.substr(0, rest.find('\0'));
+}
+
+void ModeData::setConstant(Constant which, std::string_view value)
+{
+    value = value.substr(0, value.find('\0'));
+    std::string_view parts[] = {constant(Constant::LowerLimit), constant(Constant::UpperLimit),
+                                constant(Constant::Default)};
+    parts[static_cast<int>(which)] = value;
+    std::string joined;
+    joined.reserve(parts[0].size() + parts[1].size() + parts[2].size() + 2);
+    joined.append(parts[0]).append(1, '\0').append(parts[1]).append(1, '\0').append(parts[2]);
+    constants_ = std::move(joined);
+}
+
 void ModeData::setNOfDp(const std::string& text)
 {
     nOfDp_ = requireInt16(text);
@@ -93,11 +116,9 @@ void ModeData::clone(const ModeData& aModedata, bool noUserData)
         setHelp(aModedata.help_);
     }
     // Decimal places and the text-default flag stay with the destination.
-    dVal_ = aModedata.dVal_;
+    constants_ = aModedata.constants_;
     modeKey_ = aModedata.modeKey_;
-    lLim_ = aModedata.lLim_;
     defined_ = aModedata.defined_;
-    uLim_ = aModedata.uLim_;
     unit_ = aModedata.unit_;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace kpd {
 
@@ -31,12 +32,14 @@ public:
     const std::string& undoD();
     const std::string& undoH();
 
-    const std::string& lLim() const { return lLim_; }
-    void setLLim(std::string value) { lLim_ = std::move(value); }
-    const std::string& uLim() const { return uLim_; }
-    void setULim(std::string value) { uLim_ = std::move(value); }
-    const std::string& dVal() const { return dVal_; }
-    void setDVal(std::string value) { dVal_ = std::move(value); }
+    // A value ends at its first NUL character: limits and defaults come from attributes
+    // and number fields, which never hold one.
+    std::string lLim() const { return std::string(constant(Constant::LowerLimit)); }
+    void setLLim(std::string_view value) { setConstant(Constant::LowerLimit, value); }
+    std::string uLim() const { return std::string(constant(Constant::UpperLimit)); }
+    void setULim(std::string_view value) { setConstant(Constant::UpperLimit, value); }
+    std::string dVal() const { return std::string(constant(Constant::Default)); }
+    void setDVal(std::string_view value) { setConstant(Constant::Default, value); }
 
     // Decimal places as text, the form the files and the editor's fields use.
     std::string nOfDp() const { return std::to_string(nOfDp_); }
@@ -95,6 +98,10 @@ private:
     };
     using UndoText = std::string& (UndoTexts::*)();
 
+    enum class Constant { LowerLimit, UpperLimit, Default };
+    std::string_view constant(Constant which) const;
+    void setConstant(Constant which, std::string_view value);
+
     // The slot's text, taken out of it.
     std::string takePrevious(Previous& previous, UndoText text);
     void keepPrevious(std::string old, Previous& previous, UndoText text);
@@ -105,9 +112,10 @@ private:
     std::string description_;
     std::string help_;
     UndoTexts undoTexts_;
-    std::string lLim_;
-    std::string uLim_;
-    std::string dVal_;
+    // The lower limit, upper limit and default, joined by NUL characters. Mostly short
+    // numbers, they fit one string's own buffer together; three strings would make each
+    // of the hundreds of thousands of records on a large drive 64 bytes larger.
+    std::string constants_;
     std::int16_t unit_ = 0;
     std::int16_t nOfDp_ = 0;
     bool defined_ = true;

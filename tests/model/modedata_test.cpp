@@ -66,6 +66,23 @@ TEST(ModeDataConstants, DefinedFlagAcceptsOnlyExactLowerCaseWords)
     EXPECT_EQ(record.getStrDefined(), "true");
 }
 
+TEST(ModeDataConstants, LimitsAndDefaultAreSetEachOnItsOwnInAnyOrder)
+{
+    ModeData record;
+    EXPECT_EQ(record.lLim() + record.uLim() + record.dVal(), "");
+    record.setDVal("Forward and reverse");
+    record.setULim("4294967295");
+    record.setLLim("-2147483648");
+    EXPECT_EQ(record.lLim(), "-2147483648");
+    EXPECT_EQ(record.uLim(), "4294967295");
+    EXPECT_EQ(record.dVal(), "Forward and reverse");
+    record.setULim("");
+    record.setLLim(std::string("7\0 8", 4));
+    EXPECT_EQ(record.lLim(), "7") << "a value ends at its first NUL";
+    EXPECT_EQ(record.uLim(), "");
+    EXPECT_EQ(record.dVal(), "Forward and reverse");
+}
+
 TEST(ModeDataConstants, DecimalPlacesReadFromTextOrRaiseAModelError)
 {
     ModeData record;
