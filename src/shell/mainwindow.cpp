@@ -101,6 +101,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     });
     ui_.setAutoSaveSuspension([this] { autoSave_->suspend(); }, [this] { autoSave_->resume(); });
 
+    connect(tree_, &QTreeWidget::itemExpanded, this, &MainWindow::fillMenuNode);
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { selectNode(node); });
     connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* node) { selectNode(node); });
     connect(menus_->fileAutoSave, &QAction::triggered, autoSave_, &QWidget::show);
@@ -434,8 +435,16 @@ SizeReportWindow* MainWindow::sizeReport()
     return sizeReport_;
 }
 
-QTreeWidgetItem* MainWindow::findNode(const QString& tag) const
+void MainWindow::fillMenuNode(QTreeWidgetItem* node)
 {
+    if (!app_ || node->parent() == nullptr) return;
+    if (const kpd::stringData* set = app_->stringDatas().find(app_->getLangDBKey(0))) MenuTree::fill(node, *set);
+}
+
+QTreeWidgetItem* MainWindow::findNode(const QString& tag)
+{
+    if (QTreeWidgetItem* root = tree_->topLevelItem(0))
+        for (int i = 0; i < root->childCount(); ++i) fillMenuNode(root->child(i));
     for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
         if ((*it)->data(0, MenuTree::TagRole).toString() == tag) return *it;
     }

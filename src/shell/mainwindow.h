@@ -104,7 +104,8 @@ public:
     // The languages every menu grid shows under its reference rows; remembered in the settings.
     void setExtraReferences(const QStringList& languages);
     const QStringList& extraReferences() const { return extraReferences_; }
-    QTreeWidgetItem* findNode(const QString& tag) const;
+    // The tree node with the tag; the branches of menus not yet opened are filled first.
+    QTreeWidgetItem* findNode(const QString& tag);
 
 signals:
     // The custom set may have changed: a command or the parameter editor committed texts,
@@ -116,6 +117,7 @@ protected:
 
 private:
     void buildTree();
+    void fillMenuNode(QTreeWidgetItem* node);
     void applyAlternateState();
     void updateLanguageMenu();
     void fillWindowMenu();

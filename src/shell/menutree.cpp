@@ -31,12 +31,22 @@ QTreeWidgetItem* MenuTree::build(const kpd::stringData& set)
     for (const kpd::DrvMenu& menu : set.DrvMenus()) {
         if (menu.hidden()) continue;
         QTreeWidgetItem* menuNode = node(root, menu.menuName(), tag("menu", menu.menuKey()));
-        const bool mapped = menu.isMapped();
-        for (const kpd::Parameter& parameter : menu.Parameters()) {
-            QTreeWidgetItem* paraNode = node(menuNode, mapped ? parameter.mapName() : parameter.paraName(),
-                                             tag("para", mapped ? parameter.tripKey() : parameter.paraKey()));
-            for (const kpd::ModeData& mode : parameter.modes()) node(paraNode, mode.modeKey(), tag("data", mode.modeKey()));
-        }
+        // Until it is filled the node has no children to show it can be opened.
+        if (menu.Parameters().Count() > 0) menuNode->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     }
     return root;
+}
+
+void MenuTree::fill(QTreeWidgetItem* menuNode, const kpd::stringData& set)
+{
+    const QString menuTag = menuNode->data(0, TagRole).toString();
+    if (menuNode->childCount() > 0 || !menuTag.startsWith(QLatin1String("menu"))) return;
+    const kpd::DrvMenu* menu = set.DrvMenus().find(toModel(menuTag.mid(4)));
+    if (!menu) return;
+    const bool mapped = menu->isMapped();
+    for (const kpd::Parameter& parameter : menu->Parameters()) {
+        QTreeWidgetItem* paraNode = node(menuNode, mapped ? parameter.mapName() : parameter.paraName(),
+                                         tag("para", mapped ? parameter.tripKey() : parameter.paraKey()));
+        for (const kpd::ModeData& mode : parameter.modes()) node(paraNode, mode.modeKey(), tag("data", mode.modeKey()));
+    }
 }

@@ -10,10 +10,15 @@ class stringData;
 
 // The drive's menu tree: root, visible menus, their parameters and modes. Each node
 // carries a tag of four letters and a key ("root", "menu", "para", "data") as its identity.
+// A menu's parameter and mode nodes are made when the menu is first opened: the largest
+// drives have tens of thousands of them, which took a tenth of the editor's start and
+// ten megabytes for branches a user mostly never opens.
 class MenuTree {
 public:
     static constexpr int TagRole = Qt::UserRole;
 
-    // Builds the nodes of a string set; the caller owns the returned root.
+    // Builds the root and menu nodes of a string set; the caller owns the returned root.
     static QTreeWidgetItem* build(const kpd::stringData& set);
+    // Makes the parameter and mode nodes of a menu node of `set`, once.
+    static void fill(QTreeWidgetItem* menuNode, const kpd::stringData& set);
 };

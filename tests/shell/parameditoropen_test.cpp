@@ -128,6 +128,7 @@ TEST_F(ParamEditorOpenTest, AGridClickOpensTheEditorAndShowsWhatItCommitted)
 
 TEST_F(ParamEditorOpenTest, AParameterTheReferenceLacksOpensNoEditor)
 {
+    ASSERT_NE(window->findNode(QStringLiteral("parap2")), nullptr) << "the branch is made before the removal";
     window->app()->getRefMenus().Item("m1").Parameters().Remove("p2");
     const std::size_t before = ui.messages.size();
     select(QStringLiteral("parap2"));

@@ -81,7 +81,13 @@ TEST_F(StartUp, TreeShowsVisibleMenusWithTripNamesUnderTheDriveName)
     EXPECT_EQ(root->text(0), QStringLiteral("Test Drive"));
     EXPECT_TRUE(root->font(0).bold());
     EXPECT_EQ(childTexts(root), (QStringList{"Speed", "Trips"})) << "the hidden menu has no node";
-    EXPECT_EQ(childTexts(root->child(0)), (QStringList{"Reference", "Maximum"}));
+    EXPECT_EQ(root->child(0)->childCount(), 0) << "a menu's branch is made when it is opened";
+    EXPECT_EQ(root->child(0)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    root->child(0)->setExpanded(true);
+    root->child(1)->setExpanded(true);
+    root->child(0)->setExpanded(false);
+    root->child(0)->setExpanded(true);
+    EXPECT_EQ(childTexts(root->child(0)), (QStringList{"Reference", "Maximum"})) << "made once";
     EXPECT_EQ(childTexts(root->child(1)), QStringList{"Over volts"});
     EXPECT_EQ(childTexts(root->child(0)->child(0)), (QStringList{"Open loop", "Closed loop", "Servo", "Regen"}));
     EXPECT_NE(window->findNode(QStringLiteral("parat1")), nullptr);
