@@ -52,24 +52,27 @@ void ContentHandlerImpl::startFragment()
     state_ = InStringDB;
 }
 
+// The state is tested before the name, and names are compared as views (lengths
+// first): every element of a language file passes through here.
 void ContentHandlerImpl::startElement(const std::string& qName, const SaxAttributes& attributes)
 {
+    const std::string_view name = qName;
     if (configuration_) {
         handleConfigElement(true, qName, attributes);
     } else if (app_) {
-        if (qName == "App" && state_ == Outside)
+        if (state_ == Outside && name == "App")
             startApp(attributes);
-        else if (qName == "StringDB" && state_ == InApp)
+        else if (state_ == InApp && name == "StringDB")
             startStringDB(attributes);
-        else if (qName == "Menu" && state_ == InStringDB)
+        else if (state_ == InStringDB && name == "Menu")
             startMenu(attributes);
-        else if (qName == "Para" && state_ == InMenu)
+        else if (state_ == InMenu && name == "Para")
             startPara(attributes);
-        else if (qName == "Mode" && state_ == InPara)
+        else if (state_ == InPara && name == "Mode")
             startMode(attributes);
-        else if (qName == "Desc" && state_ == InMode)
+        else if (state_ == InMode && name == "Desc")
             state_ = InDesc;
-        else if (qName == "Help" && state_ == InMode)
+        else if (state_ == InMode && name == "Help")
             state_ = InHelp;
     }
     buffer_.clear();
@@ -81,22 +84,23 @@ void ContentHandlerImpl::endElement(const std::string& qName)
         handleConfigElement(false, qName, SaxAttributes());
         return;
     }
-    if (qName == "Desc" && state_ == InDesc) {
+    const std::string_view name = qName;
+    if (state_ == InDesc && name == "Desc") {
         endDesc();
         state_ = InMode;
-    } else if (qName == "Help" && state_ == InHelp) {
+    } else if (state_ == InHelp && name == "Help") {
         endHelp();
         state_ = InMode;
-    } else if (qName == "Mode" && state_ == InMode) {
+    } else if (state_ == InMode && name == "Mode") {
         state_ = InPara;
-    } else if (qName == "Para" && state_ == InPara) {
+    } else if (state_ == InPara && name == "Para") {
         state_ = InMenu;
-    } else if (qName == "Menu" && state_ == InMenu) {
+    } else if (state_ == InMenu && name == "Menu") {
         app_->ui().processEvents();
         state_ = InStringDB;
-    } else if (qName == "StringDB" && state_ == InStringDB) {
+    } else if (state_ == InStringDB && name == "StringDB") {
         state_ = InApp;
-    } else if (qName == "App" && state_ == InApp) {
+    } else if (state_ == InApp && name == "App") {
         state_ = Outside;
     }
 }

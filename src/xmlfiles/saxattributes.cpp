@@ -39,10 +39,13 @@ const SaxAttributes::Pairs& SaxAttributes::empty()
     return none;
 }
 
-const std::string* SaxAttributes::find(const std::string& qName) const
+// Compared as views, which look at the lengths first: the loaders ask for several
+// attributes of each of hundreds of thousands of elements, nearly all by a name of
+// another length.
+const std::string* SaxAttributes::find(std::string_view qName) const
 {
     for (std::size_t i = 0; i < count_; ++i) {
-        if (pairs_[i].first == qName) return &pairs_[i].second;
+        if (std::string_view(pairs_[i].first) == qName) return &pairs_[i].second;
     }
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
     const std::string& getValue(int index) const;
     // An attribute the element does not carry is a model error, as a failed read always was.
     const std::string& getValueFromQName(const std::string& qName) const;
-    const std::string* find(const std::string& qName) const;
+    const std::string* find(std::string_view qName) const;
 
 private:
     static const Pairs& empty();
