@@ -50,7 +50,9 @@ void edit(kpd::TheApp& app, bool odd)
     }
 }
 
-void BM_FullBuild(benchmark::State& state)
+// Times `step` after one edit of the drive given by the benchmark's argument.
+template <typename Step>
+void afterEachEdit(benchmark::State& state, Step step)
 {
     SilentUserInterface ui;
     auto app = loadDrive(ui, static_cast<Drive>(state.range(0)));
@@ -61,46 +63,35 @@ void BM_FullBuild(benchmark::State& state)
     bool odd = false;
     for (auto _ : state) {
         edit(*app, odd = !odd);
+        step(*app);
+    }
+}
+
+void BM_FullBuild(benchmark::State& state)
+{
+    afterEachEdit(state, [&state](kpd::TheApp& app) {
         kpd::Compress compress;
-        compress.setData(*app, 0);
+        compress.setData(app, 0);
         compress.compress();
         state.counters["image_bytes"] = compress.getTotalBytes();
-    }
+    });
 }
 BENCHMARK(BM_FullBuild)->Arg(0)->Arg(1)->ArgName("largest")->Unit(benchmark::kMillisecond);
 
 // What the editor does after an edit: the snapshot on the GUI thread, then the analysis.
 void BM_AnalysisAfterEdit(benchmark::State& state)
 {
-    SilentUserInterface ui;
-    auto app = loadDrive(ui, static_cast<Drive>(state.range(0)));
-    if (!app) {
-        state.SkipWithError("no drive data (see the header)");
-        return;
-    }
-    bool odd = false;
-    for (auto _ : state) {
-        edit(*app, odd = !odd);
-        const kpd::SizeReport report = kpd::SizeAnalysis::analyse(kpd::SizeAnalysis::collect(*app));
+    afterEachEdit(state, [&state](kpd::TheApp& app) {
+        const kpd::SizeReport report = kpd::SizeAnalysis::analyse(kpd::SizeAnalysis::collect(app));
         state.counters["image_bytes"] = report.totalBytes;
-    }
+    });
 }
 BENCHMARK(BM_AnalysisAfterEdit)->Arg(0)->Arg(1)->ArgName("largest")->Unit(benchmark::kMillisecond);
 
 // The snapshot alone: the part that runs on the GUI thread.
 void BM_SnapshotAfterEdit(benchmark::State& state)
 {
-    SilentUserInterface ui;
-    auto app = loadDrive(ui, static_cast<Drive>(state.range(0)));
-    if (!app) {
-        state.SkipWithError("no drive data (see the header)");
-        return;
-    }
-    bool odd = false;
-    for (auto _ : state) {
-        edit(*app, odd = !odd);
-        benchmark::DoNotOptimize(kpd::SizeAnalysis::collect(*app));
-    }
+    afterEachEdit(state, [](kpd::TheApp& app) { benchmark::DoNotOptimize(kpd::SizeAnalysis::collect(app)); });
 }
 BENCHMARK(BM_SnapshotAfterEdit)->Arg(0)->Arg(1)->ArgName("largest")->Unit(benchmark::kMillisecond);
 
