@@ -18,6 +18,9 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
 
+// The model takes about this many bytes for each byte of the files it comes from.
+constexpr std::size_t kModelBytesPerInputByte = 3;
+
 // Below this no whole huge page need lie inside the block. Above it even the sample drive
 // gains: a huge page costs about as much to fill as a few dozen small-page faults.
 constexpr std::size_t kSmallestWorthIt = 2 * kHugePage;

@@ -24,9 +24,6 @@ public:
     // Prepares the heap for the model of the drive in `folder`: its configuration,
     // constants and language files, plus `extraBytes` for a file loaded besides them.
     static void prepareForDrive(const std::filesystem::path& folder, std::uintmax_t extraBytes = 0);
-
-    // The model takes about this many bytes for each byte of the files it comes from.
-    static constexpr std::size_t kModelBytesPerInputByte = 3;
 };
 
 } // namespace kpd

@@ -12,7 +12,7 @@ class stringData;
 // carries a tag of four letters and a key ("root", "menu", "para", "data") as its identity.
 // A menu's parameter and mode nodes are made when the menu is first opened: the largest
 // drives have tens of thousands of them, which took a tenth of the editor's start and
-// ten megabytes for branches a user mostly never opens.
+// twenty megabytes for branches a user mostly never opens.
 class MenuTree {
 public:
     static constexpr int TagRole = Qt::UserRole;
