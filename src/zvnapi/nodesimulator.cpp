@@ -177,8 +177,10 @@ void NodeSimulator::receive(Client& client)
             break;
         }
         if (config_.silentFrom > 0 && number >= config_.silentFrom) continue;
-        std::string bytes = "ANSWER " + std::to_string(request.number) + " garbled\n";
-        if (number != config_.garbleAt) {
+        std::string bytes;
+        if (number == config_.garbleAt) {
+            bytes = "ANSWER " + std::to_string(request.number) + " garbled\n";
+        } else {
             NodeWire::Answer reply = answer(request);
             reply.number = request.number;
             bytes = NodeWire::formatAnswer(reply);
