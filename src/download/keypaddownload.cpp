@@ -1,21 +1,28 @@
 #include "keypaddownload.h"
 
+#include "networkmessages.h"
+#include "zvnapi/zvnapi.h"
+
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace kpd {
 
 namespace {
 
-constexpr std::int32_t kNoResponse = 1;
-constexpr std::int32_t kTransferDone = 16;
-constexpr std::int32_t kParameterRead = 17;
-constexpr std::int32_t kNodeFound = 21;
+using zvn::kNodeFound;
+using zvn::kNoResponse;
+using zvn::kParameterRead;
+using zvn::kTransferDone;
 constexpr std::int32_t kNodeTypeMask = 0x7FF;
 constexpr std::int32_t kNotReady = 1;
 constexpr int kFirstHalfEnd = 63;
 constexpr int kFirstHalfClose = 64;
 constexpr int kLastSegment = 127;
+// The fields of the library's extended settings that hold its time-outs (ms).
+constexpr std::size_t kAnswerTimeoutField = 2;
+constexpr std::size_t kTransferTimeoutField = 5;
 // Between two polls of an outstanding request: long enough not to spin, short enough
 // not to be seen.
 constexpr std::chrono::milliseconds kPollPause{2};
@@ -56,6 +63,7 @@ KeypadDownload::Outcome KeypadDownload::run(const std::string& nodeAddressText, 
     progress_ = 0;
     stopFlag_ = false;
     const std::unique_ptr<ProgressWindow> window = ui_.openProgress(*this, kProgressRange, "Downloading to custom area");
+    window_ = window.get();
     Outcome outcome = Outcome::NoLibrary;
     {
         const BusyPointer busy(ui_);
@@ -63,7 +71,9 @@ KeypadDownload::Outcome KeypadDownload::run(const std::string& nodeAddressText, 
         try {
             user_ = network_.KNR_RegisterUser(1, 0, 0, 0);
             if (user_ < 0) {
-                ui_.message("Sorry, could not connect to ZVNetAPI. The error code is: " + std::to_string(user_));
+                const std::string reason = registrationFailure(user_);
+                ui_.message("Sorry, could not connect to ZVNetAPI. The error code is: " + std::to_string(user_) +
+                            (reason.empty() ? "" : "\r\n" + reason));
                 outcome = Outcome::NotConnected;
             } else {
                 outcome = connected(lastSegment);
@@ -75,6 +85,7 @@ KeypadDownload::Outcome KeypadDownload::run(const std::string& nodeAddressText, 
             outcome = Outcome::Stopped;
         }
         window->close();
+        window_ = nullptr;
         // A refused registration has no user to release; a failed release is the caller's
         // to report, after the window and the pointer are back to normal.
         if (user_ > 0) network_.KNR_DeleteUser(user_);
@@ -97,7 +108,8 @@ KeypadDownload::Outcome KeypadDownload::connected(std::int16_t lastSegment)
     }
     std::int32_t state = 0;
     if (!readKeypadParameter(40, 52, state)) {
-        ui_.message("Could not read parameter 40.52 from the keypad.", {}, MessageIcon::Exclamation);
+        ui_.message("Could not read parameter 40.52 from the keypad." + faultLines(fault_), {},
+                    MessageIcon::Exclamation);
         return Outcome::NotReadable;
     }
     // With 40.52 at 1 the keypad takes no segment: sending would repeat one forever.
@@ -116,14 +128,18 @@ KeypadDownload::Outcome KeypadDownload::sendSegments(std::int16_t lastSegment)
     while (s != kEnd) {
         const std::string name = segmentName(s);
         bool sent = false;
-        for (int attempt = 0; attempt < kAttempts && !sent; ++attempt) {
+        for (int attempt = 1; attempt <= kAttempts && !sent; ++attempt) {
             throwIfAborted();
             sent = downloadSegment(name);
+            // The pause after an attempt can be long: what went wrong is shown while it passes.
+            if (!sent) window_->setStatus(retryStatus(name, attempt));
+            else if (attempt > 1) window_->setStatus({});
             waitFor(s == kFirstHalfEnd || s >= kLastSegment ? kLongWait : kShortWait);
         }
         if (!sent) {
-            ui_.message("The download failed at segment " + name + ".\r\n" + kUndefinedState, {},
-                        MessageIcon::Exclamation);
+            ui_.message("The download failed at segment " + name + '.' + faultLines(fault_) + "\r\n" +
+                            kUndefinedState,
+                        {}, MessageIcon::Exclamation);
             return Outcome::SegmentFailed;
         }
         ++s;
@@ -143,8 +159,8 @@ KeypadDownload::Outcome KeypadDownload::sendSegments(std::int16_t lastSegment)
 
 bool KeypadDownload::checkKeypadNode(std::int32_t& nodeType)
 {
-    if (network_.KNR_CheckNode(user_, node_) != 0) {
-        warn(kTargetNotFound);
+    if (const std::int32_t result = network_.KNR_CheckNode(user_, node_); result != 0) {
+        warn(kTargetNotFound + faultLines(notIssuedFault(result)));
         return false;
     }
     std::int32_t code = 0;
@@ -154,39 +170,71 @@ bool KeypadDownload::checkKeypadNode(std::int32_t& nodeType)
         nodeType = data & kNodeTypeMask;
         return true;
     }
-    if (code == kNoResponse)
-        warn("Did not receive a response from the keypad.\r\nIs the node address correct?\r\n"
-             "Is parameter 40.08 enabled?");
-    else
+    if (code != kNoResponse) {
         warn("Unexpected response: " + std::to_string(code));
+        return false;
+    }
+    std::string text = "Did not receive a response from the keypad.\r\nIs the node address correct?\r\n"
+                       "Is parameter 40.08 enabled?";
+    // The questions cover a node that is not there; a connection that failed is said as well.
+    if (data != zvn::kNodeSilent) text += "\r\n" + answerFault(code, data, timeoutMs(kAnswerTimeoutField)).what + '.';
+    warn(text);
     return false;
 }
 
 bool KeypadDownload::readKeypadParameter(std::int32_t menu, std::int32_t parameter, std::int32_t& value)
 {
     DriveNetwork::ReadRecord record{1, menu, parameter, 0, value, 0, 0, 0};
-    if (network_.KNR_ReadObject(user_, node_, record) != 0) {
-        warn(kTargetNotFound);
+    if (const std::int32_t result = network_.KNR_ReadObject(user_, node_, record); result != 0) {
+        fault_ = notIssuedFault(result);
+        warn(kTargetNotFound + faultLines(fault_));
         return false;
     }
     std::int32_t code = 0;
     std::int32_t data = 0;
     pollForResponse(code, data);
-    if (code != kParameterRead) return false;
+    if (code != kParameterRead) {
+        fault_ = answerFault(code, data, timeoutMs(kAnswerTimeoutField));
+        return false;
+    }
     value = record[4];
     return true;
 }
 
 bool KeypadDownload::downloadSegment(const std::string& name)
 {
-    if (network_.KNR_DownLoad(user_, node_, segmentFolder_ + name, name) != 0) {
-        warn("ERROR: Unable to issue download request. Does the file specified exist?");
+    const std::string path = segmentFolder_ + name;
+    if (const std::int32_t result = network_.KNR_DownLoad(user_, node_, path, name); result != 0) {
+        // A connection that could not be made again is no fault of the file.
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error)) {
+            fault_ = notIssuedFault(result);
+            return false;
+        }
+        fault_ = {"The segment file " + path + " is missing", "Start the download again: it writes the files anew."};
+        warn("ERROR: Unable to issue download request. Does the file specified exist?\r\n" + fault_.what + '.');
         return false;
     }
     std::int32_t code = 0;
     std::int32_t data = 0;
     pollForResponse(code, data);
-    return code == kTransferDone && data == 1;
+    if (code == kTransferDone && data == 1) return true;
+    fault_ = answerFault(code, data, timeoutMs(kTransferTimeoutField));
+    return false;
+}
+
+std::string KeypadDownload::retryStatus(const std::string& name, int attempt) const
+{
+    const std::string what = fault_.what + " (segment " + name + "); ";
+    if (attempt == kAttempts) return what + "no attempt left";
+    return what + "retry " + std::to_string(attempt + 1) + " of " + std::to_string(kAttempts) + "...";
+}
+
+std::int32_t KeypadDownload::timeoutMs(std::size_t field)
+{
+    DriveNetwork::ExtendedSettings settings{};
+    network_.KNR_GetParametersEx(settings);
+    return settings[field];
 }
 
 bool KeypadDownload::reportProgress(std::int32_t value)

@@ -2,6 +2,7 @@
 
 #include "downloadclock.h"
 #include "drivenetwork.h"
+#include "networkmessages.h"
 
 #include "model/userinterface.h"
 
@@ -72,12 +73,18 @@ private:
     void throwIfAborted() const;
     void warn(const std::string& text);
     void reportStopped();
+    // The progress window's line after a failed attempt at segment name (1 is the first).
+    std::string retryStatus(const std::string& name, int attempt) const;
+    std::int32_t timeoutMs(std::size_t field);
 
     DriveNetwork& network_;
     UserInterface& ui_;
     DownloadClock& clock_;
     std::string segmentFolder_;
     std::string node_;
+    ProgressWindow* window_ = nullptr;
+    // What went wrong with the last request, for the messages that follow.
+    NetworkFault fault_;
     std::int32_t user_ = 0;
     std::int32_t progress_ = 0;
     bool stopFlag_ = false;

@@ -30,6 +30,9 @@ public:
     virtual void setRange(std::int32_t range) = 0;
     virtual void stopProgress() = 0;
     virtual void close() = 0;
+    // A line beside the bar for what the bar cannot say, such as a retry under way; empty
+    // removes it. A window that shows only a bar leaves it out.
+    virtual void setStatus(const std::string&) {}
 };
 
 // Everything the core asks of the user interface. The editor implements it with Qt,

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,11 +13,14 @@
 #include <string>
 
 frmProgress::frmProgress(kpd::UserInterface& ui, QWidget* parent)
-    : QDialog(parent), ui_(ui), bar_(new QProgressBar(this)), stopButton_(new QPushButton(tr("Stop"), this))
+    : QDialog(parent), ui_(ui), bar_(new QProgressBar(this)), status_(new QLabel(this)),
+      stopButton_(new QPushButton(tr("Stop"), this))
 {
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bar_);
+    status_->hide();
+    layout->addWidget(status_);
     layout->addWidget(stopButton_, 0, Qt::AlignHCenter);
     bar_->setRange(0, 100);
     bar_->setValue(0);
@@ -50,6 +54,12 @@ void frmProgress::stopProgress()
 {
     timer_.stop();
     active_ = false;
+}
+
+void frmProgress::setStatus(const QString& text)
+{
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
 }
 
 void frmProgress::closeByOwner()

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QTimer>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -24,6 +25,8 @@ public:
     void setData(kpd::ProgressOwner& anObject, qint32 range, const QString& caption);
     void setRange(qint32 range);
     void stopProgress();
+    // Under the bar; hidden while empty.
+    void setStatus(const QString& text);
     // The owner's close when its operation ends; any other close is the user's.
     void closeByOwner();
 
@@ -47,6 +50,7 @@ private:
     kpd::UserInterface& ui_;
     kpd::ProgressOwner* owner_ = nullptr;
     QProgressBar* bar_;
+    QLabel* status_;
     QPushButton* stopButton_;
     QTimer timer_;
     bool active_ = false;

@@ -23,6 +23,10 @@ public:
     {
         if (window_) window_->stopProgress();
     }
+    void setStatus(const std::string& text) override
+    {
+        if (window_) window_->setStatus(toQt(text));
+    }
     void close() override
     {
         if (!window_) return;

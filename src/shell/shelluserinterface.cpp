@@ -17,6 +17,7 @@ public:
     ~SuspendingProgressWindow() override { close(); }
     void setRange(std::int32_t range) override { inner_->setRange(range); }
     void stopProgress() override { inner_->stopProgress(); }
+    void setStatus(const std::string& text) override { inner_->setStatus(text); }
     void close() override
     {
         if (closed_) return;

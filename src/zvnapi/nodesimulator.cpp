@@ -170,11 +170,23 @@ void NodeSimulator::receive(Client& client)
     NodeWire::Request request;
     NodeWire::Take state = NodeWire::Take::Incomplete;
     while (open && (state = NodeWire::takeRequest(client.buffer, request)) == NodeWire::Take::Complete) {
-        NodeWire::Answer reply = answer(request);
-        reply.number = request.number;
-        if (config_.mute) continue;
+        const int number = ++taken_;
+        record(request);
+        if (number == config_.dropAt) {
+            open = false;
+            break;
+        }
+        if (config_.silentFrom > 0 && number >= config_.silentFrom) continue;
+        std::string bytes;
+        if (number == config_.garbleAt) {
+            bytes = "ANSWER " + std::to_string(request.number) + " garbled\n";
+        } else {
+            NodeWire::Answer reply = answer(request);
+            reply.number = request.number;
+            bytes = NodeWire::formatAnswer(reply);
+        }
         client.busyUntil = std::max(Clock::now(), client.busyUntil) + answerTime(request);
-        client.outgoing.push_back({client.busyUntil, NodeWire::formatAnswer(reply)});
+        client.outgoing.push_back({client.busyUntil, std::move(bytes)});
     }
     if (state == NodeWire::Take::Malformed) open = false;
     if (!open) client.socket.close();
@@ -202,17 +214,19 @@ bool NodeSimulator::addressesThisNode(const std::string& node) const
            config_.networkEnabled;
 }
 
+void NodeSimulator::record(const NodeWire::Request& request)
+{
+    const std::lock_guard lock(mutex_);
+    static const char* const kinds[] = {"CHECK", "READ", "DOWNLOAD"};
+    std::string line = std::string(kinds[static_cast<int>(request.kind)]) + ' ' + request.node;
+    if (request.kind == NodeWire::Kind::Read)
+        line += ' ' + std::to_string(request.menu) + '.' + std::to_string(request.parameter);
+    if (request.kind == NodeWire::Kind::Download) line += ' ' + request.name;
+    requests_.push_back(line);
+}
+
 NodeWire::Answer NodeSimulator::answer(const NodeWire::Request& request)
 {
-    {
-        const std::lock_guard lock(mutex_);
-        static const char* const kinds[] = {"CHECK", "READ", "DOWNLOAD"};
-        std::string line = std::string(kinds[static_cast<int>(request.kind)]) + ' ' + request.node;
-        if (request.kind == NodeWire::Kind::Read)
-            line += ' ' + std::to_string(request.menu) + '.' + std::to_string(request.parameter);
-        if (request.kind == NodeWire::Kind::Download) line += ' ' + request.name;
-        requests_.push_back(line);
-    }
     if (!addressesThisNode(request.node)) return {kNoResponse, 0, 0};
     switch (request.kind) {
     case NodeWire::Kind::Check:

@@ -30,8 +30,15 @@ public:
         std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> parameters{{{40, 52}, 0}, {{40, 8}, 1}};
         // Segment name -> how many of its transfers are refused before one is taken.
         std::map<std::string, int> refusals;
-        // Takes requests but never answers them, like a node that went away.
-        bool mute = false;
+        // Faults, each at one request counted over every connection from 1 (0: never).
+        // dropAt: the connection is closed instead of answering that request.
+        // garbleAt: that request is answered with a line that cannot be read.
+        // silentFrom: that request and every later one are taken but never answered,
+        // as by a node that went away.
+        // The request a fault falls on is not carried out: the library has to send it again.
+        int dropAt = 0;
+        int garbleAt = 0;
+        int silentFrom = 0;
         // How long the node takes over each answer (ms). It serves one request after the
         // other, so a slow answer holds back the answers to the requests behind it.
         int answerMs = 0;
@@ -72,6 +79,7 @@ private:
     void receive(Client& client);
     static int pollTimeout(const std::vector<std::unique_ptr<Client>>& clients);
     static void sendDue(Client& client);
+    void record(const NodeWire::Request& request);
     NodeWire::Answer answer(const NodeWire::Request& request);
     // How long after the previous answer this request's answer goes out.
     std::chrono::milliseconds answerTime(const NodeWire::Request& request);
@@ -83,6 +91,8 @@ private:
     std::uint16_t port_ = 0;
     std::thread thread_;
     std::atomic<bool> stopping_{false};
+    // Requests taken so far, on the node's own thread only.
+    int taken_ = 0;
     mutable std::mutex mutex_;
     std::vector<std::string> accepted_;
     std::vector<std::string> requests_;

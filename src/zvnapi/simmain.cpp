@@ -20,11 +20,15 @@ namespace {
 const char* const kUsage =
     "usage: keypad-node-sim [--node N] [--type T] [--param M.P=V] [--network-off]\n"
     "                       [--refuse NNN[=COUNT]] [--answer-ms MS] [--late NNN[=COUNT]] [--late-ms MS]\n"
+    "                       [--drop-at N] [--garble-at N] [--silent-from N]\n"
     "                       [--save DIR] [--port-file FILE] [--seconds S]\n"
     "Serves one keypad node on 127.0.0.1 at a port the system chooses and prints the port.\n"
     "--refuse: the first COUNT transfers of segment NNN are refused (default 1).\n"
     "--answer-ms: every answer takes MS; --late: the first COUNT transfers of segment NNN\n"
     "are answered --late-ms later still, after the library has stopped waiting for them.\n"
+    "Faults, counting requests from 1 over every connection: --drop-at closes the connection\n"
+    "on request N, --garble-at answers request N with a line that cannot be read,\n"
+    "--silent-from answers nothing from request N on. The request hit is not carried out.\n"
     "Set the editor's gateway port to it (Connect | Setup comms, or ZVNAPI_PORT).\n"
     "Ends after S seconds (default 1800, at most 86400).\n"
     "--help prints this text, --version the version.\n";
@@ -65,6 +69,11 @@ bool milliseconds(const std::string& text, int& value)
     return number(text, value) && value >= 0 && value <= 600000;
 }
 
+bool requestNumber(const std::string& text, int& value)
+{
+    return number(text, value) && value >= 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -102,6 +111,12 @@ int main(int argc, char* argv[])
             ok = segmentCount(argv[++i], config.lateAnswers);
         } else if (option == "--late-ms" && hasValue) {
             ok = milliseconds(argv[++i], config.lateMs);
+        } else if (option == "--drop-at" && hasValue) {
+            ok = requestNumber(argv[++i], config.dropAt);
+        } else if (option == "--garble-at" && hasValue) {
+            ok = requestNumber(argv[++i], config.garbleAt);
+        } else if (option == "--silent-from" && hasValue) {
+            ok = requestNumber(argv[++i], config.silentFrom);
         } else if (option == "--save" && hasValue) {
             saveFolder = argv[++i];
         } else if (option == "--port-file" && hasValue) {

@@ -118,8 +118,8 @@ std::int32_t KNR_RegisterUser(std::int32_t, std::int32_t, std::int32_t, std::int
     LoopbackSocket socket = LoopbackSocket::connectTo(port, library.extended[1]);
     if (!socket.valid()) return zvn::kNoConnection;
     const std::int32_t handle = library.nextHandle++;
-    library.users[handle] =
-        std::make_unique<ZvnUser>(std::move(socket), ZvnUser::Timeouts{library.extended[2], library.extended[5]});
+    const ZvnUser::Timeouts timeouts{library.extended[1], library.extended[2], library.extended[5]};
+    library.users[handle] = std::make_unique<ZvnUser>(std::move(socket), port, timeouts);
     return handle;
 }
 

@@ -33,7 +33,9 @@ std::int32_t KNR_CheckNode(std::int32_t user, const char* node);
 std::int32_t KNR_ReadObject(std::int32_t user, const char* node, std::int32_t* request);
 std::int32_t KNR_DownLoad(std::int32_t user, const char* node, const char* path, const char* name);
 // 0 while no answer is there; 1 once code and data are filled. A request that gets no
-// answer within its time-out is answered with code 1 (no response from the node).
+// answer is answered with code 1 (no response from the node), its data saying why.
+// A connection the gateway closed, or left out of step by an answer that could not be
+// read, is made again by the next request.
 std::int32_t KNR_Poll32ForResponse(std::int32_t user, std::int32_t* code, std::int32_t* data);
 }
 
@@ -61,5 +63,11 @@ inline constexpr std::int32_t kNoResponse = 1;
 inline constexpr std::int32_t kTransferDone = 16;
 inline constexpr std::int32_t kParameterRead = 17;
 inline constexpr std::int32_t kNodeFound = 21;
+
+// Data of answer code 1: why no answer came.
+inline constexpr std::int32_t kNodeSilent = 0;       // the network had no node to answer
+inline constexpr std::int32_t kAnswerTimedOut = 1;   // none within the time-out
+inline constexpr std::int32_t kConnectionClosed = 2; // the gateway closed the connection
+inline constexpr std::int32_t kAnswerMalformed = 3;  // what came could not be read
 
 } // namespace zvn

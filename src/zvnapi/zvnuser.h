@@ -13,11 +13,13 @@
 class ZvnUser {
 public:
     struct Timeouts {
+        int connectMs = 3000;
         int answerMs = 3000;
         int transferMs = 3000;
     };
 
-    ZvnUser(LoopbackSocket socket, Timeouts timeouts);
+    // socket is the connection made at registration; port is where to make it again.
+    ZvnUser(LoopbackSocket socket, std::uint16_t port, Timeouts timeouts);
 
     // A result of the zvn:: codes; kOk when the request went out.
     std::int32_t send(const NodeWire::Request& request, std::int32_t* readRecord);
@@ -25,9 +27,11 @@ public:
     bool poll(std::int32_t& code, std::int32_t& data);
 
 private:
-    void answerNoResponse(std::int32_t& code, std::int32_t& data);
+    bool connected();
+    void answerNoResponse(std::int32_t reason, std::int32_t& code, std::int32_t& data);
 
     LoopbackSocket socket_;
+    std::uint16_t port_;
     Timeouts timeouts_;
     std::string received_;
     bool pending_ = false;

@@ -221,9 +221,54 @@ TEST_F(DownloadCommandsTest, ALateAnswerAndARefusedSegmentEndInTheFailureMessage
 
     EXPECT_EQ(commands(library).download(address("12")), Result::NotDownloaded);
     EXPECT_EQ(ui.texts().back(), "The download failed at segment 063.\r\n"
+                                 "The keypad refused the segment.\r\nStart the download again.\r\n"
                                  "You should download the whole database before trying to use the keypad");
     const std::vector<std::string> accepted = keypad.accepted();
     EXPECT_EQ(std::count(accepted.begin(), accepted.end(), "063"), 0);
+}
+
+// The node counts check, read and segment 000 as its requests 1 to 3.
+TEST_F(DownloadCommandsTest, AConnectionDroppedOrAnAnswerGarbledIsMadeGoodByTheRetry)
+{
+    for (const bool drop : {true, false}) {
+        NodeSimulator::Config config;
+        config.nodeAddress = 12;
+        (drop ? config.dropAt : config.garbleAt) = 3;
+        NodeSimulator keypad(config);
+        ASSERT_NE(keypad.start(), 0);
+        const auto library = libraryTalkingTo(keypad, KPD_LIBRARY_DIR);
+        ui.messages.clear();
+        EXPECT_EQ(commands(*library).download(address("12")), Result::Downloaded) << drop;
+        const std::string what = drop ? "The keypad closed the connection" : "The keypad's answer could not be read";
+        EXPECT_EQ(ui.progressWindows.back().statuses,
+                  (std::vector<std::string>{what + " (segment 000); retry 2 of 3...", ""}));
+        EXPECT_EQ(ui.texts(), (std::vector<std::string>{kEnableQuestion, "Download complete"}));
+        EXPECT_EQ(keypad.accepted(), expectedOrder());
+    }
+}
+
+TEST_F(DownloadCommandsTest, AKeypadFallingSilentIsShownAtEachRetryAndNamedInTheEnd)
+{
+    NodeSimulator::Config config;
+    config.nodeAddress = 12;
+    config.silentFrom = 4;
+    NodeSimulator keypad(config);
+    ASSERT_NE(keypad.start(), 0);
+    const auto library = libraryTalkingTo(keypad, KPD_LIBRARY_DIR);
+    kpd::DriveNetwork::ExtendedSettings extended{};
+    library->KNR_GetParametersEx(extended);
+    extended[5] = 100;
+    library->KNR_SetParametersEx(extended);
+
+    EXPECT_EQ(commands(*library).download(address("12")), Result::NotDownloaded);
+    const std::vector<std::string> statuses = ui.progressWindows.back().statuses;
+    const std::string second = expectedOrder()[1];
+    const std::string what = "No answer from the keypad within 0.1 s";
+    EXPECT_EQ(statuses,
+              (std::vector<std::string>{what + " (segment " + second + "); retry 2 of 3...",
+                                        what + " (segment " + second + "); retry 3 of 3...",
+                                        what + " (segment " + second + "); no attempt left"}));
+    EXPECT_EQ(ui.texts().back().rfind("The download failed at segment " + second + ".\r\n" + what + ".\r\n", 0), 0u);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <numeric>
 
 using kpd::KeypadDownload;
@@ -17,6 +19,8 @@ using Outcome = KeypadDownload::Outcome;
 namespace {
 
 const char* const kTargetNotFound = "ERROR: Unable to find the target. Check comms settings and node address.";
+const char* const kNotSent = "The connection to the keypad was lost and could not be made again";
+const char* const kUndefinedState = "You should download the whole database before trying to use the keypad";
 
 std::vector<std::string> names(int from, int to)
 {
@@ -123,27 +127,69 @@ TEST_F(KeypadDownloadTest, ASegmentRefusedTwiceIsSentAgainAndTheDownloadGoesOn)
     EXPECT_EQ(download.progress(), 5);
 }
 
-TEST_F(KeypadDownloadTest, ASegmentFailingThreeTimesEndsTheLoopAndIsNotReportedAsComplete)
+TEST_F(KeypadDownloadTest, ASegmentFailingThreeTimesEndsTheLoopAndSaysWhatWentWrong)
 {
-    network.transferAnswers["001"] = {{16, 0}, {16, 0}, {16, 2}};
+    network.transferAnswers["001"] = {{16, 0}, {16, 0}, {1, 2}};
     EXPECT_EQ(run(1), Outcome::SegmentFailed);
     EXPECT_EQ(network.sentNames(), (std::vector<std::string>{"000", "001", "001", "001"}));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "The download failed at segment 001.\r\n"
-                                   "You should download the whole database before trying to use the keypad");
+    EXPECT_EQ(ui.messages[0].text, std::string("The download failed at segment 001.\r\n"
+                                               "The keypad closed the connection.\r\n"
+                                               "Check the keypad's connection, then start the download again.\r\n") +
+                                       kUndefinedState);
     expectCleanedUp();
+    EXPECT_EQ(ui.progressWindows[0].statuses,
+              (std::vector<std::string>{"The keypad refused the segment (segment 001); retry 2 of 3...",
+                                        "The keypad refused the segment (segment 001); retry 3 of 3...",
+                                        "The keypad closed the connection (segment 001); no attempt left"}));
     EXPECT_EQ(network.deletedUsers, std::vector<std::int32_t>{9});
 }
 
-TEST_F(KeypadDownloadTest, ATransferThatCannotBeIssuedIsReportedAndCountsAsAnAttempt)
+// A silent keypad costs three time-outs and three pauses: the progress window says so
+// from the first, before the retry goes out, and drops the line once a retry got through.
+TEST_F(KeypadDownloadTest, ARetryIsShownInTheProgressWindowWhileItIsUnderWay)
+{
+    network.extended[5] = 6000;
+    network.transferAnswers["063"] = {{1, 1}};
+    std::vector<std::string> shownAtRetry;
+    network.onTransfer = [&](const std::string& name) {
+        if (name == "063" && !ui.progressWindows[0].statuses.empty())
+            shownAtRetry.push_back(ui.progressWindows[0].statuses.back());
+    };
+    EXPECT_EQ(run(0), Outcome::Complete);
+    const std::string retry = "No answer from the keypad within 6 s (segment 063); retry 2 of 3...";
+    EXPECT_EQ(shownAtRetry, std::vector<std::string>{retry});
+    EXPECT_EQ(ui.progressWindows[0].statuses, (std::vector<std::string>{retry, ""}));
+    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Download complete"});
+}
+
+TEST_F(KeypadDownloadTest, OnlyAMissingSegmentFileIsBlamedOnTheFile)
 {
     network.transferNotIssued["000"] = 1;
     EXPECT_EQ(run(0), Outcome::Complete);
     EXPECT_EQ(network.sentNames(), (std::vector<std::string>{"000", "000", "063", "064", "127"}));
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].text, "ERROR: Unable to issue download request. Does the file specified exist?");
+    EXPECT_EQ(ui.messages[0].text, "ERROR: Unable to issue download request. Does the file specified exist?\r\n"
+                                   "The segment file /prog/dlSegs/000 is missing.");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(ui.messages[1].text, "Download complete");
+
+    // The file is there: the request failed on the way, and the retry says so.
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "keypaddownload-segments";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "000") << "segment";
+    ScriptedNetwork lost(clock);
+    lost.transferNotIssued["000"] = 3;
+    RecordingUserInterface lostUi;
+    KeypadDownload drive(lost, lostUi, clock, (folder / "").string());
+    EXPECT_EQ(drive.run("7.4", 0), Outcome::SegmentFailed);
+    EXPECT_EQ(lostUi.texts(), std::vector<std::string>{std::string("The download failed at segment 000.\r\n") +
+                                                       kNotSent +
+                                                       ".\r\nCheck that the keypad node is running and that "
+                                                       "Connect | Setup comms names its port.\r\n" +
+                                                       kUndefinedState});
+    ASSERT_FALSE(lostUi.progressWindows[0].statuses.empty());
+    EXPECT_EQ(lostUi.progressWindows[0].statuses[0], kNotSent + std::string(" (segment 000); retry 2 of 3..."));
 }
 
 TEST_F(KeypadDownloadTest, StopAnsweredYesEndsAfterTheSegmentInHand)
@@ -179,7 +225,10 @@ TEST_F(KeypadDownloadTest, ARefusedRegistrationShowsItsCodeAndReleasesNothing)
 {
     network.handle = -103;
     EXPECT_EQ(run(1), Outcome::NotConnected);
-    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Sorry, could not connect to ZVNetAPI. The error code is: -103"});
+    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Sorry, could not connect to ZVNetAPI. The error code is: -103\r\n"
+                                                   "Nothing answers at the gateway port on this computer: check "
+                                                   "that the keypad node is running and that Connect | Setup comms "
+                                                   "names its port."});
     EXPECT_EQ(network.calls, std::vector<std::string>{"RegisterUser"});
     expectCleanedUp();
 }
@@ -216,12 +265,24 @@ TEST_P(KeypadNodeCheck, AFailedCheckSaysWhyAndSendsNothing)
 INSTANTIATE_TEST_SUITE_P(
     Answers, KeypadNodeCheck,
     ::testing::Values(
-        NodeCheckCase{"NotIssued", -4, {21, 5}, {kTargetNotFound, "Could not find the keypad"}},
+        NodeCheckCase{"NotIssued",
+                      -4,
+                      {21, 5},
+                      {std::string(kTargetNotFound) + "\r\n" + kNotSent +
+                           ".\r\nCheck that the keypad node is running and that Connect | Setup comms names its "
+                           "port.",
+                       "Could not find the keypad"}},
         NodeCheckCase{"NoResponse",
                       0,
                       {1, 0},
                       {"Did not receive a response from the keypad.\r\nIs the node address correct?\r\n"
                        "Is parameter 40.08 enabled?",
+                       "Could not find the keypad"}},
+        NodeCheckCase{"ConnectionClosed",
+                      0,
+                      {1, 2},
+                      {"Did not receive a response from the keypad.\r\nIs the node address correct?\r\n"
+                       "Is parameter 40.08 enabled?\r\nThe keypad closed the connection.",
                        "Could not find the keypad"}},
         NodeCheckCase{"Unexpected", 0, {17, 5}, {"Unexpected response: 17", "Could not find the keypad"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -265,17 +326,22 @@ TEST_F(KeypadDownloadTest, AKeypadReading1In4052IsRefusedInsteadOfLoopingForever
 
 TEST_F(KeypadDownloadTest, AnUnreadable4052SendsNothingAndSaysSo)
 {
-    network.readAnswer = {1, 0};
+    network.readAnswer = {1, 1};
+    network.extended[2] = 2500;
     EXPECT_EQ(run(1), Outcome::NotReadable);
-    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Could not read parameter 40.52 from the keypad."});
+    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Could not read parameter 40.52 from the keypad.\r\n"
+                                                   "No answer from the keypad within 2.5 s.\r\n"
+                                                   "Check that the keypad is connected and switched on; a slow "
+                                                   "keypad can be given more time in Connect | Setup comms."});
 
     ScriptedNetwork notIssued(clock);
     notIssued.readIssued = -4;
     RecordingUserInterface otherUi;
     KeypadDownload drive(notIssued, otherUi, clock, "/prog/dlSegs/");
     EXPECT_EQ(drive.run("7.4", 0), Outcome::NotReadable);
-    EXPECT_EQ(otherUi.texts(),
-              (std::vector<std::string>{kTargetNotFound, "Could not read parameter 40.52 from the keypad."}));
+    ASSERT_EQ(otherUi.texts().size(), 2u);
+    EXPECT_EQ(otherUi.texts()[0].rfind(std::string(kTargetNotFound) + "\r\n" + kNotSent, 0), 0u);
+    EXPECT_EQ(otherUi.texts()[1].rfind("Could not read parameter 40.52 from the keypad.\r\n", 0), 0u);
     EXPECT_TRUE(notIssued.transfers.empty());
 }
 

@@ -15,6 +15,7 @@ public:
     RecordedProgressWindow(std::vector<RecordedProgress>& log, std::size_t index) : log_(log), index_(index) {}
     void setRange(std::int32_t range) override { log_[index_].ranges.push_back(range); }
     void stopProgress() override { log_[index_].stopped = true; }
+    void setStatus(const std::string& text) override { log_[index_].statuses.push_back(text); }
     void close() override { log_[index_].closed = true; }
 
 private:
@@ -37,7 +38,7 @@ MessageAnswer RecordingUserInterface::message(const std::string& text, const std
 std::unique_ptr<ProgressWindow> RecordingUserInterface::openProgress(ProgressOwner&, std::int32_t range,
                                                                      const std::string& caption)
 {
-    progressWindows.push_back({caption, range, {}, false, false});
+    progressWindows.push_back({caption, range, {}, {}, false, false});
     return std::make_unique<RecordedProgressWindow>(progressWindows, progressWindows.size() - 1);
 }
 

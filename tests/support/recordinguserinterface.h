@@ -25,6 +25,7 @@ struct RecordedProgress {
     std::string caption;
     std::int32_t range = 0;
     std::vector<std::int32_t> ranges;
+    std::vector<std::string> statuses;
     bool stopped = false;
     bool closed = false;
 };

@@ -210,7 +210,7 @@ TEST_F(ZvnApi, AGatewayThatIsNotThereIsAConnectionError)
 TEST_F(ZvnApi, ANodeThatNeverAnswersEndsInNoResponseAfterTheTimeOut)
 {
     NodeSimulator::Config silent;
-    silent.mute = true;
+    silent.silentFrom = 1;
     NodeSimulator mute(silent);
     ASSERT_NE(mute.start(), 0);
     Settings settings{zvn::kTransportTcp, mute.port(), 0, 0, 0};
@@ -222,18 +222,41 @@ TEST_F(ZvnApi, ANodeThatNeverAnswersEndsInNoResponseAfterTheTimeOut)
     std::int32_t code = 0, data = 0;
     ASSERT_TRUE(answer(user, code, data));
     EXPECT_EQ(code, zvn::kNoResponse);
+    EXPECT_EQ(data, zvn::kAnswerTimedOut);
 }
 
-TEST_F(ZvnApi, ALostConnectionAnswersNoResponseAndLaterRequestsAreNotIssued)
+// The node closes the connection on the second request, or answers it with a line that
+// cannot be read: that request fails for what it is, and the third goes out on a new
+// connection.
+TEST_F(ZvnApi, AConnectionClosedOrOutOfStepIsMadeAgainForTheNextRequest)
+{
+    for (const bool drop : {true, false}) {
+        NodeSimulator::Config faulty;
+        (drop ? faulty.dropAt : faulty.garbleAt) = 2;
+        NodeSimulator node(faulty);
+        ASSERT_NE(node.start(), 0);
+        Settings settings{zvn::kTransportTcp, node.port(), 0, 0, 0};
+        KNR_SetParameters(settings.data());
+        const std::int32_t user = registerUser();
+        std::int32_t code = 0, data = 0;
+        for (const std::int32_t reason : {0, drop ? zvn::kConnectionClosed : zvn::kAnswerMalformed, 0}) {
+            ASSERT_EQ(KNR_CheckNode(user, "1.4"), zvn::kOk) << drop;
+            ASSERT_TRUE(answer(user, code, data));
+            EXPECT_EQ(code, reason ? zvn::kNoResponse : zvn::kNodeFound) << drop;
+            if (reason) EXPECT_EQ(data, reason) << drop;
+        }
+        EXPECT_EQ(node.requests().size(), 3u);
+    }
+}
+
+// The closed connection is seen before the request goes out, and no new one can be made.
+TEST_F(ZvnApi, RequestsToAGatewayThatWentAwayAreNotIssued)
 {
     const std::int32_t user = registerUser();
     ASSERT_EQ(KNR_CheckNode(user, "1.4"), zvn::kOk);
     std::int32_t code = 0, data = 0;
     ASSERT_TRUE(answer(user, code, data));
     node_.stop();
-    ASSERT_EQ(KNR_CheckNode(user, "1.4"), zvn::kOk);
-    ASSERT_TRUE(answer(user, code, data));
-    EXPECT_EQ(code, zvn::kNoResponse);
     EXPECT_EQ(KNR_CheckNode(user, "1.4"), zvn::kNotSent);
 }
 
