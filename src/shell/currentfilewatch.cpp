@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "modeltext/modeltext.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QScopedValueRollback>
 
@@ -12,7 +13,10 @@ CurrentFileWatch::CurrentFileWatch(MainWindow& window) : window_(window)
 {
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
         watchAgain();
-        if (!asking_ && changedOnDisk()) settle();
+        // A reload under an open dialog or a running load, build or download would pull the
+        // data from under it: then the question waits for the next save.
+        const bool busy = asking_ || QApplication::activeModalWidget() || QApplication::overrideCursor();
+        if (!busy && changedOnDisk()) settle();
     });
 }
 
