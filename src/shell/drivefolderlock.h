@@ -27,6 +27,7 @@ public:
 
     const QString& folder() const { return folder_; }
     bool readOnly() const { return readOnly_; }
+    // The editor ends without destroying its main window: closing it releases the lock.
     void release() { lock_.unlock(); }
     // Who holds the lock: host, process and since when.
     std::string holder() const;

@@ -505,7 +505,9 @@ void MainWindow::chooseLanguage(int index)
 bool MainWindow::switchDriveFolder(const QString& folder)
 {
     if (download_.running()) return false;
-    // The folder left stays locked until the new one has loaded: a failure goes back to it.
+    // The lock held stays until the new folder has loaded (a failure goes back to it); the
+    // same folder again is claimed afresh, or its new lock would meet this editor's own.
+    if (lock_ && QDir(lock_->folder()) == QDir(folder)) lock_->release();
     std::unique_ptr<DriveFolderLock> lock = DriveFolderLock::claim(ui_, folder, DriveFolderLock::Moment::Switching);
     if (!lock) return false;
     if (app_ && !readOnly()) {
@@ -604,7 +606,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (app_) writeSettings();
-    // The program ends without tearing the window down: the lock goes now.
     if (lock_) lock_->release();
     autoSave_->setRunning(false);
     menuWindows_->removeAll();

@@ -92,6 +92,8 @@ TEST_F(DriveFolderLockTest, TheLockMovesWithTheDriveFolder)
     EXPECT_FALSE(window->readOnly());
 
     EXPECT_TRUE(window->switchDriveFolder(second.path()));
+    EXPECT_TRUE(window->switchDriveFolder(second.path()));
+    EXPECT_EQ(ui.messages.size(), 1u) << "the folder it holds is no other editor's";
     other.messages.clear();
     EXPECT_FALSE(start(folder, kpd::MessageAnswer::No, loaded)->readOnly());
     EXPECT_TRUE(other.messages.empty()) << "the folder left is free";
