@@ -47,4 +47,12 @@ void SetMerge::takeNonConflicting(const std::vector<Difference>& differences)
     }
 }
 
+void SetMerge::takeTheirOwnChanges(const std::vector<Difference>& differences)
+{
+    for (const Difference& difference : differences) {
+        const bool theirOwn = difference.takesTheirsUnasked() || difference.isConflict();
+        if (theirOwn && !fieldText(difference.theirs, difference.field).empty()) take(difference, Side::Theirs);
+    }
+}
+
 } // namespace kpd

@@ -34,6 +34,10 @@ public:
     void take(const std::vector<const Difference*>& differences, Side side);
     // "Take theirs where we did not change it": every difference only their side made.
     void takeNonConflicting(const std::vector<Difference>& differences);
+    // A whole file laid over our set, the differences taken against the reference it was
+    // made from: every field their side holds of its own (not empty, not the reference's),
+    // also where we changed it too. A field they left as the reference or empty keeps ours.
+    void takeTheirOwnChanges(const std::vector<Difference>& differences);
 
     const MergeSummary& summary() const { return summary_; }
 

@@ -8,5 +8,7 @@ class AutoSaveHost {
 public:
     virtual ~AutoSaveHost() = default;
     virtual void AutoSave() = 0;
+    // Whether anything changed since the last save or auto save (and may be saved at all).
+    virtual bool hasChangesToSave() const = 0;
     virtual void setASFIleName(const QString& name) = 0;
 };

@@ -58,7 +58,19 @@ void AutoSaveWindow::getData(AutoSaveHost*& host, QString& fileName, bool& state
 {
     host = host_;
     fileName = fileField_->text();
-    state = isRunning() || (suspended_ && runningBeforeSuspend_);
+    state = isOn();
+}
+
+QLabel* AutoSaveWindow::statusPanel(QWidget* parent)
+{
+    auto* panel = new QLabel(parent);
+    panel->setToolTip(QStringLiteral("Indication of auto save state"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    connect(this, &AutoSaveWindow::stateChanged, panel, [panel](bool on) {
+        panel->setText(on ? QStringLiteral("Auto save is on") : QStringLiteral("Auto save is off"));
+    });
+    return panel;
 }
 
 int AutoSaveWindow::minutes() const
@@ -94,7 +106,9 @@ void AutoSaveWindow::tick()
     ++minuteCount_;
     if (minuteCount_ < minutes()) return;
     minuteCount_ = 0;
-    if (host_) host_->AutoSave();
+    // An unchanged set is already in the file: writing it again would only wear the disk
+    // and move the file's time.
+    if (host_ && host_->hasChangesToSave()) host_->AutoSave();
 }
 
 void AutoSaveWindow::chooseFile()

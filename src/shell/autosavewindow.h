@@ -21,6 +21,10 @@ public:
     void getData(AutoSaveHost*& host, QString& fileName, bool& state) const;
 
     bool isRunning() const { return timer_.isActive(); }
+    // Running, or only held while a progress window is open: what the settings keep.
+    bool isOn() const { return isRunning() || (suspended_ && runningBeforeSuspend_); }
+    // The status bar panel that shows whether auto save is on.
+    QLabel* statusPanel(QWidget* parent);
     int minutes() const;
     void setMinutes(int minutes);
     int minuteCount() const { return minuteCount_; }

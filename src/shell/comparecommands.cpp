@@ -6,6 +6,8 @@
 #include "mainwindow.h"
 
 #include "compare/comparedfile.h"
+#include "compare/setcomparison.h"
+#include "compare/setmerge.h"
 #include "model/modelerror.h"
 #include "modeltext/modeltext.h"
 
@@ -71,4 +73,22 @@ bool CompareCommands::mergeWithoutComparing(const QString& file)
         window_.ui().message(kMergeQuestion, {}, kpd::MessageIcon::Question, kpd::MessageButtons::YesNoCancel);
     if (answer == kpd::MessageAnswer::Yes) openComparison(file);
     return answer == kpd::MessageAnswer::No;
+}
+
+bool CompareCommands::mergeFile(const QString& file)
+{
+    kpd::TheApp* app = window_.app();
+    if (!app) return false;
+    kpd::LoadResult result;
+    const std::unique_ptr<kpd::ComparedFile> theirs =
+        kpd::ComparedFile::load(window_.ui(), toFileName(window_.programFolder()), toFileName(file), result);
+    if (!theirs) {
+        window_.ui().message("Could not find the file " + toModel(file), "ERROR", kpd::MessageIcon::Critical);
+        return false;
+    }
+    kpd::stringData& ours = app->stringDatas().Item(app->getCustKey());
+    const kpd::SetSnapshot reference = kpd::SetSnapshot::of(app->stringDatas().Item(app->getRefKey()));
+    kpd::SetMerge(ours).takeTheirOwnChanges(
+        kpd::SetComparison::compare(kpd::SetSnapshot::of(ours), theirs->snapshot(), &reference));
+    return result == kpd::LoadResult::Whole;
 }

@@ -22,6 +22,9 @@ public:
     CompareWindow* openComparison(const QString& file, const QString& base = {});
     // True when the merge is to go ahead: the user answered No. Yes opens the comparison instead.
     bool mergeWithoutComparing(const QString& file);
+    // Lays what the file changed against the reference set over the custom set; false
+    // when the file could not be read whole (what was read before a fault is merged).
+    bool mergeFile(const QString& file);
 
 private:
     MainWindow& window_;

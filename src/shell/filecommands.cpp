@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "comparecommands.h"
 #include "mainwindow.h"
+#include "unsavedmenus.h"
 #include "userdrivefolder.h"
 #include "modeltext/modeltext.h"
 #include "views/menuview.h"
@@ -14,8 +15,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-
-#include <vector>
 
 namespace {
 
@@ -38,7 +37,7 @@ void guarded(kpd::UserInterface& ui, Work&& work)
 } // namespace
 
 FileCommands::FileCommands(MainWindow& window)
-    : window_(window), chooser_(std::make_unique<FileChooser>(&window))
+    : window_(window), chooser_(std::make_unique<FileChooser>(&window)), watch_(window)
 {
 }
 
@@ -89,11 +88,11 @@ QString FileCommands::menuBackupPath(const std::string& menuKey) const
         .filePath(QStringLiteral("autoBackup") + toQt(menuKey) + QStringLiteral(".kpd"));
 }
 
-bool FileCommands::mayReplaceSet()
+bool FileCommands::mayReplaceSet(bool agreed)
 {
     if (!window_.app()->isAppDirty()) return true;
-    if (window_.ui().message(kUnsavedDataQuestion, "WARNING", kpd::MessageIcon::Exclamation,
-                             kpd::MessageButtons::YesNo) != kpd::MessageAnswer::Yes)
+    if (!agreed && window_.ui().message(kUnsavedDataQuestion, "WARNING", kpd::MessageIcon::Exclamation,
+                                        kpd::MessageButtons::YesNo) != kpd::MessageAnswer::Yes)
         return false;
     return backUpSet();
 }
@@ -107,7 +106,7 @@ void FileCommands::newFile()
         if (!window_.app()->loadUserFile(path, -1))
             window_.ui().message("Could not find the file custom.kpl, please use 'Open' to select a file");
         window_.setCurrentFile({});
-        window_.setWindowTitle(QString::fromLatin1(kNewDatabaseTitle));
+        window_.showTitle(QString::fromLatin1(kNewDatabaseTitle));
         window_.refreshMenuWindows();
     });
 }
@@ -153,29 +152,55 @@ void FileCommands::merge()
 
 bool FileCommands::openFile(const QString& name)
 {
+    return loadChecked(name, false);
+}
+
+bool FileCommands::reloadFile(const QString& name)
+{
     return loadChecked(name, true);
+}
+
+bool FileCommands::readable(const QString& name)
+{
+    if (!hasKeypadExtension(name)) {
+        window_.ui().message(kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
+        return false;
+    }
+    // Clearing first and then finding nothing to load would lose the set in memory.
+    if (QFileInfo(name).isFile()) return true;
+    window_.ui().message("Could not find the file " + toModel(name), "ERROR", kpd::MessageIcon::Critical);
+    return false;
 }
 
 bool FileCommands::mergeFile(const QString& name)
 {
-    return loadChecked(name, false);
+    if (!window_.app()) return false;
+    bool merged = false;
+    guarded(window_.ui(), [&] {
+        // The backup is the way back from a merge that took a text the user wanted to keep;
+        // it is no save of the user's own file, whose edits stay unsaved.
+        const UnsavedMenus unsaved(*window_.app());
+        merged = readable(name) && backUpSet() && CompareCommands(window_).mergeFile(name);
+    });
+    window_.refreshMenuWindows();
+    return merged;
 }
 
-bool FileCommands::loadChecked(const QString& name, bool clearFirst)
+bool FileCommands::loadChecked(const QString& name, bool agreed)
 {
     if (!window_.app()) return false;
     bool loaded = false;
     guarded(window_.ui(), [&] {
-        if (!hasKeypadExtension(name)) {
-            window_.ui().message(kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
-        } else if (!QFileInfo(name).isFile()) {
-            // Clearing first and then finding nothing to load would lose the set in memory.
-            window_.ui().message("Could not find the file " + toModel(name), "ERROR", kpd::MessageIcon::Critical);
-        } else if (!clearFirst || mayReplaceSet()) {
-            if (clearFirst) window_.app()->clearAll();
-            loaded = window_.app()->loadUserDocument(toFileName(name), -1) == kpd::LoadResult::Whole;
-            if (loaded) window_.setCurrentFile(name);
-            else window_.setIncompleteFile(name);
+        if (!readable(name) || !mayReplaceSet(agreed)) return;
+        window_.app()->clearAll();
+        loaded = window_.app()->loadUserDocument(toFileName(name), -1) == kpd::LoadResult::Whole;
+        if (loaded) {
+            // The set now holds exactly the file: nothing is unsaved. A part of a file
+            // stays unsaved, with the texts the clearing emptied.
+            window_.app()->setAppClean();
+            window_.setCurrentFile(name);
+        } else {
+            window_.setIncompleteFile(name);
         }
     });
     window_.showCurrentFile();
@@ -190,7 +215,10 @@ void FileCommands::save()
         saveAs();
         return;
     }
-    guarded(window_.ui(), [this] { window_.app()->xmlSave(toFileName(window_.currentFile()), false); });
+    guarded(window_.ui(), [this] {
+        const QString file = window_.currentFile();
+        if (watch_.settle() && window_.app()->xmlSave(toFileName(file), false)) watch_.wrote(file);
+    });
 }
 
 void FileCommands::saveAs()
@@ -246,13 +274,8 @@ bool FileCommands::saveConstantsFile(const QString& name)
     bool saved = false;
     guarded(window_.ui(), [&] {
         // The constants form holds no texts: edits it did not write must still count as unsaved.
-        std::vector<kpd::DrvMenu*> unsaved;
-        for (kpd::stringData& set : app->stringDatas()) {
-            for (kpd::DrvMenu& menu : set.DrvMenus())
-                if (menu.dirty()) unsaved.push_back(&menu);
-        }
+        const UnsavedMenus unsaved(*app);
         saved = app->xmlSave(toFileName(name), true);
-        for (kpd::DrvMenu* menu : unsaved) menu->setDirty(true);
     });
     return saved;
 }

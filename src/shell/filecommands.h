@@ -1,5 +1,6 @@
 #pragma once
 
+#include "currentfilewatch.h"
 #include "filechooser.h"
 
 #include <QString>
@@ -44,6 +45,10 @@ public:
 
     // The work behind the dialogs.
     bool openFile(const QString& name);
+    // Reads the file being edited again; the user has already agreed to replace the data.
+    bool reloadFile(const QString& name);
+    // Takes from the file what it changed against the reference set, after a backup of
+    // the set; the file being edited stays the one that Save writes.
     bool mergeFile(const QString& name);
     bool saveAsFile(const QString& name, int filter);
     bool saveConstantsFile(const QString& name);
@@ -67,13 +72,18 @@ public:
     bool loadMenuFile(MenuView& view, const QString& name);
     bool saveMenuFile(MenuView& view, const QString& name);
 
+    CurrentFileWatch& watch() { return watch_; }
+
     QString setBackupPath() const;
     QString menuBackupPath(const std::string& menuKey) const;
 
 private:
-    bool loadChecked(const QString& name, bool clearFirst);
-    // Open and New replace the set in memory: unsaved edits need a yes and their backup.
-    bool mayReplaceSet();
+    bool loadChecked(const QString& name, bool agreed);
+    // A name that Open or Merge can read; otherwise says why not.
+    bool readable(const QString& name);
+    // Open and New replace the set in memory: unsaved edits need a yes (unless given
+    // already) and their backup.
+    bool mayReplaceSet(bool agreed = false);
     // The custom set's backup; false when it could not be written and the command must stop.
     bool backUpSet();
     bool backUpMenu(const kpd::DrvMenu& menu);
@@ -85,4 +95,5 @@ private:
 
     MainWindow& window_;
     std::unique_ptr<FileChooser> chooser_;
+    CurrentFileWatch watch_;
 };

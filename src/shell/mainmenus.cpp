@@ -88,3 +88,10 @@ MainMenus::MainMenus(QMainWindow& window)
     helpContents = helpMenu->addAction(QStringLiteral("Keypad Editor &Help"));
     helpAbout = helpMenu->addAction(QStringLiteral("&About Keypad Editor"));
 }
+
+void MainMenus::setFolderWritable(bool writable)
+{
+    for (QAction* action : {fileSave, fileSaveAs, fileAutoSave, driveClearAll, driveMerge, driveCopyRefToCust, menuLoad,
+                            menuSave, menuClear, menuClone, menuCopyRefToCust, menuCopyModeToMode, menuCopyLimitsOnly})
+        action->setEnabled(writable);
+}

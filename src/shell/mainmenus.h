@@ -11,6 +11,10 @@ class QMenu;
 struct MainMenus {
     explicit MainMenus(QMainWindow& window);
 
+    // Commands that write into the drive folder (saves, auto save, the backups written
+    // before a set or a menu is replaced) are offered only while this editor holds it.
+    void setFolderWritable(bool writable);
+
     QMenu* fileMenu;
     QAction* fileNew;
     QAction* fileOpen;

@@ -16,7 +16,7 @@
 #include "menutree.h"
 #include "problemspanel.h"
 #include "sizereportwindow.h"
-#include "splashwindow.h"
+#include "startupsplash.h"
 #include "startupsequence.h"
 #include "userdrivefolder.h"
 #include "views/menudialogcommands.h"
@@ -66,8 +66,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
       splitter_(new QSplitter(Qt::Horizontal, this)),
       tree_(new QTreeWidget(splitter_)),
       mdi_(new QMdiArea(splitter_)),
-      autoSavePanel_(new QLabel(this)),
       autoSave_(new AutoSaveWindow(this)),
+      autoSavePanel_(autoSave_->statusPanel(this)),
       problems_(new ProblemsPanel(ui_, [this] { return app_.get(); }, this)),
       budget_(new BudgetMeter([this] { return app_.get(); }, this))
 {
@@ -84,9 +84,6 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     splitter_->setSizes({kTreeWidth, 800});
     setCentralWidget(splitter_);
 
-    autoSavePanel_->setToolTip(QStringLiteral("Indication of auto save state"));
-    autoSavePanel_->setFrameShape(QFrame::Panel);
-    autoSavePanel_->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(autoSavePanel_);
     statusBar()->addPermanentWidget(budget_);
     connect(this, &MainWindow::customSetEdited, budget_, &BudgetMeter::request);
@@ -95,9 +92,6 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         window->show();
         window->raise();
         window->activateWindow();
-    });
-    connect(autoSave_, &AutoSaveWindow::stateChanged, this, [this](bool on) {
-        autoSavePanel_->setText(on ? QStringLiteral("Auto save is on") : QStringLiteral("Auto save is off"));
     });
     ui_.setAutoSaveSuspension([this] { autoSave_->suspend(); }, [this] { autoSave_->resume(); });
 
@@ -219,28 +213,20 @@ MainWindow::~MainWindow()
 
 bool MainWindow::load()
 {
+    if (!lock_ || lock_->folder() != folder_)
+        lock_ = DriveFolderLock::claim(ui_, folder_, DriveFolderLock::Moment::Starting);
+    if (!lock_) return false;
     const QDir folder(folder_);
     if (!folder.exists(QStringLiteral("dlSegs")) && !folder.mkdir(QStringLiteral("dlSegs")))
         ui().message("Unable to create download segment folder");
 
-    auto* splash = new SplashWindow;
-    splash->setAttribute(Qt::WA_DeleteOnClose);
-    ui_.setSplash(splash);
-    ui_.splashStatus("Starting up");
-    ui_.splashProgress(0);
-    splash->show();
-    ui_.processEvents();
-    auto closeSplash = [this, splash] {
-        ui_.setSplash(nullptr);
-        splash->close();
-    };
+    const StartupSplash splash(ui_);
 
     ui_.resetFlags();
     kpd::HugePageHeap::prepareForDrive(toFileName(folder_));
     app_ = std::make_unique<kpd::TheApp>(ui_, toFileName(folder_));
     app_->readConfiguration();
     if (ui_.cannotRun()) {
-        closeSplash();
         app_.reset();
         return false;
     }
@@ -252,16 +238,15 @@ bool MainWindow::load()
     startup.loadLanguages();
     progressCaption_ = QStringLiteral("Loading last used file");
     const StartupSequence::Result restored = startup.restore(AppSettings::read());
-    currentFile_ = fromFileName(restored.currentFile);
-    incompleteFile_ = fromFileName(restored.incompleteFile);
+    setCurrentFile(fromFileName(restored.currentFile));
+    if (!restored.incompleteFile.empty()) setIncompleteFile(fromFileName(restored.incompleteFile));
     showCurrentFile();
     autoSaveFile_ = fromFileName(restored.autoSaveFile);
-    autoSave_->setData(this, autoSaveFile_, restored.autoSaveOn);
+    autoSave_->setData(this, autoSaveFile_, restored.autoSaveOn && !readOnly());
     languageIndex_ = restored.languageIndex;
     updateLanguageMenu();
     extraReferences_ = ExtraReferences::read();
 
-    closeSplash();
     app_->setAppClean();
     problems_->request();
     budget_->analysis().runNow();
@@ -273,7 +258,8 @@ void MainWindow::applyAlternateState()
     menus_->fileSaveAssembler->setVisible(ui_.alternate());
     menus_->fileSaveAssembler->setEnabled(ui_.alternate());
     // Constants files are for the drive's makers: listed always, offered only to them.
-    menus_->fileSaveConstants->setEnabled(ui_.alternate());
+    menus_->fileSaveConstants->setEnabled(ui_.alternate() && !readOnly());
+    menus_->setFolderWritable(!readOnly());
 }
 
 void MainWindow::buildTree()
@@ -303,20 +289,27 @@ void MainWindow::setCurrentFile(const QString& file)
 {
     currentFile_ = file;
     incompleteFile_.clear();
+    fileCommands_->watch().follow(file);
 }
 
 void MainWindow::setIncompleteFile(const QString& file)
 {
     currentFile_.clear();
     incompleteFile_ = file;
+    fileCommands_->watch().follow({});
 }
 
 void MainWindow::showCurrentFile()
 {
     const QString editing = QStringLiteral("Keypad data editor: - editing: ");
-    if (!currentFile_.isEmpty()) setWindowTitle(editing + currentFile_);
-    else if (!incompleteFile_.isEmpty()) setWindowTitle(editing + incompleteFile_ + QStringLiteral(" (incomplete)"));
-    else setWindowTitle(QStringLiteral("Keypad data editor"));
+    if (!currentFile_.isEmpty()) showTitle(editing + currentFile_);
+    else if (!incompleteFile_.isEmpty()) showTitle(editing + incompleteFile_ + QStringLiteral(" (incomplete)"));
+    else showTitle(QStringLiteral("Keypad data editor"));
+}
+
+void MainWindow::showTitle(const QString& title)
+{
+    setWindowTitle(readOnly() ? title + QStringLiteral(" (read-only)") : title);
 }
 
 QString MainWindow::autoSavePanelText() const
@@ -342,6 +335,11 @@ void MainWindow::AutoSave()
 {
     // A failed save reports itself and leaves the data and its dirty state as they were.
     if (app_) app_->xmlSave(toFileName(autoSaveFile_), false);
+}
+
+bool MainWindow::hasChangesToSave() const
+{
+    return app_ && !readOnly() && app_->isAppDirty();
 }
 
 void MainWindow::refreshMenuWindows()
@@ -507,7 +505,12 @@ void MainWindow::chooseLanguage(int index)
 bool MainWindow::switchDriveFolder(const QString& folder)
 {
     if (download_.running()) return false;
-    if (app_) {
+    // The lock held stays until the new folder has loaded (a failure goes back to it); the
+    // same folder again is claimed afresh, or its new lock would meet this editor's own.
+    if (lock_ && QDir(lock_->folder()) == QDir(folder)) lock_->release();
+    std::unique_ptr<DriveFolderLock> lock = DriveFolderLock::claim(ui_, folder, DriveFolderLock::Moment::Switching);
+    if (!lock) return false;
+    if (app_ && !readOnly()) {
         writeSettings();
         AppSettings::write(UserDriveFolder::leaving(AppSettings::read(), toFileName(folder_)));
     }
@@ -519,6 +522,7 @@ bool MainWindow::switchDriveFolder(const QString& folder)
     const QString previous = folder_;
     folder_ = folder;
     QDir::setCurrent(folder_);
+    lock_.swap(lock);
     if (load()) {
         // A whole other set: analyses of the old one are stale.
         emit customSetEdited();
@@ -526,6 +530,7 @@ bool MainWindow::switchDriveFolder(const QString& folder)
     }
     folder_ = previous;
     QDir::setCurrent(folder_);
+    lock_.swap(lock);
     load();
     return false;
 }
@@ -580,16 +585,10 @@ void MainWindow::showExtraReferences(MenuView& view)
 
 void MainWindow::writeSettings()
 {
-    StartupSettings settings;
-    settings.lastFile = toFileName(currentFile_);
-    settings.autoSaveFile = toFileName(autoSaveFile_);
-    QString file;
-    bool running = false;
-    AutoSaveHost* host = nullptr;
-    autoSave_->getData(host, file, running);
-    settings.autoSaveState = running ? "on" : "off";
-    settings.lang = std::to_string(languageIndex_);
-    AppSettings::write(settings);
+    // The editor holding the folder keeps the settings: a read-only look leaves them alone.
+    if (readOnly()) return;
+    AppSettings::write({toFileName(currentFile_), toFileName(autoSaveFile_), autoSave_->isOn() ? "on" : "off",
+                        std::to_string(languageIndex_)});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -607,6 +606,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (app_) writeSettings();
+    if (lock_) lock_->release();
     autoSave_->setRunning(false);
     menuWindows_->removeAll();
     autoSave_->close();

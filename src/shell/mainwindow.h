@@ -1,6 +1,7 @@
 #pragma once
 
 #include "autosavehost.h"
+#include "drivefolderlock.h"
 #include "download/activedownload.h"
 #include "model/menuwindows.h"
 #include "model/userinterface.h"
@@ -56,6 +57,10 @@ public:
     void setIncompleteFile(const QString& file);
     QString incompleteFile() const { return incompleteFile_; }
     void showCurrentFile();
+    // The title, marked when the drive folder is open read-only.
+    void showTitle(const QString& title);
+    // Another editor holds the drive folder: nothing is saved to it from here.
+    bool readOnly() const { return lock_ && lock_->readOnly(); }
     QString autoSaveFile() const { return autoSaveFile_; }
     std::int16_t languageIndex() const { return languageIndex_; }
     bool alternate() const { return ui_.alternate(); }
@@ -85,6 +90,7 @@ public:
     bool reportProgress(std::int32_t value);
     void setASFIleName(const QString& name) override;
     void AutoSave() override;
+    bool hasChangesToSave() const override;
     void refreshMenuWindows();
     // Builds the database image and writes it: kind 1 an Intel hex file, kind 2 a flashing file.
     bool saveCompressedFile(const QString& file, int kind);
@@ -130,6 +136,7 @@ private:
 
     ShellUserInterface ui_;
     QString folder_;
+    std::unique_ptr<DriveFolderLock> lock_;
     std::unique_ptr<kpd::TheApp> app_;
     std::unique_ptr<kpd::menuWindows<MenuView>> menuWindows_;
     std::unique_ptr<MainMenus> menus_;
@@ -137,8 +144,8 @@ private:
     QSplitter* splitter_;
     QTreeWidget* tree_;
     QMdiArea* mdi_;
-    QLabel* autoSavePanel_;
     AutoSaveWindow* autoSave_;
+    QLabel* autoSavePanel_;
     ProblemsPanel* problems_;
     BudgetMeter* budget_;
     QPointer<SizeReportWindow> sizeReport_;

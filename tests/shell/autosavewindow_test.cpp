@@ -9,8 +9,10 @@ namespace {
 
 struct FakeHost : AutoSaveHost {
     void AutoSave() override { ++saves; }
+    bool hasChangesToSave() const override { return changed; }
     void setASFIleName(const QString& name) override { fileName = name; }
     int saves = 0;
+    bool changed = true;
     QString fileName;
 };
 

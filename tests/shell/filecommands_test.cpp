@@ -60,19 +60,52 @@ TEST_F(FileCommandsTest, OpenClearsTheSetLoadsTheFileAndEditsIt)
     EXPECT_EQ(custom("m1", "p2").getDesc(), "") << "Open starts from an empty set";
     EXPECT_EQ(window->currentFile(), file);
     EXPECT_EQ(title(*window), kEditingTitle + file.toStdString());
-    EXPECT_TRUE(window->app()->isAppDirty()) << "the clearing counts as a change";
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(FileCommandsTest, MergeLaysTheFileOverWhatIsInMemory)
+TEST_F(FileCommandsTest, AFileOpenedAndLeftAsItWasHoldsNothingUnsaved)
 {
-    custom("m1", "p2").setDesc("edited");
+    folder.write(QStringLiteral("autoBackup.kpd"), "earlier backup");
+    window->selectNode(window->findNode(QStringLiteral("menum1")));
     const QString file = folder.file(QStringLiteral("in.kpd"));
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
-    EXPECT_TRUE(commands().mergeFile(file));
-    EXPECT_EQ(custom("m1", "p1").getDesc(), "From file");
-    EXPECT_EQ(custom("m1", "p2").getDesc(), "edited");
-    EXPECT_EQ(window->currentFile(), file);
+    ASSERT_TRUE(commands().openFile(file));
+    EXPECT_FALSE(window->app()->isAppDirty());
+    commands().newFile();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(ui.messages.empty()) << "New and Exit ask nothing";
+    EXPECT_EQ(read(commands().setBackupPath()), QByteArray("earlier backup"));
+}
+
+// The user's file holds "Custom ref" for m1.p1 and "Custom trip" for m2.p0; the reference
+// set "Speed ref" and "Over volts". The other files leave m2.p0 empty.
+TEST_F(FileCommandsTest, MergeTakesWhatTheOtherFileChangedAndSaveStillWritesTheUsersFile)
+{
+    const QString mine = folder.file(QStringLiteral("mine.kpd"));
+    ASSERT_TRUE(commands().saveAsFile(mine, FileCommands::KeypadFile));
+    custom("m1", "p1").setDesc("My speed");
+    custom("m2", "p0").setDesc("My trip");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    const QString unchanged = folder.file(QStringLiteral("unchanged.kpd"));
+    folder.write(QStringLiteral("unchanged.kpd"), folder.customDocument(QStringLiteral("Speed ref")));
+    const QString changed = folder.file(QStringLiteral("changed.kpd"));
+    folder.write(QStringLiteral("changed.kpd"), folder.customDocument(QStringLiteral("Their speed")));
+
+    EXPECT_TRUE(commands().mergeFile(unchanged));
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "My speed") << "their text is the reference's";
+    EXPECT_EQ(custom("m2", "p0").getDesc(), "My trip") << "their text is empty";
+    EXPECT_TRUE(read(commands().setBackupPath()).contains("My speed"));
+    EXPECT_TRUE(window->app()->isAppDirty()) << "the backup is not the user's file";
+
+    EXPECT_TRUE(commands().mergeFile(changed));
+    EXPECT_EQ(custom("m1", "p1").getDesc(), "Their speed");
+    EXPECT_EQ(custom("m2", "p0").getDesc(), "My trip");
+    EXPECT_EQ(window->currentFile(), mine);
+    EXPECT_EQ(title(*window), kEditingTitle + mine.toStdString());
+    commands().save();
+    EXPECT_TRUE(read(mine).contains("Their speed"));
+    EXPECT_FALSE(read(changed).contains("My trip"));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(FileCommandsTest, OpenOrMergeOfAnotherFileTypeLoadsNothing)

@@ -184,6 +184,21 @@ TEST_F(MainWindowTest, AutoSaveWritesTheCustomSetAndMarksEverythingClean)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor")) << "auto saves do not change the title";
 }
 
+TEST_F(MainWindowTest, AutoSaveWritesOnlyWhenSomethingChangedSinceTheLastSave)
+{
+    const QString target = folder.file(QStringLiteral("autoSave.kpd"));
+    window->setASFIleName(target);
+    AutoSaveWindow* autoSave = window->autoSaveWindow();
+    autoSave->setMinutes(1);
+    autoSave->tick();
+    EXPECT_FALSE(QFile::exists(target)) << "nothing changed since start-up";
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    autoSave->tick();
+    EXPECT_TRUE(QFile::remove(target));
+    autoSave->tick();
+    EXPECT_FALSE(QFile::exists(target)) << "nothing changed since the auto save";
+}
+
 TEST_F(MainWindowTest, AFailedAutoSaveReportsOnceAndKeepsDataTimerAndDirtyState)
 {
     customRecord("m1", "p1").setDesc("precious");
