@@ -35,6 +35,7 @@ public:
     void moveDown();
     void home();
     void end();
+    void endOfText();
     // Extends the selection after a cursor movement while Shift is held, drops it otherwise.
     void afterMove(bool shiftHeld);
     void shiftPressed();
