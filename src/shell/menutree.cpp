@@ -3,7 +3,8 @@
 #include "model/stringdata.h"
 #include "modeltext/modeltext.h"
 
-#include <QTreeWidgetItem>
+#include <QScrollBar>
+#include <QTreeWidget>
 
 namespace {
 
@@ -49,4 +50,11 @@ void MenuTree::fill(QTreeWidgetItem* menuNode, const kpd::stringData& set)
                                          tag("para", mapped ? parameter.tripKey() : parameter.paraKey()));
         for (const kpd::ModeData& mode : parameter.modes()) node(paraNode, mode.modeKey(), tag("data", mode.modeKey()));
     }
+}
+
+int MenuTree::namesWidth(const QTreeWidget& tree)
+{
+    // The tree's own override is protected; the item view's is public and dispatches to it.
+    const QAbstractItemView& view = tree;
+    return view.sizeHintForColumn(0) + 2 * tree.frameWidth() + tree.verticalScrollBar()->sizeHint().width();
 }

@@ -2,6 +2,7 @@
 
 #include <Qt>
 
+class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace kpd {
@@ -21,4 +22,7 @@ public:
     static QTreeWidgetItem* build(const kpd::stringData& set);
     // Makes the parameter and mode nodes of a menu node of `set`, once.
     static void fill(QTreeWidgetItem* menuNode, const kpd::stringData& set);
+    // The width that shows every name of the tree's open nodes whole, frame and vertical
+    // scroll bar included.
+    static int namesWidth(const QTreeWidget& tree);
 };
