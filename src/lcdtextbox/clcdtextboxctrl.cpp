@@ -261,8 +261,9 @@ bool CLcdtextboxCtrl::keyDown(int key, Qt::KeyboardModifiers modifiers)
         m_edit.shiftPressed();
         return true;
     case Qt::Key_End:
-        // End stops on the last byte; Ctrl+End goes past it, where typing appends.
-        if (modifiers & Qt::ControlModifier)
+        // End stops on the last byte. Ctrl+End goes past it, where typing appends, and so does
+        // Shift+End, so that the selection takes the last byte too.
+        if (modifiers & Qt::ControlModifier || m_shiftHeld)
             m_edit.endOfText();
         else
             m_edit.end();

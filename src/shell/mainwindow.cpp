@@ -214,7 +214,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     }
     menus_->driveMenu->addAction(problems_->toggleViewAction());
     ScreenFit::resize(*this, {1200, 760});
-    resizeDocks({problems_}, {std::min(340, width() / 4)}, Qt::Horizontal);
+    resizeDocks({problems_}, {std::min(340, width() / 3)}, Qt::Horizontal);
 }
 
 MainWindow::~MainWindow()
