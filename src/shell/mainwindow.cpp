@@ -252,9 +252,6 @@ bool MainWindow::load()
     }
     applyAlternateState();
     buildTree();
-    // The pane starts wide enough for the menus' names, up to a third of the window.
-    const int treeWidth = std::clamp(MenuTree::namesWidth(*tree_), kTreeWidth, std::max(kTreeWidth, width() / 3));
-    splitter_->setSizes({treeWidth, std::max(1, width() - treeWidth)});
 
     StartupSequence startup(*app_, ui_, toFileName(folder_));
     startup.loadConstants();
@@ -293,6 +290,10 @@ void MainWindow::buildTree()
         QTreeWidgetItem* root = MenuTree::build(*set);
         tree_->addTopLevelItem(root);
         root->setExpanded(true);
+        // The pane starts wide enough for the tree's names, up to a third of the window.
+        const int treeWidth =
+            std::clamp(MenuTree::namesWidth(*tree_, *set), kTreeWidth, std::max(kTreeWidth, width() / 3));
+        splitter_->setSizes({treeWidth, std::max(1, width() - treeWidth)});
     }
 }
 

@@ -22,7 +22,7 @@ public:
     static QTreeWidgetItem* build(const kpd::stringData& set);
     // Makes the parameter and mode nodes of a menu node of `set`, once.
     static void fill(QTreeWidgetItem* menuNode, const kpd::stringData& set);
-    // The width that shows every name of the tree's open nodes whole, frame and vertical
-    // scroll bar included.
-    static int namesWidth(const QTreeWidget& tree);
+    // The width that shows the names of the tree's menus and of their parameters whole,
+    // frame and vertical scroll bar included; `set` is the set the tree was built from.
+    static int namesWidth(const QTreeWidget& tree, const kpd::stringData& set);
 };

@@ -45,15 +45,16 @@ struct IdleOwner : kpd::ProgressOwner {
 
 class ShellLayoutTest : public StartedEditor<> {};
 
-// Menu 1 under a name longer than the tree's usual width.
+// Menu 1 and its first parameter under names longer than the tree's usual width.
 class LongMenuNameLayoutTest : public StartedEditor<> {
 protected:
     void SetUp() override
     {
         QFile configuration(folder.file(QStringLiteral("kpdconf.kpx")));
         ASSERT_TRUE(configuration.open(QIODevice::ReadOnly));
-        folder.write(QStringLiteral("kpdconf.kpx"),
-                     configuration.readAll().replace(R"(name="Speed")", R"(name="Speed reference and ramps")"));
+        folder.write(QStringLiteral("kpdconf.kpx"), configuration.readAll()
+                                                        .replace(R"(name="Speed")", R"(name="Speed references")")
+                                                        .replace(R"(name="Reference")", R"(name="Reference select of source")"));
         StartedEditor<>::SetUp();
     }
 };
@@ -153,10 +154,14 @@ TEST_F(LongMenuNameLayoutTest, TheMainWindowFitsTheScreenShowsTheMenuNamesAndScr
     window->show();
     EXPECT_TRUE(fitsScreen(window.get()));
     QTreeWidget* tree = window->tree();
-    QTreeWidgetItem* speed = window->findNode(QStringLiteral("menum1"));
-    ASSERT_NE(speed, nullptr);
-    EXPECT_LE(tree->visualItemRect(speed).x() + tree->fontMetrics().horizontalAdvance(speed->text(0)),
-              tree->viewport()->width());
+    for (const QString& tag : {QStringLiteral("menum1"), QStringLiteral("parap1")}) {
+        QTreeWidgetItem* node = window->findNode(tag);
+        ASSERT_NE(node, nullptr) << tag.toStdString();
+        node->parent()->setExpanded(true);
+        EXPECT_LE(tree->visualItemRect(node).x() + tree->fontMetrics().horizontalAdvance(node->text(0)),
+                  tree->viewport()->width())
+            << node->text(0).toStdString();
+    }
 
     window->resize(QSize(1000, 640).boundedTo(window->size()));
     for (const QString& tag : {QStringLiteral("menum1"), QStringLiteral("menutrips")}) {
