@@ -142,6 +142,11 @@ void CKeypadEdit::end()
     m_text.setCursor(m_text.lineEnd(m_text.lastLine()));
 }
 
+void CKeypadEdit::endOfText()
+{
+    m_text.setCursor(m_text.length());
+}
+
 void CKeypadEdit::afterMove(bool shiftHeld)
 {
     if (shiftHeld) {

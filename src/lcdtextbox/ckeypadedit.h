@@ -34,7 +34,10 @@ public:
     void moveUp();
     void moveDown();
     void home();
+    // Onto the last byte.
     void end();
+    // Past the last byte, where typing appends.
+    void endOfText();
     // Extends the selection after a cursor movement while Shift is held, drops it otherwise.
     void afterMove(bool shiftHeld);
     void shiftPressed();

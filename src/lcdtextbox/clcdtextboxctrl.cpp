@@ -225,7 +225,7 @@ void CLcdtextboxCtrl::keyPressEvent(QKeyEvent* event)
     if (event->isAutoRepeat() && key == Qt::Key_Shift) return;
     // Keys that act on key-down carry no character, except Backspace, whose character
     // does nothing beyond the repaint and Change that follow every character.
-    if (keyDown(key) && key != Qt::Key_Backspace) {
+    if (keyDown(key, event->modifiers()) && key != Qt::Key_Backspace) {
         update();
         return;
     }
@@ -250,7 +250,7 @@ void CLcdtextboxCtrl::keyReleaseEvent(QKeyEvent* event)
     update();
 }
 
-bool CLcdtextboxCtrl::keyDown(int key)
+bool CLcdtextboxCtrl::keyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     switch (key) {
     case Qt::Key_Backspace:
@@ -261,10 +261,17 @@ bool CLcdtextboxCtrl::keyDown(int key)
         m_edit.shiftPressed();
         return true;
     case Qt::Key_End:
-        m_edit.end();
+        // End stops on the last byte. Ctrl+End goes past it, where typing appends, and so does
+        // Shift+End, so that the selection takes the last byte too.
+        if (modifiers & Qt::ControlModifier || m_shiftHeld)
+            m_edit.endOfText();
+        else
+            m_edit.end();
+        m_edit.afterMove(m_shiftHeld);
         return true;
     case Qt::Key_Home:
         m_edit.home();
+        m_edit.afterMove(m_shiftHeld);
         return true;
     case Qt::Key_Left:
     case Qt::Key_Right:

@@ -106,7 +106,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool keyDown(int key);
+    bool keyDown(int key, Qt::KeyboardModifiers modifiers);
     void character(int code);
     void typeCharacter(int code);
     void toggleInsertMode();

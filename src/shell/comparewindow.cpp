@@ -10,6 +10,7 @@
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 #include "views/parampanel.h"
+#include "views/screenfit.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -17,6 +18,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -26,7 +29,6 @@
 namespace {
 
 constexpr int kColumns = 16;
-constexpr int kMaxRows = 8;
 constexpr int kIndexRole = Qt::UserRole;
 
 std::string keptKey(const kpd::Difference& d)
@@ -122,18 +124,18 @@ CompareWindow::CompareWindow(MainWindow& window, std::unique_ptr<kpd::ComparedFi
     summary_->setWordWrap(true);
     status_->setObjectName(QStringLiteral("lblStatus"));
 
-    auto* sides = new QGridLayout;
+    auto* sidesArea = new QWidget;
+    auto* sides = new QGridLayout(sidesArea);
     const QString heading = base_ ? QStringLiteral("Custom set compared with %1, common base %2")
                                         .arg(fileName, QFileInfo(baseName).fileName())
                                   : QStringLiteral("Custom set compared with %1").arg(fileName);
-    sides->addWidget(new QLabel(heading, this), 0, 0);
-    sides->addWidget(new QLabel(QStringLiteral("Ours (custom set)"), this), 1, 0);
-    if (ourBox_->widget()) sides->addWidget(ourBox_->widget(), 2, 0, Qt::AlignLeft);
-    sides->addWidget(new QLabel(QStringLiteral("Theirs (") + fileName + QLatin1Char(')'), this), 3, 0);
-    if (theirBox_->widget()) sides->addWidget(theirBox_->widget(), 4, 0, Qt::AlignLeft);
-    sides->addWidget(baseLabel_, 5, 0);
-    if (baseBox_->widget()) sides->addWidget(baseBox_->widget(), 6, 0, Qt::AlignLeft);
-    sides->setRowStretch(7, 1);
+    sides->addWidget(new QLabel(QStringLiteral("Ours (custom set)"), this), 0, 0);
+    if (ourBox_->widget()) sides->addWidget(ourBox_->widget(), 1, 0, Qt::AlignLeft);
+    sides->addWidget(new QLabel(QStringLiteral("Theirs (") + fileName + QLatin1Char(')'), this), 2, 0);
+    if (theirBox_->widget()) sides->addWidget(theirBox_->widget(), 3, 0, Qt::AlignLeft);
+    sides->addWidget(baseLabel_, 4, 0);
+    if (baseBox_->widget()) sides->addWidget(baseBox_->widget(), 5, 0, Qt::AlignLeft);
+    sides->setRowStretch(6, 1);
     baseLabel_->setVisible(base_ != nullptr);
     if (baseBox_->widget()) baseBox_->widget()->setVisible(base_ != nullptr);
 
@@ -146,12 +148,21 @@ CompareWindow::CompareWindow(MainWindow& window, std::unique_ptr<kpd::ComparedFi
 
     auto* top = new QHBoxLayout;
     top->addWidget(tree_, 1);
-    top->addLayout(sides);
+    auto* sidesScroll = new QScrollArea(this);
+    sidesScroll->setObjectName(QStringLiteral("sidesScroll"));
+    sidesScroll->setWidgetResizable(true);
+    sidesScroll->setWidget(sidesArea);
+    // The side shows whole beside a vertical scroll bar; only a long file name may scroll it sideways.
+    const int boxesWidth = kColumns * ParamPanel::kCellWidth;
+    sidesScroll->setMinimumWidth(std::min(sidesArea->sizeHint().width(), 2 * boxesWidth) +
+                                 sidesScroll->verticalScrollBar()->sizeHint().width() + 2 * sidesScroll->frameWidth());
+    top->addWidget(sidesScroll);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(heading, this));
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
     layout->addWidget(summary_);
-    resize(860, 520);
+    ScreenFit::resize(*this, {860, 520});
 
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CompareWindow::showSelection);
     connect(takeTheirs_, &QPushButton::clicked, this, [this] { takeSelected(kpd::Side::Theirs); });
@@ -260,7 +271,8 @@ void CompareWindow::showSelection()
     const std::string theirs = kpd::readableFieldText(d.theirs, d.field);
     const kpd::CellChanges ourCells(ours, theirs, kColumns);
     const kpd::CellChanges theirCells(theirs, ours, kColumns);
-    const int rows = std::clamp(std::max(ourCells.lineCount(), theirCells.lineCount()), 2, kMaxRows);
+    // Every line shows: the boxes scroll with the rest of their side of the window.
+    const int rows = std::max({ourCells.lineCount(), theirCells.lineCount(), 2});
     showText(*ourBox_, ours, rows);
     showText(*theirBox_, theirs, rows);
     showText(*baseBox_, d.base ? kpd::readableFieldText(*d.base, d.field) : std::string(), rows);

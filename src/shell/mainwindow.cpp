@@ -22,6 +22,7 @@
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
+#include "views/screenfit.h"
 #include "model/theapp.h"
 #include "platform/hugepageheap.h"
 #include "xmlfiles/fixedfile.h"
@@ -41,6 +42,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -83,6 +86,9 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({kTreeWidth, 800});
     setCentralWidget(splitter_);
+    // Windows larger than the area, or moved beyond it, stay reachable.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     statusBar()->addWidget(autoSavePanel_);
     statusBar()->addPermanentWidget(budget_);
@@ -201,8 +207,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         connect(step, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
     }
     menus_->driveMenu->addAction(problems_->toggleViewAction());
-    resize(1200, 760);
-    resizeDocks({problems_}, {340}, Qt::Horizontal);
+    ScreenFit::resize(*this, {1200, 760});
+    resizeDocks({problems_}, {std::min(340, width() / 3)}, Qt::Horizontal);
 }
 
 MainWindow::~MainWindow()
@@ -270,6 +276,10 @@ void MainWindow::buildTree()
         QTreeWidgetItem* root = MenuTree::build(*set);
         tree_->addTopLevelItem(root);
         root->setExpanded(true);
+        // The pane starts wide enough for the tree's names, up to a third of the window.
+        const int treeWidth =
+            std::clamp(MenuTree::namesWidth(*tree_, *set), kTreeWidth, std::max(kTreeWidth, width() / 3));
+        splitter_->setSizes({treeWidth, std::max(1, width() - treeWidth)});
     }
 }
 
@@ -486,7 +496,8 @@ MenuView* MainWindow::createMenuView(const std::string& key)
     });
     QMdiSubWindow* sub = mdi_->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(600, 400);
+    // A new window fits the area the user sees when the area is smaller than it.
+    sub->resize(mdi_->isVisible() ? QSize(600, 400).boundedTo(mdi_->viewport()->size()) : QSize(600, 400));
     sub->show();
     return view;
 }

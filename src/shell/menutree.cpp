@@ -3,7 +3,12 @@
 #include "model/stringdata.h"
 #include "modeltext/modeltext.h"
 
-#include <QTreeWidgetItem>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -49,4 +54,30 @@ void MenuTree::fill(QTreeWidgetItem* menuNode, const kpd::stringData& set)
                                          tag("para", mapped ? parameter.tripKey() : parameter.paraKey()));
         for (const kpd::ModeData& mode : parameter.modes()) node(paraNode, mode.modeKey(), tag("data", mode.modeKey()));
     }
+}
+
+int MenuTree::namesWidth(const QTreeWidget& tree, const kpd::stringData& set)
+{
+    // Parameter nodes wait for their menu to open, so their names are measured from the set.
+    // Measuring every name of the largest drives would cost a good part of the start; a
+    // name's width follows its length closely, so only the longest few are measured.
+    std::vector<const std::string*> names;
+    for (const kpd::DrvMenu& menu : set.DrvMenus()) {
+        if (menu.hidden()) continue;
+        for (const kpd::Parameter& parameter : menu.Parameters())
+            names.push_back(menu.isMapped() ? &parameter.mapName() : &parameter.paraName());
+    }
+    const auto measured = names.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(names.size(), 32));
+    std::partial_sort(names.begin(), measured, names.end(),
+                      [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
+    int widest = 0;
+    for (auto name = names.begin(); name != measured; ++name)
+        widest = std::max(widest, tree.fontMetrics().horizontalAdvance(toQt(**name)));
+    // A parameter node sits two levels below the root, whose own level is indented too.
+    const int indentation = tree.indentation() * (tree.rootIsDecorated() ? 3 : 2);
+    const int textMargins = 2 * (tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tree) + 1);
+    // The tree's own override is protected; the item view's is public and dispatches to it.
+    const QAbstractItemView& view = tree;
+    return std::max(view.sizeHintForColumn(0), indentation + widest + textMargins) + 2 * tree.frameWidth() +
+           tree.verticalScrollBar()->sizeHint().width();
 }

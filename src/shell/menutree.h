@@ -2,6 +2,7 @@
 
 #include <Qt>
 
+class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace kpd {
@@ -21,4 +22,7 @@ public:
     static QTreeWidgetItem* build(const kpd::stringData& set);
     // Makes the parameter and mode nodes of a menu node of `set`, once.
     static void fill(QTreeWidgetItem* menuNode, const kpd::stringData& set);
+    // The width that shows the names of the tree's menus and of their parameters whole,
+    // frame and vertical scroll bar included; `set` is the set the tree was built from.
+    static int namesWidth(const QTreeWidget& tree, const kpd::stringData& set);
 };

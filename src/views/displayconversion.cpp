@@ -1,5 +1,6 @@
 #include "displayconversion.h"
 
+#include "lcdtextbox/ckeypadtext.h"
 #include "model/numbertext.h"
 
 std::string displayDescription(const std::string& description)
@@ -38,4 +39,28 @@ std::string displayDescription(const std::string& description)
         }
     }
     return shown;
+}
+
+std::string inKeypadLines(const std::string& shown, int columns)
+{
+    // Each shown character stands for one keypad cell, and each "\r\n" for one line break.
+    std::string cells;
+    cells.reserve(shown.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        cells += shown[i];
+        if (shown.compare(i, 2, "\r\n") == 0) ++i;
+    }
+    CKeypadText text;
+    text.setCols(columns);
+    text.setText(cells);
+    const std::string& bytes = text.text();
+    std::string lines;
+    for (int line = 0; line <= text.lastLine() && text.length() > 0; ++line) {
+        if (line > 0) lines += "\r\n";
+        int end = text.lineEnd(line);
+        if (static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(end)]) == CKeypadText::lineBreak) --end;
+        lines.append(bytes, static_cast<std::size_t>(text.lineStart(line)),
+                     static_cast<std::size_t>(end - text.lineStart(line) + 1));
+    }
+    return lines;
 }

@@ -1,6 +1,8 @@
 #include "menugridmodel.h"
 
 #include "displayconversion.h"
+
+#include "checks/keypadtextlayout.h"
 #include "model/drvmenu.h"
 
 namespace {
@@ -25,7 +27,8 @@ MenuGridModel::Row makeRow(const kpd::Parameter& parameter, bool mapped, bool re
         cell.background = reference ? MenuGridModel::Colour::White : MenuGridModel::Colour::Yellow;
         if (mode.defined()) {
             cell.foreground = reference ? MenuGridModel::Colour::Black : MenuGridModel::Colour::Blue;
-            cell.text = displayDescription(trimmed(mode.getDesc()));
+            cell.text = inKeypadLines(displayDescription(trimmed(mode.getDesc())),
+                                      kpd::KeypadTextLayout::kDisplayColumns);
         } else {
             cell.foreground = MenuGridModel::Colour::Red;
             cell.text = "Not defined in this mode";

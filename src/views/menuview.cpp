@@ -4,6 +4,7 @@
 #include "copym2m.h"
 #include "problemmarkdelegate.h"
 
+#include "checks/keypadtextlayout.h"
 #include "model/drvmenus.h"
 #include "model/userinterface.h"
 #include "modeltext/modeltext.h"
@@ -18,8 +19,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,7 +66,11 @@ MenuView::MenuView(kpd::UserInterface& ui, std::string key, QWidget* parent)
     setFont(font);
     grid_->setFont(font);
     const QFontMetrics metrics(font);
-    columnWidth_ = 17 * metrics.horizontalAdvance(QLatin1Char('W'));
+    // A cell shows a description as the keypad's lines of sixteen characters: the column
+    // holds one such line beside the cell's text margins, so the grid never wraps it again.
+    const int lineWidth = metrics.horizontalAdvance(QString(kpd::KeypadTextLayout::kDisplayColumns, QLatin1Char('W')));
+    const int textMargin = grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1;
+    columnWidth_ = std::max(17 * metrics.horizontalAdvance(QLatin1Char('W')), lineWidth + 2 * textMargin);
     // The cell's own frame and padding come on top of the two text lines.
     lineHeight_ = metrics.height() + 3;
 
@@ -74,8 +82,8 @@ MenuView::MenuView(kpd::UserInterface& ui, std::string key, QWidget* parent)
     grid_->verticalHeader()->setDefaultSectionSize(2 * lineHeight_);
     grid_->verticalHeader()->setMinimumSectionSize(lineHeight_);
     grid_->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Only the red notice of an undefined mode is longer than a column and wraps.
     grid_->setWordWrap(true);
-    // A description is two keypad lines of sixteen cells: both lines show whole.
     grid_->setTextElideMode(Qt::ElideNone);
     // The grid follows the window but never shrinks below a usable size.
     grid_->setMinimumSize(kMinWidth, kMinHeight);

@@ -2,6 +2,7 @@
 
 #include "parammimic.h"
 #include "parampanel.h"
+#include "screenfit.h"
 
 #include "build/stringcostestimator.h"
 
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -61,6 +63,7 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
       copyModes_(new QGroupBox(QStringLiteral("Copy to other modes"), this)),
       copyModeArea_(new QWidget(copyModes_)),
       btnCopyToAll_(new QPushButton(QStringLiteral("All modes"), copyModes_)),
+      content_(new QWidget(this)),
       warningTimer_(new QTimer(this)),
       costLabel_(new QLabel(this))
 {
@@ -114,7 +117,8 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     warningTimer_->setInterval(kWarningInterval);
     connect(warningTimer_, &QTimer::timeout, this, &ParamEditor::warningTick);
 
-    auto* layout = new QGridLayout(this);
+    // The window scrolls what the screen cannot hold, so Commit and OK stay reachable.
+    auto* layout = new QGridLayout(content_);
     layout->addWidget(panels_[0], 0, 0);
     layout->addWidget(panels_[1], 0, 1);
     layout->addWidget(frameNoModeWarn_, 0, 0, 1, 2, Qt::AlignCenter);
@@ -132,6 +136,21 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     costLabel_->setObjectName(QStringLiteral("lblCost"));
     layout->addWidget(costLabel_, 3, 0, 1, 3);
     costLabel_->hide();
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content_);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+}
+
+void ParamEditor::setVisible(bool visible)
+{
+    // Sized when first shown, once the data has chosen the rows that show: the whole
+    // content when the screen holds it.
+    if (visible && !isVisible() && !testAttribute(Qt::WA_Resized)) ScreenFit::resize(*this, content_->sizeHint());
+    QDialog::setVisible(visible);
 }
 
 ParamEditor::~ParamEditor() = default;

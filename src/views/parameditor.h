@@ -97,6 +97,7 @@ public slots:
     void goToProblem(bool backwards);
 
     void done(int result) override;
+    void setVisible(bool visible) override;
     // Closing the window: typing not yet committed is offered for Commit first.
     void reject() override;
 
@@ -143,6 +144,8 @@ private:
     QPushButton* btnCopyToAll_;
     QPushButton* stepBack_;
     QPushButton* stepForward_;
+    // Everything the window shows, inside its scroll area.
+    QWidget* content_;
     QTimer* warningTimer_;
     QLabel* costLabel_;
     std::shared_ptr<const kpd::StringCostEstimator> estimator_;

@@ -2,9 +2,14 @@
 #include "recordinguserinterface.h"
 #include "startededitor.h"
 
+#include "lcdtextboxhost/lcdtextboxhost.h"
 #include "shell/aboutwindow.h"
 #include "shell/assemblerwindow.h"
 #include "shell/autosavewindow.h"
+#include "shell/backgroundanalysis.h"
+#include "shell/comparecommands.h"
+#include "shell/comparewindow.h"
+#include "shell/controlregistration.h"
 #include "shell/exportwindow.h"
 #include "shell/folderpicker.h"
 #include "shell/frmprogress.h"
@@ -15,14 +20,19 @@
 #include "views/menuview.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+using kpd::test::fitsScreen;
 using kpd::test::readableLayout;
 using kpd::test::RecordingUserInterface;
 
@@ -34,6 +44,20 @@ struct IdleOwner : kpd::ProgressOwner {
 };
 
 class ShellLayoutTest : public StartedEditor<> {};
+
+// Menu 1 and its first parameter under names longer than the tree's usual width.
+class LongMenuNameLayoutTest : public StartedEditor<> {
+protected:
+    void SetUp() override
+    {
+        QFile configuration(folder.file(QStringLiteral("kpdconf.kpx")));
+        ASSERT_TRUE(configuration.open(QIODevice::ReadOnly));
+        folder.write(QStringLiteral("kpdconf.kpx"), configuration.readAll()
+                                                        .replace(R"(name="Speed")", R"(name="Speed references")")
+                                                        .replace(R"(name="Reference")", R"(name="Reference select of source")"));
+        StartedEditor<>::SetUp();
+    }
+};
 
 } // namespace
 
@@ -112,10 +136,34 @@ TEST(ShellLayout, TheShellsDialogsAreReadable)
     EXPECT_TRUE(readableLayout(&help));
 }
 
-TEST_F(ShellLayoutTest, TheMainWindowWithTwoMenuGridsOpenIsReadable)
+TEST(LayoutCheck, ContentAScrollAreaCannotScrollToIsCutOff)
 {
-    window->resize(1000, 640);
+    QScrollArea area;
+    area.resize(100, 100);
+    area.setWidget(new QLabel(QStringLiteral("Wider than the area that shows it")));
+    area.show();
+    EXPECT_TRUE(readableLayout(&area));
+    area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QStringList faults = kpd::test::layoutFaults(&area);
+    ASSERT_EQ(faults.size(), 1) << faults.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(faults[0].startsWith(QStringLiteral("cut off: QLabel")));
+}
+
+TEST_F(LongMenuNameLayoutTest, TheMainWindowFitsTheScreenShowsTheMenuNamesAndScrollsToItsGrids)
+{
     window->show();
+    EXPECT_TRUE(fitsScreen(window.get()));
+    QTreeWidget* tree = window->tree();
+    for (const QString& tag : {QStringLiteral("menum1"), QStringLiteral("parap1")}) {
+        QTreeWidgetItem* node = window->findNode(tag);
+        ASSERT_NE(node, nullptr) << tag.toStdString();
+        node->parent()->setExpanded(true);
+        EXPECT_LE(tree->visualItemRect(node).x() + tree->fontMetrics().horizontalAdvance(node->text(0)),
+                  tree->viewport()->width())
+            << node->text(0).toStdString();
+    }
+
+    window->resize(QSize(1000, 640).boundedTo(window->size()));
     for (const QString& tag : {QStringLiteral("menum1"), QStringLiteral("menutrips")}) {
         QTreeWidgetItem* node = window->findNode(tag);
         ASSERT_NE(node, nullptr) << tag.toStdString();
@@ -124,4 +172,34 @@ TEST_F(ShellLayoutTest, TheMainWindowWithTwoMenuGridsOpenIsReadable)
     ASSERT_EQ(window->menuWindows().Count(), 2);
     for (MenuView& view : window->menuWindows()) view.togglePanel(true);
     EXPECT_TRUE(readableLayout(window.get()));
+    // A grid window made larger than the area is still reached by scrolling.
+    QMdiArea* area = window->mdiArea();
+    area->subWindowList().front()->resize(area->viewport()->size() + QSize(200, 200));
+    EXPECT_TRUE(readableLayout(window.get()));
+}
+
+TEST_F(ShellLayoutTest, TheCompareWindowFitsTheScreenAndShowsEveryLineOfALongHelp)
+{
+    QTemporaryDir registry;
+    const QByteArray previousRegistry = qgetenv("KPD_COMRT_REGISTRY");
+    qputenv("KPD_COMRT_REGISTRY", registry.filePath(QStringLiteral("registry.json")).toLocal8Bit());
+    ASSERT_TRUE(comrt::succeeded(ControlRegistration::ensure(QStringLiteral(LCDTEXTBOX_FOLDER))));
+    QByteArray help;
+    for (int line = 1; line <= 12; ++line) help += "Line " + QByteArray::number(line) + "~M";
+    folder.write(QStringLiteral("theirs.kpd"),
+                 folder.customDocument(QStringLiteral("Custom ref")).replace("<Help>Help</Help>", "<Help>" + help + "</Help>"));
+
+    CompareWindow* compare = CompareCommands(*window).openComparison(folder.file(QStringLiteral("theirs.kpd")));
+    ASSERT_NE(compare, nullptr);
+    ASSERT_TRUE(compare->analysis().waitUntilIdle(10000));
+    const QList<QTreeWidgetItem*> helpItems = compare->tree()->findItems(QStringLiteral("Help"), Qt::MatchRecursive);
+    ASSERT_EQ(helpItems.size(), 1);
+    compare->tree()->setCurrentItem(helpItems.front());
+    QCoreApplication::processEvents();
+    const auto* theirs = compare->findChild<LcdtextboxHost*>(QStringLiteral("gtbTheirs"));
+    ASSERT_TRUE(theirs && theirs->widget());
+    EXPECT_EQ(theirs->nRows(), 12);
+    EXPECT_TRUE(fitsScreen(compare));
+    EXPECT_TRUE(readableLayout(compare));
+    qputenv("KPD_COMRT_REGISTRY", previousRegistry);
 }

@@ -10,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -84,18 +86,29 @@ bool holdsControls(const QWidget* widget)
            (widget->testAttribute(Qt::WA_TransparentForMouseEvents) && !widget->autoFillBackground());
 }
 
-// Content that scrolls is meant to reach beyond the viewport that shows it.
-bool scrolls(const QWidget* widget)
+// How far the content of a scroll area's viewport can be brought into view: the viewport
+// widened by what its scroll bars can still scroll. A bar that is always off scrolls nothing.
+std::optional<QRect> scrollReach(const QWidget* viewport)
 {
-    const QWidget* parent = widget->parentWidget();
-    const auto* area = parent ? qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()) : nullptr;
-    return area && area->viewport() == parent;
+    const auto* area = viewport ? qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()) : nullptr;
+    if (!area || area->viewport() != viewport) return std::nullopt;
+    // What lies before the shown part and what lies after it.
+    const auto span = [](const QScrollBar* bar, Qt::ScrollBarPolicy policy) {
+        if (policy == Qt::ScrollBarAlwaysOff) return std::pair(0, 0);
+        return std::pair(bar->value() - bar->minimum(), bar->maximum() - bar->value());
+    };
+    const auto [left, right] = span(area->horizontalScrollBar(), area->horizontalScrollBarPolicy());
+    const auto [above, below] = span(area->verticalScrollBar(), area->verticalScrollBarPolicy());
+    return viewport->rect().adjusted(-left, -above, right, below);
 }
 
 QString cutOffFault(const QWidget* widget, const QWidget* window)
 {
     const QWidget* parent = widget->parentWidget();
-    if (!parent || scrolls(widget) || parent->rect().contains(widget->geometry())) return {};
+    if (!parent) return {};
+    // Content that scrolls may reach beyond its viewport, as far as the area scrolls.
+    const QRect room = scrollReach(parent).value_or(parent->rect());
+    if (room.contains(widget->geometry())) return {};
     return QStringLiteral("cut off: %1 %2 reaches outside %3 %4")
         .arg(describe(widget), rectText(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size())),
              parent == window ? QStringLiteral("the window") : describe(parent),
@@ -255,6 +268,20 @@ QStringList layoutFaults(QWidget* window, const QList<PaintedArea>& painted)
         }
     }
     return faults;
+}
+
+::testing::AssertionResult fitsScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen) return ::testing::AssertionFailure() << "the window has no screen";
+    const QSize room = screen->availableGeometry().size();
+    const QSize frame = window->frameGeometry().size();
+    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+    if (frame.boundedTo(room) == frame && least.boundedTo(room) == least) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "window \"" << window->windowTitle().toStdString() << "\" takes "
+                                         << frame.width() << "x" << frame.height() << " and cannot shrink below "
+                                         << least.width() << "x" << least.height() << " on a screen of "
+                                         << room.width() << "x" << room.height();
 }
 
 ::testing::AssertionResult readableLayout(QWidget* window, const QList<PaintedArea>& painted)

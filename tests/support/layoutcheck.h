@@ -27,8 +27,8 @@ struct PaintedArea {
 //   layer), or they belong to different windows of a multiple-document area, which the
 //   user stacks at will. Widgets are compared where they can be seen: each is clipped by
 //   its ancestors, so what a scroll area hides is not compared.
-// - a widget that reaches outside its parent, which cuts it off (content scrolled in a
-//   viewport excepted);
+// - a widget that reaches outside its parent, which cuts it off (content in a scroll
+//   area's viewport excepted, as far as the area can scroll to it);
 // - a label, button or group box title whose text needs more room than the widget gives
 //   it (a word-wrapped label: more height).
 // Pending layout requests are settled first, as the event loop would before painting.
@@ -36,6 +36,10 @@ QStringList layoutFaults(QWidget* window, const QList<PaintedArea>& painted = {}
 
 // For EXPECT_TRUE: lists the faults under the window's title.
 ::testing::AssertionResult readableLayout(QWidget* window, const QList<PaintedArea>& painted = {});
+
+// For EXPECT_TRUE: the window, frame included, fits the available area of its screen, and its
+// minimum size does too, so that a user can always reach every edge of it.
+::testing::AssertionResult fitsScreen(QWidget* window);
 
 // The text as it appears on the screen: a label treats "&" as a mnemonic marker only when
 // it has a buddy; a button always does. "&&" shows one ampersand.

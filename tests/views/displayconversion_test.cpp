@@ -23,3 +23,13 @@ TEST(DisplayConversion, TruncatedEscapesAtTheEndDoNotFail)
     EXPECT_EQ(displayDescription("~"), " ");
     EXPECT_EQ(displayDescription(""), "");
 }
+
+TEST(DisplayConversion, LinesBreakWhereTheKeypadBreaksThem)
+{
+    EXPECT_EQ(inKeypadLines("Reference selectselect option", 16), "Reference select\r\nselect option");
+    EXPECT_EQ(inKeypadLines("A\r\nB", 16), "A\r\nB");
+    EXPECT_EQ(inKeypadLines("ABCDEFGHIJKLMNOP\r\nX", 16), "ABCDEFGHIJKLMNOP\r\n\r\nX")
+        << "a break after a full line is a line of its own";
+    EXPECT_EQ(inKeypadLines("AB\r\n", 16), "AB") << "a trailing break opens no line";
+    EXPECT_EQ(inKeypadLines("", 16), "");
+}

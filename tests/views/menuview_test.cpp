@@ -7,6 +7,8 @@
 #include "model/theapp.h"
 
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 #include <QCoreApplication>
 #include <QFile>
@@ -120,6 +122,32 @@ TEST_F(MenuViewTest, DescriptionsAreTrimmedAndShownReadable)
     MenuView view(ui, "m1");
     show(view, "m1");
     EXPECT_EQ(view.grid()->item(0, 0)->text(), QStringLiteral("Motor\nspeedA"));
+}
+
+// Descriptions of two full keypad lines: the grid must break them where the keypad does
+// and then show each line whole, never wrapping it again at a space.
+TEST_F(MenuViewTest, CellsShowTheKeypadsLinesWhole)
+{
+    record("Custom", "m1", "p1", "Open loop").setDesc("Reference selectselect option");
+    record("Custom", "m1", "p1", "Closed loop").setDesc("WWWWWWWWWWWWWWWWmmmmmmmmmmmmmmmm");
+    MenuView view(ui, "m1");
+    show(view, "m1");
+    view.resize(900, 400);
+    view.show();
+    QTableWidget* grid = view.grid();
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("Reference select\nselect option"));
+    for (int column : {0, 1}) {
+        QStyleOptionViewItem option;
+        option.initFrom(grid->viewport());
+        option.rect = grid->visualRect(grid->model()->index(0, column));
+        option.font = grid->font();
+        option.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::WrapText;
+        option.text = grid->item(0, column)->text();
+        const QRect room = grid->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, grid);
+        for (const QString& line : option.text.split(QLatin1Char('\n')))
+            EXPECT_LE(QFontMetrics(grid->font()).horizontalAdvance(line), room.width()) << line.toStdString();
+        EXPECT_GE(room.height(), 2 * QFontMetrics(grid->font()).height());
+    }
 }
 
 TEST_F(MenuViewTest, ShortParametersLeaveTheirLastCellsEmpty)

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+using kpd::test::fitsScreen;
 using kpd::test::readableLayout;
 using kpd::test::shownText;
 
@@ -87,4 +88,17 @@ TEST_F(EditorLayoutTest, TheHelpBoxKeepsItsPlaceWhenTheWindowTurnsToTrips)
     ASSERT_EQ(e.windowTitle(), QStringLiteral("Edit trip data"));
     EXPECT_TRUE(readableLayout(&e));
     for (int index : {0, 1}) EXPECT_EQ(helpGaps(e.panel(index)), parameterGaps) << "panel " << index;
+}
+
+// However large the scale, the window fits its screen and scrolls to what it cannot show,
+// Commit and OK included.
+TEST_F(EditorLayoutTest, TheEditorFitsTheScreenAndScrollsToItsButtons)
+{
+    ParamEditor& e = open("m1", "p1", false);
+    EXPECT_TRUE(fitsScreen(&e));
+    EXPECT_TRUE(readableLayout(&e));
+    for (const QString caption : {QStringLiteral("Commit"), QStringLiteral("OK")}) {
+        ASSERT_NE(e.button(caption), nullptr) << caption.toStdString();
+        EXPECT_TRUE(e.button(caption)->isVisible()) << caption.toStdString();
+    }
 }

@@ -152,6 +152,11 @@ TEST_F(Editing, HomeEndAndVerticalMoves)
     EXPECT_EQ(box.cursorPos(), 8);
     key(Qt::Key_Home);
     EXPECT_EQ(box.cursorPos(), 0);
+    key(Qt::Key_End, Qt::ControlModifier);
+    type("z");
+    EXPECT_EQ(box.text(), QString("abcdef~Mxyz")) << "Ctrl+End goes past the last byte";
+    key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(box.cursorPos(), 0);
     box.scrollDown();
     EXPECT_EQ(box.row(), 1);
     box.scrollUp();
@@ -307,6 +312,20 @@ TEST_F(Editing, ShiftTappedBetweenMovesStartsTheSelectionAgain)
     key(Qt::Key_Right, Qt::ShiftModifier);
     type("x");
     EXPECT_EQ(box.text(), QString("ABxDEF"));
+}
+
+TEST_F(Editing, ShiftWithHomeAndEndSelectsFromTheCursor)
+{
+    box.setText("ABCDEF");
+    box.setCursorPos(4);
+    select(Qt::Key_Home, 1);
+    type("x");
+    EXPECT_EQ(box.text(), QString("xEF"));
+
+    box.setCursorPos(1);
+    select(Qt::Key_End, 1);
+    type("y");
+    EXPECT_EQ(box.text(), QString("xy"));
 }
 
 TEST_F(Editing, ClickOnTheSameCellOnlyMovesTheCursor)
