@@ -1,0 +1,117 @@
+#include "build/databaseimage.h"
+#include "build/imagedecoder.h"
+#include "build/imagefilereader.h"
+#include "build/intelhexreader.h"
+#include "build/intelhexwriter.h"
+#include "fileio/filereaderror.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace kpd {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+// Two good records, then the line under test, then the end record.
+std::string hexWithThirdLine(const std::string& line)
+{
+    return ":020000040000FA\r\n:0100000041BE\r\n" + line + "\r\n:00000001FF\r\n";
+}
+
+TEST(DamagedIntelHex, IsStillHexAndTheFirstBadLineIsNamed)
+{
+    struct Row {
+        const char* fault;
+        std::string line;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"checksum", ":0100010042BE", "line 3: wrong checksum"},
+        {"odd length", ":0100010042B", "line 3: odd number of hexadecimal digits"},
+        {"letter", ":01000100G2BC", "line 3: 'G' in column 10 is not a hexadecimal digit"},
+        {"control byte", std::string(":0100010042\0C", 13), "line 3: byte 0x00 in column 12 is not a hexadecimal digit"},
+        {"count", ":0200010042BB", "line 3: wrong length: 2 data bytes announced, 1 there"},
+        {"no colon", "0100010042BC", "line 3: does not start with ':'"},
+    };
+    for (const Row& row : rows) {
+        const std::string text = hexWithThirdLine(row.line);
+        EXPECT_TRUE(IntelHexReader::isIntelHex(text)) << row.fault;
+        try {
+            IntelHexReader::read(text);
+            ADD_FAILURE() << row.fault << " was read";
+        } catch (const ImageFormatError& e) {
+            EXPECT_STREQ(e.what(), row.message) << row.fault;
+        }
+    }
+    EXPECT_EQ(IntelHexReader::read(hexWithThirdLine(":0100010042BC")), (std::vector<std::uint8_t>{0x41, 0x42}));
+}
+
+TEST(DamagedIntelHex, ARawImageStartingWithAColonStaysRaw)
+{
+    // Length 0x33A: the header's top bytes are zero, as in every image the builder makes.
+    const std::string image = std::string(":\x03\0\0\x04\0\0\0\x10\0\0\0", 12) + "\n:";
+    EXPECT_FALSE(IntelHexReader::isIntelHex(image));
+    EXPECT_EQ(ImageFileReader::imageBytes(image).size(), image.size());
+    EXPECT_TRUE(IntelHexReader::isIntelHex("\r\n:00000001FF\r\n"));
+}
+
+TEST(IntelHexSize, TheLargestImageAtTheWorstBaseFillsTheLimitExactly)
+{
+    DatabaseImage image;
+    image.appendZeros(DatabaseImage::kCapacity);
+    const auto fileSize = [&](std::uint32_t base) {
+        std::vector<std::string> lines;
+        IntelHexWriter::createRecords(image, base, lines, {});
+        return IntelHexWriter::fileText(lines).size();
+    };
+    // These bases put a boundary inside a record in each of the nine 64 KiB blocks reached.
+    for (std::uint32_t worst : {0xFFFFu, 0x1FFE1u}) EXPECT_EQ(fileSize(worst), ImageFileReader::kMaxHexFile) << worst;
+    for (std::uint32_t base : {0u, 0x10000u, 0x1FFE0u}) EXPECT_LT(fileSize(base), ImageFileReader::kMaxHexFile) << base;
+}
+
+class ImageFileLimits : public testing::Test {
+protected:
+    ImageFileLimits() { fs::create_directories(dir_); }
+    ~ImageFileLimits() override { fs::remove_all(dir_); }
+
+    std::string file(const std::string& content)
+    {
+        const std::string path = (dir_ / "image").string();
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+        return path;
+    }
+
+    fs::path dir_ = fs::temp_directory_path() / ("imagefilelimits-" + std::to_string(::getpid()));
+};
+
+TEST_F(ImageFileLimits, NothingLargerThanTheLargestImageIsTakenIn)
+{
+    const std::size_t raw = ImageFileReader::kMaxRawFile;
+    const std::size_t hex = ImageFileReader::kMaxHexFile;
+    ASSERT_EQ(raw, 524289u);
+    EXPECT_EQ(ImageFileReader::read(file(std::string(raw, '\0'))).size(), raw);
+    EXPECT_THROW(ImageFileReader::read(file(std::string(raw + 1, '\0'))), ImageFormatError);
+    // Hex text up to its own limit is read and judged by its lines.
+    try {
+        ImageFileReader::read(file(':' + std::string(hex - 1, '0')));
+        ADD_FAILURE() << "read";
+    } catch (const ImageFormatError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("line 1:"));
+    }
+    try {
+        ImageFileReader::read(file(':' + std::string(hex, '0')));
+        ADD_FAILURE() << "read";
+    } catch (const FileReadError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("holds 1,261,946 bytes, more than the largest image (524,289 bytes, "
+                                        "1,261,945 as Intel hex)"));
+    }
+}
+
+} // namespace
+} // namespace kpd
