@@ -10,6 +10,7 @@
 #include "build/imagedecoder.h"
 #include "build/imagefilereader.h"
 #include "build/sizeanalysis.h"
+#include "fileio/boundedfile.h"
 #include "fileio/filereaderror.h"
 #include "fileio/safefile.h"
 #include "model/numbertext.h"
@@ -99,7 +100,9 @@ std::string KpdTool::usage()
            "                             dictionary words, as tables or JSON; --compare adds the\n"
            "                             change per menu against an earlier file\n"
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
-           "                             or Intel hex file\n"
+           "                             or Intel hex file: a regular file of at most " +
+           BoundedFile::grouped(ImageFileReader::kMaxRawFile) + "\n                             bytes, or " +
+           BoundedFile::grouped(ImageFileReader::kMaxHexFile) + " as Intel hex\n"
            "  diff A B [--base C] [--json] compare the texts, units and limits of two keypad data\n"
            "                             files (with C, their common base: conflicts first);\n"
            "                             exit status 0 equal, 1 different, 2 bad input\n"
