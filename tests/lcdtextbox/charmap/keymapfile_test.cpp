@@ -1,5 +1,6 @@
 #include "lcdtextbox/ckeymap.h"
 
+#include "pipewithwriter.h"
 #include "recordingprompter.h"
 #include "writefaults.h"
 
@@ -8,13 +9,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <chrono>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -277,24 +271,9 @@ TEST_F(KeyMapFile, OnlyARegularFileOfAKeyMapsSizeIsRead)
         QStringLiteral("in.kpm: holds 197,389 bytes, more than the largest key map (197,388 bytes)")))
         << prompter.messages[0].text.toStdString();
 
-    // A pipe would wait for a writer: one is at hand until the load has answered, so that a
-    // load which opens the pipe reads it empty instead of waiting for ever.
-    const QByteArray fifo = QFile::encodeName(path(QStringLiteral("keymap.kpm")));
-    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    std::atomic<bool> answered{false};
-    std::thread writer([&] {
-        while (!answered) {
-            const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                ::close(fd);
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    });
+    const kpd::test::PipeWithWriter pipe(QFile::encodeName(path(QStringLiteral("keymap.kpm"))).toStdString());
+    ASSERT_TRUE(pipe.made());
     EXPECT_FALSE(map.load(path(QStringLiteral("keymap.kpm"))));
-    answered = true;
-    writer.join();
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_TRUE(prompter.messages[1].text.endsWith(QStringLiteral("keymap.kpm: is a named pipe, not a regular file")))
         << prompter.messages[1].text.toStdString();
