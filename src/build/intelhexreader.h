@@ -11,8 +11,10 @@ namespace kpd {
 // start at the lowest address written; gaps read as zero. Throws ImageFormatError.
 class IntelHexReader {
 public:
-    // True when the text has lines and every one is a well-formed record (a raw image can
-    // start with ":" too, but its bytes are never all records).
+    // True for text that starts with a record's ':', line breaks before it allowed. A raw
+    // image can start with ':' too, but its header always holds a zero byte, each of its
+    // three 32-bit fields being below 16 MiB. A damaged hex file is still hex, so that
+    // read() can name its first bad line.
     static bool isIntelHex(const std::string& text);
 
     static std::vector<std::uint8_t> read(const std::string& text, std::uint32_t* lowestAddress = nullptr);

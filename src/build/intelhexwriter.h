@@ -19,6 +19,22 @@ public:
     static constexpr const char* kEndRecord = ":00000001FF";
     static constexpr std::size_t kBytesPerRecord = 32;
 
+    // The longest file the records of an image of imageSize bytes make, whatever the base:
+    // at worst every 64 KiB boundary the records span splits one of them in two and brings
+    // an address record of its own.
+    static constexpr std::size_t maxFileSize(std::size_t imageSize)
+    {
+        constexpr std::size_t lineEnd = 2;
+        const std::size_t addressLine = recordChars(2) + lineEnd;
+        const std::size_t records = imageSize / kBytesPerRecord + 1;
+        const std::size_t span = records * kBytesPerRecord;
+        const std::size_t boundaries = (span - 1) / 0x10000 + 1;
+        // A split record costs the fields of one more record.
+        const std::size_t split = recordChars(0) + lineEnd;
+        return addressLine + records * (recordChars(kBytesPerRecord) + lineEnd) + boundaries * (split + addressLine) +
+               std::char_traits<char>::length(kEndRecord) + lineEnd;
+    }
+
     // Called with the image position after each record; true stops the rendering.
     using StopCheck = std::function<bool(std::int32_t)>;
 
@@ -31,6 +47,10 @@ public:
     static std::string addressRecord(std::uint16_t upper);
     // Each line with CR LF, then the end record.
     static std::string fileText(const std::vector<std::string>& lines);
+
+private:
+    // ':', then count, address, type, the data and the checksum as hexadecimal pairs.
+    static constexpr std::size_t recordChars(std::size_t dataBytes) { return 1 + 2 * (5 + dataBytes); }
 };
 
 } // namespace kpd

@@ -8,8 +8,10 @@
 #include "build/buildmessages.h"
 #include "build/compress.h"
 #include "build/imagedecoder.h"
-#include "build/intelhexreader.h"
+#include "build/imagefilereader.h"
 #include "build/sizeanalysis.h"
+#include "fileio/boundedfile.h"
+#include "fileio/filereaderror.h"
 #include "fileio/safefile.h"
 #include "model/numbertext.h"
 #include "model/theapp.h"
@@ -22,8 +24,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -100,7 +100,9 @@ std::string KpdTool::usage()
            "                             dictionary words, as tables or JSON; --compare adds the\n"
            "                             change per menu against an earlier file\n"
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
-           "                             or Intel hex file\n"
+           "                             or Intel hex file: a regular file of at most " +
+           BoundedFile::grouped(ImageFileReader::kMaxRawFile) + "\n                             bytes, or " +
+           BoundedFile::grouped(ImageFileReader::kMaxHexFile) + " as Intel hex\n"
            "  diff A B [--base C] [--json] compare the texts, units and limits of two keypad data\n"
            "                             files (with C, their common base: conflicts first);\n"
            "                             exit status 0 equal, 1 different, 2 bad input\n"
@@ -294,20 +296,16 @@ int KpdTool::report(const Arguments& a)
 
 int KpdTool::decode(const Arguments& a)
 {
-    std::ifstream in(a.inputs[0], std::ios::binary);
-    if (!in) {
-        ui_.message("Could not open " + a.inputs[0], "ERROR", MessageIcon::Critical, MessageButtons::Ok);
-        return BadInput;
-    }
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    try {
-        const std::vector<std::uint8_t> bytes = IntelHexReader::isIntelHex(content)
-                                                    ? IntelHexReader::read(content)
-                                                    : std::vector<std::uint8_t>(content.begin(), content.end());
-        ImagePrinter::print(ImageDecoder::decode(bytes), out_);
-    } catch (const ImageFormatError& e) {
+    const auto refuse = [&](const std::exception& e) {
         ui_.message(a.inputs[0] + ": " + e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);
         return BadInput;
+    };
+    try {
+        ImagePrinter::print(ImageDecoder::decode(ImageFileReader::read(a.inputs[0])), out_);
+    } catch (const FileReadError& e) {
+        return refuse(e);
+    } catch (const ImageFormatError& e) {
+        return refuse(e);
     }
     return Success;
 }

@@ -3,9 +3,12 @@
 #include "keymapfilereader.h"
 #include "lcdprompts.h"
 
+#include "fileio/boundedfile.h"
+#include "fileio/filereaderror.h"
 #include "fileio/filewriteerror.h"
 #include "fileio/safefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -51,6 +54,37 @@ void reportFileError(QWidget* parent, const QString& path, const QString& reason
 {
     reportError(parent, QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
 }
+
+// The entries of a file that name a reserved byte: how many, and the first.
+struct RefusedEntries {
+    int count = 0;
+    qint64 firstAt = 0;
+    CKeyMap::Byte firstByte = 0;
+    CKeyMap::Key firstKey = 0;
+
+    bool take(qint64 at, CKeyMap::Byte byte, CKeyMap::Key key)
+    {
+        if (!CKeyMap::isReserved(byte)) return false;
+        if (count++ == 0) {
+            firstAt = at;
+            firstByte = byte;
+            firstKey = key;
+        }
+        return true;
+    }
+
+    QString text() const
+    {
+        const QString first = QStringLiteral("the entry at byte %1 maps key %2 to 0x%3")
+                                  .arg(firstAt)
+                                  .arg(firstKey)
+                                  .arg(firstByte, 2, 16, QLatin1Char('0'));
+        const QString leftOut = count == 1 ? QStringLiteral("It was left out")
+                                           : QStringLiteral("It and %1 more such entries were left out").arg(count - 1);
+        return first + QStringLiteral(", a code that keypad texts reserve (0x00, 0x0e and 0x0f cannot be typed). ") +
+               leftOut + QLatin1Char('.');
+    }
+};
 
 } // namespace
 
@@ -155,12 +189,20 @@ bool CKeyMap::save(const QString& path, QWidget* parent) const
 
 bool CKeyMap::load(const QString& path, QWidget* parent)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFileError(parent, path, file.errorString());
+    QByteArray content;
+    try {
+        const std::string bytes = kpd::BoundedFile::read(QFile::encodeName(path).toStdString(), kMaxFileSize,
+                                                          "the largest key map (" +
+                                                              kpd::BoundedFile::grouped(kMaxFileSize) + " bytes)");
+        content = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    } catch (const kpd::FileReadError& error) {
+        reportFileError(parent, path, QString::fromLocal8Bit(error.what()));
         return false;
     }
+    QBuffer file(&content);
+    file.open(QIODevice::ReadOnly);
     KeymapFileReader reader(file);
+    RefusedEntries refused;
     const bool complete = [&] {
         const auto header = reader.read32();
         if (!header) return false;
@@ -168,17 +210,21 @@ bool CKeyMap::load(const QString& path, QWidget* parent)
         auto count = reader.readCount();
         if (!count) return false;
         for (std::uint32_t i = 0; i < *count; ++i) {
+            const qint64 at = reader.offset();
             const auto byte = reader.read8();
             const auto key = byte ? reader.read16() : std::nullopt;
             if (!key) return false;
+            if (refused.take(at, *byte, *key)) continue;
             m_charToKey.set(*byte, *key);
         }
         count = reader.readCount();
         if (!count) return false;
         for (std::uint32_t i = 0; i < *count; ++i) {
+            const qint64 at = reader.offset();
             const auto key = reader.read16();
             const auto byte = key ? reader.read8() : std::nullopt;
             if (!byte) return false;
+            if (refused.take(at, *byte, *key)) continue;
             m_keyToChar.set(*key, *byte);
         }
         return true;
@@ -186,6 +232,10 @@ bool CKeyMap::load(const QString& path, QWidget* parent)
     repairRepresentatives();
     if (!complete) {
         reportFileError(parent, path, reader.errorString());
+        return false;
+    }
+    if (refused.count > 0) {
+        reportFileError(parent, path, refused.text());
         return false;
     }
     return true;

@@ -43,9 +43,20 @@ public:
     // The keys that type byte, in table order.
     std::vector<Key> keysOf(Byte byte) const;
 
+    // The bytes that end a stored string (0x00), start a back-reference (0x0E) and stand
+    // for a dictionary word (0x0F). The build blanks them in texts, so a key that typed
+    // one would put a space where the user saw a character.
+    static bool isReserved(Byte byte) { return byte == 0x00 || byte == 0x0E || byte == 0x0F; }
+
+    // The most a file save() writes can hold: no more entries than there are bytes and key
+    // codes, the key count then taking its 32-bit escape.
+    static constexpr qint64 kMaxFileSize = 4 + 2 + 256 * 3 + 6 + 65536 * 3;
+
     // Write or add the contents of a key map file. On failure a message with the
     // system's reason is shown (parented to parent) and false is returned; a load that
-    // fails keeps the entries read before the failure.
+    // fails keeps the entries read before the failure. Only a regular file of at most
+    // kMaxFileSize bytes is read. Entries with a byte that texts reserve (isReserved) are
+    // left out with a message naming the first, and the load then returns false too.
     bool save(const QString& path, QWidget* parent = nullptr) const;
     bool load(const QString& path, QWidget* parent = nullptr);
 

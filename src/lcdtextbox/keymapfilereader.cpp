@@ -28,6 +28,7 @@ bool KeymapFileReader::fill()
 std::optional<std::uint8_t> KeymapFileReader::read8()
 {
     if (m_pos >= m_buffer.size() && !fill()) return std::nullopt;
+    ++m_offset;
     return static_cast<std::uint8_t>(m_buffer.at(m_pos++));
 }
 

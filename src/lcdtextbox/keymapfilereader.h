@@ -22,6 +22,8 @@ public:
     std::optional<std::uint32_t> readCount();
 
     QString errorString() const { return m_error; }
+    // The bytes read so far: where the next field starts in the file.
+    qint64 offset() const { return m_offset; }
 
 private:
     bool fill();
@@ -29,5 +31,6 @@ private:
     QIODevice& m_device;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
+    qint64 m_offset = 0;
     QString m_error;
 };

@@ -16,14 +16,30 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("VXKey pad tool"));
+    QCoreApplication::setOrganizationName(QStringLiteral("VXKey pad tool"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kpd::kVersion));
+}
+
+// The options Qt's parser answers itself, printing and ending the program.
+bool asksForInformation(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VXKey pad tool"));
-    QApplication::setOrganizationName(QStringLiteral("VXKey pad tool"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kpd::kVersion));
-
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral(
         "Edits the texts of the drive's LCD keypad and builds the keypad's string database.\n"
@@ -39,6 +55,17 @@ int main(int argc, char* argv[])
         QStringLiteral("Close the main window as soon as it is shown, printing the time of the close request "
                        "(microseconds since 1970) on standard output: for start-up and closing timings."));
     options.addOption(quitOption);
+    if (asksForInformation(argc, argv)) {
+        // Help and version need no window system: a machine without a display answers them.
+        // The window system's own options (-platform ...) are unknown until QApplication has
+        // taken them out, so a command line with them is answered below, as before.
+        QCoreApplication information(argc, argv);
+        nameApplication();
+        if (options.parse(QCoreApplication::arguments())) options.process(information);
+    }
+
+    QApplication app(argc, argv);
+    nameApplication();
     options.process(app);
 
     const kpd::InstallLayout layout = kpd::InstallLayout::of(toFileName(QApplication::applicationDirPath()));

@@ -1,6 +1,7 @@
 // Feeds bytes to the keypad text box's key map reader as "keymap.kpm" is read, over the
 // map every process starts with, and checks what the class promises after any load:
-// every byte's representative key types that byte.
+// every byte's representative key types that byte, and no key types a byte that texts
+// reserve.
 #include "lcdtextbox/ckeymap.h"
 #include "lcdtextbox/lcdprompts.h"
 
@@ -54,6 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int byte = 0; byte < 256; ++byte) {
         const auto key = map.keypadToKey(static_cast<CKeyMap::Byte>(byte));
         if (key && map.keyToKeypad(*key) != byte) __builtin_trap();
+        if (CKeyMap::isReserved(static_cast<CKeyMap::Byte>(byte)) && !map.keysOf(static_cast<CKeyMap::Byte>(byte)).empty())
+            __builtin_trap();
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "lcdtextbox/ckeymap.h"
 
+#include "pipewithwriter.h"
 #include "recordingprompter.h"
 #include "writefaults.h"
 
@@ -239,6 +240,43 @@ TEST_F(KeyMapFile, MissingFilesAndFoldersReportTheSystemReason)
     EXPECT_GT(prompter.messages[1].text.size(), unwritten.size());
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(map.keyToKeypad(65), std::optional<Byte>(0x41));
+}
+
+TEST_F(KeyMapFile, EntriesForBytesThatTextsReserveAreLeftOutAndNamed)
+{
+    CKeyMap map = emptyMap();
+    // Representatives 0xE9 -> 200 and 0x0F -> 66; keys 200 -> 0xE9, 66 -> 0x0F, 67 -> 0x00.
+    const QByteArray file = bytes({1, 0, 0, 0, 2, 0, 0xE9, 0xC8, 0x00, 0x0F, 0x42, 0x00,
+                                   3, 0, 0xC8, 0x00, 0xE9, 0x42, 0x00, 0x0F, 0x43, 0x00, 0x00});
+    EXPECT_FALSE(map.load(written(file)));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    const QString text = prompter.messages[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("in.kpm: the entry at byte 9 maps key 66 to 0x0f"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("It and 2 more such entries were left out."))) << text.toStdString();
+    EXPECT_EQ(map.keyToKeypad(200), std::optional<Byte>(0xE9));
+    for (Key key : {66, 67}) EXPECT_FALSE(map.isKeyMapped(key)) << key;
+    for (Byte byte : {0x00, 0x0E, 0x0F}) EXPECT_FALSE(map.isCharMapped(byte)) << int(byte);
+}
+
+TEST_F(KeyMapFile, OnlyARegularFileOfAKeyMapsSizeIsRead)
+{
+    QByteArray largest = smallMapFile;
+    largest.append(CKeyMap::kMaxFileSize - largest.size(), '\0');
+    CKeyMap map = emptyMap();
+    EXPECT_TRUE(map.load(written(largest)));
+    EXPECT_EQ(map.keyToKeypad(18500), std::optional<Byte>(0xE9));
+    EXPECT_FALSE(map.load(written(largest + '\0')));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(prompter.messages[0].text.endsWith(
+        QStringLiteral("in.kpm: holds 197,389 bytes, more than the largest key map (197,388 bytes)")))
+        << prompter.messages[0].text.toStdString();
+
+    const kpd::test::PipeWithWriter pipe(QFile::encodeName(path(QStringLiteral("keymap.kpm"))).toStdString());
+    ASSERT_TRUE(pipe.made());
+    EXPECT_FALSE(map.load(path(QStringLiteral("keymap.kpm"))));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_TRUE(prompter.messages[1].text.endsWith(QStringLiteral("keymap.kpm: is a named pipe, not a regular file")))
+        << prompter.messages[1].text.toStdString();
 }
 
 namespace {
