@@ -4,6 +4,7 @@
 #include "menuview.h"
 #include "stripspace.h"
 
+#include "model/counted.h"
 #include "model/theapp.h"
 
 MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui,
@@ -49,13 +50,15 @@ void MenuDialogCommands::copyModeToMode()
 void MenuDialogCommands::stripTrailingSpaces(const QString& controlFolder, QWidget* parent)
 {
     std::int32_t removed = 0;
+    int changed = 0;
     try {
         Stripspace window(ui_, controlFolder, parent);
         removed = window.stripTrail(app_.getCustMenus());
+        changed = window.textsChanged();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
     // Open windows show the stripped texts, not the old ones.
     refresh_();
-    ui_.message(std::to_string(removed) + kStripReport);
+    ui_.message(std::to_string(removed) + kStripReport + "\n" + kpd::counted(changed, "text") + " changed");
 }

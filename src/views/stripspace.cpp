@@ -2,6 +2,7 @@
 
 #include "trailingspacestrip.h"
 
+#include "checks/keypadtextlayout.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/userinterface.h"
 #include "modeltext/modeltext.h"
@@ -60,10 +61,15 @@ std::optional<std::int32_t> Stripspace::stripText(std::string& text)
     if (failed(*textBox_)) return std::nullopt;
     const std::int32_t removed = textBox_->StripTrailingSpaces();
     if (failed(*textBox_)) return std::nullopt;
-    const QString stripped = textBox_->text();
-    if (failed(*textBox_)) return std::nullopt;
-    text = toModel(stripped);
+    // The box would give its text back with every escape in its own spelling: the same
+    // blanks are taken out of the text as it was written instead.
+    if (removed > 0) text = kpd::KeypadTextLayout::stripTrailingSpaces(text).text;
     return removed;
+}
+
+int Stripspace::textsChanged() const
+{
+    return strip_->textsChanged();
 }
 
 std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)

@@ -35,6 +35,8 @@ public:
     // Shows the window while it strips; the number of characters removed, also those
     // removed before a Stop.
     std::int32_t stripTrail(kpd::DrvMenus& aDB);
+    // How many texts the last run changed.
+    int textsChanged() const;
 
     LcdtextboxHost& gtbStripTrail() const { return *textBox_; }
     QPushButton* btnStopStrip() const { return stopButton_; }

@@ -117,7 +117,7 @@ TEST_F(CommandsTest, StripReportsTheBytesRemoved)
     record("m5", "p3", "Open loop").setHelp("Hello   ");
     commands.stripTrailingSpaces(QStringLiteral(LCDTEXTBOX_FOLDER), nullptr);
     ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().text, "7 bytes were removed from database");
+    EXPECT_EQ(ui.messages.back().text, "7 bytes were removed from database\n2 texts changed");
     EXPECT_EQ(ui.messages.back().title, "");
     EXPECT_EQ(refreshes, 1);
 }
@@ -126,6 +126,6 @@ TEST_F(CommandsTest, StripWithNothingToRemoveReportsZero)
 {
     record("m1", "p1", "Servo").setDesc("Clean");
     commands.stripTrailingSpaces(QStringLiteral(LCDTEXTBOX_FOLDER), nullptr);
-    EXPECT_EQ(ui.texts(), (std::vector<std::string>{"0 bytes were removed from database"}));
+    EXPECT_EQ(ui.texts(), (std::vector<std::string>{"0 bytes were removed from database\n0 texts changed"}));
     EXPECT_EQ(record("m1", "p1", "Servo").undoD(), "Clean");
 }
