@@ -7,6 +7,8 @@
 #include "model/counted.h"
 #include "model/theapp.h"
 
+#include <memory>
+
 MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui,
                                        kpd::menuWindows<MenuView>& windows, std::function<void()> refresh)
     : app_(app), ui_(ui), windows_(windows), refresh_(std::move(refresh))
@@ -51,10 +53,12 @@ void MenuDialogCommands::stripTrailingSpaces(const QString& controlFolder, QWidg
 {
     std::int32_t removed = 0;
     int changed = 0;
+    // The window stays up under the report and goes with this scope.
+    std::unique_ptr<Stripspace> window;
     try {
-        Stripspace window(ui_, controlFolder, parent);
-        removed = window.stripTrail(app_.getCustMenus());
-        changed = window.textsChanged();
+        window = std::make_unique<Stripspace>(ui_, controlFolder, parent);
+        removed = window->stripTrail(app_.getCustMenus());
+        changed = window->textsChanged();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }

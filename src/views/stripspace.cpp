@@ -9,6 +9,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // 15 twips are one pixel at 96 dots per inch.
@@ -16,6 +18,8 @@ constexpr int kWidth = 4215 / 15;
 constexpr int kHeight = 2625 / 15;
 constexpr int kBoxWidth = 192;
 constexpr int kBoxHeight = 54;
+// Half the height of a two-line message box, and a margin.
+constexpr int kReportClearance = 90;
 
 bool failed(const LcdtextboxHost& box)
 {
@@ -79,9 +83,15 @@ std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
         ui_.message(kNoControlMessage, "ERROR", kpd::MessageIcon::Critical);
         return 0;
     }
+    // The report opens centred over the main window; the window sits just above it so that
+    // both are seen.
+    if (const QWidget* owner = parentWidget()) {
+        const QPoint centre = owner->window()->geometry().center();
+        move(centre.x() - width() / 2, std::max(0, centre.y() - height() - kReportClearance));
+    }
     show();
     const std::int32_t removed = strip_->stripTrail(aDB);
-    close();
+    stopButton_->setEnabled(false);
     if (strip_->failed()) ui_.message(kControlFailedMessage, "ERROR", kpd::MessageIcon::Critical);
     return removed;
 }
