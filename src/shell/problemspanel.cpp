@@ -191,9 +191,8 @@ void ProblemsPanel::fillTree()
         auto* item = new QTreeWidgetItem(menuItem);
         item->setText(0, QString::fromLatin1(kpd::kindName(p.kind)));
         item->setText(1, placeOf(p));
-        item->setText(2, toQt(p.message) +
-                             (p.bytes > 0 ? QStringLiteral(" (saves ") + toQt(kpd::counted(p.bytes, "byte")) + QLatin1Char(')')
-                                          : QString()));
+        const QString saving = QStringLiteral(" (saves ") + toQt(kpd::counted(p.bytes, "byte")) + QLatin1Char(')');
+        item->setText(2, toQt(p.message) + (p.bytes > 0 ? saving : QString()));
         if (p.suggestion) item->setText(3, QLatin1Char('"') + toQt(*p.suggestion) + QLatin1Char('"'));
         item->setData(1, kIndexRole, static_cast<qulonglong>(i));
     }
@@ -323,8 +322,8 @@ void ProblemsPanel::showContextMenu(const QPoint& pos)
     menu.addAction(QStringLiteral("Open in the parameter editor"), this, [this, item] { activated(item); });
     if (chosen.kind == kpd::ProblemKind::NearDuplicate) {
         for (const auto& [form, uses] : kpd::ProblemFixer(data->getCustMenus()).nearDuplicateForms(chosen))
-            menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))), this,
-                           [this, chosen, form = form] { unify(chosen, form); });
+            menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))),
+                           this, [this, chosen, form = form] { unify(chosen, form); });
     } else if (kpd::ProblemFixer::canFixAll(chosen.kind)) {
         menu.addAction(QStringLiteral("Fix this text"), this, &ProblemsPanel::fixSelected);
         menu.addAction(QStringLiteral("Fix all %1 problems").arg(QString::fromLatin1(kpd::kindName(chosen.kind))), this,

@@ -19,7 +19,9 @@ constexpr int kLastModeKey = 5;
 class Fields {
 public:
     explicit Fields(std::uint16_t options)
-        : comma_((options & kExportComma) != 0), separator_(comma_ ? "," : " "), quotes_((options & kExportQuotes) != 0)
+        : comma_((options & kExportComma) != 0),
+          separator_(comma_ ? "," : " "),
+          quotes_((options & kExportQuotes) != 0)
     {
     }
     // Every field, the last one too, is followed by the separator.

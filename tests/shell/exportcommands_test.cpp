@@ -196,7 +196,8 @@ TEST_F(ExportCommandsTest, ExportWritesTheCustomSetAsATable)
                                      "Reference,1,1,Custom ref,\r\n"
                                      "Maximum,1,2,,\r\n"
                                      "Trip store,2,0,Custom trip,\r\n"));
-    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Texts exported to ") + QDir::toNativeSeparators(path));
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("Texts exported to ") + QDir::toNativeSeparators(path));
 }
 
 TEST_F(ExportCommandsTest, DecliningToOverwriteWritesNothing)
