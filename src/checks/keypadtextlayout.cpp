@@ -1,8 +1,9 @@
 #include "keypadtextlayout.h"
 
 #include "lcdtextbox/cescapedtext.h"
-#include "lcdtextbox/ckeypadedit.h"
 #include "lcdtextbox/ckeypadtext.h"
+
+#include <vector>
 
 namespace kpd {
 
@@ -25,10 +26,22 @@ int KeypadTextLayout::displayLines(const std::string& escaped, int cols)
 
 KeypadTextLayout::Stripped KeypadTextLayout::stripTrailingSpaces(const std::string& escaped, int cols)
 {
-    CKeypadText text = laidOut(escaped, cols);
+    std::vector<CEscapedText::Source> sources;
+    CKeypadText text;
+    text.setCols(cols);
+    text.setText(CEscapedText::decode(escaped, &sources));
+    // Only the characters that gave the blanks go: every other escape keeps its spelling,
+    // so a strip changes nothing a comparison or a saved file would show beyond them.
+    const std::vector<bool> blank = text.trailingBlanks();
     Stripped result;
-    result.removed = CKeypadEdit(text).stripTrailingSpaces();
-    result.text = result.removed > 0 ? CEscapedText::encode(text.text()) : escaped;
+    std::size_t copied = 0;
+    for (std::size_t k = 0; k < blank.size(); ++k) {
+        if (!blank[k]) continue;
+        result.text.append(escaped, copied, sources[k].begin - copied);
+        copied = sources[k].end;
+        ++result.removed;
+    }
+    result.text.append(escaped, copied);
     return result;
 }
 

@@ -17,7 +17,8 @@ public:
         std::string text;
         int removed = 0;
     };
-    // What Strip trailing spaces makes of the text, in the escaped form the box gives back.
+    // What Strip trailing spaces makes of the text: the text without the characters that
+    // gave the removed blanks, everything else as it was written.
     static Stripped stripTrailingSpaces(const std::string& escaped, int cols = kDisplayColumns);
 };
 

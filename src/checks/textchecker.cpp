@@ -4,6 +4,7 @@
 #include "keypadtextlayout.h"
 
 #include "build/escapes.h"
+#include "model/counted.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -154,7 +155,8 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
         KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
         if (stripped.removed > 0) {
             Problem problem = make(ProblemKind::TrailingSpace, param, mode, field,
-                                   std::to_string(stripped.removed) + " trailing spaces at line ends");
+                                   counted(stripped.removed, "trailing space")
+                                       + (stripped.removed == 1 ? " at a line end" : " at line ends"));
             problem.suggestion = std::move(stripped.text);
             problem.bytes = stripped.removed;
             out.push_back(std::move(problem));

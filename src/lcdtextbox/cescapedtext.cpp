@@ -46,15 +46,21 @@ std::string CEscapedText::encode(const std::string& bytes)
     return out;
 }
 
-std::string CEscapedText::decode(const std::string& escaped)
+std::string CEscapedText::decode(const std::string& escaped, std::vector<Source>* sources)
 {
     std::string out;
     const std::size_t n = escaped.size();
     std::size_t i = 0;
+    std::size_t begin = 0;
+    const auto emit = [&](char byte) {
+        out.push_back(byte);
+        if (sources) sources->push_back({begin, i});
+    };
     while (i < n) {
+        begin = i;
         const char c = escaped[i++];
         if (c != tilde) {
-            out.push_back(c);
+            emit(c);
             continue;
         }
         if (i >= n) break;
@@ -68,13 +74,13 @@ std::string CEscapedText::decode(const std::string& escaped)
                 value = value * 16 + d;
                 ++digits;
             }
-            if (digits == 2) out.push_back(static_cast<char>(value));
+            if (digits == 2) emit(static_cast<char>(value));
         } else if (next == tilde) {
-            out.push_back(tilde);
+            emit(tilde);
         } else if (namesControlCode(next)) {
-            out.push_back(static_cast<char>(next & 0x0F));
+            emit(static_cast<char>(next & 0x0F));
         } else {
-            out.push_back(' ');
+            emit(' ');
         }
     }
     return out;

@@ -86,24 +86,11 @@ void CKeypadEdit::backspace()
 int CKeypadEdit::stripTrailingSpaces()
 {
     if (m_text.length() == 0) return 0;
+    const std::vector<bool> blank = m_text.trailingBlanks();
     const std::string& text = m_text.text();
     std::string stripped;
-    for (int line = 0; line <= m_text.lastLine(); ++line) {
-        const int start = m_text.lineStart(line);
-        int end = m_text.lineEnd(line);
-        while (end >= start && (text[static_cast<std::size_t>(end)] == ' '
-                                || static_cast<std::uint8_t>(text[static_cast<std::size_t>(end)])
-                                       == CKeypadText::lineBreak))
-            --end;
-        const int kept = end - start + 1;
-        stripped.append(text, static_cast<std::size_t>(start), static_cast<std::size_t>(kept));
-        // A full line wraps by itself; a shorter one needs its break back to keep the lines apart.
-        if (line < m_text.lastLine() && kept < m_text.cols())
-            stripped.push_back(static_cast<char>(CKeypadText::lineBreak));
-    }
-    // Empty lines at the end leave the break of the last kept line behind; it trails too.
-    while (!stripped.empty() && static_cast<std::uint8_t>(stripped.back()) == CKeypadText::lineBreak)
-        stripped.pop_back();
+    for (std::size_t k = 0; k < text.size(); ++k)
+        if (!blank[k]) stripped.push_back(text[k]);
     const int removed = m_text.length() - static_cast<int>(stripped.size());
     restore(stripped, std::min(m_text.cursor(), static_cast<int>(stripped.size())), m_text.topRow());
     return removed;

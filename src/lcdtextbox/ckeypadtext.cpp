@@ -135,6 +135,22 @@ bool CKeypadText::overLineLimit() const
     return m_lineLimit > 0 && m_lastLine + 1 > m_lineLimit;
 }
 
+std::vector<bool> CKeypadText::trailingBlanks() const
+{
+    std::vector<bool> blank(m_text.size(), false);
+    const auto byteAt = [this](int index) {
+        return static_cast<std::uint8_t>(m_text[static_cast<std::size_t>(index)]);
+    };
+    const auto mark = [&blank](int index) { blank[static_cast<std::size_t>(index)] = true; };
+    for (int k = length() - 1; k >= 0 && (byteAt(k) == ' ' || byteAt(k) == lineBreak); --k) mark(k);
+    for (int line = 0; line <= m_lastLine && !m_text.empty(); ++line) {
+        const int last = lineEnd(line);
+        if (byteAt(last) != lineBreak) continue;
+        for (int k = last - 1; k >= lineStart(line) && byteAt(k) == ' '; --k) mark(k);
+    }
+    return blank;
+}
+
 bool CKeypadText::insertAt(int index, const std::string& bytes)
 {
     if (index < 0 || index > length()) return false;

@@ -71,6 +71,10 @@ public:
     void setLineLimit(int limit) { m_lineLimit = limit; }
     // True when the text has more display lines than the limit allows.
     bool overLineLimit() const;
+    // Per byte, whether stripping trailing spaces removes it: the spaces before a line break,
+    // and the spaces and line breaks after the last other byte. A line that wraps by itself
+    // keeps its spaces: they hold the next line's first byte in its column.
+    std::vector<bool> trailingBlanks() const;
 
     // Raw edits; each relays out. Out-of-range parts are ignored; an insertion that would
     // make the text longer than maxLength is refused whole and returns false.

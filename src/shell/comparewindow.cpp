@@ -7,6 +7,7 @@
 #include "compare/cellchanges.h"
 #include "compare/setcomparison.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
+#include "model/counted.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 #include "views/parampanel.h"
@@ -40,7 +41,7 @@ std::string keptKey(const kpd::Difference& d)
 QString countText(int count, int conflicts)
 {
     QString text = QString::number(count);
-    if (conflicts) text += conflicts == 1 ? QStringLiteral(" (1 conflict)") : QStringLiteral(" (%1 conflicts)").arg(conflicts);
+    if (conflicts) text += QStringLiteral(" (") + toQt(kpd::counted(conflicts, "conflict")) + QLatin1Char(')');
     return text;
 }
 
@@ -232,6 +233,7 @@ void CompareWindow::fillTree()
     }
     for (int i = 0; i < tree_->topLevelItemCount(); ++i) writeCounts(tree_->topLevelItem(i), differences_);
     tree_->expandToDepth(0);
+    if (analysis_ && analysis_->isCurrent()) showCount();
     showSelection();
 }
 
@@ -280,9 +282,18 @@ void CompareWindow::showSelection()
     theirMarks_->setCells(theirCells.changed());
 }
 
+void CompareWindow::showCount()
+{
+    // What the tree lists: the differences kept as ours are no longer open.
+    const auto open = std::count_if(differences_.begin(), differences_.end(),
+                                    [this](const kpd::Difference& d) { return !kept(d); });
+    status_->setText(toQt(kpd::counted(open, "difference")));
+}
+
 void CompareWindow::setStale(bool stale)
 {
-    status_->setText(stale ? QStringLiteral("Comparing...") : QStringLiteral("%1 differences").arg(differences_.size()));
+    if (stale) status_->setText(QStringLiteral("Comparing..."));
+    else showCount();
     showSelection();
 }
 

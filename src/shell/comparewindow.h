@@ -47,6 +47,7 @@ private:
     void fillTree();
     void showSelection();
     void setStale(bool stale);
+    void showCount();
     void merge(const std::function<void(kpd::SetMerge&)>& work);
     bool kept(const kpd::Difference& difference) const;
 

@@ -10,8 +10,16 @@
 #include "xmlfiles/textexport.h"
 
 #include <QDir>
+#include <QStatusBar>
 
 #include <system_error>
+
+namespace {
+
+// Long enough to read the path; the status bar's own panels come back after it.
+constexpr int kWrittenNoticeMs = 15000;
+
+} // namespace
 
 void ExportCommands::exportText()
 {
@@ -27,7 +35,10 @@ bool ExportCommands::exportTo(const QString& path, std::uint16_t options)
     kpd::TextExport exporter;
     exporter.setData(*window_.app(), window_.hexBase());
     try {
-        return exporter.exportText(toFileName(path), options);
+        if (!exporter.exportText(toFileName(path), options)) return false;
+        window_.statusBar()->showMessage(QStringLiteral("Texts exported to ") + QDir::toNativeSeparators(path),
+                                         kWrittenNoticeMs);
+        return true;
     } catch (const std::system_error& error) {
         window_.ui().message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
     } catch (const kpd::ModelError& error) {

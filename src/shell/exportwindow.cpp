@@ -143,6 +143,10 @@ void ExportWindow::save()
         ui_.message(kpd::TextExport::kBadFileNameMessage);
         return;
     }
+    if (kpd::TextExport::writesBlankLines(options)) {
+        ui_.message(kNothingToExport);
+        return;
+    }
     accepted_ = true;
     options_ = options;
     UserFileName_->setText(toQt(*name));

@@ -18,6 +18,9 @@ class UserInterface;
 class ExportWindow : public QDialog {
     Q_OBJECT
 public:
+    static constexpr const char* kNothingToExport =
+        "The lines would be empty: tick a parameter field, or a mode and a mode field";
+
     ExportWindow(kpd::UserInterface& ui, const QString& startFolder, QWidget* parent = nullptr);
 
     bool accepted() const { return accepted_; }
@@ -27,7 +30,8 @@ public:
     // The folder and the file name joined, the target of the export.
     QString path() const;
 
-    // The Save button: checks the name; an acceptable one gets its extension and closes the dialog.
+    // The Save button: checks the name and that the lines would hold a field; an acceptable
+    // name gets its extension and closes the dialog.
     void save();
 
     FolderPicker* folderPicker() const { return picker_; }

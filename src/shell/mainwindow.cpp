@@ -412,6 +412,7 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     editor.setCostEstimator(budget_->estimator());
     // The editor is modal: its commits recount the budget while it stays open.
     connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
+    connect(&editor, &ParamEditor::committed, problems_, &ProblemsPanel::request);
     if (runEditor_) runEditor_(editor);
     else editor.exec();
     emit customSetEdited();

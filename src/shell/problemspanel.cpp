@@ -4,6 +4,7 @@
 
 #include "checks/problemfixer.h"
 #include "checks/textchecker.h"
+#include "model/counted.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 #include "model/userinterface.h"
@@ -48,18 +49,7 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
       fixAll_(new QPushButton(QStringLiteral("Fix all of this kind")))
 {
     setObjectName(QStringLiteral("problemsPanel"));
-    analysis_ = new BackgroundAnalysis(
-        [this]() -> BackgroundAnalysis::Work {
-            auto input = std::make_shared<kpd::CheckInput>();
-            if (kpd::TheApp* data = app_()) *input = kpd::CheckInput::fromApp(*data);
-            kpd::TextChecker::Options options;
-            if (translation_->isChecked()) options.kinds.insert(kpd::ProblemKind::Unchanged);
-            return [this, input, options]() -> BackgroundAnalysis::Delivery {
-                auto list = std::make_shared<kpd::ProblemList>(*input, kpd::TextChecker::check(*input, options));
-                return [this, list] { deliver(std::move(*list)); };
-            };
-        },
-        this);
+    analysis_ = new BackgroundAnalysis([this] { return checkWork(); }, this);
 
     summary_->setWordWrap(true);
     summary_->setText(QStringLiteral("Checking..."));
@@ -115,6 +105,18 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
 
 ProblemsPanel::~ProblemsPanel() = default;
 
+BackgroundAnalysis::Work ProblemsPanel::checkWork()
+{
+    auto input = std::make_shared<kpd::CheckInput>();
+    if (kpd::TheApp* data = app_()) *input = kpd::CheckInput::fromApp(*data);
+    kpd::TextChecker::Options options;
+    if (translation_->isChecked()) options.kinds.insert(kpd::ProblemKind::Unchanged);
+    return [this, input, options]() -> BackgroundAnalysis::Delivery {
+        auto list = std::make_shared<kpd::ProblemList>(*input, kpd::TextChecker::check(*input, options));
+        return [this, list] { deliver(std::move(*list)); };
+    };
+}
+
 void ProblemsPanel::request()
 {
     analysis_->request();
@@ -136,7 +138,8 @@ void ProblemsPanel::deliver(kpd::ProblemList list)
         parts << QStringLiteral("%1 %2").arg(count).arg(QString::fromLatin1(kpd::kindName(kind)));
     summary_->setText(list_.problems().empty()
                           ? QStringLiteral("No problems found")
-                          : QStringLiteral("%1 problems: %2").arg(list_.problems().size()).arg(parts.join(", ")));
+                          : toQt(kpd::counted(static_cast<long long>(list_.problems().size()), "problem")) +
+                                QStringLiteral(": ") + parts.join(", "));
     fillFilter();
     fillTree();
     emit problemsChanged();
@@ -188,7 +191,8 @@ void ProblemsPanel::fillTree()
         auto* item = new QTreeWidgetItem(menuItem);
         item->setText(0, QString::fromLatin1(kpd::kindName(p.kind)));
         item->setText(1, placeOf(p));
-        item->setText(2, toQt(p.message) + (p.bytes > 0 ? QStringLiteral(" (saves %1 bytes)").arg(p.bytes) : QString()));
+        const QString saving = QStringLiteral(" (saves ") + toQt(kpd::counted(p.bytes, "byte")) + QLatin1Char(')');
+        item->setText(2, toQt(p.message) + (p.bytes > 0 ? saving : QString()));
         if (p.suggestion) item->setText(3, QLatin1Char('"') + toQt(*p.suggestion) + QLatin1Char('"'));
         item->setData(1, kIndexRole, static_cast<qulonglong>(i));
     }
@@ -208,6 +212,10 @@ QString ProblemsPanel::describe(const kpd::ProblemList::Location& at) const
 
 std::optional<kpd::ProblemList::Location> ProblemsPanel::step(const kpd::ProblemList::Location& from, bool backwards)
 {
+    // A step taken right after an edit would follow a list that has not caught up with it
+    // (the problem just fixed, or one just made, in the wrong place): the set is checked as
+    // it is now, here, without letting other events in while the user is stepping.
+    if (!analysis_->isCurrent()) checkWork()()();
     const std::optional<std::size_t> index = list_.next(from, backwards, shownKinds());
     if (!index) return std::nullopt;
     select(*index);
@@ -276,8 +284,10 @@ void ProblemsPanel::fixAllOfKind(kpd::ProblemKind kind)
             return;
         }
         if (listed > kListedReplacements) listing += "... and " + std::to_string(listed - kListedReplacements) + " more\n";
-        if (ui_.message(listing + "\nReplace these " + std::to_string(listed) + " characters?", "Replace characters",
-                        kpd::MessageIcon::Question, kpd::MessageButtons::YesNo)
+        const std::string question =
+            listed == 1 ? "Replace this character?" : "Replace these " + std::to_string(listed) + " characters?";
+        if (ui_.message(listing + "\n" + question, "Replace characters", kpd::MessageIcon::Question,
+                        kpd::MessageButtons::YesNo)
             != kpd::MessageAnswer::Yes)
             return;
     }
@@ -312,8 +322,8 @@ void ProblemsPanel::showContextMenu(const QPoint& pos)
     menu.addAction(QStringLiteral("Open in the parameter editor"), this, [this, item] { activated(item); });
     if (chosen.kind == kpd::ProblemKind::NearDuplicate) {
         for (const auto& [form, uses] : kpd::ProblemFixer(data->getCustMenus()).nearDuplicateForms(chosen))
-            menu.addAction(QStringLiteral("Unify to \"%1\" (%2 texts)").arg(toQt(form)).arg(uses), this,
-                           [this, chosen, form = form] { unify(chosen, form); });
+            menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))),
+                           this, [this, chosen, form = form] { unify(chosen, form); });
     } else if (kpd::ProblemFixer::canFixAll(chosen.kind)) {
         menu.addAction(QStringLiteral("Fix this text"), this, &ProblemsPanel::fixSelected);
         menu.addAction(QStringLiteral("Fix all %1 problems").arg(QString::fromLatin1(kpd::kindName(chosen.kind))), this,

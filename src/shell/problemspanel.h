@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backgroundanalysis.h"
+
 #include "checks/problemlist.h"
 
 #include <QDockWidget>
@@ -9,7 +11,6 @@
 #include <set>
 #include <string>
 
-class BackgroundAnalysis;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -68,6 +69,8 @@ signals:
     void problemsChanged();
 
 private:
+    // Snapshots the set for a check; the work gives what delivers the list.
+    BackgroundAnalysis::Work checkWork();
     void deliver(kpd::ProblemList list);
     void fillTree();
     void fillFilter();

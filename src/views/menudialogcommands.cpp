@@ -4,7 +4,10 @@
 #include "menuview.h"
 #include "stripspace.h"
 
+#include "model/counted.h"
 #include "model/theapp.h"
+
+#include <memory>
 
 MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui,
                                        kpd::menuWindows<MenuView>& windows, std::function<void()> refresh)
@@ -49,13 +52,17 @@ void MenuDialogCommands::copyModeToMode()
 void MenuDialogCommands::stripTrailingSpaces(const QString& controlFolder, QWidget* parent)
 {
     std::int32_t removed = 0;
+    int changed = 0;
+    // The window stays up under the report and goes with this scope.
+    std::unique_ptr<Stripspace> window;
     try {
-        Stripspace window(ui_, controlFolder, parent);
-        removed = window.stripTrail(app_.getCustMenus());
+        window = std::make_unique<Stripspace>(ui_, controlFolder, parent);
+        removed = window->stripTrail(app_.getCustMenus());
+        changed = window->textsChanged();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
     // Open windows show the stripped texts, not the old ones.
     refresh_();
-    ui_.message(std::to_string(removed) + kStripReport);
+    ui_.message(std::to_string(removed) + kStripReport + "\n" + kpd::counted(changed, "text") + " changed");
 }

@@ -271,6 +271,7 @@ void ParamEditor::boxFocused(Box b)
     session_.setActiveBox(b);
     highlightActive(true);
     paintBoxes();
+    if (ParaEditSession::isCustom(b)) showCost(b);
 }
 
 void ParamEditor::boxLeft(Box b)
@@ -378,13 +379,18 @@ void ParamEditor::commit()
     if (run([this] { session_.commit(); })) emit committed();
     highlightActive(false);
     paintBoxes();
-    showCost(ParaEditSession::isCustom(session_.activeBox()) ? session_.activeBox() : Box::CustDesc);
+    showCurrentCost();
 }
 
 void ParamEditor::setCostEstimator(std::shared_ptr<const kpd::StringCostEstimator> estimator)
 {
     estimator_ = std::move(estimator);
     costLabel_->setVisible(estimator_ != nullptr);
+}
+
+void ParamEditor::showCurrentCost()
+{
+    showCost(ParaEditSession::isCustom(session_.activeBox()) ? session_.activeBox() : Box::CustDesc);
 }
 
 void ParamEditor::showCost(Box b)
@@ -639,6 +645,8 @@ void ParamEditor::refresh()
     mimic_->desc().setText(toQt(session_.mimicText()));
     mimic_->setShowingHelp(session_.showHelp());
     paintBoxes();
+    // Whatever brought other texts into the boxes, the figures are of the texts now shown.
+    showCurrentCost();
 }
 
 void ParamEditor::showUnits()

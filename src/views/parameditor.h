@@ -129,6 +129,8 @@ private:
     void layoutCopyButtons();
     void captionReferencePanel();
     void showCost(Box box);
+    // The figures of the custom box being edited, or of the description when none is.
+    void showCurrentCost();
     // The boundary of every command: a model error is reported, never thrown on.
     bool run(const std::function<void()>& command);
 

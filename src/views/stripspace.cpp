@@ -2,11 +2,14 @@
 
 #include "trailingspacestrip.h"
 
+#include "checks/keypadtextlayout.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/userinterface.h"
 #include "modeltext/modeltext.h"
 
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,6 +18,8 @@ constexpr int kWidth = 4215 / 15;
 constexpr int kHeight = 2625 / 15;
 constexpr int kBoxWidth = 192;
 constexpr int kBoxHeight = 54;
+// Half the height of a two-line message box, and a margin.
+constexpr int kReportClearance = 90;
 
 bool failed(const LcdtextboxHost& box)
 {
@@ -60,10 +65,15 @@ std::optional<std::int32_t> Stripspace::stripText(std::string& text)
     if (failed(*textBox_)) return std::nullopt;
     const std::int32_t removed = textBox_->StripTrailingSpaces();
     if (failed(*textBox_)) return std::nullopt;
-    const QString stripped = textBox_->text();
-    if (failed(*textBox_)) return std::nullopt;
-    text = toModel(stripped);
+    // The box would give its text back with every escape in its own spelling: the same
+    // blanks are taken out of the text as it was written instead.
+    if (removed > 0) text = kpd::KeypadTextLayout::stripTrailingSpaces(text).text;
     return removed;
+}
+
+int Stripspace::textsChanged() const
+{
+    return strip_->textsChanged();
 }
 
 std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
@@ -73,9 +83,15 @@ std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
         ui_.message(kNoControlMessage, "ERROR", kpd::MessageIcon::Critical);
         return 0;
     }
+    // The report opens centred over the main window; the window sits just above it so that
+    // both are seen.
+    if (const QWidget* owner = parentWidget()) {
+        const QPoint centre = owner->window()->geometry().center();
+        move(centre.x() - width() / 2, std::max(0, centre.y() - height() - kReportClearance));
+    }
     show();
     const std::int32_t removed = strip_->stripTrail(aDB);
-    close();
+    stopButton_->setEnabled(false);
     if (strip_->failed()) ui_.message(kControlFailedMessage, "ERROR", kpd::MessageIcon::Critical);
     return removed;
 }

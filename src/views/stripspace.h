@@ -19,7 +19,7 @@ class UserInterface;
 // The small window that strips trailing spaces from every text of a string set by
 // passing each text through its own keypad text box, so that what counts as a trailing
 // space is exactly what the keypad text box says. Its Stop button ends the run at the
-// next text.
+// end of the current menu.
 class Stripspace : public QDialog {
     Q_OBJECT
 public:
@@ -33,8 +33,11 @@ public:
     ~Stripspace() override;
 
     // Shows the window while it strips; the number of characters removed, also those
-    // removed before a Stop.
+    // removed before a Stop. The window stays up, its Stop disabled, until its owner closes
+    // it: a whole set is stripped in a fraction of a second, before anyone could see it.
     std::int32_t stripTrail(kpd::DrvMenus& aDB);
+    // How many texts the last run changed.
+    int textsChanged() const;
 
     LcdtextboxHost& gtbStripTrail() const { return *textBox_; }
     QPushButton* btnStopStrip() const { return stopButton_; }

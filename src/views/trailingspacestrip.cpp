@@ -17,11 +17,18 @@ bool TrailingSpaceStrip::stripOne(const std::string& text, std::string& result, 
     return true;
 }
 
+void TrailingSpaceStrip::changed(kpd::DrvMenu& menu)
+{
+    menu.setDirty(true);
+    ++textsChanged_;
+}
+
 std::int32_t TrailingSpaceStrip::stripTrail(kpd::DrvMenus& aDB)
 {
     std::int32_t total = 0;
     stopped_ = false;
     failed_ = false;
+    textsChanged_ = 0;
     for (kpd::DrvMenu& menu : aDB) {
         // The trips menu holds parameters that their own menus hold too: going through
         // them again would only overwrite the undo texts of the first pass.
@@ -38,13 +45,13 @@ std::int32_t TrailingSpaceStrip::stripTrail(kpd::DrvMenus& aDB)
                     return total;
                 }
                 // Stripped texts are unsaved work like any edit.
-                if (text != record.getDesc()) menu.setDirty(true);
+                if (text != record.getDesc()) changed(menu);
                 record.setDesc(text);
                 if (!stripOne(record.getHelp(), text, total)) {
                     failed_ = true;
                     return total;
                 }
-                if (text != record.getHelp()) menu.setDirty(true);
+                if (text != record.getHelp()) changed(menu);
                 record.setHelp(text);
             }
         }

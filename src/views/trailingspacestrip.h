@@ -6,6 +6,7 @@
 #include <string>
 
 namespace kpd {
+class DrvMenu;
 class DrvMenus;
 class UserInterface;
 }
@@ -27,14 +28,18 @@ public:
     void stop() { stopFlag_ = true; }
     bool stopped() const { return stopped_; }
     bool failed() const { return failed_; }
+    // How many texts the last run changed.
+    int textsChanged() const { return textsChanged_; }
 
 private:
     // False when the text could not be stripped.
     bool stripOne(const std::string& text, std::string& result, std::int32_t& total);
+    void changed(kpd::DrvMenu& menu);
 
     kpd::UserInterface& ui_;
     StripText strip_;
     bool stopFlag_ = false;
     bool stopped_ = false;
     bool failed_ = false;
+    int textsChanged_ = 0;
 };

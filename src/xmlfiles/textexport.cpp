@@ -19,18 +19,34 @@ constexpr int kLastModeKey = 5;
 class Fields {
 public:
     explicit Fields(std::uint16_t options)
-        : separator_(options & kExportComma ? "," : " "), quotes_((options & kExportQuotes) != 0)
+        : comma_((options & kExportComma) != 0),
+          separator_(comma_ ? "," : " "),
+          quotes_((options & kExportQuotes) != 0)
     {
     }
     // Every field, the last one too, is followed by the separator.
     void text(std::string& line, const std::string& value) const
     {
-        line += quotes_ ? "\"" + value + "\"" : value;
+        if (comma_)
+            line += csvField(value);
+        else
+            line += quotes_ ? "\"" + value + "\"" : value;
         line += separator_;
     }
     void number(std::string& line, int value) const { line += std::to_string(value) + separator_; }
 
 private:
+    // A spreadsheet splits a line at every comma outside quotes, and reads a doubled quote
+    // inside them as one: a text holding either is quoted whether or not quotes were asked for.
+    std::string csvField(const std::string& value) const
+    {
+        if (!quotes_ && value.find_first_of(",\"\r\n") == std::string::npos) return value;
+        std::string field = "\"";
+        for (char c : value) field += c == '"' ? std::string(2, c) : std::string(1, c);
+        return field + '"';
+    }
+
+    bool comma_;
     std::string separator_;
     bool quotes_;
 };
@@ -65,6 +81,17 @@ std::optional<std::string> TextExport::exportFileName(const std::string& name, s
 {
     if (name.empty() || name.size() >= 20 || !hasOnlyNameCharacters(name)) return std::nullopt;
     return name + (options & kExportComma ? ".csv" : ".txt");
+}
+
+bool TextExport::writesBlankLines(std::uint16_t options)
+{
+    if (options & (kExportParamName | kExportMenuNumber | kExportParamNumber)) return false;
+    const bool modes = (options & (kExportOpenLoop | kExportClosedLoop | kExportServo | kExportRegen)) != 0;
+    const bool modeFields = (options & (kExportModeName | kExportDescription | kExportHelp | kExportUnits)) != 0;
+    // One line per mode writes lines only for the chosen modes; one per parameter writes
+    // one for every parameter.
+    if (options & kExportLinePerMode) return modes && !modeFields;
+    return !(modes && modeFields);
 }
 
 std::string TextExport::unitText(std::int16_t unit)

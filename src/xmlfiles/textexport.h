@@ -41,6 +41,9 @@ public:
     // nothing when the name is empty, 20 characters or longer, or holds other characters.
     static std::optional<std::string> exportFileName(const std::string& name, std::uint16_t options);
 
+    // True when the options give data lines without a single field in them.
+    static bool writesBlankLines(std::uint16_t options);
+
     static std::string unitText(std::int16_t unit);
 
     void setData(TheApp& anApp, std::int32_t base);

@@ -54,6 +54,22 @@ TEST_F(FixerTest, OneFixStoresThroughTheModelSoUndoRevertsItAndTheMenuIsUnsaved)
     EXPECT_EQ(custom("m2", "p5", "Servo").undoD(), "AB  ~MC");
 }
 
+TEST_F(FixerTest, AFixTakesOutOnlyTheSpacesItNamesAndKeepsEveryOtherCharacterAsWritten)
+{
+    // At sixteen columns: "Caf\xE9 A  " ended by a break, "Range -40000 to " wrapping by
+    // itself, then "40000, default ". The space that fills the wrapped line holds "40000"
+    // at the start of the next one, so only the two before the break and the last one go.
+    custom("m1", "p1", "Servo").setHelp("Caf\xE9 ~x41  ~mRange -40000 to 40000, default ");
+    const std::vector<Problem> found = problems(ProblemKind::TrailingSpace);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].message, "3 trailing spaces at line ends");
+    EXPECT_TRUE(ProblemFixer(app.getCustMenus()).apply(found[0]));
+    EXPECT_EQ(custom("m1", "p1", "Servo").getHelp(), "Caf\xE9 ~x41~mRange -40000 to 40000, default");
+
+    custom("m1", "p2", "Servo").setDesc("Speed ");
+    EXPECT_EQ(problems(ProblemKind::TrailingSpace).at(0).message, "1 trailing space at a line end");
+}
+
 TEST_F(FixerTest, FixingAllGlyphsChangesEachTextOnceAndKeepsWhatHasNoSuggestion)
 {
     custom("m1", "p1", "Open loop").setHelp("\xD8~! x~A");

@@ -10,6 +10,10 @@
 #include "views/menuview.h"
 #include "views/parameditor.h"
 
+#include "build/stringcostestimator.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
+
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -89,6 +93,32 @@ TEST_F(BudgetTest, TheMeterShowsTheBuiltSizeAtStartAndTheChangeAfterACommit)
     EXPECT_TRUE(meter().figureText().startsWith(BudgetMeter::grouped(after) + " bytes used"));
     EXPECT_TRUE(meter().changeVisible());
     EXPECT_EQ(meter().changeText(), (after > before ? "+" : "") + QString::number(after - before) + " B");
+}
+
+TEST_F(BudgetTest, TheCostLabelShowsTheFiguresOfTheTextNowInTheBox)
+{
+    ASSERT_TRUE(settle());
+    window->app()->getCustMenus().Item("m1").Parameters().Item("p1").modes().Item("Closed loop").setDesc(
+        "A much longer description");
+    whileOpen = [&](ParamEditor& editor) {
+        const auto figures = [&](const std::string& text) {
+            const auto estimate = meter().estimator()->estimate(
+                text, false, editor.session().unit(ParaEditSession::CustPanel), "m1", "p1");
+            return QStringLiteral("Description: %1 B").arg(estimate.bytes);
+        };
+        editor.show();
+        editor.activateWindow();
+        editor.box(ParaEditSession::Box::CustDesc).widget()->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+        editor.box(ParaEditSession::Box::CustDesc).setText(QStringLiteral("Typed"));
+        EXPECT_TRUE(editor.costLabel()->text().startsWith(figures("Typed")));
+        editor.undo();
+        EXPECT_TRUE(editor.costLabel()->text().startsWith(figures("Custom ref"))) << "after Undo";
+        editor.selectMode(1);
+        EXPECT_TRUE(editor.costLabel()->text().startsWith(figures("A much longer description")))
+            << "after a mode switch: " << editor.costLabel()->text().toStdString();
+    };
+    window->openParamEditor("m1", "p1", "Open loop", false);
 }
 
 TEST_F(BudgetTest, ReportRowsOpenTheParameterEditorOrTheMenuGrid)

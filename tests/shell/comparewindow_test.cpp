@@ -8,6 +8,7 @@
 
 #include "model/theapp.h"
 
+#include <QLabel>
 #include <QTreeWidget>
 
 namespace {
@@ -137,6 +138,21 @@ TEST_F(CompareWindowTest, KeepingOurSideOfABranchHidesItAndChangesNothing)
     EXPECT_FALSE(window->app()->isAppDirty());
     ASSERT_EQ(compare->tree()->topLevelItemCount(), 1);
     EXPECT_EQ(compare->summary(), "0 changes taken from the other file in 0 menus, 1 kept as they were");
+}
+
+TEST_F(CompareWindowTest, TheStatusCountsTheDifferencesStillListed)
+{
+    const QLabel* status = compare->findChild<QLabel*>(QStringLiteral("lblStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->text(), "3 differences");
+    for (const auto& [branch, left] : {std::pair{QStringList{"m2 Protection"}, "2 differences"},
+                                       std::pair{QStringList{"m1 Speed", "p2 Maximum"}, "1 difference"},
+                                       std::pair{QStringList{"m1 Speed"}, "0 differences"}}) {
+        select(branch);
+        compare->takeSelected(kpd::Side::Ours);
+        EXPECT_EQ(status->text(), left);
+    }
+    EXPECT_EQ(compare->tree()->topLevelItemCount(), 0);
 }
 
 TEST_F(CompareWindowTest, MergeOffersTheComparisonFirst)

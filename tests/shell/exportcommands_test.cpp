@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -103,10 +104,26 @@ TEST(ExportWindowTest, TheFileNameRuleKeepsTheDialogOpen)
         EXPECT_EQ(dialog.fileName(), QString::fromLatin1(bad)) << "no extension is added";
     }
     ExportWindow dialog(ui, folder.path());
+    dialog.optionBox(kpd::kExportParamName)->setChecked(true);
     dialog.fileNameBox()->setText(QStringLiteral("Nineteen letters 19"));
     dialog.save();
     EXPECT_TRUE(dialog.accepted());
     EXPECT_EQ(dialog.fileName(), QStringLiteral("Nineteen letters 19.txt"));
+}
+
+TEST(ExportWindowTest, OptionsThatWouldWriteEmptyLinesKeepTheDialogOpen)
+{
+    RecordingUserInterface ui;
+    DriveFolder folder(0);
+    ExportWindow dialog(ui, folder.path());
+    dialog.optionBox(kpd::kExportDescription)->setChecked(true);
+    dialog.save();
+    EXPECT_FALSE(dialog.accepted()) << "a mode field without a mode";
+    EXPECT_EQ(ui.texts(), (std::vector<std::string>{ExportWindow::kNothingToExport}));
+    EXPECT_EQ(dialog.fileName(), QStringLiteral("AFileName"));
+    dialog.optionBox(kpd::kExportServo)->setChecked(true);
+    dialog.save();
+    EXPECT_TRUE(dialog.accepted());
 }
 
 TEST(FolderPickerTest, NewFolderAsksUntilTheNameIsAcceptableAndMovesIntoIt)
@@ -179,6 +196,8 @@ TEST_F(ExportCommandsTest, ExportWritesTheCustomSetAsATable)
                                      "Reference,1,1,Custom ref,\r\n"
                                      "Maximum,1,2,,\r\n"
                                      "Trip store,2,0,Custom trip,\r\n"));
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("Texts exported to ") + QDir::toNativeSeparators(path));
 }
 
 TEST_F(ExportCommandsTest, DecliningToOverwriteWritesNothing)
@@ -189,6 +208,7 @@ TEST_F(ExportCommandsTest, DecliningToOverwriteWritesNothing)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "File already exists do you want to overwrite?");
     EXPECT_EQ(read(folder.file(QStringLiteral("table.txt"))), QByteArray("old table"));
+    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty()) << "nothing was written";
 }
 
 TEST_F(ExportCommandsTest, AFileThatCannotBeWrittenIsReportedNotThrown)

@@ -129,6 +129,7 @@ TEST_F(ProblemsPanelTest, AQuickFixClearsTheProblemMarksTheMenuUnsavedAndTheEdit
     EXPECT_FALSE(window->app()->getCustMenus().Item("m2").dirty());
     settle();
     EXPECT_EQ(itemOf(kpd::ProblemKind::TrailingSpace), nullptr);
+    EXPECT_EQ(panel().summary()->text(), QStringLiteral("1 problem: 1 no-glyph"));
 
     whileOpen = [](ParamEditor& editor) {
         editor.show();
@@ -142,6 +143,28 @@ TEST_F(ProblemsPanelTest, AQuickFixClearsTheProblemMarksTheMenuUnsavedAndTheEdit
     EXPECT_EQ(custom("m1", "p1", "Open loop").getDesc(), "Custom ref  ");
     settle();
     EXPECT_NE(itemOf(kpd::ProblemKind::TrailingSpace), nullptr);
+}
+
+TEST_F(ProblemsPanelTest, InsideTheEditorTheListFollowsEveryCommit)
+{
+    std::vector<Place> afterF8;
+    bool listedWhileOpen = true;
+    whileOpen = [&](ParamEditor& editor) {
+        editor.show();
+        editor.activateWindow();
+        QApplication::processEvents();
+        for (const char* fixed : {"Custom ref", "Trip"}) {
+            editor.box(ParaEditSession::Box::CustDesc).setText(QString::fromLatin1(fixed));
+            QTest::keyClick(&editor, Qt::Key_F8);
+            afterF8.push_back({editor.session().menuKey(), editor.session().paraKey(), editor.session().modeKey()});
+        }
+        settle();
+        listedWhileOpen = !panel().list().problems().empty();
+    };
+    emit panel().tree()->itemDoubleClicked(itemOf(kpd::ProblemKind::TrailingSpace), 0);
+    // With both texts fixed, the second F8 has nowhere left to go.
+    EXPECT_EQ(afterF8, (std::vector<Place>{{"m2", "p0", "Open loop"}, {"m2", "p0", "Open loop"}}));
+    EXPECT_FALSE(listedWhileOpen) << "the panel caught up while the editor was open";
 }
 
 TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)

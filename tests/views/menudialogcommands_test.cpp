@@ -5,6 +5,7 @@
 #include "views/copym2m.h"
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
+#include "views/stripspace.h"
 
 #include <QFile>
 #include <QFocusEvent>
@@ -13,9 +14,28 @@
 #include <QTableWidget>
 #include <QPushButton>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
+
+// Notes, for each message, whether the strip window is on the screen under it.
+class WatchingUserInterface : public kpd::test::RecordingUserInterface {
+public:
+    kpd::MessageAnswer message(const std::string& text, const std::string& title, kpd::MessageIcon icon,
+                               kpd::MessageButtons buttons) override
+    {
+        stripWindowShown.push_back(stripWindowVisible());
+        return RecordingUserInterface::message(text, title, icon, buttons);
+    }
+    static bool stripWindowVisible()
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(),
+                           [](const QWidget* w) { return qobject_cast<const Stripspace*>(w) && w->isVisible(); });
+    }
+    std::vector<bool> stripWindowShown;
+};
 
 class CommandsTest : public MenuDialogsTest {
 protected:
@@ -111,14 +131,17 @@ TEST_F(CommandsTest, CopyModeWithoutABackupOpensNoDialog)
     EXPECT_FALSE(ui.messages.empty()) << "the failed backup is reported";
 }
 
-TEST_F(CommandsTest, StripReportsTheBytesRemoved)
+TEST_F(CommandsTest, StripReportsTheBytesRemovedAndTheTextsChangedOverItsWindow)
 {
     record("m1", "p1", "Servo").setDesc("AB  ~MC  ");
     record("m5", "p3", "Open loop").setHelp("Hello   ");
-    commands.stripTrailingSpaces(QStringLiteral(LCDTEXTBOX_FOLDER), nullptr);
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().text, "7 bytes were removed from database");
-    EXPECT_EQ(ui.messages.back().title, "");
+    WatchingUserInterface watching;
+    MenuDialogCommands stripping{app, watching, windows, [this] { ++refreshes; }};
+    stripping.stripTrailingSpaces(QStringLiteral(LCDTEXTBOX_FOLDER), nullptr);
+    EXPECT_EQ(watching.texts(), (std::vector<std::string>{"7 bytes were removed from database\n2 texts changed"}));
+    EXPECT_EQ(watching.messages.back().title, "");
+    EXPECT_EQ(watching.stripWindowShown, (std::vector<bool>{true}));
+    EXPECT_FALSE(WatchingUserInterface::stripWindowVisible()) << "gone with the report";
     EXPECT_EQ(refreshes, 1);
 }
 
@@ -126,6 +149,6 @@ TEST_F(CommandsTest, StripWithNothingToRemoveReportsZero)
 {
     record("m1", "p1", "Servo").setDesc("Clean");
     commands.stripTrailingSpaces(QStringLiteral(LCDTEXTBOX_FOLDER), nullptr);
-    EXPECT_EQ(ui.texts(), (std::vector<std::string>{"0 bytes were removed from database"}));
+    EXPECT_EQ(ui.texts(), (std::vector<std::string>{"0 bytes were removed from database\n0 texts changed"}));
     EXPECT_EQ(record("m1", "p1", "Servo").undoD(), "Clean");
 }

@@ -37,22 +37,26 @@ TEST_F(StripspaceTest, TheWindowHostsASixBySixteenTextBox)
     EXPECT_EQ(window.btnStopStrip()->text(), QStringLiteral("Stop"));
 }
 
-// Worked by hand from the keypad text box's rule: the blanks and breaks at the end of
-// each display line go, a line shorter than sixteen cells keeps one break, a full line
-// wraps by itself.
-TEST_F(StripspaceTest, TextsGoThroughTheKeypadTextBox)
+// Worked by hand from the keypad text box's rule: the spaces before a line break and the
+// blanks at the end of the text go; a full line wraps by itself and keeps its spaces.
+TEST_F(StripspaceTest, OnlyTheSpacesTheBoxRemovesLeaveTheTexts)
 {
     record("m1", "p1", "Servo").setDesc("AB  ~MC  ");
     record("m1", "p1", "Servo").setHelp("Hello   ");
     record("m2", "p0", "Open loop").setDesc("0123456789ABCDEF  Next");
     record("m2", "p5", "Closed loop").setDesc("~X41  ");
+    record("m3", "p1", "Servo").setHelp("Range -40000 to 40000~m");
     Stripspace window(ui, kControlFolder);
-    EXPECT_EQ(window.stripTrail(app.getCustMenus()), 4 + 3 + 2);
+    EXPECT_EQ(window.stripTrail(app.getCustMenus()), 4 + 3 + 2 + 1);
+    EXPECT_EQ(window.textsChanged(), 4);
     EXPECT_EQ(record("m1", "p1", "Servo").getDesc(), "AB~MC");
     EXPECT_EQ(record("m1", "p1", "Servo").getHelp(), "Hello");
     EXPECT_EQ(record("m2", "p0", "Open loop").getDesc(), "0123456789ABCDEF  Next") << "leading blanks stay";
-    EXPECT_EQ(record("m2", "p5", "Closed loop").getDesc(), "A");
-    EXPECT_FALSE(window.isVisible()) << "the window closes at the end";
+    EXPECT_EQ(record("m2", "p5", "Closed loop").getDesc(), "~X41") << "escapes keep their spelling";
+    EXPECT_EQ(record("m3", "p1", "Servo").getHelp(), "Range -40000 to 40000")
+        << "the space filling the first line keeps 40000 on the second, without a new break";
+    EXPECT_TRUE(window.isVisible()) << "its owner closes it";
+    EXPECT_FALSE(window.btnStopStrip()->isEnabled());
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -110,6 +111,27 @@ TEST_F(ExportFixture, QuotesGoAroundTextsButNeverNumbers)
     const auto out = lines(kExportComma | kExportLinePerMode | kExportQuotes | kExportMenuNumber | kExportOpenLoop |
                            kExportHelp | kExportModeName);
     EXPECT_EQ(out[1], "1,\"OL\",\"Top A speed\",");
+}
+
+TEST_F(ExportFixture, CommaSeparatedTextsHoldingCommasOrQuotesAreQuotedAsSpreadsheetsRead)
+{
+    app_.stringDatas().Item("cust").DrvMenus().Item("m1").Parameters().Item("p0").setParaName("Speed, max");
+    mode("m1", "p0", "OL").setDesc("Say \"hi\"");
+    const std::uint16_t fields = kExportLinePerMode | kExportParamName | kExportOpenLoop | kExportDescription;
+    auto out = lines(kExportComma | fields);
+    EXPECT_EQ(out[1], "\"Speed, max\",\"Say \"\"hi\"\"\",");
+    EXPECT_EQ(out[2], "Accel,Ramp,") << "other texts stay bare";
+    EXPECT_EQ(lines(kExportComma | kExportQuotes | fields)[1], "\"Speed, max\",\"Say \"\"hi\"\"\",");
+    EXPECT_EQ(lines(kExportQuotes | fields)[1], "\"Speed, max\" \"Say \"hi\"\" ") << "spaces keep their own form";
+}
+
+TEST_F(ExportFixture, BlankLinesAreForeseenForExactlyTheOptionsThatWriteThem)
+{
+    for (std::uint32_t options = 0; options < 2 * kExportQuotes; ++options) {
+        const auto out = lines(static_cast<std::uint16_t>(options));
+        const bool blank = std::find(out.begin() + 1, out.end(), std::string()) != out.end();
+        ASSERT_EQ(TextExport::writesBlankLines(static_cast<std::uint16_t>(options)), blank) << options;
+    }
 }
 
 TEST_F(ExportFixture, UnitTextsFollowTheUnitCode)

@@ -218,13 +218,18 @@ TEST(KeypadEditStrip, FullLinesWrapWithoutABreakAndBlankLinesKeepOne)
     EXPECT_EQ(b.edit.stripTrailingSpaces(), 0);
 }
 
-TEST(KeypadEditStrip, WrappedLineShortenedGetsABreak)
+TEST(KeypadEditStrip, ALineThatWrapsByItselfKeepsItsSpacesAndGetsNoBreak)
 {
-    Box b("abc" + std::string(13, ' ') + "def");
-    b.text.setCursor(19);
-    EXPECT_EQ(b.edit.stripTrailingSpaces(), 12);
-    EXPECT_EQ(b.text.text(), "abc\rdef");
-    EXPECT_EQ(b.text.cursor(), 7);
+    // "def" opens the second line only because the spaces fill the first.
+    const std::string padded = "abc" + std::string(13, ' ') + "def";
+    Box b(padded);
+    EXPECT_EQ(b.edit.stripTrailingSpaces(), 0);
+    EXPECT_EQ(b.text.text(), padded);
+    Box ending("abc" + std::string(15, ' '));
+    ending.text.setCursor(18);
+    EXPECT_EQ(ending.edit.stripTrailingSpaces(), 15);
+    EXPECT_EQ(ending.text.text(), "abc");
+    EXPECT_EQ(ending.text.cursor(), 3);
     EXPECT_EQ(Box("").edit.stripTrailingSpaces(), 0);
 }
 
