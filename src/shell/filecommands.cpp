@@ -172,10 +172,12 @@ bool FileCommands::loadChecked(const QString& name, bool clearFirst)
             // Clearing first and then finding nothing to load would lose the set in memory.
             window_.ui().message("Could not find the file " + toModel(name), "ERROR", kpd::MessageIcon::Critical);
         } else if (!clearFirst || mayReplaceSet()) {
-            if (clearFirst) window_.app()->clearAll();
-            loaded = window_.app()->loadUserDocument(toFileName(name), -1) == kpd::LoadResult::Whole;
+            // A refused file gives the emptied set back and leaves the current file as it was.
+            const kpd::LoadResult result = window_.app()->loadUserDocument(
+                toFileName(name), -1, clearFirst ? kpd::LoadMode::ReplaceCustom : kpd::LoadMode::Merge);
+            loaded = result == kpd::LoadResult::Whole;
             if (loaded) window_.setCurrentFile(name);
-            else window_.setIncompleteFile(name);
+            else if (result != kpd::LoadResult::Refused) window_.setIncompleteFile(name);
         }
     });
     window_.showCurrentFile();
