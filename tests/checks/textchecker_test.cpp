@@ -121,7 +121,7 @@ TEST(TextChecker, CharactersWithoutGlyphGetTheirSuggestions)
     EXPECT_EQ(found(oneText("~J"), ProblemKind::NoGlyph).at(0).suggestion, "~M");
     EXPECT_EQ(found(oneText("~XZZ"), ProblemKind::NoGlyph).size(), 1u);
     // Characters that cannot be seen are named.
-    EXPECT_EQ(found(oneText("a\xADb"), ProblemKind::NoGlyph).at(0).message,
+    EXPECT_EQ(found(oneText("a\xAD" "b"), ProblemKind::NoGlyph).at(0).message,
               "Soft hyphen (0xAD) shows as the Cyrillic capital letter Ya at character 2");
 }
 
