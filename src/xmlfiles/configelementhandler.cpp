@@ -166,9 +166,10 @@ void ConfigElementHandler::startDbNames(const SaxAttributes& attributes)
         const std::string& value = attributes.getValue(i);
         if (name.size() == 5 && name.compare(0, 4, "Lang") == 0 && name[4] >= '0' && name[4] <= '5') {
             const std::int16_t earlier = app_.getLangIndexFromKey(value);
-            const std::string detail = name + "=" + quoted(value) + " repeats the key of Lang" +
-                                       std::to_string(earlier) + " at line " + std::to_string(line()) + " of " +
-                                       documentName_;
+            const std::string detail = earlier < 0 ? std::string()
+                                                   : name + "=" + quoted(value) + " repeats the key of Lang" +
+                                                         std::to_string(earlier) + " at line " +
+                                                         std::to_string(line()) + " of " + documentName_;
             trapped([&] { app_.setLangDBKey(static_cast<std::int16_t>(name[4] - '0'), value, detail); });
         }
         if (!app_.stringDatas().keyExists(value)) app_.stringDatas().Add(value);

@@ -68,11 +68,6 @@ void ContentHandlerImpl::setDocumentLocator(const DocumentLocator& locator)
     if (config_) config_->setDocumentLocator(locator);
 }
 
-bool ContentHandlerImpl::refused() const
-{
-    return !refusal_.empty() || (config_ && config_->refused());
-}
-
 std::string ContentHandlerImpl::refusal() const
 {
     return config_ ? config_->refusal() : refusal_;
@@ -82,6 +77,7 @@ std::string ContentHandlerImpl::refusal() const
 void ContentHandlerImpl::refuse(std::string reason)
 {
     refusal_ = std::move(reason);
+    refused_ = true;
     rollback_.restore();
     notes_ = LoadNotes();
 }
@@ -125,10 +121,10 @@ void ContentHandlerImpl::startElement(const std::string& qName, const SaxAttribu
             startPara(attributes);
         else if (state_ == InPara && name == "Mode")
             startMode(attributes);
-        else if (state_ == InMode && (name == "Desc" || name == "Help")) {
-            state_ = name == "Desc" ? InDesc : InHelp;
-            textLine_ = line();
-        }
+        else if (state_ == InMode && name == "Desc")
+            state_ = InDesc;
+        else if (state_ == InMode && name == "Help")
+            state_ = InHelp;
     }
     buffer_.clear();
     bufferLost_.clear();
@@ -193,14 +189,19 @@ void ContentHandlerImpl::characters(std::string_view text)
     pendingLost_.clear();
 }
 
+// The parser finds a line by counting from where it was last asked: asked at every text,
+// it would read each document twice. Lost characters are rare.
 void ContentHandlerImpl::charactersReplaced(const std::vector<LostCharacters::Character>& replaced)
 {
     pendingLost_ = replaced;
+    if (bufferLost_.empty()) textLine_ = line();
 }
 
 void ContentHandlerImpl::handleConfigElement(bool start, const std::string& qName, const SaxAttributes& attributes)
 {
-    if (config_) config_->handle(start, qName, attributes);
+    if (!config_) return;
+    config_->handle(start, qName, attributes);
+    refused_ = config_->refused();
 }
 
 void ContentHandlerImpl::startApp(const SaxAttributes& attributes)

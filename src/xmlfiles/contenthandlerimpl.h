@@ -51,7 +51,7 @@ public:
     void characters(std::string_view text) override;
     void charactersReplaced(const std::vector<LostCharacters::Character>& replaced) override;
     void setDocumentLocator(const DocumentLocator& locator) override;
-    bool refused() const override;
+    bool refused() const override { return refused_; }
 
     void handleConfigElement(bool start, const std::string& qName, const SaxAttributes& attributes);
 
@@ -94,8 +94,10 @@ private:
     bool rootSeen_ = false;
     bool stringDBSeen_ = false;
     const DocumentLocator* locator_ = nullptr;
-    // Where the text being gathered began.
+    // The line of the first lost character of the text being gathered.
     long textLine_ = 0;
+    // Asked after every event: a flag, not the reason's text.
+    bool refused_ = false;
     std::string refusal_;
     LoadRollback rollback_;
     LoadNotes notes_;

@@ -68,7 +68,8 @@ DocumentEncoding DocumentEncoding::of(std::string_view document)
     }
     if (!invalid) return encoding;
     encoding.kind_ = multiByte ? Kind::Mixed : Kind::Windows1252;
-    // Only a refused file needs its place, and the scan stopped short of the end anyway.
+    // The place is counted only for a file that has a byte that is not UTF-8: the common
+    // UTF-8 file pays for one pass alone.
     encoding.line_ = 1;
     encoding.column_ = 1;
     for (std::size_t k = 0; k < encoding.offset_; ++k) {
