@@ -155,7 +155,8 @@ void ConfigElementHandler::endToolData()
     if (app_.getCustKey().empty() || !app_.stringDatas().find(app_.getCustKey())) {
         std::string sets;
         for (const std::string& key : app_.stringDatas().keys()) sets += (sets.empty() ? "" : ", ") + key;
-        refuse("custom=" + quoted(customAttrName_) + " names no attribute of dbNames (the sets are " + sets + ")");
+        refuse("custom=" + quoted(customAttrName_) + " names no attribute of dbNames (" +
+               (sets.empty() ? std::string("it names no sets") : "the sets are " + sets) + ")");
     }
 }
 
