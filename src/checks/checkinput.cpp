@@ -28,6 +28,12 @@ CheckInput CheckInput::fromApp(const TheApp& app)
                 mode.desc = record.getDesc();
                 mode.help = record.getHelp();
                 mode.unit = record.unit();
+                if (!app.lostCharacters().empty()) {
+                    LostCharacters::Place place{app.getCustKey(), menu.menuKey(), parameter.paraKey(), mode.modeKey};
+                    if (const auto* lost = app.lostCharacters().find(place, mode.desc)) mode.lostInDesc = *lost;
+                    place.help = true;
+                    if (const auto* lost = app.lostCharacters().find(place, mode.help)) mode.lostInHelp = *lost;
+                }
                 if (const ModeData* ref = refParam ? refParam->modes().find(record.modeKey()) : nullptr) {
                     mode.refPresent = true;
                     mode.refDefined = ref->defined();

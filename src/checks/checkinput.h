@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/lostcharacters.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,6 +24,9 @@ struct CheckInput {
         bool refDefined = false;
         std::string refDesc;
         std::string refHelp;
+        // Characters the loaded file held where the text now has '?', while it is unedited.
+        std::vector<LostCharacters::Character> lostInDesc;
+        std::vector<LostCharacters::Character> lostInHelp;
     };
     struct ParamTexts {
         std::string menuKey;

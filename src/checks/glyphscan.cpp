@@ -47,20 +47,39 @@ std::string hexByte(std::uint8_t b)
 }
 
 // Latin-1 characters typed as themselves whose code the display shows as another glyph
-// (its ROM has Cyrillic and Greek letters and signs there), with the nearest character it has.
-std::optional<std::string> latin1StandIn(std::uint8_t b)
+// (its ROM has Cyrillic and Greek letters and signs there): how the character is called
+// where it cannot be seen, the glyph the keypad shows, and the nearest character it has.
+struct StandIn {
+    std::uint8_t code;
+    const char* invisible;
+    const char* glyph;
+    const char* suggestion;
+};
+
+constexpr StandIn kStandIns[] = {
+    {0xA0, "No-break space", "two solid bars", " "},
+    {0xA8, nullptr, "a small f with hook", "\""},
+    {0xAC, nullptr, "the Cyrillic capital letter Yu", "-"},
+    {0xAD, "Soft hyphen", "the Cyrillic capital letter Ya", "-"},
+    {0xAF, nullptr, "a left single quotation mark", "-"},
+    {0xB4, nullptr, "a Pt sign", "'"},
+    {0xB8, nullptr, "the Greek small letter omega", ","},
+    {0xD8, nullptr, "the Greek capital letter Phi", "O"},
+};
+
+const StandIn* standInFor(std::uint8_t b)
 {
-    switch (b) {
-    case 0xA0: return std::string(" ");
-    case 0xA8: return std::string("\"");
-    case 0xAC:
-    case 0xAD:
-    case 0xAF: return std::string("-");
-    case 0xB4: return std::string("'");
-    case 0xB8: return std::string(",");
-    case 0xD8: return std::string("O");
-    default: return std::nullopt;
-    }
+    for (const StandIn& standIn : kStandIns)
+        if (standIn.code == b) return &standIn;
+    return nullptr;
+}
+
+// "\"Ø\" (0xD8) shows as the Greek capital letter Phi": what was typed and what the keypad shows.
+std::string standInMessage(const StandIn& standIn)
+{
+    const std::string typed =
+        standIn.invisible ? standIn.invisible : "\"" + std::string(1, static_cast<char>(standIn.code)) + "\"";
+    return typed + " (" + hexByte(standIn.code) + ") shows as " + standIn.glyph;
 }
 
 bool isLetter(unsigned char c)
@@ -92,8 +111,8 @@ std::vector<GlyphScan::Fault> GlyphScan::scan(const std::string& escaped)
                 suggestion = previous == 0x0D ? "" : "~M";
             faults.push_back({pos, length, "Byte " + hexByte(b) + " has no glyph" + where, suggestion});
         } else if (token == Token::Plain) {
-            if (const auto standIn = latin1StandIn(b))
-                faults.push_back({pos, length, "Character " + hexByte(b) + " shows as another glyph" + where, standIn});
+            if (const StandIn* standIn = standInFor(b))
+                faults.push_back({pos, length, standInMessage(*standIn) + where, std::string(standIn->suggestion)});
             else if (b == '?' && pos > 0 && pos + 1 < escaped.size()
                      && isLetter(static_cast<unsigned char>(escaped[pos - 1]))
                      && isLetter(static_cast<unsigned char>(escaped[pos + 1])))

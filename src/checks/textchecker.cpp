@@ -144,13 +144,7 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
                                    + std::to_string(input.maxHelpChars)));
         }
     }
-    if (wanted(ProblemKind::NoGlyph)) {
-        for (GlyphScan::Fault& fault : GlyphScan::scan(text)) {
-            Problem problem = make(ProblemKind::NoGlyph, param, mode, field, std::move(fault.message));
-            problem.suggestion = std::move(fault.suggestion);
-            out.push_back(std::move(problem));
-        }
-    }
+    if (wanted(ProblemKind::NoGlyph)) checkGlyphs(param, mode, field, out);
     if (wanted(ProblemKind::TrailingSpace)) {
         KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
         if (stripped.removed > 0) {
@@ -162,6 +156,31 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
             out.push_back(std::move(problem));
         }
     }
+}
+
+// A '?' that stands for a character the file held is named after that character; the
+// guess that a '?' inside a word was one is left for the texts nothing is known of.
+void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
+                              TextField field, std::vector<Problem>& out)
+{
+    const std::vector<LostCharacters::Character>& lost =
+        field == TextField::Description ? mode.lostInDesc : mode.lostInHelp;
+    auto next = lost.begin();
+    const auto addLostBefore = [&](std::size_t end) {
+        for (; next != lost.end() && next->pos < end; ++next)
+            out.push_back(make(ProblemKind::NoGlyph, param, mode, field,
+                               LostCharacters::describe(next->codePoint) +
+                                   " has no keypad code: it became \"?\" on loading, at character " +
+                                   std::to_string(next->pos + 1)));
+    };
+    for (GlyphScan::Fault& fault : GlyphScan::scan(textOf(mode, field))) {
+        addLostBefore(fault.pos + 1);
+        if (std::any_of(lost.begin(), lost.end(), [&](const auto& c) { return c.pos == fault.pos; })) continue;
+        Problem problem = make(ProblemKind::NoGlyph, param, mode, field, std::move(fault.message));
+        problem.suggestion = std::move(fault.suggestion);
+        out.push_back(std::move(problem));
+    }
+    addLostBefore(std::string::npos);
 }
 
 void TextChecker::checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found)

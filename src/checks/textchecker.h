@@ -38,6 +38,8 @@ private:
     static void checkText(const CheckInput& input, const CheckInput::ParamTexts& param,
                           const CheckInput::ModeTexts& mode, TextField field, const Options& options,
                           std::vector<Problem>& out);
+    static void checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+                            std::vector<Problem>& out);
     static void checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found);
     static void checkNearDuplicates(const CheckInput& input, Found& found);
 };

@@ -9,8 +9,13 @@ class DrvMenu;
 class TheApp;
 
 // How much of a keypad data file reached the model. After a parse error what was read
-// before it stays loaded, so the file in memory is not the file on disk.
-enum class LoadResult { Missing, Partial, Whole };
+// before it stays loaded, so the file in memory is not the file on disk. A refused file
+// (not keypad data, or its encoding mixed) left the model as it was.
+enum class LoadResult { Missing, Partial, Whole, Refused };
+
+// Merge fills in what the document holds; ReplaceCustom empties the custom set first, and
+// a refused document gives the emptied texts back.
+enum class LoadMode { Merge, ReplaceCustom };
 
 // Reading and writing the keypad data files, carried out on the model by the file layer.
 // The model keeps its load and save operations for its callers and hands them on through
@@ -22,7 +27,7 @@ public:
     // The configuration "kpdconf.kpx" of the application folder: every string set's
     // skeleton. False when it is missing or cut short: the program cannot run.
     virtual bool readConfiguration(TheApp& app) = 0;
-    virtual LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum) = 0;
+    virtual LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum, LoadMode mode) = 0;
     // The custom set as a whole document; the file is replaced only when written whole.
     virtual bool saveApp(TheApp& app, const std::string& fname, bool constMode) = 0;
     // One menu alone, or for the trips menu each of its forward menus.

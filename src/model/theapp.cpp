@@ -9,10 +9,11 @@ TheApp::TheApp(UserInterface& ui, std::string appFolder, DataFiles& files)
 {
 }
 
-void TheApp::setLangDBKey(std::int16_t index, const std::string& key)
+void TheApp::setLangDBKey(std::int16_t index, const std::string& key, const std::string& detail)
 {
     if (getLangIndexFromKey(key) != -1) {
-        ui_.message("Duplicated language key - cannot continue", "FATAL ERROR", MessageIcon::Critical);
+        ui_.message("Duplicated language key - cannot continue" + (detail.empty() ? std::string() : "\r\n" + detail),
+                    "FATAL ERROR", MessageIcon::Critical);
         ui_.endProgram();
     }
     if (index < 0)
@@ -68,12 +69,12 @@ bool TheApp::readConfiguration()
 
 bool TheApp::loadUserFile(const std::string& path, std::int16_t mNum)
 {
-    return files_.loadUserDocument(*this, path, mNum) != LoadResult::Missing;
+    return files_.loadUserDocument(*this, path, mNum, LoadMode::Merge) != LoadResult::Missing;
 }
 
-LoadResult TheApp::loadUserDocument(const std::string& path, std::int16_t mNum)
+LoadResult TheApp::loadUserDocument(const std::string& path, std::int16_t mNum, LoadMode mode)
 {
-    return files_.loadUserDocument(*this, path, mNum);
+    return files_.loadUserDocument(*this, path, mNum, mode);
 }
 
 bool TheApp::xmlSave(const std::string& fname, bool constMode)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datafiles.h"
+#include "lostcharacters.h"
 #include "modenamemap.h"
 #include "stringdatas.h"
 #include "userinterface.h"
@@ -29,8 +30,9 @@ public:
     kpd::stringDatas& stringDatas() { return sets_; }
     const kpd::stringDatas& stringDatas() const { return sets_; }
 
-    // A key recorded twice is fatal: the program ends after the message.
-    void setLangDBKey(std::int16_t index, const std::string& key);
+    // A key recorded twice is fatal: the program ends after the message, which carries
+    // `detail` (where the key came from) on a line of its own.
+    void setLangDBKey(std::int16_t index, const std::string& key, const std::string& detail = {});
     std::string getLangDBKey(std::int16_t index) const;
     std::int16_t getLangIndexFromKey(const std::string& key) const;
     std::int16_t getLastLangIndex() const { return lastLangIndex_; }
@@ -53,13 +55,16 @@ public:
     kpd::modeNameMap& modeOpMap() { return modeOpMap_; }
     const kpd::modeNameMap& modeOpMap() const { return modeOpMap_; }
 
+    kpd::LostCharacters& lostCharacters() { return lostCharacters_; }
+    const kpd::LostCharacters& lostCharacters() const { return lostCharacters_; }
+
     // Reads the configuration "kpdconf.kpx" from the application folder, building every
     // string set's skeleton. Start-up calls it once, right after construction. False when
     // the file is missing: the message is shown and the cannot-run flag set.
     bool readConfiguration();
     // True when the file exists (whether or not it parsed); mNum -1 loads every menu.
     bool loadUserFile(const std::string& path, std::int16_t mNum = -1);
-    LoadResult loadUserDocument(const std::string& path, std::int16_t mNum = -1);
+    LoadResult loadUserDocument(const std::string& path, std::int16_t mNum = -1, LoadMode mode = LoadMode::Merge);
     // Writes the custom set; the file is replaced only when the whole document is
     // written. False (message shown, data and dirty state untouched) on failure.
     bool xmlSave(const std::string& fname, bool constMode = false);
@@ -81,6 +86,7 @@ private:
     std::int16_t maxRecChars_ = 80;
     kpd::modeNameMap modeDefMap_;
     kpd::modeNameMap modeOpMap_;
+    kpd::LostCharacters lostCharacters_;
 };
 
 } // namespace kpd

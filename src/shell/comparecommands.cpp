@@ -82,8 +82,10 @@ bool CompareCommands::mergeFile(const QString& file)
     kpd::LoadResult result;
     const std::unique_ptr<kpd::ComparedFile> theirs =
         kpd::ComparedFile::load(window_.ui(), toFileName(window_.programFolder()), toFileName(file), result);
-    if (!theirs) {
-        window_.ui().message("Could not find the file " + toModel(file), "ERROR", kpd::MessageIcon::Critical);
+    // A refused file has been named by the loader and brings nothing to take.
+    if (!theirs || result == kpd::LoadResult::Refused) {
+        if (result == kpd::LoadResult::Missing)
+            window_.ui().message("Could not find the file " + toModel(file), "ERROR", kpd::MessageIcon::Critical);
         return false;
     }
     kpd::stringData& ours = app->stringDatas().Item(app->getCustKey());

@@ -192,14 +192,17 @@ bool FileCommands::loadChecked(const QString& name, bool agreed)
     bool loaded = false;
     guarded(window_.ui(), [&] {
         if (!readable(name) || !mayReplaceSet(agreed)) return;
-        window_.app()->clearAll();
-        loaded = window_.app()->loadUserDocument(toFileName(name), -1) == kpd::LoadResult::Whole;
+        // The loader empties the set itself, so a refused file gives the set back whole and
+        // leaves the current file as it was.
+        const kpd::LoadResult result =
+            window_.app()->loadUserDocument(toFileName(name), -1, kpd::LoadMode::ReplaceCustom);
+        loaded = result == kpd::LoadResult::Whole;
         if (loaded) {
             // The set now holds exactly the file: nothing is unsaved. A part of a file
             // stays unsaved, with the texts the clearing emptied.
             window_.app()->setAppClean();
             window_.setCurrentFile(name);
-        } else {
+        } else if (result != kpd::LoadResult::Refused) {
             window_.setIncompleteFile(name);
         }
     });

@@ -51,7 +51,8 @@ StartupSequence::Result StartupSequence::restore(const StartupSettings& settings
         switch (app_.loadUserDocument(settings.lastFile, -1)) {
         case kpd::LoadResult::Whole: result.currentFile = settings.lastFile; break;
         case kpd::LoadResult::Partial: result.incompleteFile = settings.lastFile; break;
-        case kpd::LoadResult::Missing: break;
+        case kpd::LoadResult::Missing:
+        case kpd::LoadResult::Refused: break;
         }
     }
 

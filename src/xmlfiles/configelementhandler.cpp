@@ -1,7 +1,11 @@
 #include "configelementhandler.h"
 
+#include "contenthandler.h"
+
 #include "model/numbertext.h"
 #include "model/theapp.h"
+
+#include <limits>
 
 namespace kpd {
 
@@ -31,7 +35,46 @@ std::vector<SharedKey> valuesOf(const SaxAttributes& attributes)
     return values;
 }
 
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+// "menu \"Ramps\"": an element as the user finds it in the file.
+std::string named(const char* element, const SaxAttributes& attributes)
+{
+    const std::string* name = attributes.find("name");
+    return name ? std::string(element) + " " + quoted(*name) : std::string(element);
+}
+
 } // namespace
+
+void ConfigElementHandler::refuse(const std::string& reason)
+{
+    if (refusal_.empty()) refusal_ = "line " + std::to_string(line()) + ": " + reason;
+}
+
+long ConfigElementHandler::line() const
+{
+    return locator_ ? locator_->line() : 0;
+}
+
+std::int32_t ConfigElementHandler::requireNumber(const SaxAttributes& attributes, const std::string& element,
+                                                 const char* attribute, std::int32_t last)
+{
+    const std::string* text = attributes.find(attribute);
+    const std::string range = "a whole number from 0 to " + std::to_string(last);
+    if (!text) {
+        refuse(element + " has no " + attribute + "; it needs " + range);
+        return -1;
+    }
+    const Int32Result number = readInt32(*text);
+    if (number.status != NumberStatus::Ok || number.value < 0 || number.value > last) {
+        refuse(element + " " + attribute + "=" + quoted(*text) + " is not " + range);
+        return -1;
+    }
+    return number.value;
+}
 
 std::vector<std::int16_t> ConfigElementHandler::parseNumberList(const std::string& text)
 {
@@ -54,8 +97,15 @@ std::vector<std::int16_t> ConfigElementHandler::parseNumberList(const std::strin
 
 void ConfigElementHandler::handle(bool start, const std::string& qName, const SaxAttributes& attributes)
 {
+    if (refused()) return;
+    if (!rootSeen_) {
+        rootSeen_ = true;
+        if (qName != "keypadToolData") return refuse("root element " + qName + ", where keypadToolData belongs");
+    }
     if (!start) {
-        if (qName == "root")
+        if (qName == "keypadToolData")
+            endToolData();
+        else if (qName == "root")
             state_ = 1;
         else if (qName == "menu" || qName == "trips")
             state_ = 4;
@@ -87,11 +137,27 @@ void ConfigElementHandler::startToolData(const SaxAttributes& attributes)
     const std::string* mode = attributes.find("mode");
     app_.ui().setAlternate(mode && *mode == kAccessCode);
     trapped([&] { customAttrName_ = attributes.getValueFromQName("custom"); });
-    trapped([&] {
-        const Int32Result base = readInt32(attributes.getValueFromQName("base"));
-        if (base.status == NumberStatus::Ok) app_.ui().setHexBase(base.value);
-    });
+    // An image placed at an address nobody meant would load without complaint and not run.
+    if (attributes.find("base")) {
+        const std::int32_t base =
+            requireNumber(attributes, "keypadToolData", "base", std::numeric_limits<std::int32_t>::max());
+        if (base >= 0) app_.ui().setHexBase(base);
+    }
     state_ = 1;
+}
+
+// Without a custom set there is nothing to edit, and every command would fail on its key.
+void ConfigElementHandler::endToolData()
+{
+    if (!dbNamesSeen_) return refuse("keypadToolData holds no dbNames: the configuration names no string sets");
+    if (customAttrName_.empty())
+        return refuse("keypadToolData has no custom attribute naming the dbNames entry of the custom string set");
+    if (app_.getCustKey().empty() || !app_.stringDatas().find(app_.getCustKey())) {
+        std::string sets;
+        for (const std::string& key : app_.stringDatas().keys()) sets += (sets.empty() ? "" : ", ") + key;
+        refuse("custom=" + quoted(customAttrName_) + " names no attribute of dbNames (" +
+               (sets.empty() ? std::string("it names no sets") : "the sets are " + sets) + ")");
+    }
 }
 
 void ConfigElementHandler::startDbNames(const SaxAttributes& attributes)
@@ -99,11 +165,18 @@ void ConfigElementHandler::startDbNames(const SaxAttributes& attributes)
     for (int i = 0; i < attributes.getLength(); ++i) {
         const std::string& name = attributes.getQName(i);
         const std::string& value = attributes.getValue(i);
-        if (name.size() == 5 && name.compare(0, 4, "Lang") == 0 && name[4] >= '0' && name[4] <= '5')
-            trapped([&] { app_.setLangDBKey(static_cast<std::int16_t>(name[4] - '0'), value); });
+        if (name.size() == 5 && name.compare(0, 4, "Lang") == 0 && name[4] >= '0' && name[4] <= '5') {
+            const std::int16_t earlier = app_.getLangIndexFromKey(value);
+            const std::string detail = earlier < 0 ? std::string()
+                                                   : name + "=" + quoted(value) + " repeats the key of Lang" +
+                                                         std::to_string(earlier) + " at line " +
+                                                         std::to_string(line()) + " of " + documentName_;
+            trapped([&] { app_.setLangDBKey(static_cast<std::int16_t>(name[4] - '0'), value, detail); });
+        }
         if (!app_.stringDatas().keyExists(value)) app_.stringDatas().Add(value);
         if (name == customAttrName_) app_.setCustKey(value);
     }
+    dbNamesSeen_ = true;
     state_ = 2;
 }
 
@@ -128,12 +201,15 @@ void ConfigElementHandler::startRoot(const SaxAttributes& attributes)
 void ConfigElementHandler::startMenu(const SaxAttributes& attributes)
 {
     if (!firstAttributeIsName(attributes)) return;
-    trapped([&] { menuKey_ = "m" + attributes.getValueFromQName("nmbr"); });
+    const std::int32_t number = requireNumber(attributes, named("menu", attributes), "nmbr", kLastNumber);
+    if (number < 0) return;
+    if (!menuNumbers_.insert(number).second)
+        return refuse(named("menu", attributes) + " nmbr=" + quoted(attributes.getValueFromQName("nmbr")) +
+                      " repeats menu " + std::to_string(number) + ": each menu number is declared once");
+    menuKey_ = "m" + attributes.getValueFromQName("nmbr");
     app_.ui().splashStatus("Preparing languages for " + menuKey_);
     app_.ui().splashProgress(++menusSeen_);
-    const std::string* nmbr = attributes.find("nmbr");
-    const Int16Result number = nmbr ? readInt16(*nmbr) : Int16Result{};
-    menuNumber_ = number.status == NumberStatus::Ok ? number.value : std::int16_t(0);
+    menuNumber_ = static_cast<std::int16_t>(number);
     const std::string* cloneable = attributes.find("cloneable");
     cloneMenus_ = cloneable ? parseNumberList(*cloneable) : std::vector<std::int16_t>{};
     const std::string* hide = attributes.find("hide");
@@ -166,8 +242,19 @@ void ConfigElementHandler::startMenuModes(const SaxAttributes& attributes)
 
 void ConfigElementHandler::startPara(const SaxAttributes& attributes)
 {
-    std::string paraKey;
-    trapped([&] { paraKey = "p" + attributes.getValueFromQName("nmbr"); });
+    const std::string element = named("para", attributes) + " of menu " + std::to_string(menuNumber_);
+    // A drive declaring a million parameters is refused at the first one beyond the
+    // database, before the sets hold any more of them.
+    if (++parameters_ > kMostParameters)
+        return refuse(element + " is parameter " + std::to_string(parameters_) + "; the string database holds at most " +
+                      std::to_string(kMostParameters));
+    if (requireNumber(attributes, element, "nmbr", kLastNumber) < 0) return;
+    const std::string paraKey = "p" + attributes.getValueFromQName("nmbr");
+    const stringData* first = app_.stringDatas().Count() > 0 ? &app_.stringDatas().Item(1) : nullptr;
+    const DrvMenu* menu = first ? first->DrvMenus().find(menuKey_) : nullptr;
+    if (menu && menu->Parameters().keyExists(paraKey))
+        return refuse(element + " nmbr=" + quoted(attributes.getValueFromQName("nmbr")) +
+                      " repeats a parameter of the same menu");
     for (stringData& set : app_.stringDatas()) {
         trapped([&] {
             DrvMenu& menu = set.DrvMenus().Item(menuKey_);
@@ -195,12 +282,22 @@ void ConfigElementHandler::startTrips(const SaxAttributes& attributes)
 
 void ConfigElementHandler::startTrip(const SaxAttributes& attributes)
 {
-    std::string tripKey;
-    std::string mapMenuKey;
-    std::string mapParaKey;
-    trapped([&] { tripKey = "t" + attributes.getValueFromQName("nmbr"); });
-    trapped([&] { mapMenuKey = "m" + attributes.getValueFromQName("mapMen"); });
-    trapped([&] { mapParaKey = "p" + attributes.getValueFromQName("mapPar"); });
+    const std::string element = named("trip", attributes);
+    const std::int32_t number = requireNumber(attributes, element, "nmbr", kLastTripNumber);
+    if (number < 0 || requireNumber(attributes, element, "mapMen", kLastNumber) < 0 ||
+        requireNumber(attributes, element, "mapPar", kLastNumber) < 0)
+        return;
+    if (!tripNumbers_.insert(number).second)
+        return refuse(element + " nmbr=" + quoted(attributes.getValueFromQName("nmbr")) + " repeats an earlier trip");
+    const std::string tripKey = "t" + attributes.getValueFromQName("nmbr");
+    const std::string mapMenuKey = "m" + attributes.getValueFromQName("mapMen");
+    const std::string mapParaKey = "p" + attributes.getValueFromQName("mapPar");
+    // A trip whose texts live nowhere would be dropped from every set without a word.
+    const stringData* first = app_.stringDatas().Count() > 0 ? &app_.stringDatas().Item(1) : nullptr;
+    const DrvMenu* declared = first ? first->DrvMenus().find(mapMenuKey) : nullptr;
+    if (!declared || !declared->Parameters().keyExists(mapParaKey))
+        return refuse(element + " maps to menu " + attributes.getValueFromQName("mapMen") + " parameter " +
+                      attributes.getValueFromQName("mapPar") + ", which the configuration does not declare before it");
     newMapping_ = mapMenuKey != lastMapMenuKey_;
     if (newMapping_) lastMapMenuKey_ = mapMenuKey;
 

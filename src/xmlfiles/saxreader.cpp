@@ -1,6 +1,7 @@
 #include "saxreader.h"
 
 #include "contenthandler.h"
+#include "documentencoding.h"
 #include "errorhandlerimpl.h"
 #include "textcodec.h"
 
@@ -71,7 +72,7 @@ int XMLCALL unknownEncoding(void*, const XML_Char* name, XML_Encoding* info)
     return XML_STATUS_OK;
 }
 
-class Session {
+class Session : public DocumentLocator {
 public:
     Session(ContentHandler& content, bool fragment)
         : content_(content), fragment_(fragment)
@@ -84,15 +85,20 @@ public:
         XML_SetUserData(parser, this);
         XML_SetElementHandler(parser, &Session::onStart, &Session::onEnd);
         XML_SetCharacterDataHandler(parser, &Session::onText);
+        content_.setDocumentLocator(*this);
     }
 
+    long line() const override { return static_cast<long>(XML_GetCurrentLineNumber(parser_)); }
+
     // An error the handler lets escape cannot unwind through expat: the parse stops and
-    // the error goes on to the caller once the parser is released.
+    // the error goes on to the caller once the parser is released. A handler that refuses
+    // the document stops it the same way.
     template <typename Work>
     void guarded(Work work)
     {
         try {
             work();
+            if (content_.refused()) XML_StopParser(parser_, XML_FALSE);
         } catch (...) {
             if (!pending_) pending_ = std::current_exception();
             XML_StopParser(parser_, XML_FALSE);
@@ -138,9 +144,12 @@ private:
         self->guarded([&] {
             if (isAscii(text, size)) {
                 self->content_.characters(std::string_view(text, size));
-            } else {
-                self->content_.characters(TextCodec::utf8ToLatin1(std::string_view(text, size)));
+                return;
             }
+            self->lost_.clear();
+            const std::string latin1 = TextCodec::utf8ToLatin1(std::string_view(text, size), &self->lost_);
+            if (!self->lost_.empty()) self->content_.charactersReplaced(self->lost_);
+            self->content_.characters(latin1);
         });
     }
 
@@ -151,6 +160,7 @@ private:
     std::exception_ptr pending_;
     SaxAttributes::Pairs pairs_;
     std::string name_;
+    std::vector<LostCharacters::Character> lost_;
 };
 
 std::size_t skipSpace(std::string_view text, std::size_t pos)
@@ -193,8 +203,13 @@ std::size_t SaxReader::fragmentStart(std::string_view document)
 
 bool SaxReader::parse(std::string_view document)
 {
-    const bool utf16 = document.substr(0, 2) == "\xFF\xFE" || document.substr(0, 2) == "\xFE\xFF";
-    const char* encoding = utf16 || TextCodec::isValidUtf8(document) ? nullptr : "windows-1252";
+    return parse(document, DocumentEncoding::of(document));
+}
+
+bool SaxReader::parse(std::string_view document, const DocumentEncoding& documentEncoding)
+{
+    const bool utf16 = documentEncoding.kind() == DocumentEncoding::Kind::Utf16;
+    const char* encoding = documentEncoding.kind() == DocumentEncoding::Kind::Windows1252 ? "windows-1252" : nullptr;
 
     const std::size_t fragmentAt = utf16 ? std::string_view::npos : fragmentStart(document);
     const bool fragment = fragmentAt != std::string_view::npos;
@@ -207,6 +222,7 @@ bool SaxReader::parse(std::string_view document)
         wrapped.append(kFragmentClose);
         document = wrapped;
         content_.startFragment();
+        if (content_.refused()) return false;
     }
 
     XML_Parser parser = XML_ParserCreate(encoding);
@@ -232,7 +248,7 @@ bool SaxReader::parse(std::string_view document)
     } while (status == XML_STATUS_OK && offset < document.size());
 
     const bool ok = status == XML_STATUS_OK;
-    if (!ok && !session.pending()) {
+    if (!ok && !session.pending() && !content_.refused()) {
         const XML_Error code = XML_GetErrorCode(parser);
         errors_.fatalError(static_cast<int>(code), XML_ErrorString(code),
                            static_cast<long>(XML_GetCurrentLineNumber(parser)),

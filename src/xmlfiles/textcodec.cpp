@@ -1,8 +1,5 @@
 #include "textcodec.h"
 
-#include <cstdint>
-#include <cstring>
-
 namespace kpd {
 
 std::string TextCodec::latin1ToUtf8(std::string_view latin1)
@@ -21,7 +18,7 @@ std::string TextCodec::latin1ToUtf8(std::string_view latin1)
     return out;
 }
 
-std::string TextCodec::utf8ToLatin1(std::string_view utf8)
+std::string TextCodec::utf8ToLatin1(std::string_view utf8, std::vector<LostCharacters::Character>* lost)
 {
     std::string out;
     out.reserve(utf8.size());
@@ -33,55 +30,19 @@ std::string TextCodec::utf8ToLatin1(std::string_view utf8)
             ++i;
             continue;
         }
-        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        if (length == 2 && i + 1 < utf8.size()) {
-            const unsigned value = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-            out += value <= 0xFF ? static_cast<char>(value) : '?';
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        char32_t value = lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            value = (value << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        if (value <= 0xFF) {
+            out += static_cast<char>(value);
         } else {
+            if (lost) lost->push_back({out.size(), value});
             out += '?';
         }
         i += length;
     }
     return out;
-}
-
-bool TextCodec::isValidUtf8(std::string_view bytes)
-{
-    std::size_t i = 0;
-    const std::size_t n = bytes.size();
-    auto continuation = [&](std::size_t at) {
-        return at < n && (static_cast<unsigned char>(bytes[at]) & 0xC0) == 0x80;
-    };
-    while (i < n) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            // Markup is ASCII: step over plain runs eight bytes at a time.
-            ++i;
-            while (i + 8 <= n) {
-                std::uint64_t block;
-                std::memcpy(&block, bytes.data() + i, sizeof block);
-                if (block & 0x8080808080808080ULL) break;
-                i += 8;
-            }
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            if (!continuation(i + 1)) return false;
-            i += 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            if (!continuation(i + 1) || !continuation(i + 2)) return false;
-            const auto second = static_cast<unsigned char>(bytes[i + 1]);
-            // Overlong forms and UTF-16 surrogates are not UTF-8.
-            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F)) return false;
-            i += 3;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            if (!continuation(i + 1) || !continuation(i + 2) || !continuation(i + 3)) return false;
-            const auto second = static_cast<unsigned char>(bytes[i + 1]);
-            if ((lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) return false;
-            i += 4;
-        } else {
-            return false;
-        }
-    }
-    return true;
 }
 
 int TextCodec::windows1252CodePoint(unsigned char byte)

@@ -18,9 +18,9 @@ bool XmlDataFiles::readConfiguration(TheApp& app)
     return DocumentLoader::loadConfiguration(app, DocumentLoader::kConfigurationFile);
 }
 
-LoadResult XmlDataFiles::loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum)
+LoadResult XmlDataFiles::loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum, LoadMode mode)
 {
-    return DocumentLoader::loadUserDocument(app, path, mNum);
+    return DocumentLoader::loadUserDocument(app, path, mNum, mode);
 }
 
 bool XmlDataFiles::saveApp(TheApp& app, const std::string& fname, bool constMode)

@@ -11,7 +11,7 @@ public:
     static XmlDataFiles& instance();
 
     bool readConfiguration(TheApp& app) override;
-    LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum) override;
+    LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum, LoadMode mode) override;
     bool saveApp(TheApp& app, const std::string& fname, bool constMode) override;
     bool saveMenu(const DrvMenu& menu, const std::string& fname) override;
 };

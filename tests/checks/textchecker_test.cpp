@@ -115,10 +115,28 @@ TEST(TextChecker, CharactersWithoutGlyphGetTheirSuggestions)
     EXPECT_EQ(problems[1].suggestion, "");
     EXPECT_EQ(problems[2].message, "Escape \"~!\" becomes a space at character 10");
     EXPECT_EQ(problems[2].suggestion, " ");
+    EXPECT_EQ(problems[3].message, "\"\xD8\" (0xD8) shows as the Greek capital letter Phi at character 13");
     EXPECT_EQ(problems[3].suggestion, "O");
     EXPECT_EQ(problems[4].message, "\"?\" inside a word: a character lost on loading at character 23");
     EXPECT_EQ(found(oneText("~J"), ProblemKind::NoGlyph).at(0).suggestion, "~M");
     EXPECT_EQ(found(oneText("~XZZ"), ProblemKind::NoGlyph).size(), 1u);
+    // Characters that cannot be seen are named.
+    EXPECT_EQ(found(oneText("a\xAD" "b"), ProblemKind::NoGlyph).at(0).message,
+              "Soft hyphen (0xAD) shows as the Cyrillic capital letter Ya at character 2");
+}
+
+// What the loaded file held is known exactly: it is named in place of the guess, in text order.
+TEST(TextChecker, CharactersLostOnLoadingAreNamed)
+{
+    CheckInput input = oneText("Stra?e ~A 5 ?", "Hilfe?");
+    input.params[0].modes[0].lostInDesc = {{4, U'\u1E9E'}, {12, U'\u20AC'}};
+    const std::vector<Problem> problems = found(input, ProblemKind::NoGlyph);
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0].message, "U+1E9E has no keypad code: it became \"?\" on loading, at character 5");
+    EXPECT_FALSE(problems[0].suggestion);
+    EXPECT_EQ(problems[1].message, "Byte 0x01 has no glyph at character 8");
+    EXPECT_EQ(problems[2].message, "U+20AC euro sign has no keypad code: it became \"?\" on loading, at character 13");
+    EXPECT_EQ(problems[2].field, TextField::Description);
 }
 
 TEST(TextChecker, TrailingSpacesAreWhatStripWouldRemove)

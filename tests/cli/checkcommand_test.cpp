@@ -99,6 +99,28 @@ TEST_F(CheckCommandTest, EverySeededKindIsFoundAndOverflowFailsTheRun)
     EXPECT_EQ(run({"check", file, "--kinds", "empty", "--fail-on", "empty"}), 1);
 }
 
+// The loader says once what it replaced; the check lists it until the text is edited.
+TEST_F(CheckCommandTest, CharactersLostOnLoadingAreNoGlyphProblemsAndRefusedFilesBadInput)
+{
+    std::string lost = sample_;
+    replaceFirst(lost, "<Desc>Parameter zero~Mselect option</Desc>", "<Desc>Parameter \u20AC~Mselect option</Desc>");
+    const std::string file = write("lost.kpd", lost);
+    EXPECT_EQ(run({"check", file, "--kinds", "no-glyph"}), 1);
+    EXPECT_NE(out_.str().find("m0 p0 Open loop description: no-glyph: U+20AC euro sign has no keypad code: it became "
+                              "\"?\" on loading, at character 11"),
+              std::string::npos)
+        << out_.str();
+    EXPECT_NE(err_.str().find("WARNING: Loaded " + file + " with these remarks:\n1 character has no keypad code"),
+              std::string::npos)
+        << err_.str();
+
+    replaceFirst(lost, "<App ", "<Data ");
+    replaceFirst(lost, "</App>", "</Data>");
+    EXPECT_EQ(run({"check", write("other.kpd", lost)}), 2);
+    EXPECT_NE(err_.str().find("is not a keypad data file: root element Data. Nothing was loaded."), std::string::npos)
+        << err_.str();
+}
+
 TEST_F(CheckCommandTest, UnknownKindsAreBadInput)
 {
     EXPECT_EQ(run({"check", (dir_ / "sample.kpd").string(), "--kinds", "overflow,typo"}), 2);

@@ -21,9 +21,9 @@ struct RecordingDataFiles : DataFiles {
         apps.push_back(&app);
         return configurationRead;
     }
-    LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum) override
+    LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum, LoadMode mode) override
     {
-        calls.push_back("load " + path + " " + std::to_string(mNum));
+        calls.push_back("load " + path + " " + std::to_string(mNum) + (mode == LoadMode::ReplaceCustom ? " replacing" : ""));
         apps.push_back(&app);
         return loadResult;
     }
@@ -61,6 +61,7 @@ TEST_F(ModelFileOperations, ReachTheDataFilesOfTheirOwnAppWithTheirArguments)
 {
     EXPECT_TRUE(app.readConfiguration());
     EXPECT_EQ(app.loadUserDocument("a.kpd", 3), LoadResult::Whole);
+    EXPECT_EQ(app.loadUserDocument("n.kpd", -1, LoadMode::ReplaceCustom), LoadResult::Whole);
     EXPECT_TRUE(app.xmlSave("b.kpd"));
     EXPECT_TRUE(app.xmlSave("c.kpc", true));
     EXPECT_TRUE(app.getCustMenus().Item("trips").xmlSaveM("d.bak"));
@@ -71,7 +72,7 @@ TEST_F(ModelFileOperations, ReachTheDataFilesOfTheirOwnAppWithTheirArguments)
     EXPECT_FALSE(app.xmlSave("e.kpd"));
     EXPECT_FALSE(app.getCustMenus().Item("m1").xmlSaveM("f.bak"));
 
-    EXPECT_EQ(files.calls, (std::vector<std::string>{"configuration", "load a.kpd 3", "save b.kpd texts",
+    EXPECT_EQ(files.calls, (std::vector<std::string>{"configuration", "load a.kpd 3", "load n.kpd -1 replacing", "save b.kpd texts",
                                                      "save c.kpc constants", "save menu trips d.bak", "configuration",
                                                      "save e.kpd texts", "save menu m1 f.bak"}));
     for (const TheApp* asked : files.apps) EXPECT_EQ(asked, &app);
@@ -86,7 +87,10 @@ TEST_F(ModelFileOperations, LoadUserFileIsTrueWheneverAFileWasThereEvenCutShort)
     EXPECT_TRUE(app.loadUserFile("cut.kpd", 2));
     files.loadResult = LoadResult::Whole;
     EXPECT_TRUE(app.loadUserFile("whole.kpd"));
-    EXPECT_EQ(files.calls, (std::vector<std::string>{"load gone.kpd -1", "load cut.kpd 2", "load whole.kpd -1"}));
+    files.loadResult = LoadResult::Refused;
+    EXPECT_TRUE(app.loadUserFile("other.kpl"));
+    EXPECT_EQ(files.calls, (std::vector<std::string>{"load gone.kpd -1", "load cut.kpd 2", "load whole.kpd -1",
+                                                     "load other.kpl -1"}));
 }
 
 TEST_F(ModelFileOperations, AMenuOfNoApplicationCannotBeSaved)

@@ -194,7 +194,8 @@ TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
     panel().fixAllOfKind(kpd::ProblemKind::NoGlyph);
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().title, "Replace characters");
-    EXPECT_NE(ui.messages.back().text.find("m1 p2 Open loop help: Character 0xD8 shows as another glyph at character 2 -> \"O\""),
+    EXPECT_NE(ui.messages.back().text.find("m1 p2 Open loop help: \"\xD8\" (0xD8) shows as the Greek capital letter Phi "
+                                           "at character 2 -> \"O\""),
               std::string::npos)
         << ui.messages.back().text;
     EXPECT_EQ(custom("m1", "p2", "Open loop").getHelp(), "x\xD8");

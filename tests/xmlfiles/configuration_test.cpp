@@ -48,7 +48,8 @@ TEST(ConfigurationSets, DuplicatedLanguageKeyEndsTheProgram)
     folder.write("kpdconf.kpx", "<keypadToolData><dbNames Lang0=\"E\" Lang1=\"E\"/></keypadToolData>");
     TheApp app(ui, folder.path());
     EXPECT_THROW(app.readConfiguration(), ProgramEnded);
-    EXPECT_THAT(ui.texts(), ElementsAre("Duplicated language key - cannot continue"));
+    EXPECT_THAT(ui.texts(), ElementsAre("Duplicated language key - cannot continue\r\nLang1=\"E\" repeats the key of "
+                                        "Lang0 at line 1 of " + folder.file("kpdconf.kpx")));
     EXPECT_EQ(ui.messages[0].title, "FATAL ERROR");
 }
 
@@ -70,9 +71,10 @@ TEST(ConfigurationSettings, AccessCodeIsComparedExactly)
 
 TEST(ConfigurationSettings, UnusableValuesLeaveTheDefaults)
 {
-    LoadedDrive drive(withMenus("", "custom=\"cust\" recMaxHelpChars=\"lots\" base=\"0x10000\""));
+    LoadedDrive drive(withMenus("", "custom=\"cust\" recMaxHelpChars=\"lots\""));
     EXPECT_EQ(drive.app->maxRecChars(), 80);
     EXPECT_EQ(drive.ui.hexBase, 0);
+    EXPECT_TRUE(drive.ui.messages.empty());
 }
 
 TEST(ConfigurationModes, GeneralModesGoToEverySetAndTheDefinitionMap)
@@ -126,13 +128,6 @@ TEST(ConfigurationMenus, MenuWhoseFirstAttributeIsNotNameIsIgnoredWithItsParamet
     EXPECT_THAT(drive.app->stringDatas().Item("English").DrvMenus().keys(), ElementsAre("m5"));
 }
 
-TEST(ConfigurationMenus, MenuNumberThatIsNoNumberKeepsItsKey)
-{
-    LoadedDrive drive(withMenus("<menu name=\"X\" nmbr=\"x1\" cloneable=\"5\"><para name=\"a\" nmbr=\"1\"/></menu>"));
-    EXPECT_TRUE(drive.app->stringDatas().Item("English").DrvMenus().keyExists("mx1"));
-    EXPECT_THAT(clones(*drive.app, "mx1"), ElementsAre(5));
-}
-
 TEST(ConfigurationMenus, CloneableLists)
 {
     LoadedDrive drive(withMenus("<menu name=\"a\" nmbr=\"1\" cloneable=\" 2 3 4 \"/>"
@@ -170,7 +165,7 @@ TEST(ConfigurationTrips, TripsShareTheParametersOfTheirMenus)
     EXPECT_THAT(trips.modeNames(), ElementsAre("Open loop", "Closed loop", "Servo"));
 }
 
-TEST(ConfigurationTrips, ForwardMenusOnceEachAndUnknownTargetsSkipped)
+TEST(ConfigurationTrips, ForwardMenusOnceEachAndAnUnknownTargetIsAnError)
 {
     LoadedDrive drive(withMenus("<menu name=\"a\" nmbr=\"1\"><para name=\"x\" nmbr=\"1\"/><para name=\"y\" nmbr=\"2\"/></menu>"
                                 "<menu name=\"b\" nmbr=\"2\"><para name=\"z\" nmbr=\"1\"/></menu>"
@@ -178,14 +173,17 @@ TEST(ConfigurationTrips, ForwardMenusOnceEachAndUnknownTargetsSkipped)
                                 "<trip name=\"1\" nmbr=\"1\" mapMen=\"1\" mapPar=\"1\"/>"
                                 "<trip name=\"2\" nmbr=\"2\" mapMen=\"1\" mapPar=\"2\"/>"
                                 "<trip name=\"3\" nmbr=\"3\" mapMen=\"2\" mapPar=\"1\"/>"
-                                "<trip name=\"4\" nmbr=\"4\" mapMen=\"1\" mapPar=\"9\"/>"
+                                "<trip name=\"4\" nmbr=\"4\" mapMen=\"1\" mapPar=\"1\"/>"
                                 "<trip name=\"5\" nmbr=\"5\" mapMen=\"8\" mapPar=\"1\"/>"
                                 "</trips>"));
     const DrvMenu& trips = drive.app->stringDatas().Item("English").DrvMenus().Item("trips");
     EXPECT_EQ(trips.nOfFwdMenus(), 2);
     EXPECT_EQ(trips.GetFwdMenu(0), "m1");
     EXPECT_EQ(trips.GetFwdMenu(1), "m2");
-    EXPECT_THAT(trips.Parameters().keys(), ElementsAre("t1", "t2", "t3"));
+    EXPECT_THAT(trips.Parameters().keys(), ElementsAre("t1", "t2", "t3", "t4"));
+    ASSERT_EQ(drive.ui.messages.size(), 1u);
+    EXPECT_THAT(drive.ui.messages[0].text, EndsWith("trip \"5\" maps to menu 8 parameter 1, which the configuration "
+                                                    "does not declare before it"));
 }
 
 TEST(ConfigurationTrips, TripsWithoutNameFirstAreIgnored)

@@ -73,16 +73,6 @@ TEST(HostileDocuments, WrongNestingKeepsEarlierTexts)
     EXPECT_EQ(drive.ui.messages.size(), 1u);
 }
 
-// Bytes that are not UTF-8 make the whole document read as Windows-1252.
-TEST(HostileDocuments, InvalidUtf8IsReadAsWindows1252)
-{
-    LoadedDrive drive;
-    drive.load("<App><StringDB DBID=\"Custom\"><Menu MenuID=\"m1\"><Para ParaID=\"p1\"><Mode ModeID=\"Servo\">"
-               "<Desc>Vitesse r\xe9" "f\xe9rence \x80 \x81</Desc></Mode></Para></Menu></StringDB></App>");
-    EXPECT_TRUE(drive.ui.messages.empty());
-    EXPECT_EQ(drive.custom("m1", "p1", "Servo").getDesc(), "Vitesse r\xe9" "f\xe9rence ? \x81");
-}
-
 TEST(HostileDocuments, ControlCharacterIsStillAnError)
 {
     LoadedDrive drive;

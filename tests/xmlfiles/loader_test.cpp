@@ -87,7 +87,8 @@ TEST(LoaderAttributes, AbsentOrUnconvertibleValuesKeepWhatWasHeld)
     EXPECT_EQ(m.nOfDp(), "3");
     EXPECT_EQ(m.lLim(), "-10");
     EXPECT_TRUE(m.defined());
-    EXPECT_TRUE(drive.ui.messages.empty());
+    ASSERT_EQ(drive.ui.messages.size(), 1u);
+    EXPECT_EQ(drive.ui.messages[0].title, "WARNING");
 }
 
 TEST(LoaderRouting, ConstantsGoToLanguageZeroAndAlternateToCustom)
@@ -100,15 +101,18 @@ TEST(LoaderRouting, ConstantsGoToLanguageZeroAndAlternateToCustom)
     EXPECT_EQ(drive.custom("m1", "p1", "Open loop").getDesc(), "alt");
 }
 
-TEST(LoaderRouting, NamedSetAndUnknownSetsSkipped)
+TEST(LoaderRouting, NamedSetLoadsAndAnUnknownOrAbsentSetIsRefused)
 {
     LoadedDrive drive;
     drive.load(oneMode("", "<Desc>fr</Desc>", "<App version=\"10500\">", "French"));
     EXPECT_EQ(drive.inSet("French", "m1", "p1", "Open loop").getDesc(), "fr");
+    EXPECT_TRUE(drive.ui.messages.empty());
     drive.load(oneMode("", "<Desc>xx</Desc>", "<App version=\"10500\">", "Klingon"));
     drive.load("<App><StringDB><Menu MenuID=\"m1\"/></StringDB></App>");
     EXPECT_EQ(drive.inSet("French", "m1", "p1", "Open loop").getDesc(), "fr");
-    EXPECT_TRUE(drive.ui.messages.empty());
+    ASSERT_EQ(drive.ui.messages.size(), 2u);
+    EXPECT_EQ(drive.ui.messages[1].text, drive.folder.file("doc.kpd") + " is not a keypad data file: StringDB without "
+                                                                         "DBID at line 1. Nothing was loaded.");
 }
 
 TEST(LoaderRouting, UnknownKeysSkipTheirContentOnly)
@@ -229,13 +233,14 @@ TEST(LoaderFiles, MissingFileReturnsFalseSilently)
     EXPECT_EQ(drive.ui.busyDepth, 0);
 }
 
-TEST(LoaderFiles, RootThatIsNeitherAppNorMenuLoadsNothing)
+TEST(LoaderFiles, RootThatIsNeitherAppNorMenuIsRefused)
 {
     LoadedDrive drive;
     EXPECT_TRUE(drive.load("<Data><StringDB DBID=\"Custom\"><Menu MenuID=\"m1\"><Para ParaID=\"p1\">"
                            "<Mode ModeID=\"Servo\"><Desc>x</Desc></Mode></Para></Menu></StringDB></Data>"));
     EXPECT_EQ(drive.custom("m1", "p1", "Servo").getDesc(), "");
-    EXPECT_TRUE(drive.ui.messages.empty());
+    ASSERT_EQ(drive.ui.messages.size(), 1u);
+    EXPECT_EQ(drive.ui.messages[0].title, "ERROR");
 }
 
 // Single-menu documents, one Menu or several, load into the custom set with their units.
