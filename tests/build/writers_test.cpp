@@ -251,6 +251,22 @@ TEST(SegmentFiles, ASegmentStartingAtTheImageLengthStillCounts)
     EXPECT_EQ(ImageFiles::writeSegments(image, folder.path().string() + "/"), 2);
 }
 
+TEST(SegmentFiles, AKilledWriteLeavesTheOldSetWholeNeverAMix)
+{
+    TempFolder folder;
+    const std::string prefix = folder.path().string() + "/";
+    ImageFiles::writeSegments(imageOfLength(1036), prefix);
+    std::vector<std::string> old;
+    for (std::size_t s = 0; s < ImageFiles::kSegmentCount; ++s)
+        old.push_back(slurp(folder.path() / ImageFiles::segmentName(s)));
+    // Segments 000 to 004 of the longer image are small enough to go out; 005 is not.
+    DatabaseImage longer = imageOfLength(5000);
+    for (std::size_t i = 0; i < longer.size(); ++i) longer.setU8(i, 0xEE);
+    ASSERT_NE(test::killedWhileWriting([&] { ImageFiles::writeSegments(longer, prefix); }, 1500), 0);
+    for (std::size_t s = 0; s < ImageFiles::kSegmentCount; ++s)
+        EXPECT_EQ(slurp(folder.path() / ImageFiles::segmentName(s)), old[s]) << ImageFiles::segmentName(s);
+}
+
 TEST(SegmentFiles, AMissingFolderIsAFileError)
 {
     EXPECT_THROW(ImageFiles::writeSegments(imageOfLength(10), "/nonexistent-kpd-folder/"), std::system_error);
@@ -285,9 +301,6 @@ const std::vector<WriterUnderTest> kImageWriters = {
                     c.WriteFileAsm(path);
                 }),
     imageWriter("FlashingFile", [](Compress& c, const std::string& path) { c.WriteFileBin(path); }),
-    imageWriter("SegmentFiles",
-                [](Compress& c, const std::string& path) { c.WriteFileSegs(fs::path(path).parent_path().string() + "/"); },
-                "000"),
 };
 
 TEST_P(SafeWriteTest, KeepsItsPromises)
