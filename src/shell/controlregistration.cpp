@@ -1,11 +1,18 @@
 #include "controlregistration.h"
 
 #include "comrt/comruntime.h"
+#include "comrt/librarytrust.h"
 #include "lcdtextbox/lcdtextboxids.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+QString ControlRegistration::refusal()
+{
+    const QString registered = comrt::ComRuntime::serverPath(lcdtextbox::ids::controlClass);
+    return registered.isEmpty() ? QString() : comrt::LibraryTrust::refusal(registered);
+}
 
 comrt::Result ControlRegistration::ensure(const QString& libraryFolder)
 {
