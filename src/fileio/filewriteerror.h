@@ -15,7 +15,7 @@ public:
     {
     }
     FileWriteError(const std::string& path, int error, const std::string& reason)
-        : std::system_error(error, std::generic_category()), path_(path), message_(text(path, reason))
+        : std::system_error(error, std::generic_category()), path_(path), reason_(reason), message_(text(path, reason))
     {
     }
 
@@ -26,10 +26,13 @@ public:
     }
 
     const std::string& path() const { return path_; }
+    // In the file system's encoding, as the path: a reason may name other files.
+    const std::string& reason() const { return reason_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
 private:
     std::string path_;
+    std::string reason_;
     std::string message_;
 };
 
