@@ -6,48 +6,32 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QUuid>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <unistd.h>
 
 namespace result = comrt::result;
 
 namespace {
 
-QStringList& warnings()
-{
-    static QStringList seen;
-    return seen;
-}
+QStringList warnings;
 
-void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (type == QtWarningMsg) warnings().append(text);
-}
-
-// The planted library copied into a folder of its own, registered for a class of its own,
-// after prepare has set the scene; what loading the class gave.
+// The planted library in a folder of its own, registered for a class of its own; after
+// plant has set the scene, the class is asked for. Whether its start-up code ran shows.
 struct Planted {
-    QTemporaryDir dir;
-    QString folder = dir.filePath(QStringLiteral("components"));
-    QString library = folder + QStringLiteral("/libplanted.so");
-    QString mark = dir.filePath(QStringLiteral("start-up code ran"));
-    comrt::Result loaded = result::ok;
-
-    explicit Planted(const std::function<void(Planted&)>& prepare)
+    template <class Scene>
+    explicit Planted(Scene plant)
     {
+        const QFile::Permissions ownerOnlyWrites = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
         QDir().mkdir(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(folder, ownerOnlyWrites);
         QFile::copy(QStringLiteral(PLANTED_LIBRARY), library);
-        QFile::setPermissions(library, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                           QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-        prepare(*this);
+        QFile::setPermissions(library, ownerOnlyWrites);
+        plant(*this);
         const QUuid classId = QUuid::createUuid();
         comrt::ComRegistry registry;
         registry.load();
@@ -57,44 +41,48 @@ struct Planted {
         qputenv("KPD_PLANTED_MARK", QFile::encodeName(mark));
         comrt::ClassFactory* factory = nullptr;
         loaded = comrt::ComRuntime::getClassObject(classId, &factory);
+        ran = QFile::exists(mark);
     }
-    bool ran() const { return QFile::exists(mark); }
+    void allow(const QString& path, QFile::Permission write) const
+    {
+        QFile::setPermissions(path, QFile::permissions(path) | write);
+    }
+
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("components"));
+    QString library = folder + QStringLiteral("/libplanted.so");
+    QString mark = dir.filePath(QStringLiteral("start-up code ran"));
+    comrt::Result loaded = result::ok;
+    bool ran = false;
 };
 
 TEST(LibraryTrust, ALibraryThatOthersCouldHaveReplacedIsNeverLoaded)
 {
     const TempRegistry registry;
-    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
-    const auto add = [](const QString& path, QFile::Permissions extra) {
-        QFile::setPermissions(path, QFile::permissions(path) | extra);
-    };
-    const std::vector<std::pair<std::function<void(Planted&)>, QString>> scenes = {
-        {[&](Planted& p) { add(p.library, QFile::WriteGroup); }, QStringLiteral("it is writable by its group")},
-        {[&](Planted& p) { add(p.library, QFile::WriteOther); }, QStringLiteral("it is writable by every user")},
-        {[&](Planted& p) { add(p.folder, QFile::WriteGroup); }, QStringLiteral(" is writable by its group")},
-        {[&](Planted& p) { add(p.folder, QFile::WriteOther); }, QStringLiteral(" is writable by every user")},
-    };
-    for (const auto& [prepare, reason] : scenes) {
-        warnings().clear();
-        const Planted planted(prepare);
-        EXPECT_EQ(planted.loaded, result::accessDenied) << reason.toStdString();
-        EXPECT_FALSE(planted.ran()) << reason.toStdString();
-        ASSERT_EQ(warnings().size(), 1) << reason.toStdString();
-        EXPECT_TRUE(warnings()[0].startsWith(QStringLiteral("The component library ") + planted.library +
-                                             QStringLiteral(" is not loaded: ")))
-            << warnings()[0].toStdString();
-        EXPECT_TRUE(warnings()[0].contains(reason)) << warnings()[0].toStdString();
-    }
-    if (::geteuid() == 0) {
-        const Planted planted([](Planted& p) { ASSERT_EQ(::chown(QFile::encodeName(p.library).constData(), 4321, 0), 0); });
-        EXPECT_EQ(planted.loaded, result::accessDenied);
-        EXPECT_FALSE(planted.ran());
-    }
-    // The same library where only its owner may change it is loaded: its start-up code runs.
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        warnings.append(text);
+    });
+    const Planted groupFile([](Planted& p) { p.allow(p.library, QFile::WriteGroup); });
+    const Planted everyoneFolder([](Planted& p) { p.allow(p.folder, QFile::WriteOther); });
     const Planted trusted([](Planted&) {});
-    EXPECT_TRUE(trusted.ran());
-    EXPECT_EQ(trusted.loaded, result::procedureNotFound);
     qInstallMessageHandler(previous);
+
+    for (const Planted* refused : {&groupFile, &everyoneFolder}) {
+        EXPECT_EQ(refused->loaded, result::accessDenied) << refused->library.toStdString();
+        EXPECT_FALSE(refused->ran) << refused->library.toStdString();
+    }
+    const QString opening = QStringLiteral("The component library %1 is not loaded: ");
+    EXPECT_EQ(warnings, (QStringList{opening.arg(groupFile.library) + QStringLiteral("it is writable by its group"),
+                                     opening.arg(everyoneFolder.library) + QStringLiteral("its folder ") +
+                                         everyoneFolder.folder + QStringLiteral(" is writable by every user")}));
+    // Where only its owner may change it, the same library is loaded and its code runs.
+    EXPECT_TRUE(trusted.ran);
+    EXPECT_EQ(trusted.loaded, result::procedureNotFound);
+    if (::geteuid() == 0) {
+        const Planted othersFile([](Planted& p) { ::chown(QFile::encodeName(p.library).constData(), 4321, 0); });
+        EXPECT_EQ(othersFile.loaded, result::accessDenied);
+        EXPECT_FALSE(othersFile.ran);
+    }
 }
 
 } // namespace

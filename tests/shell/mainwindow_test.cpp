@@ -226,15 +226,6 @@ TEST_F(MainWindowTest, TheDefaultAutoSaveFileNeverFollowsALinkOutOfTheDriveFolde
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("not the editor's"));
     EXPECT_TRUE(window->app()->isAppDirty());
-
-    // A file the user chose is the user's to point anywhere.
-    const QString chosen = folder.file(QStringLiteral("chosen.kpd"));
-    ASSERT_TRUE(QFile::link(victim, chosen));
-    window->setASFIleName(chosen);
-    window->AutoSave();
-    QFile replaced(victim);
-    ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(replaced.readAll().contains("auto saved"));
 }
 
 TEST_F(MainWindowTest, AnOpenProgressWindowSuspendsTheAutoSave)
