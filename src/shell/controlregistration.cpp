@@ -11,7 +11,8 @@
 QString ControlRegistration::refusal()
 {
     const QString registered = comrt::ComRuntime::serverPath(lcdtextbox::ids::controlClass);
-    return registered.isEmpty() ? QString() : comrt::LibraryTrust::refusal(registered);
+    // A library that has gone is replaced by ensure(), not refused.
+    return QFileInfo(registered).isFile() ? comrt::LibraryTrust::refusal(registered) : QString();
 }
 
 comrt::Result ControlRegistration::ensure(const QString& libraryFolder)

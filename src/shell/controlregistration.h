@@ -14,6 +14,6 @@ public:
     // has since gone would otherwise keep every keypad text box from being created.
     static comrt::Result ensure(const QString& libraryFolder);
     // Why the library registered for the control will not be loaded, or "" when it will
-    // be (or when none is registered).
+    // be (or when none is registered, or it has gone).
     static QString refusal();
 };
