@@ -161,10 +161,10 @@ bool Compress::WriteFileBin(const std::string& filename) const
     return true;
 }
 
-std::int16_t Compress::WriteFileSegs(const std::string& path) const
+std::int16_t Compress::WriteFileSegs(const std::string& path, const std::string& confinedTo) const
 {
     if (!imageComplete_) return -1;
-    return ImageFiles::writeSegments(image_, path);
+    return ImageFiles::writeSegments(image_, path, confinedTo);
 }
 
 } // namespace kpd

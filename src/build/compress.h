@@ -64,9 +64,10 @@ public:
     std::size_t assemblerLineCount() const { return asmLineCount_; }
     bool WriteFileAsm(const std::string& filename) const;
     bool WriteFileBin(const std::string& filename) const;
-    // path is the segment folder with its trailing separator. Returns the last segment
-    // holding image bytes, or -1 when the build was stopped and nothing was written.
-    std::int16_t WriteFileSegs(const std::string& path) const;
+    // path is the segment folder with its trailing separator; confinedTo as for
+    // ImageFiles::writeSegments. Returns the last segment holding image bytes, or -1 when
+    // the build was stopped and nothing was written.
+    std::int16_t WriteFileSegs(const std::string& path, const std::string& confinedTo = {}) const;
 
 private:
     bool reportProgress(std::int32_t value);

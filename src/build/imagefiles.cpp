@@ -1,6 +1,6 @@
 #include "imagefiles.h"
 
-#include "fileio/safefile.h"
+#include "fileio/safefolder.h"
 
 #include <cstdio>
 
@@ -37,14 +37,19 @@ std::string ImageFiles::segmentName(std::size_t segment)
     return name;
 }
 
-std::int16_t ImageFiles::writeSegments(const DatabaseImage& image, const std::string& prefix)
+std::int16_t ImageFiles::writeSegments(const DatabaseImage& image, const std::string& prefix,
+                                       const std::string& confinedTo)
 {
     std::int16_t lastWithImage = 0;
+    SafeFolder::Files segments;
+    segments.reserve(kSegmentCount);
     for (std::size_t s = 0; s < kSegmentCount; ++s) {
         bool holdsImage = false;
-        SafeFile::write(prefix + segmentName(s), segmentBytes(image, s, holdsImage));
+        segments.emplace_back(segmentName(s), segmentBytes(image, s, holdsImage));
         if (holdsImage) lastWithImage = static_cast<std::int16_t>(s);
     }
+    // A segment of an older image among the new ones would look like a whole set.
+    SafeFolder::write(prefix, segments, confinedTo);
     return lastWithImage;
 }
 

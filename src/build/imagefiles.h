@@ -25,9 +25,11 @@ public:
     // The file name of segment s: three digits, no extension.
     static std::string segmentName(std::size_t segment);
 
-    // Writes all 128 segment files as prefix + name (prefix being a folder path with its
-    // separator); returns the number of the last segment that holds image bytes.
-    static std::int16_t writeSegments(const DatabaseImage& image, const std::string& prefix);
+    // Replaces the segment files of the folder prefix (a path with its separator) by all 128
+    // of this image as one set; returns the number of the last segment that holds image
+    // bytes. With confinedTo, a link may lead the folder only inside that folder.
+    static std::int16_t writeSegments(const DatabaseImage& image, const std::string& prefix,
+                                      const std::string& confinedTo = {});
 };
 
 } // namespace kpd

@@ -2,6 +2,7 @@
 
 #include "classfactory.h"
 #include "comregistry.h"
+#include "librarytrust.h"
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -9,6 +10,7 @@
 #include <dlfcn.h>
 
 #include <map>
+#include <set>
 
 namespace comrt {
 
@@ -21,18 +23,34 @@ std::map<QString, std::unique_ptr<QLibrary>>& loadedLibraries()
     return libraries;
 }
 
-QLibrary* loadLibrary(const QString& path)
+// Says once per library why it is not loaded: every control of its classes asks again.
+void reportRefusal(const QString& canonical, const QString& message)
 {
+    static std::set<QString> reported;
+    if (reported.insert(canonical).second) qWarning("%s", qUtf8Printable(message));
+}
+
+Result loadLibrary(const QString& path, QLibrary*& loaded)
+{
+    loaded = nullptr;
     const QFileInfo info(path);
-    if (!info.isFile()) return nullptr;
+    if (!info.isFile()) return result::moduleNotFound;
     const QString canonical = info.canonicalFilePath();
     auto& libraries = loadedLibraries();
     const auto found = libraries.find(canonical);
-    if (found != libraries.end()) return found->second.get();
+    if (found != libraries.end()) {
+        loaded = found->second.get();
+        return result::ok;
+    }
+    if (const QString refused = LibraryTrust::refusal(path); !refused.isEmpty()) {
+        reportRefusal(canonical, refused);
+        return result::accessDenied;
+    }
     auto library = std::make_unique<QLibrary>(canonical);
     library->setLoadHints(QLibrary::PreventUnloadHint);
-    if (!library->load()) return nullptr;
-    return libraries.emplace(canonical, std::move(library)).first->second.get();
+    if (!library->load()) return result::moduleNotFound;
+    loaded = libraries.emplace(canonical, std::move(library)).first->second.get();
+    return result::ok;
 }
 
 QString classKey(const QUuid& classId)
@@ -44,8 +62,8 @@ QString classKey(const QUuid& classId)
 
 Result ComRuntime::resolve(const QString& libraryPath, const char* symbol, void** function)
 {
-    QLibrary* library = loadLibrary(libraryPath);
-    if (!library) return result::moduleNotFound;
+    QLibrary* library = nullptr;
+    if (const Result r = loadLibrary(libraryPath, library); !succeeded(r)) return r;
     *function = reinterpret_cast<void*>(library->resolve(symbol));
     return *function ? result::ok : result::procedureNotFound;
 }

@@ -25,7 +25,8 @@ using GetVersionInfoFunction = const VersionInfo* (*)();
 
 // Finds component libraries through the registry, loads them and asks them for objects.
 // A library once loaded stays loaded for the life of the process: objects of its classes
-// register Qt types that must not vanish while the process runs.
+// register Qt types that must not vanish while the process runs. A library that is not to
+// be trusted (LibraryTrust) is never loaded: accessDenied, and a warning saying why.
 class ComRuntime {
 public:
     // Loads the library and calls its DllRegisterServer or DllUnregisterServer.

@@ -13,6 +13,7 @@ QString describeResult(Result r)
     case result::fail: return QStringLiteral("Unspecified error.");
     case result::unexpected: return QStringLiteral("Catastrophic failure.");
     case result::invalidArgument: return QStringLiteral("The parameter is incorrect.");
+    case result::accessDenied: return QStringLiteral("Access is denied.");
     case result::memberNotFound: return QStringLiteral("Member not found.");
     case result::overflow: return QStringLiteral("Out of present range.");
     case result::typeMismatch: return QStringLiteral("Type mismatch.");

@@ -22,6 +22,7 @@ constexpr Result nullPointer = static_cast<Result>(0x80004003u);
 constexpr Result fail = static_cast<Result>(0x80004005u);
 constexpr Result unexpected = static_cast<Result>(0x8000FFFFu);
 constexpr Result invalidArgument = static_cast<Result>(0x80070057u);
+constexpr Result accessDenied = static_cast<Result>(0x80070005u);
 constexpr Result memberNotFound = static_cast<Result>(0x80020003u);
 constexpr Result overflow = static_cast<Result>(0x8002000Au);
 constexpr Result typeMismatch = static_cast<Result>(0x80020005u);

@@ -56,9 +56,9 @@ DownloadCommands::Result DownloadCommands::download(const NodeAddressPrompt& ask
             break;
         }
         try {
-            lastSegment = compress.WriteFileSegs(segmentFolder());
+            lastSegment = compress.WriteFileSegs(segmentFolder(), programFolder_);
         } catch (const std::system_error& error) {
-            // Segments of an older build may be left in the folder: none of them is sent.
+            // The older build's segments stay whole as they were; none of them is sent.
             ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
             return Result::WriteFailed;
         }

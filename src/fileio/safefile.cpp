@@ -1,9 +1,10 @@
 #include "safefile.h"
 
 #include "filewriteerror.h"
+#include "writetarget.h"
 
-#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,42 +13,13 @@ namespace kpd {
 
 namespace {
 
-// The kernel gives up on a path after as many links; a loop of links ends the same way.
-constexpr int kMaxLinks = 40;
-
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-// The file that path names once the links on its last component are followed. The user
-// keeps a link as a name for the real file: replacing the link by a plain file would leave
-// the real one stale.
-int followLinks(const std::string& path, std::string& target)
-{
-    target = path;
-    for (int links = 0;; ++links) {
-        struct stat st {};
-        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
-        if (links == kMaxLinks) return ELOOP;
-        std::string named(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
-        const ssize_t length = ::readlink(target.c_str(), named.data(), named.size());
-        if (length < 0) return errno;
-        named.resize(static_cast<std::size_t>(length));
-        target = named.front() == '/' ? named : folderOf(target) + '/' + named;
-    }
-}
-
 // A new file beside target that nobody else uses. An existing target's content may be
 // private, so the new file starts private too and takes the target's mode once written;
 // a new target gets the mode the process's umask gives any new file.
 int createBeside(const std::string& target, bool replacing, std::string& temporary, int& fd)
 {
-    static std::atomic<unsigned> counter{0};
     for (;;) {
-        temporary = target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".part";
+        temporary = WriteTarget::temporaryName(target);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
         if (fd >= 0) return 0;
         if (errno != EEXIST) return errno;
@@ -77,6 +49,18 @@ int takeOverOwnerAndMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
+// The new file takes the name only where no file holds it by then: another writer may
+// have created one since it was looked for.
+int renameIfNew(const std::string& temporary, const std::string& target)
+{
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // File systems without an exclusive rename still refuse a link over an existing name.
+    if (::link(temporary.c_str(), target.c_str()) != 0) return errno;
+    ::unlink(temporary.c_str());
+    return 0;
+}
+
 // Makes the rename itself durable. Some file systems cannot sync a folder; the new file is
 // complete and in place by then, and nothing would bring the old one back, so a failure
 // here is not the user's concern.
@@ -88,21 +72,28 @@ void syncFolder(const std::string& folder)
     ::close(fd);
 }
 
-int replace(const std::string& path, std::string_view bytes)
+void removeDeadWritersFiles(const std::string& target)
 {
-    std::string target;
-    if (const int error = followLinks(path, target)) return error;
+    for (const std::string& leftover : WriteTarget::deadWritersTemporaries(target)) {
+        struct stat st {};
+        if (::lstat(leftover.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(leftover.c_str());
+    }
+}
 
+int replace(const std::string& target, std::string_view bytes, bool onlyIfNew)
+{
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (!replacing && errno != ENOENT) return errno;
     if (replacing) {
+        if (onlyIfNew) return EEXIST;
         if (S_ISDIR(old.st_mode)) return EISDIR;
         // A write-protected file stays protected, even where its folder would let us
         // replace it and even for root, whom access() never refuses.
         if ((old.st_mode & S_IWUSR) == 0) return EACCES;
         if (::access(target.c_str(), W_OK) != 0) return errno;
     }
+    removeDeadWritersFiles(target);
 
     std::string temporary;
     int fd = -1;
@@ -111,12 +102,13 @@ int replace(const std::string& path, std::string_view bytes)
     if (!error && replacing) error = takeOverOwnerAndMode(fd, old);
     if (!error && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (!error && onlyIfNew) error = renameIfNew(temporary, target);
+    if (!error && !onlyIfNew && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error) {
         ::unlink(temporary.c_str());
         return error;
     }
-    syncFolder(folderOf(target));
+    syncFolder(WriteTarget::folderOf(target));
     return 0;
 }
 
@@ -124,7 +116,13 @@ int replace(const std::string& path, std::string_view bytes)
 
 void SafeFile::write(const std::string& path, std::string_view bytes)
 {
-    if (const int error = replace(path, bytes)) throw FileWriteError(path, error);
+    write(path, bytes, Options{});
+}
+
+void SafeFile::write(const std::string& path, std::string_view bytes, const Options& options)
+{
+    const std::string target = WriteTarget::resolve(path, options.confinedTo);
+    if (const int error = replace(target, bytes, options.onlyIfNew)) throw FileWriteError(path, error);
 }
 
 } // namespace kpd

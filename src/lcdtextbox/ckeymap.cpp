@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 
 namespace {
@@ -177,9 +178,12 @@ bool CKeyMap::save(const QString& path, QWidget* parent) const
         put8(out, byte);
     });
 
+    // The host saves the map unasked when its editor closes: a link planted in the map's
+    // folder must not carry the write out of it.
     try {
-        kpd::SafeFile::write(QFile::encodeName(path).toStdString(),
-                             std::string_view(out.constData(), static_cast<std::size_t>(out.size())));
+        const std::string file = QFile::encodeName(path).toStdString();
+        kpd::SafeFile::write(file, std::string_view(out.constData(), static_cast<std::size_t>(out.size())),
+                             {.confinedTo = QFile::encodeName(QFileInfo(path).absolutePath()).toStdString()});
     } catch (const kpd::FileWriteError& error) {
         reportError(parent, QString::fromLocal8Bit(error.what()));
         return false;

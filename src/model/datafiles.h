@@ -29,9 +29,10 @@ public:
     virtual bool readConfiguration(TheApp& app) = 0;
     virtual LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum, LoadMode mode) = 0;
     // The custom set as a whole document; the file is replaced only when written whole.
-    virtual bool saveApp(TheApp& app, const std::string& fname, bool constMode) = 0;
+    // A non-empty confinedTo refuses a symbolic link that leads the file out of that folder.
+    virtual bool saveApp(TheApp& app, const std::string& fname, bool constMode, const std::string& confinedTo) = 0;
     // One menu alone, or for the trips menu each of its forward menus.
-    virtual bool saveMenu(const DrvMenu& menu, const std::string& fname) = 0;
+    virtual bool saveMenu(const DrvMenu& menu, const std::string& fname, const std::string& confinedTo) = 0;
 };
 
 } // namespace kpd

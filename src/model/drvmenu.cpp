@@ -87,11 +87,11 @@ void DrvMenu::clearAll()
     dirty_ = true;
 }
 
-bool DrvMenu::xmlSaveM(const std::string& fname) const
+bool DrvMenu::xmlSaveM(const std::string& fname, const std::string& confinedTo) const
 {
     if (!owner_ || !owner_->app())
         throw ModelError(ModelError::InvalidCall, "The menu \"" + menuKey_ + "\" belongs to no application");
-    return owner_->app()->dataFiles().saveMenu(*this, fname);
+    return owner_->app()->dataFiles().saveMenu(*this, fname, confinedTo);
 }
 
 } // namespace kpd

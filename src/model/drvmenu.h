@@ -60,7 +60,8 @@ public:
     // The menu alone as a document (the trips menu: each forward menu). The file is
     // replaced only when written whole; false, with the reason shown, on failure. The
     // application's DataFiles write it: a menu of no application raises ModelError.
-    bool xmlSaveM(const std::string& fname) const;
+    // confinedTo as for TheApp::xmlSave.
+    bool xmlSaveM(const std::string& fname, const std::string& confinedTo = {}) const;
 
 private:
     // The menus on the forward list, taken from the same string set.

@@ -77,9 +77,9 @@ LoadResult TheApp::loadUserDocument(const std::string& path, std::int16_t mNum, 
     return files_.loadUserDocument(*this, path, mNum, mode);
 }
 
-bool TheApp::xmlSave(const std::string& fname, bool constMode)
+bool TheApp::xmlSave(const std::string& fname, bool constMode, const std::string& confinedTo)
 {
-    return files_.saveApp(*this, fname, constMode);
+    return files_.saveApp(*this, fname, constMode, confinedTo);
 }
 
 bool TheApp::isAppDirty() const

@@ -66,8 +66,9 @@ public:
     bool loadUserFile(const std::string& path, std::int16_t mNum = -1);
     LoadResult loadUserDocument(const std::string& path, std::int16_t mNum = -1, LoadMode mode = LoadMode::Merge);
     // Writes the custom set; the file is replaced only when the whole document is
-    // written. False (message shown, data and dirty state untouched) on failure.
-    bool xmlSave(const std::string& fname, bool constMode = false);
+    // written. False (message shown, data and dirty state untouched) on failure. Files
+    // written unasked name the folder that a symbolic link must not lead them out of.
+    bool xmlSave(const std::string& fname, bool constMode = false, const std::string& confinedTo = {});
 
     bool isAppDirty() const;
     void setAppClean();

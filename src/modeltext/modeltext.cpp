@@ -35,6 +35,6 @@ QString fromFileName(const std::string& path)
 std::string messageOf(const std::system_error& error)
 {
     if (const auto* write = dynamic_cast<const kpd::FileWriteError*>(&error))
-        return kpd::FileWriteError::text(toModel(fromFileName(write->path())), write->code().message());
+        return kpd::FileWriteError::text(toModel(fromFileName(write->path())), toModel(fromFileName(write->reason())));
     return error.what();
 }

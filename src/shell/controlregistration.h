@@ -13,4 +13,7 @@ public:
     // a library that still exists. An entry left by a build tree or an older install that
     // has since gone would otherwise keep every keypad text box from being created.
     static comrt::Result ensure(const QString& libraryFolder);
+    // Why the library registered for the control will not be loaded, or "" when it will
+    // be (or when none is registered, or it has gone).
+    static QString refusal();
 };

@@ -293,12 +293,12 @@ bool FileCommands::askToProceed(const char* firstLine)
 
 bool FileCommands::backUpSet()
 {
-    return window_.app()->xmlSave(toFileName(setBackupPath()), false);
+    return window_.app()->xmlSave(toFileName(setBackupPath()), false, toFileName(window_.programFolder()));
 }
 
 bool FileCommands::backUpMenu(const kpd::DrvMenu& menu)
 {
-    return menu.xmlSaveM(toFileName(menuBackupPath(menu.menuKey())));
+    return menu.xmlSaveM(toFileName(menuBackupPath(menu.menuKey())), toFileName(window_.programFolder()));
 }
 
 void FileCommands::clearAllData()

@@ -78,6 +78,8 @@ int main(int argc, char* argv[])
     if (!start.problem.isEmpty())
         dialogs.message(toModel(start.problem), "ERROR", kpd::MessageIcon::Critical, kpd::MessageButtons::Ok);
     ControlRegistration::ensure(fromFileName(layout.libraryFolder().string()));
+    if (const QString refused = ControlRegistration::refusal(); !refused.isEmpty())
+        dialogs.message(toModel(refused), "ERROR", kpd::MessageIcon::Critical, kpd::MessageButtons::Ok);
     MainWindow window(dialogs, start.folder);
     dialogs.setParent(&window);
     if (!window.load()) return 0;

@@ -344,7 +344,10 @@ void MainWindow::setASFIleName(const QString& name)
 void MainWindow::AutoSave()
 {
     // A failed save reports itself and leaves the data and its dirty state as they were.
-    if (app_) app_->xmlSave(toFileName(autoSaveFile_), false);
+    // The default file is written unasked: a link must not lead it out of the drive folder.
+    const bool fixedName = QDir::cleanPath(QDir().absoluteFilePath(autoSaveFile_)) ==
+                           QDir::cleanPath(QDir(folder_).absoluteFilePath(QStringLiteral("autoSave.kpd")));
+    if (app_) app_->xmlSave(toFileName(autoSaveFile_), false, fixedName ? toFileName(folder_) : std::string());
 }
 
 bool MainWindow::hasChangesToSave() const

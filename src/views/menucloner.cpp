@@ -62,7 +62,7 @@ MenuCloner::Result MenuCloner::clone(const std::vector<std::int16_t>& destinatio
     const std::string folder = menus_.app() ? menus_.app()->appFolder() : std::string(".");
     for (kpd::DrvMenu* destination : menus) {
         // The writer has told the user why; an overwritten menu without its backup is lost.
-        if (!destination->xmlSaveM(backupPath(folder, destination->menuKey()))) return Result::BackupFailed;
+        if (!destination->xmlSaveM(backupPath(folder, destination->menuKey()), folder)) return Result::BackupFailed;
         destination->copyParams(from, false);
     }
     return Result::Cloned;

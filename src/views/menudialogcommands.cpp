@@ -41,7 +41,7 @@ void MenuDialogCommands::copyModeToMode()
     try {
         const kpd::DrvMenu& menu = app_.getCustMenus().Item(view->myCustMenuKey());
         // The writer has said why the backup failed; the copy waits for a backup.
-        if (!menu.xmlSaveM(MenuCloner::backupPath(app_.appFolder(), menu.menuKey()))) return;
+        if (!menu.xmlSaveM(MenuCloner::backupPath(app_.appFolder(), menu.menuKey()), app_.appFolder())) return;
         view->copyMode2Mode();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);

@@ -20,7 +20,7 @@ std::string orUndef(const std::string& value)
 // A path is in the file system's UTF-8, a message is model text.
 std::string modelTextOf(const FileWriteError& error)
 {
-    return FileWriteError::text(TextCodec::utf8ToLatin1(error.path()), error.code().message());
+    return FileWriteError::text(TextCodec::utf8ToLatin1(error.path()), TextCodec::utf8ToLatin1(error.reason()));
 }
 
 void reportWriteFailure(UserInterface& ui, const FileWriteError& error)
@@ -91,7 +91,7 @@ void KeypadDataWriter::writeMode(XMLutils& xmlU, const ModeData& mode, bool cons
     xmlU.endEl("Mode");
 }
 
-bool KeypadDataWriter::saveApp(TheApp& app, const std::string& fname, bool constMode)
+bool KeypadDataWriter::saveApp(TheApp& app, const std::string& fname, bool constMode, const std::string& confinedTo)
 {
     BusyPointer busy(app.ui());
     XMLutils xmlU;
@@ -105,7 +105,7 @@ bool KeypadDataWriter::saveApp(TheApp& app, const std::string& fname, bool const
     xmlU.endDoc();
 
     try {
-        SafeFile::write(fname, xmlU.getOutput());
+        SafeFile::write(fname, xmlU.getOutput(), {.confinedTo = confinedTo});
     } catch (const FileWriteError& error) {
         reportWriteFailure(app.ui(), error);
         return false;
@@ -114,7 +114,7 @@ bool KeypadDataWriter::saveApp(TheApp& app, const std::string& fname, bool const
     return true;
 }
 
-bool KeypadDataWriter::saveMenu(const DrvMenu& menu, const std::string& fname)
+bool KeypadDataWriter::saveMenu(const DrvMenu& menu, const std::string& fname, const std::string& confinedTo)
 {
     XMLutils xmlU;
     xmlU.clearAttr();
@@ -128,7 +128,7 @@ bool KeypadDataWriter::saveMenu(const DrvMenu& menu, const std::string& fname)
     xmlU.endDoc();
 
     try {
-        SafeFile::write(fname, xmlU.getOutput());
+        SafeFile::write(fname, xmlU.getOutput(), {.confinedTo = confinedTo});
     } catch (const FileWriteError& error) {
         TheApp* app = menu.owner() ? menu.owner()->app() : nullptr;
         if (!app) throw ModelError(ModelError::InvalidCall, modelTextOf(error));

@@ -27,9 +27,10 @@ public:
 
     // The whole document of the custom set. The file is replaced only when all of it is
     // written; on failure the reason is shown titled "ERROR" and the data stays dirty.
-    static bool saveApp(TheApp& app, const std::string& fname, bool constMode);
+    // confinedTo: the folder a symbolic link must not lead the file out of, or empty.
+    static bool saveApp(TheApp& app, const std::string& fname, bool constMode, const std::string& confinedTo = {});
     // One menu alone, or for the trips menu each of its forward menus, without App around.
-    static bool saveMenu(const DrvMenu& menu, const std::string& fname);
+    static bool saveMenu(const DrvMenu& menu, const std::string& fname, const std::string& confinedTo = {});
 };
 
 } // namespace kpd

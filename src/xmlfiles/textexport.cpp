@@ -3,6 +3,7 @@
 #include "textcodec.h"
 
 #include "build/escapes.h"
+#include "fileio/filewriteerror.h"
 #include "fileio/safefile.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
@@ -150,11 +151,21 @@ bool TextExport::exportText(const std::string& path, std::uint16_t options)
 {
     if (!app_) throw ModelError(ModelError::InvalidCall, "The exporter has no data");
     UserInterface& ui = app_->ui();
-    if (std::filesystem::exists(path) &&
-        ui.message(kOverwriteQuestion, {}, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
-        return false;
+    const auto mayReplace = [&ui] {
+        return ui.message(kOverwriteQuestion, {}, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+    };
+    const bool replace = std::filesystem::exists(path);
+    if (replace && !mayReplace()) return false;
     BusyPointer busy(ui);
-    SafeFile::write(path, TextCodec::latin1ToUtf8(exportContent(options)));
+    const std::string bytes = TextCodec::latin1ToUtf8(exportContent(options));
+    try {
+        // Without the user's yes, a file that another program creates meanwhile is kept.
+        SafeFile::write(path, bytes, {.onlyIfNew = !replace});
+    } catch (const FileWriteError& error) {
+        if (error.code() != std::errc::file_exists) throw;
+        if (!mayReplace()) return false;
+        SafeFile::write(path, bytes);
+    }
     return true;
 }
 

@@ -51,8 +51,9 @@ public:
     // The table as the file holds it, in the model's 8-bit text.
     std::string exportContent(std::uint16_t options) const;
 
-    // Asks before replacing an existing file; false when the user declines and nothing
-    // is written. A file that cannot be written throws FileWriteError.
+    // Asks before replacing an existing file, also one that another program creates while
+    // the export is made; false when the user declines and nothing is written. A file that
+    // cannot be written throws FileWriteError.
     bool exportText(const std::string& path, std::uint16_t options);
 
 private:

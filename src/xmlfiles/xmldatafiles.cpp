@@ -23,14 +23,14 @@ LoadResult XmlDataFiles::loadUserDocument(TheApp& app, const std::string& path, 
     return DocumentLoader::loadUserDocument(app, path, mNum, mode);
 }
 
-bool XmlDataFiles::saveApp(TheApp& app, const std::string& fname, bool constMode)
+bool XmlDataFiles::saveApp(TheApp& app, const std::string& fname, bool constMode, const std::string& confinedTo)
 {
-    return KeypadDataWriter::saveApp(app, fname, constMode);
+    return KeypadDataWriter::saveApp(app, fname, constMode, confinedTo);
 }
 
-bool XmlDataFiles::saveMenu(const DrvMenu& menu, const std::string& fname)
+bool XmlDataFiles::saveMenu(const DrvMenu& menu, const std::string& fname, const std::string& confinedTo)
 {
-    return KeypadDataWriter::saveMenu(menu, fname);
+    return KeypadDataWriter::saveMenu(menu, fname, confinedTo);
 }
 
 // The one place where the core library gives a data root its files: every program and

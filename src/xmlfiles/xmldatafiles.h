@@ -12,8 +12,8 @@ public:
 
     bool readConfiguration(TheApp& app) override;
     LoadResult loadUserDocument(TheApp& app, const std::string& path, std::int16_t mNum, LoadMode mode) override;
-    bool saveApp(TheApp& app, const std::string& fname, bool constMode) override;
-    bool saveMenu(const DrvMenu& menu, const std::string& fname) override;
+    bool saveApp(TheApp& app, const std::string& fname, bool constMode, const std::string& confinedTo) override;
+    bool saveMenu(const DrvMenu& menu, const std::string& fname, const std::string& confinedTo) override;
 };
 
 } // namespace kpd

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
 #include <filesystem>
@@ -251,6 +252,35 @@ TEST(SegmentFiles, ASegmentStartingAtTheImageLengthStillCounts)
     EXPECT_EQ(ImageFiles::writeSegments(image, folder.path().string() + "/"), 2);
 }
 
+TEST(SegmentFiles, AKilledWriteLeavesTheOldSetWholeNeverAMix)
+{
+    TempFolder folder;
+    const std::string prefix = folder.path().string() + "/";
+    ImageFiles::writeSegments(imageOfLength(1036), prefix);
+    std::vector<std::string> old;
+    for (std::size_t s = 0; s < ImageFiles::kSegmentCount; ++s)
+        old.push_back(slurp(folder.path() / ImageFiles::segmentName(s)));
+    // Segments 000 to 004 of the longer image are small enough to go out; 005 is not.
+    DatabaseImage longer = imageOfLength(5000);
+    for (std::size_t i = 0; i < longer.size(); ++i) longer.setU8(i, 0xEE);
+    std::ofstream(folder.path() / "notes.txt") << "the user's own";
+    ASSERT_NE(test::killedWhileWriting([&] { ImageFiles::writeSegments(longer, prefix); }, 1500), 0);
+    for (std::size_t s = 0; s < ImageFiles::kSegmentCount; ++s)
+        EXPECT_EQ(slurp(folder.path() / ImageFiles::segmentName(s)), old[s]) << ImageFiles::segmentName(s);
+
+    // The next write clears what the killed one left beside the folder, and keeps the rest.
+    const auto leftovers = [&] {
+        const std::string beside = folder.path().filename().string() + ".";
+        return std::count_if(fs::directory_iterator(folder.path().parent_path()), fs::directory_iterator(),
+                             [&](const auto& entry) { return entry.path().filename().string().rfind(beside, 0) == 0; });
+    };
+    ASSERT_EQ(leftovers(), 1);
+    ImageFiles::writeSegments(longer, prefix);
+    EXPECT_EQ(leftovers(), 0);
+    EXPECT_EQ(slurp(folder.path() / "005"), std::string(2048, '\0'));
+    EXPECT_EQ(slurp(folder.path() / "notes.txt"), "the user's own");
+}
+
 TEST(SegmentFiles, AMissingFolderIsAFileError)
 {
     EXPECT_THROW(ImageFiles::writeSegments(imageOfLength(10), "/nonexistent-kpd-folder/"), std::system_error);
@@ -285,9 +315,6 @@ const std::vector<WriterUnderTest> kImageWriters = {
                     c.WriteFileAsm(path);
                 }),
     imageWriter("FlashingFile", [](Compress& c, const std::string& path) { c.WriteFileBin(path); }),
-    imageWriter("SegmentFiles",
-                [](Compress& c, const std::string& path) { c.WriteFileSegs(fs::path(path).parent_path().string() + "/"); },
-                "000"),
 };
 
 TEST_P(SafeWriteTest, KeepsItsPromises)

@@ -140,6 +140,19 @@ TEST_F(DownloadCommandsTest, SegmentFilesThatCannotBeWrittenAreReportedAndNothin
     EXPECT_TRUE(network.calls.empty());
 }
 
+TEST_F(DownloadCommandsTest, ASegmentFolderLinkedOutOfTheDriveFolderIsRefused)
+{
+    QTemporaryDir outside;
+    ASSERT_TRUE(QDir(folder.path()).rmdir(QStringLiteral("dlSegs")));
+    ASSERT_TRUE(QFile::link(outside.path(), folder.filePath(QStringLiteral("dlSegs"))));
+    EXPECT_EQ(commands(network).download(address("1")), Result::WriteFailed);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_NE(ui.messages[1].text.find("a symbolic link leads it out of the folder"), std::string::npos)
+        << ui.messages[1].text;
+    EXPECT_TRUE(QDir(outside.path()).isEmpty());
+    EXPECT_TRUE(network.calls.empty());
+}
+
 TEST_F(DownloadCommandsTest, SetupCommsKeepsTheLibrarysOtherSettings)
 {
     int owner = 0;

@@ -27,13 +27,13 @@ struct RecordingDataFiles : DataFiles {
         apps.push_back(&app);
         return loadResult;
     }
-    bool saveApp(TheApp& app, const std::string& fname, bool constMode) override
+    bool saveApp(TheApp& app, const std::string& fname, bool constMode, const std::string&) override
     {
         calls.push_back("save " + fname + (constMode ? " constants" : " texts"));
         apps.push_back(&app);
         return saved;
     }
-    bool saveMenu(const DrvMenu& menu, const std::string& fname) override
+    bool saveMenu(const DrvMenu& menu, const std::string& fname, const std::string&) override
     {
         calls.push_back("save menu " + menu.menuKey() + " " + fname);
         return saved;

@@ -216,6 +216,33 @@ TEST_F(MainWindowTest, AFailedAutoSaveReportsOnceAndKeepsDataTimerAndDirtyState)
     EXPECT_EQ(customRecord("m1", "p1").getDesc(), "precious");
 }
 
+TEST_F(MainWindowTest, TheDefaultAutoSaveFileNeverFollowsALinkOutOfTheDriveFolder)
+{
+    customRecord("m1", "p1").setDesc("auto saved");
+    window->app()->getCustMenus().Item("m1").setDirty(true);
+    QTemporaryDir outside;
+    const QString victim = QDir(outside.path()).filePath(QStringLiteral("victim"));
+    {
+        QFile planted(victim);
+        ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+        planted.write("not the editor's");
+    }
+    const QString target = folder.file(QStringLiteral("autoSave.kpd"));
+    ASSERT_TRUE(QFile::link(victim, target));
+    window->setASFIleName(target);
+    window->AutoSave();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("Cannot write the file " + target.toStdString() +
+                                            " : a symbolic link leads it out of the folder " + folder.path().toStdString(),
+                                        0),
+              0u)
+        << ui.messages[0].text;
+    QFile kept(victim);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("not the editor's"));
+    EXPECT_TRUE(window->app()->isAppDirty());
+}
+
 TEST_F(MainWindowTest, AnOpenProgressWindowSuspendsTheAutoSave)
 {
     struct Owner : kpd::ProgressOwner {

@@ -6,7 +6,10 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <csignal>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,6 +99,31 @@ WriteOutcome outcomeOf(const std::function<void()>& work)
     } catch (const std::exception& error) {
         return {false, error.what()};
     }
+}
+
+pid_t killedWhileWriting(const std::function<void()>& write, std::size_t bytesAllowed)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{bytesAllowed, bytesAllowed};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_DFL);
+        try {
+            write();
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+        ADD_FAILURE() << "cannot run a writer in a child process";
+        return 0;
+    }
+    if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGXFSZ) {
+        ADD_FAILURE() << "the writer was not killed: it wrote no more than " << bytesAllowed << " bytes to a file";
+        return 0;
+    }
+    return child;
 }
 
 const std::vector<WriteFault>& allWriteFaults()

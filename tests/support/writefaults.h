@@ -5,6 +5,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <sys/types.h>
 #include <tuple>
 #include <vector>
 
@@ -30,6 +31,11 @@ struct WriterUnderTest {
     // The old file, which the writer may read before replacing it (the registry does).
     std::string oldContent = "the old file, which a failed write must keep byte for byte\n";
 };
+
+// Runs write in a child process that the system kills (SIGXFSZ) once it has written
+// bytesAllowed bytes to any one file, as a writer killed mid-write; returns the dead
+// child's process id, or 0 (with a test failure) when the child was not killed.
+pid_t killedWhileWriting(const std::function<void()>& write, std::size_t bytesAllowed);
 
 // Faults made for real on the file system, not simulated: a write must survive each.
 enum class WriteFault { FullDisk, ReadOnlyFile, MissingFolder, SymbolicLink, PrivateFile };

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <unistd.h>
 
@@ -15,6 +16,17 @@ namespace kpd {
 namespace {
 
 namespace fs = std::filesystem;
+
+// What another program may do while the export is being made: the busy pointer shows
+// between the look for an existing file and the write.
+struct RacedUserInterface : test::RecordingUserInterface {
+    void waitOn() override
+    {
+        RecordingUserInterface::waitOn();
+        if (meanwhile) meanwhile();
+    }
+    std::function<void()> meanwhile;
+};
 
 // Menu 1 with "Speed" (p0) and "Accel" (p5), menu 15 with "Op" (p0), and the trips
 // menu mapping p0 of menu 1. Modes OL, CL, SV, RG (and A1-A4 for menu 15).
@@ -71,7 +83,7 @@ protected:
         return result;
     }
 
-    test::RecordingUserInterface ui_;
+    RacedUserInterface ui_;
     TheApp app_;
     TextExport exporter_;
 };
@@ -191,6 +203,21 @@ TEST_F(ExportFile, AnExistingFileIsReplacedWhenTheUserSaysYes)
     EXPECT_TRUE(exporter_.exportText(path_.string(), kExportParamName));
     EXPECT_EQ(contents(), "Zarvik Veltrane VX Lumikey text export\r\nSpeed \r\nAccel \r\nOp \r\n");
     EXPECT_EQ(ui_.waitOnCount, 1);
+    EXPECT_EQ(ui_.busyDepth, 0);
+}
+
+TEST_F(ExportFile, AFileCreatedMeanwhileIsReplacedOnlyAfterTheUserSaysYes)
+{
+    ui_.meanwhile = [this] { std::ofstream(path_) << "another export"; };
+    ui_.answers.push_back(MessageAnswer::No);
+    EXPECT_FALSE(exporter_.exportText(path_.string(), kExportParamName));
+    EXPECT_EQ(contents(), "another export");
+    EXPECT_EQ(ui_.texts(), std::vector<std::string>{"File already exists do you want to overwrite?"});
+
+    fs::remove(path_);
+    ui_.answers.push_back(MessageAnswer::Yes);
+    EXPECT_TRUE(exporter_.exportText(path_.string(), kExportParamName));
+    EXPECT_EQ(contents(), "Zarvik Veltrane VX Lumikey text export\r\nSpeed \r\nAccel \r\nOp \r\n");
     EXPECT_EQ(ui_.busyDepth, 0);
 }
 

@@ -279,6 +279,27 @@ TEST_F(KeyMapFile, OnlyARegularFileOfAKeyMapsSizeIsRead)
         << prompter.messages[1].text.toStdString();
 }
 
+TEST_F(KeyMapFile, ALinkPlantedInTheFolderCannotCarryTheMapOutOfIt)
+{
+    QTemporaryDir outside;
+    const QString victim = QDir(outside.path()).filePath(QStringLiteral("victim"));
+    {
+        QFile out(victim);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("not the map's to change");
+    }
+    const QString file = path(QStringLiteral("keymap.kpm"));
+    ASSERT_TRUE(QFile::link(victim, file));
+    EXPECT_FALSE(smallMap().save(file));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("Cannot write the file ") + file +
+                                                     QStringLiteral(" : a symbolic link leads it out of the folder")))
+        << prompter.messages[0].text.toStdString();
+    QFile in(victim);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_EQ(in.readAll(), QByteArray("not the map's to change"));
+}
+
 namespace {
 
 using kpd::test::SafeWriteTest;
