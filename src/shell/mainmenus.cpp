@@ -92,6 +92,7 @@ MainMenus::MainMenus(QMainWindow& window)
 void MainMenus::setFolderWritable(bool writable)
 {
     for (QAction* action : {fileSave, fileSaveAs, fileAutoSave, driveClearAll, driveMerge, driveCopyRefToCust, menuLoad,
-                            menuSave, menuClear, menuClone, menuCopyRefToCust, menuCopyModeToMode, menuCopyLimitsOnly})
+                            menuSave, menuClear, menuClone, menuCopyRefToCust, menuCopyModeToMode, menuCopyLimitsOnly,
+                            connectDownload})
         action->setEnabled(writable);
 }

@@ -128,7 +128,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     });
     menus_->connectDownload->setEnabled(true);
     download_.setListener([this](bool running) {
-        menus_->connectDownload->setEnabled(!running);
+        menus_->connectDownload->setEnabled(!running && !readOnly());
         menus_->connectSetup->setEnabled(!running);
     });
     connect(menus_->connectDownload, &QAction::triggered, this, [this] {

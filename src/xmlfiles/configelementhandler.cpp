@@ -152,6 +152,9 @@ void ConfigElementHandler::endToolData()
     if (!dbNamesSeen_) return refuse("keypadToolData holds no dbNames: the configuration names no string sets");
     if (customAttrName_.empty())
         return refuse("keypadToolData has no custom attribute naming the dbNames entry of the custom string set");
+    // The constants and the main reference are read into the first language's set.
+    if (app_.getLangDBKey(0).empty())
+        return refuse("dbNames has no Lang0: the configuration names no first reference language");
     if (app_.getCustKey().empty() || !app_.stringDatas().find(app_.getCustKey())) {
         std::string sets;
         for (const std::string& key : app_.stringDatas().keys()) sets += (sets.empty() ? "" : ", ") + key;

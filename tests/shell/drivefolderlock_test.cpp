@@ -38,7 +38,8 @@ TEST_F(DriveFolderLockTest, ASecondEditorIsToldWhoHoldsTheFolderAndMayOnlyLookOr
               std::string::npos)
         << text;
     EXPECT_EQ(second->windowTitle(), QStringLiteral("Keypad data editor (read-only)"));
-    for (QAction* action : {second->menus().fileSave, second->menus().fileAutoSave, second->menus().driveMerge})
+    for (QAction* action : {second->menus().fileSave, second->menus().fileAutoSave, second->menus().driveMerge,
+                            second->menus().connectDownload})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     EXPECT_FALSE(second->autoSaveWindow()->isRunning());
     EXPECT_TRUE(window->menus().fileSave->isEnabled());

@@ -180,6 +180,7 @@ TEST(HostileConfigurations, ErrorsNameTheElementTheValueAndTheRange)
         {"no-custom.kpx", "line 7: keypadToolData has no custom attribute naming the dbNames entry of the custom "
                           "string set"},
         {"other-root.kpx", "line 1: root element keypadData, where keypadToolData belongs"},
+        {"no-lang0.kpx", "line 7: dbNames has no Lang0: the configuration names no first reference language"},
     };
     for (const auto& row : rows) {
         LoadedDrive drive(readFile(kSamples + row.file));
