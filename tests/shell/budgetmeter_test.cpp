@@ -103,7 +103,7 @@ TEST_F(BudgetTest, TheCostLabelShowsTheFiguresOfTheTextNowInTheBox)
     whileOpen = [&](ParamEditor& editor) {
         const auto figures = [&](const std::string& text) {
             const auto estimate = meter().estimator()->estimate(
-                text, false, editor.session().unit(ParaEditSession::CustPanel), "m1", "p1");
+                text, false, editor.session().unit(ParaEditSession::Panel::Cust), "m1", "p1");
             return QStringLiteral("Description: %1 B").arg(estimate.bytes);
         };
         editor.show();

@@ -154,10 +154,10 @@ TEST_F(ParamEditorOpenTest, TheMimicShowsTheShippedIconOfEachUnit)
         // Hz is the unit of m1.p1 in Open loop; each indicator then, and the last one clicked off.
         if (shows(editor, 4)) shown.push_back(4);
         for (int unit = 1; unit <= 4; ++unit) {
-            editor.panel(1).indicator(unit)->click();
+            editor.panel(ParaEditSession::Panel::Cust).indicator(unit)->click();
             if (shows(editor, unit)) shown.push_back(unit);
         }
-        editor.panel(1).indicator(4)->click();
+        editor.panel(ParaEditSession::Panel::Cust).indicator(4)->click();
         if (shows(editor, 0)) shown.push_back(0);
     };
     select(QStringLiteral("parap1"));
