@@ -344,7 +344,7 @@ void ParamEditor::selectMode(int tabIndex)
 {
     if (tabIndex < 0) return;
     boxes_->absorbEdits();
-    const std::string key = toModel(modeTabs()->tabData(tabIndex).toString());
+    const std::string key = content_->modeKeyAt(tabIndex);
     run([&] { session_.selectMode(key); });
     showModeData();
 }
@@ -354,14 +354,7 @@ void ParamEditor::RefreshTabs()
     session_.setActiveBox(Box::None);
     boxes_->highlightActive(false);
     session_.clearChanges();
-    QTabBar* tabs = modeTabs();
-    const QSignalBlocker blocker(tabs);
-    while (tabs->count() > 0) tabs->removeTab(0);
-    for (const std::string& key : session_.modeKeys()) {
-        const int index = tabs->addTab(toQt(key));
-        tabs->setTabData(index, toQt(key));
-    }
-    tabs->update();
+    content_->setModeTabs(session_.modeKeys());
 }
 
 void ParamEditor::displayCustom()
@@ -402,13 +395,7 @@ void ParamEditor::showModeData()
     run([&] { available = session_.modeAvailable(); });
     for (const Panel p : {Panel::Ref, Panel::Cust}) panel(p).setVisible(available);
     noModeWarning()->setVisible(!available);
-    {
-        QTabBar* tabs = modeTabs();
-        const QSignalBlocker blocker(tabs);
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->tabData(i).toString() == toQt(session_.modeKey())) tabs->setCurrentIndex(i);
-        }
-    }
+    content_->showModeTab(session_.modeKey());
     run([this] {
         refresh();
         showUnits();

@@ -129,6 +129,30 @@ QGroupBox* ParamEditorContent::buildTextTools(QWidget* parent)
     return tools;
 }
 
+void ParamEditorContent::setModeTabs(const std::vector<std::string>& modeKeys)
+{
+    const QSignalBlocker blocker(modeTabs_);
+    while (modeTabs_->count() > 0) modeTabs_->removeTab(0);
+    for (const std::string& key : modeKeys) {
+        const int index = modeTabs_->addTab(toQt(key));
+        modeTabs_->setTabData(index, toQt(key));
+    }
+    modeTabs_->update();
+}
+
+std::string ParamEditorContent::modeKeyAt(int tabIndex) const
+{
+    return toModel(modeTabs_->tabData(tabIndex).toString());
+}
+
+void ParamEditorContent::showModeTab(const std::string& modeKey)
+{
+    const QSignalBlocker blocker(modeTabs_);
+    for (int i = 0; i < modeTabs_->count(); ++i) {
+        if (modeTabs_->tabData(i).toString() == toQt(modeKey)) modeTabs_->setCurrentIndex(i);
+    }
+}
+
 void ParamEditorContent::showCopyModes(const std::vector<std::string>& modeKeys)
 {
     qDeleteAll(copyModeArea_->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paraeditsession.h"
+#include "editbox.h"
 
 #include <QWidget>
 
@@ -23,7 +23,7 @@ class QTabBar;
 class ParamEditorContent : public QWidget {
     Q_OBJECT
 public:
-    using Panel = ParaEditSession::Panel;
+    using Panel = EditPanel;
 
     ParamEditorContent(ParamEditor& editor, const QString& programFolder, const QString& libraryFolder);
 
@@ -34,6 +34,11 @@ public:
     QLabel* costLabel() const { return costLabel_; }
     QList<QPushButton*> copyModeButtons() const;
 
+    // One tab for each mode key, in order; the tab's key comes back from modeKeyAt.
+    void setModeTabs(const std::vector<std::string>& modeKeys);
+    std::string modeKeyAt(int tabIndex) const;
+    // The mode's tab made current without choosing it again.
+    void showModeTab(const std::string& modeKey);
     // One copy button for each mode key, in order.
     void showCopyModes(const std::vector<std::string>& modeKeys);
     // Panels and step buttons for trip or parameter editing.

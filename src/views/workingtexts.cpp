@@ -31,11 +31,11 @@ bool WorkingTexts::swapWithPrevious(EditBox box)
     return true;
 }
 
-void WorkingTexts::convert(EditBox box, const std::function<char(char)>& convert)
+void WorkingTexts::convert(EditBox box, const std::function<char(char)>& change)
 {
     Text& t = text(box);
     t.previous = t.working;
-    std::transform(t.working.begin(), t.working.end(), t.working.begin(), convert);
+    std::transform(t.working.begin(), t.working.end(), t.working.begin(), change);
     t.changed = true;
 }
 

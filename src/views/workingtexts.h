@@ -25,9 +25,9 @@ public:
     // false (nothing done) for an unchanged one.
     bool swapWithPrevious(EditBox box);
     // A text from elsewhere (the model's undo), neither kept for undo nor flagged.
-    void replace(EditBox box, const std::string& text) { this->text(box).working = text; }
+    void replace(EditBox box, const std::string& replacement) { text(box).working = replacement; }
     // Every byte converted, the old text kept for undo, the text flagged.
-    void convert(EditBox box, const std::function<char(char)>& convert);
+    void convert(EditBox box, const std::function<char(char)>& change);
 
     std::int16_t unit(EditPanel panel) const { return units_[index(panel)]; }
     bool unitChanged(EditPanel panel) const { return unitChanged_[index(panel)]; }
