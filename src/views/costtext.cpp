@@ -1,6 +1,6 @@
 #include "costtext.h"
 
-#include "paraeditsession.h"
+#include "parameditsession.h"
 
 #include "build/stringcostestimator.h"
 #include "model/theapp.h"
@@ -18,13 +18,13 @@ void CostText::setEstimator(std::shared_ptr<const kpd::StringCostEstimator> esti
     label_.setVisible(estimator_ != nullptr);
 }
 
-void CostText::show(const ParaEditSession& session, bool help, const std::string& text)
+void CostText::show(const ParamEditSession& session, bool help, const std::string& text)
 {
     if (!estimator_) return;
-    const kpd::ModeData& stored = session.modeData(ParaEditSession::Panel::Cust);
+    const kpd::ModeData& stored = session.modeData(ParamEditSession::Panel::Cust);
     const std::string& menuKey = session.custMenu().menuKey();
     const std::string& paraKey = session.custParam().paraKey();
-    const auto now = estimator_->estimate(text, help, session.unit(ParaEditSession::Panel::Cust), menuKey, paraKey);
+    const auto now = estimator_->estimate(text, help, session.unit(ParamEditSession::Panel::Cust), menuKey, paraKey);
     const auto before =
         estimator_->estimate(help ? stored.getHelp() : stored.getDesc(), help, stored.unit(), menuKey, paraKey);
     const std::int64_t change = static_cast<std::int64_t>(now.bytes) - before.bytes;

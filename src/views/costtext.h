@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-class ParaEditSession;
+class ParamEditSession;
 class QLabel;
 
 namespace kpd {
@@ -19,7 +19,7 @@ public:
     void setEstimator(std::shared_ptr<const kpd::StringCostEstimator> estimator);
     bool hasEstimator() const { return estimator_ != nullptr; }
     // Model errors of the session pass through.
-    void show(const ParaEditSession& session, bool help, const std::string& text);
+    void show(const ParamEditSession& session, bool help, const std::string& text);
 
 private:
     QLabel& label_;

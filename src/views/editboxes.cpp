@@ -18,7 +18,7 @@ const QColor kLongInactiveColour(0xC0, 0xA0, 0xA0);
 
 } // namespace
 
-EditBoxes::EditBoxes(ParaEditSession& session, ParamPanel& reference, ParamPanel& custom, QObject* parent)
+EditBoxes::EditBoxes(ParamEditSession& session, ParamPanel& reference, ParamPanel& custom, QObject* parent)
     : QObject(parent),
       session_(session),
       reference_(reference),
@@ -29,8 +29,8 @@ EditBoxes::EditBoxes(ParaEditSession& session, ParamPanel& reference, ParamPanel
 
 LcdtextboxHost& EditBoxes::box(Box b) const
 {
-    ParamPanel& p = ParaEditSession::isCustom(b) ? custom_ : reference_;
-    return ParaEditSession::isHelp(b) ? p.help() : p.desc();
+    ParamPanel& p = ParamEditSession::isCustom(b) ? custom_ : reference_;
+    return ParamEditSession::isHelp(b) ? p.help() : p.desc();
 }
 
 std::string EditBoxes::text(Box b) const
@@ -44,11 +44,11 @@ void EditBoxes::connectBox(Box b)
     if (host.widget()) host.widget()->installEventFilter(this);
     connect(&host, &LcdtextboxHost::edited, this, [this, b] {
         session_.markChanged(b);
-        if (ParaEditSession::isHelp(b)) paint();
+        if (ParamEditSession::isHelp(b)) paint();
         emit edited(b);
     });
-    if (ParaEditSession::isCustom(b)) connect(&host, &LcdtextboxHost::Paste, this, [this, b] { handBack(b); });
-    if (!ParaEditSession::isHelp(b)) connect(&host, &LcdtextboxHost::LineLimit, this, &EditBoxes::lineLimitReached);
+    if (ParamEditSession::isCustom(b)) connect(&host, &LcdtextboxHost::Paste, this, [this, b] { handBack(b); });
+    if (!ParamEditSession::isHelp(b)) connect(&host, &LcdtextboxHost::LineLimit, this, &EditBoxes::lineLimitReached);
 }
 
 bool EditBoxes::eventFilter(QObject* watched, QEvent* event)
@@ -83,7 +83,7 @@ void EditBoxes::boxFocused(Box b)
     // never left, and giving it its text again would undo what they inserted.
     if (enteredBox_ == b) return;
     enteredBox_ = b;
-    if (ParaEditSession::isCustom(b)) assign(b, session_.working(b));
+    if (ParamEditSession::isCustom(b)) assign(b, session_.working(b));
     session_.setActiveBox(b);
     highlightActive(true);
     paint();
@@ -92,7 +92,7 @@ void EditBoxes::boxFocused(Box b)
 
 void EditBoxes::handBack(Box b)
 {
-    if (!ParaEditSession::isCustom(b)) return;
+    if (!ParamEditSession::isCustom(b)) return;
     readBackIfEdited(b);
     highlightActive(false);
     emit handedBack(b);
@@ -131,7 +131,7 @@ void EditBoxes::paint()
     for (Box b : kAll) {
         const bool active = session_.activeBox() == b;
         QColor colour = active ? kActiveColour : kInactiveColour;
-        if (ParaEditSession::isHelp(b) && session_.helpTooLong(text(b)))
+        if (ParamEditSession::isHelp(b) && session_.helpTooLong(text(b)))
             colour = active ? kLongActiveColour : kLongInactiveColour;
         ParamPanel::paintBox(box(b), colour);
     }
@@ -140,7 +140,7 @@ void EditBoxes::paint()
 void EditBoxes::highlightActive(bool visible)
 {
     const Box active = visible ? session_.activeBox() : Box::None;
-    const bool inCustom = ParaEditSession::isCustom(active);
+    const bool inCustom = ParamEditSession::isCustom(active);
     reference_.highlight(active != Box::None && !inCustom ? &box(active) : nullptr);
     custom_.highlight(active != Box::None && inCustom ? &box(active) : nullptr);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paraeditsession.h"
+#include "parameditsession.h"
 
 #include <QObject>
 #include <QString>
@@ -18,10 +18,10 @@ class QFocusEvent;
 class EditBoxes : public QObject {
     Q_OBJECT
 public:
-    using Box = ParaEditSession::Box;
+    using Box = ParamEditSession::Box;
     static constexpr std::array<Box, 4> kAll{Box::RefDesc, Box::RefHelp, Box::CustDesc, Box::CustHelp};
 
-    EditBoxes(ParaEditSession& session, ParamPanel& reference, ParamPanel& custom, QObject* parent = nullptr);
+    EditBoxes(ParamEditSession& session, ParamPanel& reference, ParamPanel& custom, QObject* parent = nullptr);
 
     LcdtextboxHost& box(Box box) const;
     std::string text(Box box) const;
@@ -55,7 +55,7 @@ private:
     static bool leavesBox(const QWidget& boxWidget, const QFocusEvent& event);
     static std::size_t slot(Box box) { return static_cast<std::size_t>(box) - 1; }
 
-    ParaEditSession& session_;
+    ParamEditSession& session_;
     ParamPanel& reference_;
     ParamPanel& custom_;
     // The box that has the focus, kept while its context menu or character map is open.

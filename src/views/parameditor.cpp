@@ -153,7 +153,7 @@ QPushButton* ParamEditor::button(const QString& caption) const
 
 void ParamEditor::boxEntered(Box b)
 {
-    if (ParaEditSession::isCustom(b)) showCost(b);
+    if (ParamEditSession::isCustom(b)) showCost(b);
 }
 
 void ParamEditor::warningTick()
@@ -198,13 +198,13 @@ void ParamEditor::setCostEstimator(std::shared_ptr<const kpd::StringCostEstimato
 
 void ParamEditor::showCurrentCost()
 {
-    showCost(ParaEditSession::isCustom(session_.activeBox()) ? session_.activeBox() : Box::CustDesc);
+    showCost(ParamEditSession::isCustom(session_.activeBox()) ? session_.activeBox() : Box::CustDesc);
 }
 
 void ParamEditor::showCost(Box b)
 {
-    if (!cost_->hasEstimator() || !hasData_ || !ParaEditSession::isCustom(b)) return;
-    run([&] { cost_->show(session_, ParaEditSession::isHelp(b), boxes_->text(b)); });
+    if (!cost_->hasEstimator() || !hasData_ || !ParamEditSession::isCustom(b)) return;
+    run([&] { cost_->show(session_, ParamEditSession::isHelp(b), boxes_->text(b)); });
 }
 
 void ParamEditor::ok()
@@ -264,7 +264,7 @@ void ParamEditor::undo()
     boxes_->highlightActive(true);
 }
 
-void ParamEditor::convertActive(void (ParaEditSession::*convert)())
+void ParamEditor::convertActive(void (ParamEditSession::*convert)())
 {
     boxes_->absorbEdits();
     (session_.*convert)();
@@ -274,17 +274,17 @@ void ParamEditor::convertActive(void (ParaEditSession::*convert)())
 
 void ParamEditor::toUpper()
 {
-    convertActive(&ParaEditSession::toUpper);
+    convertActive(&ParamEditSession::toUpper);
 }
 
 void ParamEditor::toLower()
 {
-    convertActive(&ParaEditSession::toLower);
+    convertActive(&ParamEditSession::toLower);
 }
 
 void ParamEditor::underscoresToSpaces()
 {
-    convertActive(&ParaEditSession::underscoresToSpaces);
+    convertActive(&ParamEditSession::underscoresToSpaces);
 }
 
 void ParamEditor::copyRefToCust()
@@ -359,13 +359,13 @@ void ParamEditor::RefreshTabs()
 
 void ParamEditor::displayCustom()
 {
-    session_.setMimicSource(ParaEditSession::Source::Custom);
+    session_.setMimicSource(ParamEditSession::Source::Custom);
     refresh();
 }
 
 void ParamEditor::displayReference()
 {
-    session_.setMimicSource(ParaEditSession::Source::Reference);
+    session_.setMimicSource(ParamEditSession::Source::Reference);
     refresh();
 }
 
@@ -410,10 +410,10 @@ void ParamEditor::refresh()
     mimic().parNum().setText(number);
     for (const Panel p : {Panel::Ref, Panel::Cust}) {
         panel(p).paraVal()->setText(toQt(session_.valueText(p)));
-        panel(p).lLim()->setText(toQt(session_.limitText(p, ParaEditSession::Limit::Lower)));
-        panel(p).uLim()->setText(toQt(session_.limitText(p, ParaEditSession::Limit::Upper)));
+        panel(p).lLim()->setText(toQt(session_.limitText(p, ParamEditSession::Limit::Lower)));
+        panel(p).uLim()->setText(toQt(session_.limitText(p, ParamEditSession::Limit::Upper)));
     }
-    const Panel source = session_.mimicSource() == ParaEditSession::Source::Custom ? Panel::Cust : Panel::Ref;
+    const Panel source = session_.mimicSource() == ParamEditSession::Source::Custom ? Panel::Cust : Panel::Ref;
     mimic().parVal().setText(toQt(ParamDisplayText::mimicValue(session_.valueText(source))));
     boxes_->assignWorking();
     mimic().desc().setText(toQt(session_.mimicText()));

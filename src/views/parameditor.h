@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paraeditsession.h"
+#include "parameditsession.h"
 
 #include "checks/problemlist.h"
 
@@ -31,13 +31,13 @@ class UserInterface;
 
 // The window in which the strings of one parameter (or trip) in one mode are edited:
 // reference and custom panels side by side, a keypad mimic, and the steps through
-// parameters, menus, languages and modes. Its logic lives in ParaEditSession; the
+// parameters, menus, languages and modes. Its logic lives in ParamEditSession; the
 // window shows the session and feeds it the boxes' edits.
 class ParamEditor : public QDialog {
     Q_OBJECT
 public:
-    using Box = ParaEditSession::Box;
-    using Panel = ParaEditSession::Panel;
+    using Box = ParamEditSession::Box;
+    using Panel = ParamEditSession::Panel;
 
     // The key map "keymap.kpm" of programFolder is loaded here and saved when the
     // window closes; the unit icons come from there too. The keypad text box library is
@@ -54,7 +54,7 @@ public:
     void ChangeLang(int direction);
     void RefreshTabs();
 
-    ParaEditSession& session() { return session_; }
+    ParamEditSession& session() { return session_; }
     ParamPanel& panel(Panel panel) const;
     ParamMimic& mimic() const;
     LcdtextboxHost& box(Box box) const;
@@ -110,7 +110,7 @@ private:
     void wireUnits();
     void boxEntered(Box box);
     // A text tool's conversion, shown in the active box.
-    void convertActive(void (ParaEditSession::*convert)());
+    void convertActive(void (ParamEditSession::*convert)());
     void applyEditingKind();
     void showModeData();
     void refresh();
@@ -123,7 +123,7 @@ private:
     bool run(const std::function<void()>& command);
 
     kpd::UserInterface& ui_;
-    ParaEditSession session_;
+    ParamEditSession session_;
     // Everything the window shows, inside its scroll area.
     ParamEditorContent* content_;
     EditBoxes* boxes_;

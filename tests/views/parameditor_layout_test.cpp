@@ -17,7 +17,7 @@
 using kpd::test::fitsScreen;
 using kpd::test::readableLayout;
 using kpd::test::shownText;
-using Panel = ParaEditSession::Panel;
+using Panel = ParamEditSession::Panel;
 
 namespace {
 
@@ -57,7 +57,7 @@ protected:
 TEST_F(EditorLayoutTest, ParameterTripAndMissingModeViewsAreReadable)
 {
     ParamEditor& parameter = open("m1", "p1", false);
-    ASSERT_TRUE(parameter.box(ParaEditSession::Box::CustDesc).isValid());
+    ASSERT_TRUE(parameter.box(ParamEditSession::Box::CustDesc).isValid());
     EXPECT_TRUE(readableLayout(&parameter));
     EXPECT_EQ(shownText(parameter.panel(Panel::Cust).label1()), QStringLiteral("Param & default value"));
     ASSERT_EQ(parameter.copyModeButtons().size(), 2);

@@ -24,8 +24,8 @@
 
 #include <gtest/gtest.h>
 
-using Box = ParaEditSession::Box;
-using Panel = ParaEditSession::Panel;
+using Box = ParamEditSession::Box;
+using Panel = ParamEditSession::Panel;
 
 namespace {
 

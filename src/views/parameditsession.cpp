@@ -1,14 +1,14 @@
-#include "paraeditsession.h"
+#include "parameditsession.h"
 
 #include "model/theapp.h"
 
-void ParaEditSession::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
+void ParamEditSession::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
                                 const std::string& modeKey, bool tripMode)
 {
     position_.setMyData(appData, aMenuKey, aParakey, modeKey, tripMode);
 }
 
-void ParaEditSession::loadModeData()
+void ParamEditSession::loadModeData()
 {
     // Loaded even for a mode the reference does not define, so the mimic never shows
     // the strings of the parameter or mode shown before.
@@ -17,7 +17,7 @@ void ParaEditSession::loadModeData()
     texts_.load({ref.getDesc(), ref.getHelp(), cust.getDesc(), cust.getHelp()}, ref.unit(), cust.unit());
 }
 
-bool ParaEditSession::commit()
+bool ParamEditSession::commit()
 {
     if (!anyChange()) return false;
     activeBox_ = Box::None;
@@ -37,7 +37,7 @@ bool ParaEditSession::commit()
     return true;
 }
 
-bool ParaEditSession::hasUncommittedEdits() const
+bool ParamEditSession::hasUncommittedEdits() const
 {
     const kpd::ModeData& stored = modeData(Panel::Cust);
     if (!stored.getBoolDefined()) return false;
@@ -45,7 +45,7 @@ bool ParaEditSession::hasUncommittedEdits() const
            unit(Panel::Cust) != stored.unit();
 }
 
-void ParaEditSession::undo()
+void ParamEditSession::undo()
 {
     if (activeBox_ == Box::None || texts_.swapWithPrevious(activeBox_)) return;
     kpd::ModeData& record = modeData(isCustom(activeBox_) ? Panel::Cust : Panel::Ref);
@@ -55,91 +55,91 @@ void ParaEditSession::undo()
     if (isCustom(activeBox_)) custMenu().setDirty(true);
 }
 
-void ParaEditSession::convertActive(char (*convert)(char))
+void ParamEditSession::convertActive(char (*convert)(char))
 {
     if (activeBox_ != Box::None) texts_.convert(activeBox_, convert);
 }
 
 // Only the letters A to Z change: codes above 127 are keypad glyphs, not accented letters.
-void ParaEditSession::toUpper()
+void ParamEditSession::toUpper()
 {
     convertActive([](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
 }
 
-void ParaEditSession::toLower()
+void ParamEditSession::toLower()
 {
     convertActive([](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
 }
 
-void ParaEditSession::underscoresToSpaces()
+void ParamEditSession::underscoresToSpaces()
 {
     convertActive([](char c) { return c == '_' ? ' ' : c; });
 }
 
-void ParaEditSession::copyRefToCust()
+void ParamEditSession::copyRefToCust()
 {
     modeData(Panel::Cust).clone(modeData(Panel::Ref), false);
     custMenu().setDirty(true);
     loadModeData();
 }
 
-void ParaEditSession::copyToMode(const std::string& destKey)
+void ParamEditSession::copyToMode(const std::string& destKey)
 {
     commit();
     custModes().copyMode2Mode(modeKey(), destKey);
     custMenu().setDirty(true);
 }
 
-void ParaEditSession::copyToAllModes()
+void ParamEditSession::copyToAllModes()
 {
     commit();
     custModes().copyToAll(modeKey());
     custMenu().setDirty(true);
 }
 
-void ParaEditSession::stepParameter(bool forward)
+void ParamEditSession::stepParameter(bool forward)
 {
     commit();
     position_.stepParameter(forward);
     loadModeData();
 }
 
-void ParaEditSession::changeMenu(int direction)
+void ParamEditSession::changeMenu(int direction)
 {
     commit();
     position_.changeMenu(direction);
     loadModeData();
 }
 
-void ParaEditSession::changeLang(int direction)
+void ParamEditSession::changeLang(int direction)
 {
     commit();
     position_.changeLang(direction);
     loadModeData();
 }
 
-void ParaEditSession::selectMode(const std::string& key)
+void ParamEditSession::selectMode(const std::string& key)
 {
     commit();
     position_.selectMode(key);
     loadModeData();
 }
 
-bool ParaEditSession::stepMode(int direction)
+bool ParamEditSession::stepMode(int direction)
 {
     const std::optional<std::string> key = position_.neighbourMode(direction);
     if (key) selectMode(*key);
     return key.has_value();
 }
 
-std::string ParaEditSession::mimicText() const
+std::string ParamEditSession::mimicText() const
 {
     const bool custom = mimicSource_ == Source::Custom;
     if (showHelp_) return working(custom ? Box::CustHelp : Box::RefHelp);
     return working(custom ? Box::CustDesc : Box::RefDesc);
 }
 
-bool ParaEditSession::helpTooLong(const std::string& boxText) const
+bool ParamEditSession::helpTooLong(const std::string& boxText) const
 {
     return ParamDisplayText::helpTooLong(boxText, maxRecChars());
 }

@@ -1,4 +1,4 @@
-#include "views/paraeditsession.h"
+#include "views/parameditsession.h"
 #include "views/scalednumber.h"
 
 #include "model/modelerror.h"
@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-using Box = ParaEditSession::Box;
-using Panel = ParaEditSession::Panel;
+using Box = ParamEditSession::Box;
+using Panel = ParamEditSession::Panel;
 
 namespace {
 
@@ -48,7 +48,7 @@ protected:
 
     kpd::test::RecordingUserInterface ui;
     kpd::TheApp app{ui, "/nonexistent"};
-    ParaEditSession session;
+    ParamEditSession session;
 };
 
 } // namespace
@@ -363,10 +363,10 @@ TEST_F(SessionTest, DefaultAndLimitsReadAlikeInEveryPanelWhateverTheReferenceLan
     ref("m1", "p1").setDecimalPlaces(1);
     app.setRefKey("German");
     session.setMyData(app, "m1", "p1");
-    for (ParaEditSession::Panel panel : {Panel::Ref, Panel::Cust}) {
+    for (ParamEditSession::Panel panel : {Panel::Ref, Panel::Cust}) {
         EXPECT_EQ(session.valueText(panel), "50.0");
-        EXPECT_EQ(session.limitText(panel, ParaEditSession::Limit::Lower), "-100.0");
-        EXPECT_EQ(session.limitText(panel, ParaEditSession::Limit::Upper), "100.0");
+        EXPECT_EQ(session.limitText(panel, ParamEditSession::Limit::Lower), "-100.0");
+        EXPECT_EQ(session.limitText(panel, ParamEditSession::Limit::Upper), "100.0");
     }
 }
 
@@ -394,7 +394,7 @@ TEST_F(SessionTest, MimicShowsTheChosenPanelAndText)
     session.setMyData(app, "m1", "p1");
     session.loadModeData();
     EXPECT_EQ(session.mimicText(), "C desc");
-    session.setMimicSource(ParaEditSession::Source::Reference);
+    session.setMimicSource(ParamEditSession::Source::Reference);
     EXPECT_EQ(session.mimicText(), "R desc");
     session.toggleShowHelp();
     EXPECT_EQ(session.mimicText(), "R help");
@@ -441,7 +441,7 @@ TEST(SessionFormatting, UnitIconsAndHelpLength)
     kpd::TheApp app(ui, "/nonexistent");
     kpd::test::buildSmallDrive(app);
     app.setMaxRecChars(std::int16_t{10});
-    ParaEditSession session;
+    ParamEditSession session;
     session.setMyData(app, "m1", "p1");
     EXPECT_FALSE(session.helpTooLong(std::string(10, 'x')));
     EXPECT_TRUE(session.helpTooLong(std::string(11, 'x')));
@@ -452,7 +452,7 @@ TEST(SessionFormatting, DefaultShownAsTextWhenMarkedSo)
     kpd::test::RecordingUserInterface ui;
     kpd::TheApp app(ui, "/nonexistent");
     kpd::test::buildSmallDrive(app);
-    ParaEditSession session;
+    ParamEditSession session;
     session.setMyData(app, "m1", "p1");
     session.modeData(Panel::Cust).setDVal("500");
     // Language 0 holds the constants that say how the default reads.

@@ -13,7 +13,7 @@
 // working strings and units of both panels, the active box, what the mimic shows, and
 // every operation that writes the data model. Only the custom string set is ever written;
 // every step elsewhere commits first and loads the new place's data.
-class ParaEditSession {
+class ParamEditSession {
 public:
     using Box = EditBox;
     using Panel = EditPanel;
