@@ -9,8 +9,6 @@
 #include "parampanel.h"
 #include "screenfit.h"
 
-#include "build/stringcostestimator.h"
-
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
