@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 #include <set>
@@ -56,11 +57,20 @@ QWidget* LcdtextboxHost::widget() const
 void LcdtextboxHost::fire(comrt::DispId event, const QVariantList&)
 {
     switch (event) {
-    case lcdtextbox::dispid::eventChange: emit Change(); break;
+    case lcdtextbox::dispid::eventChange:
+        emit Change();
+        if (!m_assigning) emit edited();
+        break;
     case lcdtextbox::dispid::eventPaste: emit Paste(); break;
     case lcdtextbox::dispid::eventLineLimit: emit LineLimit(); break;
     default: break;
     }
+}
+
+void LcdtextboxHost::assignText(const QString& s)
+{
+    const QScopedValueRollback<bool> assigning(m_assigning, true);
+    setText(s);
 }
 
 QVariant LcdtextboxHost::property(comrt::DispId id) const

@@ -51,6 +51,9 @@ public:
     void setLineLimit(qint16 n) { set(lcdtextbox::dispid::lineLimit, QVariant::fromValue(n)); }
     QString text() const { return property(lcdtextbox::dispid::text).toString(); }
     void setText(const QString& s) { set(lcdtextbox::dispid::text, s); }
+    // The owner showing a text of its own: the control raises Change as for any text, but
+    // no edited() follows, so the owner need not tell its assignments from typing.
+    void assignText(const QString& s);
     qint16 nChars() const { return int16Property(lcdtextbox::dispid::nChars); }
     qint16 cursorPos() const { return int16Property(lcdtextbox::dispid::cursorPos); }
     void setCursorPos(qint16 n) { set(lcdtextbox::dispid::cursorPos, QVariant::fromValue(n)); }
@@ -91,6 +94,9 @@ public:
 
 signals:
     void Change();
+    // A Change that no assignText caused: typing, the context menu, the character map, a
+    // paste, or a caller setting text.
+    void edited();
     // The control's `paste` event, raised at the end of every paste.
     void Paste();
     void LineLimit();
@@ -106,4 +112,5 @@ private:
     std::unique_ptr<comrt::DispatchObject> m_object;
     comrt::Result m_creationResult = comrt::result::ok;
     mutable comrt::Result m_lastResult = comrt::result::ok;
+    bool m_assigning = false;
 };

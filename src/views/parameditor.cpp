@@ -1,131 +1,49 @@
 #include "parameditor.h"
 
+#include "costtext.h"
+#include "editboxes.h"
+#include "keymapfile.h"
+#include "linelimitwarning.h"
+#include "parameditorcontent.h"
 #include "parammimic.h"
 #include "parampanel.h"
 #include "screenfit.h"
-
-#include "build/stringcostestimator.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 #include "model/userinterface.h"
 #include "modeltext/modeltext.h"
-#include "xmlfiles/fixedfile.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QEvent>
-#include <QFile>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
-#include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// 15 twips are one pixel: the copy buttons stack 255 twips apart.
-constexpr int kCopyButtonPitch = 255 / 15;
-constexpr int kWarningInterval = 500;
-// The warning stays for five ticks of the timer.
-constexpr int kWarningTicks = 3;
-
-const QColor kActiveColour(0xFF, 0xFF, 0xFF);
-const QColor kInactiveColour(0xA0, 0xA0, 0xA0);
-const QColor kLongActiveColour(0xFF, 0xD0, 0xD0);
-const QColor kLongInactiveColour(0xC0, 0xA0, 0xA0);
-
-constexpr std::array<ParamEditor::Box, 4> kBoxes{ParamEditor::Box::RefDesc, ParamEditor::Box::RefHelp,
-                                                 ParamEditor::Box::CustDesc, ParamEditor::Box::CustHelp};
-
-std::size_t slot(ParamEditor::Box box)
-{
-    return static_cast<std::size_t>(box) - 1;
-}
-
-} // namespace
 
 ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, QWidget* parent,
                          const QString& libraryFolder)
     : QDialog(parent),
       ui_(ui),
-      mimic_(new ParamMimic(programFolder, libraryFolder, this)),
-      modeTabs_(new QTabBar(this)),
-      frameNoModeWarn_(new QFrame(this)),
-      copyModes_(new QGroupBox(QStringLiteral("Copy to other modes"), this)),
-      copyModeArea_(new QWidget(copyModes_)),
-      btnCopyToAll_(new QPushButton(QStringLiteral("All modes"), copyModes_)),
-      content_(new QWidget(this)),
-      warningTimer_(new QTimer(this)),
-      costLabel_(new QLabel(this))
+      content_(new ParamEditorContent(*this, programFolder, libraryFolder)),
+      boxes_(new EditBoxes(session_, panel(Panel::Ref), panel(Panel::Cust), this)),
+      warning_(new LineLimitWarning(*panel(Panel::Cust).label7(),
+                                    // The caption of the kind being edited, so a trip's label comes back as a trip's.
+                                    [this] { panel(Panel::Cust).setTripEditing(shownTripMode_); }, this)),
+      cost_(std::make_unique<CostText>(*content_->costLabel())),
+      keyMap_(std::make_unique<KeyMapFile>(programFolder, panel(Panel::Cust).desc()))
 {
     setObjectName(QStringLiteral("ParamEditor"));
-    panels_[ParaEditSession::RefPanel] = new ParamPanel(QStringLiteral("Reference data ()"), libraryFolder, this);
-    panels_[ParaEditSession::CustPanel] = new ParamPanel(QStringLiteral("Custom data"), libraryFolder, this);
-
-    keyMapPath_ = fromFileName(kpd::FixedFile::path(toFileName(programFolder), "keymap.kpm"));
-    if (QFile::exists(keyMapPath_)) {
-        QString path = keyMapPath_;
-        panel(ParaEditSession::CustPanel).desc().loadMapping(path);
-    }
-
-    for (Box b : kBoxes) connectBox(b);
-    connect(mimic_->displayCustom(), &QPushButton::clicked, this, &ParamEditor::displayCustom);
-    connect(mimic_->displayReference(), &QPushButton::clicked, this, &ParamEditor::displayReference);
-    connect(mimic_->showHelpToggle(), &QPushButton::clicked, this, &ParamEditor::toggleShowHelp);
-    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
-        const auto p = static_cast<ParaEditSession::Panel>(index);
-        connect(panels_[static_cast<std::size_t>(index)], &ParamPanel::unitChosen, this, [this, p](int unit) {
-            session_.chooseUnit(p, static_cast<std::int16_t>(unit));
-            showUnits();
-        });
-        connect(panels_[static_cast<std::size_t>(index)], &ParamPanel::indicatorClicked, this, [this, p](int unit) {
-            session_.toggleUnit(p, static_cast<std::int16_t>(unit));
-            showUnits();
-        });
-    }
-
-    modeTabs_->setObjectName(QStringLiteral("ModeTabs"));
+    connect(boxes_, &EditBoxes::entered, this, &ParamEditor::boxEntered);
+    connect(boxes_, &EditBoxes::edited, this, &ParamEditor::showCost);
+    connect(boxes_, &EditBoxes::handedBack, this, &ParamEditor::refresh);
+    connect(boxes_, &EditBoxes::lineLimitReached, warning_, &LineLimitWarning::show);
+    wireUnits();
     // The current tab, however it was chosen (mouse or arrow keys), is the mode edited.
-    connect(modeTabs_, &QTabBar::currentChanged, this, &ParamEditor::selectMode);
-    frameNoModeWarn_->setObjectName(QStringLiteral("frameNoModeWarn"));
-    auto* warnLayout = new QVBoxLayout(frameNoModeWarn_);
-    warnLayout->addWidget(new QLabel(QStringLiteral("Mode not available"), frameNoModeWarn_));
-    warnLayout->addWidget(new QLabel(QStringLiteral("for this parameter"), frameNoModeWarn_));
-    frameNoModeWarn_->hide();
-
-    btnCopyToAll_->setObjectName(QStringLiteral("btnCopyToAll"));
-    btnCopyToAll_->setToolTip(QStringLiteral("Copy the working data to all modes"));
-    connect(btnCopyToAll_, &QPushButton::clicked, this, &ParamEditor::copyToAll);
-    auto* copyLayout = new QVBoxLayout(copyModes_);
-    copyLayout->addWidget(btnCopyToAll_);
-    copyLayout->addWidget(copyModeArea_, 1);
-    // The mode buttons stack one pitch apart at the top and as wide as "All modes".
-    auto* copyStack = new QVBoxLayout(copyModeArea_);
-    copyStack->setContentsMargins(0, 0, 0, 0);
-    copyStack->setSpacing(0);
-    copyStack->setAlignment(Qt::AlignTop);
-
-    warningTimer_->setInterval(kWarningInterval);
-    connect(warningTimer_, &QTimer::timeout, this, &ParamEditor::warningTick);
-
-    // The window scrolls what the screen cannot hold, so Commit and OK stay reachable.
-    auto* layout = new QGridLayout(content_);
-    layout->addWidget(panels_[0], 0, 0);
-    layout->addWidget(panels_[1], 0, 1);
-    layout->addWidget(frameNoModeWarn_, 0, 0, 1, 2, Qt::AlignCenter);
-    layout->addWidget(mimic_, 0, 2);
-    layout->addWidget(modeTabs_, 1, 0, 1, 2);
-    layout->addWidget(copyModes_, 1, 2, 2, 1);
-    layout->addWidget(buildButtons(), 2, 0, 1, 2);
+    connect(modeTabs(), &QTabBar::currentChanged, this, &ParamEditor::selectMode);
 
     for (const bool backwards : {false, true}) {
         auto* action = new QAction(backwards ? QStringLiteral("Previous problem") : QStringLiteral("Next problem"), this);
@@ -133,9 +51,7 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
         connect(action, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
         addAction(action);
     }
-    costLabel_->setObjectName(QStringLiteral("lblCost"));
-    layout->addWidget(costLabel_, 3, 0, 1, 3);
-    costLabel_->hide();
+    // The window scrolls what the screen cannot hold, so Commit and OK stay reachable.
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -145,66 +61,33 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     outer->addWidget(scroll);
 }
 
+ParamEditor::~ParamEditor()
+{
+    // The boxes lose the focus while the window's widgets go: nothing may reach a window
+    // half torn down.
+    delete boxes_;
+}
+
+void ParamEditor::wireUnits()
+{
+    for (const Panel p : {Panel::Ref, Panel::Cust}) {
+        connect(&panel(p), &ParamPanel::unitChosen, this, [this, p](int unit) {
+            session_.chooseUnit(p, static_cast<std::int16_t>(unit));
+            showUnits();
+        });
+        connect(&panel(p), &ParamPanel::indicatorClicked, this, [this, p](int unit) {
+            session_.toggleUnit(p, static_cast<std::int16_t>(unit));
+            showUnits();
+        });
+    }
+}
+
 void ParamEditor::setVisible(bool visible)
 {
     // Sized when first shown, once the data has chosen the rows that show: the whole
     // content when the screen holds it.
     if (visible && !isVisible() && !testAttribute(Qt::WA_Resized)) ScreenFit::resize(*this, content_->sizeHint());
     QDialog::setVisible(visible);
-}
-
-ParamEditor::~ParamEditor() = default;
-
-QWidget* ParamEditor::buildButtons()
-{
-    auto* area = new QWidget(this);
-    auto* layout = new QGridLayout(area);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const auto add = [&](const QString& caption, const QString& tip, int row, int column, auto slot) {
-        auto* b = new QPushButton(caption, area);
-        b->setToolTip(tip);
-        connect(b, &QPushButton::clicked, this, slot);
-        layout->addWidget(b, row, column);
-        return b;
-    };
-    add(QStringLiteral("< Mode"), QStringLiteral("Go to mode tab on left"), 0, 0, [this] { stepMode(-1); });
-    add(QStringLiteral("Mode >"), QStringLiteral("Go to mode tab on right"), 0, 1, [this] { stepMode(1); });
-    stepBack_ = add(QStringLiteral("< Param"), QStringLiteral("Move to next parameter down"), 1, 0,
-                    [this] { stepParameter(false); });
-    stepForward_ = add(QStringLiteral("Param >"), QStringLiteral("Move to next parameter up"), 1, 1,
-                       [this] { stepParameter(true); });
-    add(QStringLiteral("< Menu"), QStringLiteral("Load last menu (takes a few seconds)"), 2, 0,
-        [this] { ChangeMenu(-1); });
-    add(QStringLiteral("Menu >"), QStringLiteral("Load next menu (takes a few seconds)"), 2, 1,
-        [this] { ChangeMenu(1); });
-    add(QStringLiteral("< Lang"), QStringLiteral("Load last language into reference data"), 3, 0,
-        [this] { ChangeLang(-1); });
-    add(QStringLiteral("Lang >"), QStringLiteral("Load next language into reference data"), 3, 1,
-        [this] { ChangeLang(1); });
-
-    auto* tools = new QGroupBox(QStringLiteral("Text tools"), area);
-    auto* toolLayout = new QVBoxLayout(tools);
-    const auto tool = [&](const QString& caption, const QString& tip, auto slot) {
-        auto* b = new QPushButton(caption, tools);
-        b->setToolTip(tip);
-        connect(b, &QPushButton::clicked, this, slot);
-        toolLayout->addWidget(b);
-    };
-    tool(QStringLiteral("Copy reference to custom"),
-         QStringLiteral("Copy the data from the default panel to the alternate panel"), &ParamEditor::copyRefToCust);
-    tool(QStringLiteral("Undo"), QString(), &ParamEditor::undo);
-    tool(QStringLiteral("To Upper"), QStringLiteral("Convert any lower case characters to upper case"),
-         &ParamEditor::toUpper);
-    tool(QStringLiteral("To Lower"), QStringLiteral("Convert any upper case characters to lower case"),
-         &ParamEditor::toLower);
-    tool(QStringLiteral("_ to spc"), QStringLiteral("Convert all _ characters to spaces"),
-         &ParamEditor::underscoresToSpaces);
-    layout->addWidget(tools, 0, 2, 4, 1);
-
-    add(QStringLiteral("Commit"), QStringLiteral("Save your latest change"), 0, 3, &ParamEditor::commit);
-    QPushButton* okButton = add(QStringLiteral("OK"), QStringLiteral("Finished with editor"), 1, 3, &ParamEditor::ok);
-    okButton->setAutoDefault(false);
-    return area;
 }
 
 bool ParamEditor::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
@@ -216,150 +99,74 @@ bool ParamEditor::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, c
     applyEditingKind();
     RefreshTabs();
     captionReferencePanel();
-    panel(ParaEditSession::CustPanel).setEditable(true);
-    panel(ParaEditSession::RefPanel).setEditable(false);
+    panel(Panel::Cust).setEditable(true);
+    panel(Panel::Ref).setEditable(false);
     run([this] { session_.loadModeData(); });
     showModeData();
     return true;
 }
 
+ParamPanel& ParamEditor::panel(Panel p) const
+{
+    return content_->panel(p);
+}
+
+ParamMimic& ParamEditor::mimic() const
+{
+    return content_->mimic();
+}
+
 LcdtextboxHost& ParamEditor::box(Box b) const
 {
-    ParamPanel& p = panel(ParaEditSession::isCustom(b) ? ParaEditSession::CustPanel : ParaEditSession::RefPanel);
-    return ParaEditSession::isHelp(b) ? p.help() : p.desc();
+    return boxes_->box(b);
 }
 
-void ParamEditor::connectBox(Box b)
+QTabBar* ParamEditor::modeTabs() const
 {
-    LcdtextboxHost& host = box(b);
-    if (host.widget()) host.widget()->installEventFilter(this);
-    connect(&host, &LcdtextboxHost::Change, this, [this, b] { boxChanged(b); });
-    if (ParaEditSession::isCustom(b))
-        connect(&host, &LcdtextboxHost::Paste, this, [this, b] { readBackAndRefresh(b); });
-    if (!ParaEditSession::isHelp(b)) connect(&host, &LcdtextboxHost::LineLimit, this, &ParamEditor::lineLimitReached);
+    return content_->modeTabs();
 }
 
-bool ParamEditor::eventFilter(QObject* watched, QEvent* event)
+QFrame* ParamEditor::noModeWarning() const
 {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        for (Box b : kBoxes) {
-            if (box(b).widget() != watched) continue;
-            if (event->type() == QEvent::FocusIn) boxFocused(b);
-            else if (leavesBox(*box(b).widget(), *static_cast<QFocusEvent*>(event))) boxLeft(b);
-        }
+    return content_->noModeWarning();
+}
+
+QLabel* ParamEditor::costLabel() const
+{
+    return content_->costLabel();
+}
+
+QList<QPushButton*> ParamEditor::copyModeButtons() const
+{
+    return content_->copyModeButtons();
+}
+
+QPushButton* ParamEditor::button(const QString& caption) const
+{
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        if (b->text() == caption) return b;
     }
-    return QDialog::eventFilter(watched, event);
+    return nullptr;
 }
 
-bool ParamEditor::leavesBox(const QWidget& boxWidget, const QFocusEvent& event)
+void ParamEditor::boxEntered(Box b)
 {
-    if (event.reason() == Qt::PopupFocusReason) return false;
-    // The character map and the box's own messages are windows of the box itself.
-    for (const QWidget* w = QApplication::activeWindow(); w; w = w->parentWidget()) {
-        if (w == &boxWidget) return false;
-    }
-    return true;
-}
-
-void ParamEditor::boxFocused(Box b)
-{
-    // The focus coming back from the box's context menu or character map: the box was
-    // never left, and giving it its text again would undo what they inserted.
-    if (enteredBox_ == b) return;
-    enteredBox_ = b;
-    if (ParaEditSession::isCustom(b)) assign(b, session_.working(b));
-    session_.setActiveBox(b);
-    highlightActive(true);
-    paintBoxes();
-    if (ParaEditSession::isCustom(b)) showCost(b);
-}
-
-void ParamEditor::boxLeft(Box b)
-{
-    enteredBox_ = Box::None;
-    readBackAndRefresh(b);
-}
-
-void ParamEditor::readBackAndRefresh(Box b)
-{
-    if (!ParaEditSession::isCustom(b)) return;
-    readBackIfEdited(b);
-    highlightActive(false);
-    refresh();
-}
-
-void ParamEditor::boxChanged(Box b)
-{
-    if (assigning_) return;
-    session_.markChanged(b);
-    showCost(b);
-    if (ParaEditSession::isHelp(b)) paintBoxes();
-}
-
-void ParamEditor::readBackIfEdited(Box b)
-{
-    const QString text = box(b).text();
-    if (text == assigned_[slot(b)]) return;
-    // The context menu's commands raise no Change, yet they are the user's edits.
-    session_.readBack(b, toModel(text));
-    session_.markChanged(b);
-    assigned_[slot(b)] = text;
-}
-
-void ParamEditor::absorbEdits()
-{
-    readBackIfEdited(Box::CustDesc);
-    readBackIfEdited(Box::CustHelp);
-}
-
-void ParamEditor::assign(Box b, const std::string& text)
-{
-    LcdtextboxHost& host = box(b);
-    // Giving a box its own text again would only move its cursor back to the start.
-    if (host.text() == toQt(text)) {
-        assigned_[slot(b)] = host.text();
-        return;
-    }
-    assigning_ = true;
-    host.setText(toQt(text));
-    assigning_ = false;
-    assigned_[slot(b)] = host.text();
-}
-
-std::string ParamEditor::boxText(Box b) const
-{
-    return toModel(box(b).text());
-}
-
-void ParamEditor::lineLimitReached()
-{
-    QLabel* label = panel(ParaEditSession::CustPanel).label7();
-    label->setStyleSheet(QStringLiteral("color: #FF0000;"));
-    label->setText(QStringLiteral("2 lines maximum"));
-    warningTicks_ = 0;
-    warningTimer_->start();
+    if (ParamEditSession::isCustom(b)) showCost(b);
 }
 
 void ParamEditor::warningTick()
 {
-    if (warningTicks_ > kWarningTicks) {
-        QLabel* label = panel(ParaEditSession::CustPanel).label7();
-        label->setStyleSheet(QString());
-        // The caption of the kind being edited, so a trip's label comes back as a trip's.
-        panel(ParaEditSession::CustPanel).setTripEditing(shownTripMode_);
-        warningTimer_->stop();
-    }
-    ++warningTicks_;
+    warning_->tick();
 }
 
 bool ParamEditor::isWarningActive() const
 {
-    return warningTimer_->isActive();
+    return warning_->isActive();
 }
 
 void ParamEditor::setWarningInterval(int milliseconds)
 {
-    warningTimer_->setInterval(milliseconds);
+    warning_->setInterval(milliseconds);
 }
 
 bool ParamEditor::run(const std::function<void()>& command)
@@ -375,42 +182,27 @@ bool ParamEditor::run(const std::function<void()>& command)
 
 void ParamEditor::commit()
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     if (run([this] { session_.commit(); })) emit committed();
-    highlightActive(false);
-    paintBoxes();
+    boxes_->highlightActive(false);
+    boxes_->paint();
     showCurrentCost();
 }
 
 void ParamEditor::setCostEstimator(std::shared_ptr<const kpd::StringCostEstimator> estimator)
 {
-    estimator_ = std::move(estimator);
-    costLabel_->setVisible(estimator_ != nullptr);
+    cost_->setEstimator(std::move(estimator));
 }
 
 void ParamEditor::showCurrentCost()
 {
-    showCost(ParaEditSession::isCustom(session_.activeBox()) ? session_.activeBox() : Box::CustDesc);
+    showCost(ParamEditSession::isCustom(session_.activeBox()) ? session_.activeBox() : Box::CustDesc);
 }
 
 void ParamEditor::showCost(Box b)
 {
-    if (!estimator_ || !hasData_ || !ParaEditSession::isCustom(b)) return;
-    const bool help = ParaEditSession::isHelp(b);
-    run([&] {
-        const kpd::ModeData& stored = session_.modeData(ParaEditSession::CustPanel);
-        const std::string& menuKey = session_.custMenu().menuKey();
-        const std::string& paraKey = session_.custParam().paraKey();
-        const auto now = estimator_->estimate(boxText(b), help, session_.unit(ParaEditSession::CustPanel), menuKey, paraKey);
-        const auto before = estimator_->estimate(help ? stored.getHelp() : stored.getDesc(), help, stored.unit(),
-                                                 menuKey, paraKey);
-        const std::int64_t change = static_cast<std::int64_t>(now.bytes) - before.bytes;
-        costLabel_->setText((help ? QStringLiteral("Help text: ") : QStringLiteral("Description: ")) +
-                            QString::number(now.bytes) + QStringLiteral(" B") +
-                            (now.shared ? QStringLiteral(", shared with another parameter") : QString()) +
-                            QStringLiteral(" (") + (change > 0 ? QStringLiteral("+") : QString()) +
-                            QString::number(change) + QStringLiteral(" B against the stored text)"));
-    });
+    if (!cost_->hasEstimator() || !hasData_ || !ParamEditSession::isCustom(b)) return;
+    run([&] { cost_->show(session_, ParamEditSession::isHelp(b), boxes_->text(b)); });
 }
 
 void ParamEditor::ok()
@@ -431,7 +223,7 @@ void ParamEditor::keyPressEvent(QKeyEvent* event)
 
 void ParamEditor::reject()
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     bool unsaved = false;
     if (hasData_) run([&] { unsaved = session_.hasUncommittedEdits(); });
     if (unsaved) {
@@ -446,10 +238,7 @@ void ParamEditor::reject()
 
 void ParamEditor::done(int result)
 {
-    if (!keyMapPath_.isEmpty()) {
-        QString path = keyMapPath_;
-        panel(ParaEditSession::CustPanel).desc().saveMapping(path);
-    }
+    keyMap_->save();
     QDialog::done(result);
 }
 
@@ -464,37 +253,36 @@ void ParamEditor::goToProblem(bool backwards)
 
 void ParamEditor::undo()
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     const Box active = session_.activeBox();
     if (active == Box::None) return;
     run([this] { session_.undo(); });
-    assign(active, session_.working(active));
+    boxes_->assign(active, session_.working(active));
     refresh();
-    highlightActive(true);
+    boxes_->highlightActive(true);
+}
+
+void ParamEditor::convertActive(void (ParamEditSession::*convert)())
+{
+    boxes_->absorbEdits();
+    (session_.*convert)();
+    refresh();
+    boxes_->highlightActive(session_.activeBox() != Box::None);
 }
 
 void ParamEditor::toUpper()
 {
-    absorbEdits();
-    session_.toUpper();
-    refresh();
-    highlightActive(session_.activeBox() != Box::None);
+    convertActive(&ParamEditSession::toUpper);
 }
 
 void ParamEditor::toLower()
 {
-    absorbEdits();
-    session_.toLower();
-    refresh();
-    highlightActive(session_.activeBox() != Box::None);
+    convertActive(&ParamEditSession::toLower);
 }
 
 void ParamEditor::underscoresToSpaces()
 {
-    absorbEdits();
-    session_.underscoresToSpaces();
-    refresh();
-    highlightActive(session_.activeBox() != Box::None);
+    convertActive(&ParamEditSession::underscoresToSpaces);
 }
 
 void ParamEditor::copyRefToCust()
@@ -505,30 +293,30 @@ void ParamEditor::copyRefToCust()
 
 void ParamEditor::copyToMode(const QString& modeKey)
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     run([&] { session_.copyToMode(toModel(modeKey)); });
-    highlightActive(false);
-    paintBoxes();
+    boxes_->highlightActive(false);
+    boxes_->paint();
 }
 
 void ParamEditor::copyToAll()
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     run([this] { session_.copyToAllModes(); });
-    highlightActive(false);
-    paintBoxes();
+    boxes_->highlightActive(false);
+    boxes_->paint();
 }
 
 void ParamEditor::stepParameter(bool forward)
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     run([&] { session_.stepParameter(forward); });
     showModeData();
 }
 
 void ParamEditor::ChangeMenu(int direction)
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     run([&] { session_.changeMenu(direction); });
     applyEditingKind();
     RefreshTabs();
@@ -537,7 +325,7 @@ void ParamEditor::ChangeMenu(int direction)
 
 void ParamEditor::ChangeLang(int direction)
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     run([&] { session_.changeLang(direction); });
     captionReferencePanel();
     showModeData();
@@ -545,7 +333,7 @@ void ParamEditor::ChangeLang(int direction)
 
 void ParamEditor::stepMode(int direction)
 {
-    absorbEdits();
+    boxes_->absorbEdits();
     run([&] { session_.stepMode(direction); });
     showModeData();
 }
@@ -553,8 +341,8 @@ void ParamEditor::stepMode(int direction)
 void ParamEditor::selectMode(int tabIndex)
 {
     if (tabIndex < 0) return;
-    absorbEdits();
-    const std::string key = toModel(modeTabs_->tabData(tabIndex).toString());
+    boxes_->absorbEdits();
+    const std::string key = content_->modeKeyAt(tabIndex);
     run([&] { session_.selectMode(key); });
     showModeData();
 }
@@ -562,26 +350,20 @@ void ParamEditor::selectMode(int tabIndex)
 void ParamEditor::RefreshTabs()
 {
     session_.setActiveBox(Box::None);
-    highlightActive(false);
+    boxes_->highlightActive(false);
     session_.clearChanges();
-    const QSignalBlocker blocker(modeTabs_);
-    while (modeTabs_->count() > 0) modeTabs_->removeTab(0);
-    for (const std::string& key : session_.modeKeys()) {
-        const int index = modeTabs_->addTab(toQt(key));
-        modeTabs_->setTabData(index, toQt(key));
-    }
-    modeTabs_->update();
+    content_->setModeTabs(session_.modeKeys());
 }
 
 void ParamEditor::displayCustom()
 {
-    session_.setMimicSource(ParaEditSession::Source::Custom);
+    session_.setMimicSource(ParamEditSession::Source::Custom);
     refresh();
 }
 
 void ParamEditor::displayReference()
 {
-    session_.setMimicSource(ParaEditSession::Source::Reference);
+    session_.setMimicSource(ParamEditSession::Source::Reference);
     refresh();
 }
 
@@ -594,9 +376,7 @@ void ParamEditor::toggleShowHelp()
 void ParamEditor::applyEditingKind()
 {
     shownTripMode_ = session_.tripMode();
-    for (ParamPanel* p : panels_) p->setTripEditing(shownTripMode_);
-    stepBack_->setText(shownTripMode_ ? QStringLiteral("< Trip") : QStringLiteral("< Param"));
-    stepForward_->setText(shownTripMode_ ? QStringLiteral("Trip >") : QStringLiteral("Param >"));
+    content_->setTripEditing(shownTripMode_);
     setWindowTitle(shownTripMode_ ? QStringLiteral("Edit trip data")
                                   : QStringLiteral("Edit parameter data in menu ") +
                                         QString::number(session_.custMenu().menuNumber()));
@@ -604,103 +384,45 @@ void ParamEditor::applyEditingKind()
 
 void ParamEditor::captionReferencePanel()
 {
-    panel(ParaEditSession::RefPanel).setTitle(QStringLiteral("Reference data (") + toQt(session_.refKey()) +
-                                              QLatin1Char(')'));
+    panel(Panel::Ref).setTitle(QStringLiteral("Reference data (") + toQt(session_.refKey()) + QLatin1Char(')'));
 }
 
 void ParamEditor::showModeData()
 {
     bool available = false;
     run([&] { available = session_.modeAvailable(); });
-    for (ParamPanel* p : panels_) p->setVisible(available);
-    frameNoModeWarn_->setVisible(!available);
-    {
-        const QSignalBlocker blocker(modeTabs_);
-        for (int i = 0; i < modeTabs_->count(); ++i) {
-            if (modeTabs_->tabData(i).toString() == toQt(session_.modeKey())) modeTabs_->setCurrentIndex(i);
-        }
-    }
+    for (const Panel p : {Panel::Ref, Panel::Cust}) panel(p).setVisible(available);
+    noModeWarning()->setVisible(!available);
+    content_->showModeTab(session_.modeKey());
     run([this] {
         refresh();
         showUnits();
-        layoutCopyButtons();
+        content_->showCopyModes(session_.otherModeKeys());
     });
 }
 
 void ParamEditor::refresh()
 {
     const QString number = toQt(session_.paraNumberText());
-    for (ParamPanel* p : panels_) p->paraNo()->setText(number);
-    mimic_->parNum().setText(number);
-    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
-        const auto p = static_cast<ParaEditSession::Panel>(index);
-        panel(index).paraVal()->setText(toQt(session_.valueText(p)));
-        panel(index).lLim()->setText(toQt(session_.limitText(p, ParaEditSession::Limit::Lower)));
-        panel(index).uLim()->setText(toQt(session_.limitText(p, ParaEditSession::Limit::Upper)));
+    for (const Panel p : {Panel::Ref, Panel::Cust}) panel(p).paraNo()->setText(number);
+    mimic().parNum().setText(number);
+    for (const Panel p : {Panel::Ref, Panel::Cust}) {
+        panel(p).paraVal()->setText(toQt(session_.valueText(p)));
+        panel(p).lLim()->setText(toQt(session_.limitText(p, ParamEditSession::Limit::Lower)));
+        panel(p).uLim()->setText(toQt(session_.limitText(p, ParamEditSession::Limit::Upper)));
     }
-    const auto source = session_.mimicSource() == ParaEditSession::Source::Custom ? ParaEditSession::CustPanel
-                                                                                   : ParaEditSession::RefPanel;
-    mimic_->parVal().setText(toQt(ParaEditSession::mimicValue(session_.valueText(source))));
-    for (Box b : kBoxes) assign(b, session_.working(b));
-    mimic_->desc().setText(toQt(session_.mimicText()));
-    mimic_->setShowingHelp(session_.showHelp());
-    paintBoxes();
+    const Panel source = session_.mimicSource() == ParamEditSession::Source::Custom ? Panel::Cust : Panel::Ref;
+    mimic().parVal().setText(toQt(ParamDisplayText::mimicValue(session_.valueText(source))));
+    boxes_->assignWorking();
+    mimic().desc().setText(toQt(session_.mimicText()));
+    mimic().setShowingHelp(session_.showHelp());
+    boxes_->paint();
     // Whatever brought other texts into the boxes, the figures are of the texts now shown.
     showCurrentCost();
 }
 
 void ParamEditor::showUnits()
 {
-    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel})
-        panel(index).showUnit(session_.unit(static_cast<ParaEditSession::Panel>(index)));
-    mimic_->showUnitIcon(session_.unit(ParaEditSession::CustPanel));
-}
-
-void ParamEditor::paintBoxes()
-{
-    for (Box b : kBoxes) {
-        const bool active = session_.activeBox() == b;
-        QColor colour = active ? kActiveColour : kInactiveColour;
-        if (ParaEditSession::isHelp(b) && session_.helpTooLong(boxText(b)))
-            colour = active ? kLongActiveColour : kLongInactiveColour;
-        ParamPanel::paintBox(box(b), colour);
-    }
-}
-
-void ParamEditor::highlightActive(bool visible)
-{
-    const Box active = visible ? session_.activeBox() : Box::None;
-    for (int index : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
-        const LcdtextboxHost* shown = nullptr;
-        if (active != Box::None && ParaEditSession::isCustom(active) == (index == ParaEditSession::CustPanel))
-            shown = &box(active);
-        panel(index).highlight(shown);
-    }
-}
-
-void ParamEditor::layoutCopyButtons()
-{
-    qDeleteAll(copyModeArea_->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
-    for (const std::string& key : session_.otherModeKeys()) {
-        auto* b = new QPushButton(toQt(key), copyModeArea_);
-        b->setObjectName(QStringLiteral("btnCopyMode"));
-        b->setProperty("tag", toQt(key));
-        b->setToolTip(QStringLiteral("Copy the working data to this mode"));
-        b->setFixedHeight(kCopyButtonPitch);
-        copyModeArea_->layout()->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, key] { copyToMode(toQt(key)); });
-    }
-}
-
-QList<QPushButton*> ParamEditor::copyModeButtons() const
-{
-    return copyModeArea_->findChildren<QPushButton*>(QStringLiteral("btnCopyMode"), Qt::FindDirectChildrenOnly);
-}
-
-QPushButton* ParamEditor::button(const QString& caption) const
-{
-    for (QPushButton* b : findChildren<QPushButton*>()) {
-        if (b->text() == caption) return b;
-    }
-    return nullptr;
+    for (const Panel p : {Panel::Ref, Panel::Cust}) panel(p).showUnit(session_.unit(p));
+    mimic().showUnitIcon(session_.unit(Panel::Cust));
 }

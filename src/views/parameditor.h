@@ -1,26 +1,27 @@
 #pragma once
 
-#include "paraeditsession.h"
+#include "parameditsession.h"
 
 #include "checks/problemlist.h"
 
 #include <QDialog>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
+class CostText;
+class EditBoxes;
+class KeyMapFile;
 class LcdtextboxHost;
+class LineLimitWarning;
+class ParamEditorContent;
 class ParamMimic;
 class ParamPanel;
-class QFocusEvent;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
-class QTimer;
 
 namespace kpd {
 class StringCostEstimator;
@@ -30,12 +31,13 @@ class UserInterface;
 
 // The window in which the strings of one parameter (or trip) in one mode are edited:
 // reference and custom panels side by side, a keypad mimic, and the steps through
-// parameters, menus, languages and modes. Its logic lives in ParaEditSession; the
+// parameters, menus, languages and modes. Its logic lives in ParamEditSession; the
 // window shows the session and feeds it the boxes' edits.
 class ParamEditor : public QDialog {
     Q_OBJECT
 public:
-    using Box = ParaEditSession::Box;
+    using Box = ParamEditSession::Box;
+    using Panel = ParamEditSession::Panel;
 
     // The key map "keymap.kpm" of programFolder is loaded here and saved when the
     // window closes; the unit icons come from there too. The keypad text box library is
@@ -52,12 +54,12 @@ public:
     void ChangeLang(int direction);
     void RefreshTabs();
 
-    ParaEditSession& session() { return session_; }
-    ParamPanel& panel(int index) const { return *panels_[static_cast<std::size_t>(index)]; }
-    ParamMimic& mimic() const { return *mimic_; }
+    ParamEditSession& session() { return session_; }
+    ParamPanel& panel(Panel panel) const;
+    ParamMimic& mimic() const;
     LcdtextboxHost& box(Box box) const;
-    QTabBar* modeTabs() const { return modeTabs_; }
-    QFrame* noModeWarning() const { return frameNoModeWarn_; }
+    QTabBar* modeTabs() const;
+    QFrame* noModeWarning() const;
     QList<QPushButton*> copyModeButtons() const;
     QPushButton* button(const QString& caption) const;
     bool isWarningActive() const;
@@ -70,7 +72,7 @@ public:
     void setProblemNavigator(ProblemNavigator navigator) { navigator_ = std::move(navigator); }
     // What the custom text being typed would cost in the image; without one no figure shows.
     void setCostEstimator(std::shared_ptr<const kpd::StringCostEstimator> estimator);
-    QLabel* costLabel() const { return costLabel_; }
+    QLabel* costLabel() const;
 
 signals:
     // The custom set holds what was typed: analyses of the set are out of date.
@@ -102,31 +104,17 @@ public slots:
     void reject() override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QWidget* buildButtons();
-    void connectBox(Box box);
-    void boxFocused(Box box);
-    // Only a move to another widget of the editor, or out of the window, leaves a box.
-    static bool leavesBox(const QWidget& boxWidget, const QFocusEvent& event);
-    void boxLeft(Box box);
-    void readBackAndRefresh(Box box);
-    void boxChanged(Box box);
-    void lineLimitReached();
-    // An edit the box holds but has not handed back yet (it still has the focus).
-    void absorbEdits();
-    void readBackIfEdited(Box box);
-    void assign(Box box, const std::string& text);
-    std::string boxText(Box box) const;
+    void wireUnits();
+    void boxEntered(Box box);
+    // A text tool's conversion, shown in the active box.
+    void convertActive(void (ParamEditSession::*convert)());
     void applyEditingKind();
     void showModeData();
     void refresh();
     void showUnits();
-    void paintBoxes();
-    void highlightActive(bool visible);
-    void layoutCopyButtons();
     void captionReferencePanel();
     void showCost(Box box);
     // The figures of the custom box being edited, or of the description when none is.
@@ -135,30 +123,15 @@ private:
     bool run(const std::function<void()>& command);
 
     kpd::UserInterface& ui_;
-    QString keyMapPath_;
-    ParaEditSession session_;
-    std::array<ParamPanel*, 2> panels_{};
-    ParamMimic* mimic_;
-    QTabBar* modeTabs_;
-    QFrame* frameNoModeWarn_;
-    QGroupBox* copyModes_;
-    QWidget* copyModeArea_;
-    QPushButton* btnCopyToAll_;
-    QPushButton* stepBack_;
-    QPushButton* stepForward_;
+    ParamEditSession session_;
     // Everything the window shows, inside its scroll area.
-    QWidget* content_;
-    QTimer* warningTimer_;
-    QLabel* costLabel_;
-    std::shared_ptr<const kpd::StringCostEstimator> estimator_;
-    int warningTicks_ = 0;
+    ParamEditorContent* content_;
+    EditBoxes* boxes_;
+    LineLimitWarning* warning_;
+    std::unique_ptr<CostText> cost_;
+    std::unique_ptr<KeyMapFile> keyMap_;
     bool shownTripMode_ = false;
     bool hasData_ = false;
     kpd::TheApp* appData_ = nullptr;
     ProblemNavigator navigator_;
-    // The box that has the focus, kept while its context menu or character map is open.
-    Box enteredBox_ = Box::None;
-    bool assigning_ = false;
-    // What each box was last given, to tell the user's edits from the editor's own.
-    std::array<QString, 4> assigned_;
 };

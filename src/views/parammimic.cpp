@@ -1,6 +1,6 @@
 #include "parammimic.h"
 
-#include "paraeditsession.h"
+#include "paramdisplaytext.h"
 #include "parampanel.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
@@ -81,7 +81,7 @@ void ParamMimic::setShowingHelp(bool showingHelp)
 
 void ParamMimic::showUnitIcon(int unit)
 {
-    const std::string name = ParaEditSession::iconFile(static_cast<std::int16_t>(unit));
+    const std::string name = ParamDisplayText::iconFile(static_cast<std::int16_t>(unit));
     if (name.empty()) return;
     iconFile_ = toQt(name);
     const std::string path = kpd::FixedFile::path(toFileName(programFolder_), name);

@@ -138,8 +138,13 @@ TEST(Host, EventsBecomeSignals)
     QSignalSpy changes(&host, &LcdtextboxHost::Change);
     QSignalSpy pastes(&host, &LcdtextboxHost::Paste);
     QSignalSpy limits(&host, &LcdtextboxHost::LineLimit);
-    host.setText(QStringLiteral("a"));
+    QSignalSpy edits(&host, &LcdtextboxHost::edited);
+    host.assignText(QStringLiteral("own"));
     EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(edits.count(), 0) << "the owner's own text is no edit";
+    host.setText(QStringLiteral("a"));
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_EQ(edits.count(), 1);
     host.setLineLimit(1);
     QGuiApplication::clipboard()->setText(QString(40, QLatin1Char('b')));
     host.paste();

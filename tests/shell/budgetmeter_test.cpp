@@ -76,8 +76,8 @@ TEST_F(BudgetTest, TheMeterShowsTheBuiltSizeAtStartAndTheChangeAfterACommit)
 
     bool staleAfterCommit = false;
     whileOpen = [&](ParamEditor& editor) {
-        editor.session().readBack(ParaEditSession::Box::CustDesc, "A new and longer text");
-        editor.session().markChanged(ParaEditSession::Box::CustDesc);
+        editor.session().readBack(ParamEditSession::Box::CustDesc, "A new and longer text");
+        editor.session().markChanged(ParamEditSession::Box::CustDesc);
         editor.commit();
         // Still inside the modal editor: the commit alone made the figure out of date.
         staleAfterCommit = !meter().analysis().isCurrent();
@@ -103,14 +103,14 @@ TEST_F(BudgetTest, TheCostLabelShowsTheFiguresOfTheTextNowInTheBox)
     whileOpen = [&](ParamEditor& editor) {
         const auto figures = [&](const std::string& text) {
             const auto estimate = meter().estimator()->estimate(
-                text, false, editor.session().unit(ParaEditSession::CustPanel), "m1", "p1");
+                text, false, editor.session().unit(ParamEditSession::Panel::Cust), "m1", "p1");
             return QStringLiteral("Description: %1 B").arg(estimate.bytes);
         };
         editor.show();
         editor.activateWindow();
-        editor.box(ParaEditSession::Box::CustDesc).widget()->setFocus(Qt::OtherFocusReason);
+        editor.box(ParamEditSession::Box::CustDesc).widget()->setFocus(Qt::OtherFocusReason);
         QApplication::processEvents();
-        editor.box(ParaEditSession::Box::CustDesc).setText(QStringLiteral("Typed"));
+        editor.box(ParamEditSession::Box::CustDesc).setText(QStringLiteral("Typed"));
         EXPECT_TRUE(editor.costLabel()->text().startsWith(figures("Typed")));
         editor.undo();
         EXPECT_TRUE(editor.costLabel()->text().startsWith(figures("Custom ref"))) << "after Undo";

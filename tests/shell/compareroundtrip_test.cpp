@@ -5,7 +5,7 @@
 #include "shell/backgroundanalysis.h"
 #include "shell/filecommands.h"
 #include "shell/mainwindow.h"
-#include "views/paraeditsession.h"
+#include "views/parameditsession.h"
 
 #include "compare/comparedfile.h"
 #include "compare/setcomparison.h"
@@ -52,12 +52,12 @@ TEST(CompareRoundTrip, EditedAndSavedSampleSetDiffersFromTheOriginalInExactlyThe
         MainWindow window(ui, drive.path());
         ASSERT_TRUE(window.load());
         ASSERT_TRUE(window.fileCommands().openFile(original));
-        const std::vector<std::tuple<std::string, std::string, ParaEditSession::Box, std::string>> edits{
-            {"m0", "p3", ParaEditSession::Box::CustDesc, "Accel~Mchanged"},
-            {"m1", "p2", ParaEditSession::Box::CustHelp, "New help text"},
-            {"m4", "p1", ParaEditSession::Box::CustDesc, "Torque~Medited"}};
+        const std::vector<std::tuple<std::string, std::string, ParamEditSession::Box, std::string>> edits{
+            {"m0", "p3", ParamEditSession::Box::CustDesc, "Accel~Mchanged"},
+            {"m1", "p2", ParamEditSession::Box::CustHelp, "New help text"},
+            {"m4", "p1", ParamEditSession::Box::CustDesc, "Torque~Medited"}};
         for (const auto& [menu, para, box, text] : edits) {
-            ParaEditSession session;
+            ParamEditSession session;
             session.setMyData(*window.app(), menu, para);
             session.loadModeData();
             session.markChanged(box);

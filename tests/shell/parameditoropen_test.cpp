@@ -45,7 +45,7 @@ protected:
         StartedEditor<>::SetUp();
         window->show();
         window->setEditorRunner([this](ParamEditor& editor) {
-            const ParaEditSession& s = editor.session();
+            const ParamEditSession& s = editor.session();
             opened = Opened{s.menuKey(), s.paraKey(), s.modeKey(), s.tripMode(), editor.isModal()};
             if (whileOpen) whileOpen(editor);
         });
@@ -113,8 +113,8 @@ TEST_F(ParamEditorOpenTest, AGridClickOpensTheEditorAndShowsWhatItCommitted)
     MenuView* view = &window->menuWindows().Item("m1");
     view->grid()->setCurrentCell(1, 0);
     whileOpen = [](ParamEditor& editor) {
-        editor.session().readBack(ParaEditSession::Box::CustDesc, "Edited");
-        editor.session().markChanged(ParaEditSession::Box::CustDesc);
+        editor.session().readBack(ParamEditSession::Box::CustDesc, "Edited");
+        editor.session().markChanged(ParamEditSession::Box::CustDesc);
         editor.ok();
     };
     view->gridReleased(Qt::LeftButton, QPoint());
@@ -154,10 +154,10 @@ TEST_F(ParamEditorOpenTest, TheMimicShowsTheShippedIconOfEachUnit)
         // Hz is the unit of m1.p1 in Open loop; each indicator then, and the last one clicked off.
         if (shows(editor, 4)) shown.push_back(4);
         for (int unit = 1; unit <= 4; ++unit) {
-            editor.panel(1).indicator(unit)->click();
+            editor.panel(ParamEditSession::Panel::Cust).indicator(unit)->click();
             if (shows(editor, unit)) shown.push_back(unit);
         }
-        editor.panel(1).indicator(4)->click();
+        editor.panel(ParamEditSession::Panel::Cust).indicator(4)->click();
         if (shows(editor, 0)) shown.push_back(0);
     };
     select(QStringLiteral("parap1"));

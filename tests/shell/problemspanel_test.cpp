@@ -38,7 +38,7 @@ protected:
         StartedEditor<>::SetUp();
         window->show();
         window->setEditorRunner([this](ParamEditor& editor) {
-            const ParaEditSession& s = editor.session();
+            const ParamEditSession& s = editor.session();
             opened.push_back({s.menuKey(), s.paraKey(), s.modeKey()});
             if (whileOpen) whileOpen(editor);
         });
@@ -134,7 +134,7 @@ TEST_F(ProblemsPanelTest, AQuickFixClearsTheProblemMarksTheMenuUnsavedAndTheEdit
     whileOpen = [](ParamEditor& editor) {
         editor.show();
         editor.activateWindow();
-        editor.box(ParaEditSession::Box::CustDesc).widget()->setFocus(Qt::OtherFocusReason);
+        editor.box(ParamEditSession::Box::CustDesc).widget()->setFocus(Qt::OtherFocusReason);
         QApplication::processEvents();
         editor.undo();
         editor.ok();
@@ -154,7 +154,7 @@ TEST_F(ProblemsPanelTest, InsideTheEditorTheListFollowsEveryCommit)
         editor.activateWindow();
         QApplication::processEvents();
         for (const char* fixed : {"Custom ref", "Trip"}) {
-            editor.box(ParaEditSession::Box::CustDesc).setText(QString::fromLatin1(fixed));
+            editor.box(ParamEditSession::Box::CustDesc).setText(QString::fromLatin1(fixed));
             QTest::keyClick(&editor, Qt::Key_F8);
             afterF8.push_back({editor.session().menuKey(), editor.session().paraKey(), editor.session().modeKey()});
         }

@@ -17,6 +17,7 @@
 using kpd::test::fitsScreen;
 using kpd::test::readableLayout;
 using kpd::test::shownText;
+using Panel = ParamEditSession::Panel;
 
 namespace {
 
@@ -56,9 +57,9 @@ protected:
 TEST_F(EditorLayoutTest, ParameterTripAndMissingModeViewsAreReadable)
 {
     ParamEditor& parameter = open("m1", "p1", false);
-    ASSERT_TRUE(parameter.box(ParaEditSession::Box::CustDesc).isValid());
+    ASSERT_TRUE(parameter.box(ParamEditSession::Box::CustDesc).isValid());
     EXPECT_TRUE(readableLayout(&parameter));
-    EXPECT_EQ(shownText(parameter.panel(1).label1()), QStringLiteral("Param & default value"));
+    EXPECT_EQ(shownText(parameter.panel(Panel::Cust).label1()), QStringLiteral("Param & default value"));
     ASSERT_EQ(parameter.copyModeButtons().size(), 2);
     for (const QPushButton* copy : parameter.copyModeButtons())
         EXPECT_EQ(copy->width(), parameter.findChild<QPushButton*>(QStringLiteral("btnCopyToAll"))->width());
@@ -72,9 +73,9 @@ TEST_F(EditorLayoutTest, ParameterTripAndMissingModeViewsAreReadable)
 
     ParamEditor& trip = open("trips", "t1", true);
     EXPECT_TRUE(readableLayout(&trip));
-    EXPECT_EQ(shownText(trip.panel(1).label1()), QStringLiteral("Trip code & mnemonic"));
+    EXPECT_EQ(shownText(trip.panel(Panel::Cust).label1()), QStringLiteral("Trip code & mnemonic"));
     trip.ChangeMenu(1);
-    EXPECT_EQ(shownText(trip.panel(1).label1()), QStringLiteral("Param & default value"));
+    EXPECT_EQ(shownText(trip.panel(Panel::Cust).label1()), QStringLiteral("Param & default value"));
 }
 
 // Switching to trip editing hides the unit and limit rows; the room they leave must not
@@ -82,12 +83,13 @@ TEST_F(EditorLayoutTest, ParameterTripAndMissingModeViewsAreReadable)
 TEST_F(EditorLayoutTest, TheHelpBoxKeepsItsPlaceWhenTheWindowTurnsToTrips)
 {
     ParamEditor& e = open("m1", "p1", false);
-    ASSERT_NE(e.panel(1).help().widget(), nullptr);
-    const std::pair<int, int> parameterGaps = helpGaps(e.panel(1));
+    ASSERT_NE(e.panel(Panel::Cust).help().widget(), nullptr);
+    const std::pair<int, int> parameterGaps = helpGaps(e.panel(Panel::Cust));
     e.ChangeMenu(-1);
     ASSERT_EQ(e.windowTitle(), QStringLiteral("Edit trip data"));
     EXPECT_TRUE(readableLayout(&e));
-    for (int index : {0, 1}) EXPECT_EQ(helpGaps(e.panel(index)), parameterGaps) << "panel " << index;
+    for (const Panel p : {Panel::Ref, Panel::Cust})
+        EXPECT_EQ(helpGaps(e.panel(p)), parameterGaps) << "panel " << static_cast<int>(p);
 }
 
 // However large the scale, the window fits its screen and scrolls to what it cannot show,

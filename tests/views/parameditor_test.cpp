@@ -24,7 +24,8 @@
 
 #include <gtest/gtest.h>
 
-using Box = ParaEditSession::Box;
+using Box = ParamEditSession::Box;
+using Panel = ParamEditSession::Panel;
 
 namespace {
 
@@ -87,13 +88,13 @@ TEST_F(EditorTest, OpensOnTheChosenParameterAndMode)
     ParamEditor& e = open("m1", "p2", "Closed loop");
     ASSERT_TRUE(e.box(Box::CustDesc).isValid());
     EXPECT_EQ(e.windowTitle(), "Edit parameter data in menu 1");
-    EXPECT_EQ(e.panel(0).title(), "Reference data (English)");
-    EXPECT_EQ(e.panel(1).title(), "Custom data");
+    EXPECT_EQ(e.panel(Panel::Ref).title(), "Reference data (English)");
+    EXPECT_EQ(e.panel(Panel::Cust).title(), "Custom data");
     EXPECT_EQ(e.modeTabs()->count(), 3);
     EXPECT_EQ(e.modeTabs()->tabText(e.modeTabs()->currentIndex()), "Closed loop");
     EXPECT_EQ(e.box(Box::RefDesc).text(), "Reference");
     EXPECT_EQ(e.box(Box::CustDesc).text(), "Custom");
-    EXPECT_EQ(e.panel(1).paraNo()->text(), "01.02");
+    EXPECT_EQ(e.panel(Panel::Cust).paraNo()->text(), "01.02");
     EXPECT_EQ(e.mimic().parNum().text(), "01.02");
     EXPECT_FALSE(e.box(Box::RefDesc).Enabled());
     EXPECT_TRUE(e.box(Box::CustDesc).Enabled());
@@ -109,18 +110,18 @@ TEST_F(EditorTest, TripEditingRelabelsTheWindow)
 {
     ParamEditor& e = open("trips", "t1", "", true);
     EXPECT_EQ(e.windowTitle(), "Edit trip data");
-    EXPECT_EQ(e.panel(1).label1()->text(), "Trip code & mnemonic");
-    EXPECT_EQ(e.panel(1).label7()->text(), "2 line trip text");
-    EXPECT_EQ(e.panel(1).label5()->text(), "Trip help");
+    EXPECT_EQ(e.panel(Panel::Cust).label1()->text(), "Trip code & mnemonic");
+    EXPECT_EQ(e.panel(Panel::Cust).label7()->text(), "2 line trip text");
+    EXPECT_EQ(e.panel(Panel::Cust).label5()->text(), "Trip help");
     EXPECT_NE(e.button("< Trip"), nullptr);
     EXPECT_EQ(e.button("< Param"), nullptr);
-    EXPECT_TRUE(e.panel(1).paraUnit()->isHidden());
-    EXPECT_EQ(e.panel(1).paraNo()->text(), "1");
+    EXPECT_TRUE(e.panel(Panel::Cust).paraUnit()->isHidden());
+    EXPECT_EQ(e.panel(Panel::Cust).paraNo()->text(), "1");
 
     e.ChangeMenu(1);
     EXPECT_EQ(e.windowTitle(), "Edit parameter data in menu 1");
-    EXPECT_EQ(e.panel(1).label7()->text(), "2 line description");
-    EXPECT_FALSE(e.panel(1).paraUnit()->isHidden());
+    EXPECT_EQ(e.panel(Panel::Cust).label7()->text(), "2 line description");
+    EXPECT_FALSE(e.panel(Panel::Cust).paraUnit()->isHidden());
     EXPECT_NE(e.button("Param >"), nullptr);
 }
 
@@ -140,14 +141,14 @@ TEST_F(EditorTest, FocusLossReadsTheBoxBackAndRefreshesTheMimic)
 {
     ParamEditor& e = open("m1", "p1");
     focus(Box::CustDesc);
-    EXPECT_TRUE(e.panel(1).highlighted(&e.box(Box::CustDesc)));
+    EXPECT_TRUE(e.panel(Panel::Cust).highlighted(&e.box(Box::CustDesc)));
     EXPECT_EQ(e.box(Box::CustDesc).BackColor(), QColor(0xFF, 0xFF, 0xFF));
     EXPECT_EQ(e.box(Box::CustHelp).BackColor(), QColor(0xA0, 0xA0, 0xA0));
     QTest::keyClicks(widget(Box::CustDesc), "AB");
     focus(Box::CustHelp);
     EXPECT_EQ(e.session().working(Box::CustDesc), "AB");
     EXPECT_EQ(e.mimic().desc().text(), "AB");
-    EXPECT_FALSE(e.panel(1).highlighted(&e.box(Box::CustDesc)));
+    EXPECT_FALSE(e.panel(Panel::Cust).highlighted(&e.box(Box::CustDesc)));
     EXPECT_EQ(e.box(Box::CustDesc).BackColor(), QColor(0xA0, 0xA0, 0xA0));
 }
 
@@ -162,7 +163,7 @@ TEST_F(EditorTest, UndoTwiceOnAChangedDescriptionReturnsToTheEdit)
     EXPECT_EQ(e.box(Box::CustDesc).text(), "Old");
     e.undo();
     EXPECT_EQ(e.box(Box::CustDesc).text(), "XOld");
-    EXPECT_TRUE(e.panel(1).highlighted(&e.box(Box::CustDesc)));
+    EXPECT_TRUE(e.panel(Panel::Cust).highlighted(&e.box(Box::CustDesc)));
 }
 
 TEST_F(EditorTest, UndoOnAnUnchangedDescriptionAsksTheModel)
@@ -185,7 +186,7 @@ TEST_F(EditorTest, AThirdDescriptionLineIsRefusedAndWarnedForFiveTicks)
     QTest::keyClicks(widget(Box::CustDesc), "B");
     QTest::keyClick(widget(Box::CustDesc), Qt::Key_Return);
     QTest::keyClicks(widget(Box::CustDesc), "C");
-    QLabel* label = e.panel(1).label7();
+    QLabel* label = e.panel(Panel::Cust).label7();
     EXPECT_EQ(label->text(), "2 lines maximum");
     EXPECT_TRUE(label->styleSheet().contains("#FF0000"));
     EXPECT_TRUE(e.isWarningActive());
@@ -205,7 +206,7 @@ TEST_F(EditorTest, TheWarningTimerEndsTheWarningByItself)
     e.setWarningInterval(1);
     emit e.box(Box::CustDesc).LineLimit();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !e.isWarningActive(); }, 5000));
-    EXPECT_EQ(e.panel(1).label7()->text(), "2 line description");
+    EXPECT_EQ(e.panel(Panel::Cust).label7()->text(), "2 line description");
 }
 
 TEST_F(EditorTest, AnIndicatorChosenUnitIsStoredWhenSteppingOn)
@@ -217,31 +218,31 @@ TEST_F(EditorTest, AnIndicatorChosenUnitIsStoredWhenSteppingOn)
     cust("m1", "p3").setUnit(7);
     ParamEditor& e = open("m1", "p1");
     EXPECT_TRUE(e.mimic().icon()->pixmap().isNull());
-    QTest::mouseClick(e.panel(1).indicator(4), Qt::LeftButton);
-    EXPECT_TRUE(e.panel(1).indicator(4)->isChecked());
-    EXPECT_EQ(e.panel(1).paraUnit()->currentIndex(), 4);
+    QTest::mouseClick(e.panel(Panel::Cust).indicator(4), Qt::LeftButton);
+    EXPECT_TRUE(e.panel(Panel::Cust).indicator(4)->isChecked());
+    EXPECT_EQ(e.panel(Panel::Cust).paraUnit()->currentIndex(), 4);
     EXPECT_EQ(e.mimic().iconFile(), "hzicon.bmp");
     EXPECT_EQ(e.mimic().icon()->pixmap().size(), QSize(4, 4));
     QTest::mouseClick(e.button("Param >"), Qt::LeftButton);
     EXPECT_EQ(cust("m1", "p1").unit(), 4);
     EXPECT_EQ(e.session().paraKey(), "p2");
-    EXPECT_FALSE(e.panel(1).indicator(4)->isChecked());
+    EXPECT_FALSE(e.panel(Panel::Cust).indicator(4)->isChecked());
     EXPECT_EQ(e.mimic().iconFile(), "noicon.bmp");
     // A unit without a picture leaves the last one shown.
     QTest::mouseClick(e.button("Param >"), Qt::LeftButton);
     EXPECT_EQ(e.mimic().iconFile(), "noicon.bmp");
-    for (int unit = 1; unit <= 4; ++unit) EXPECT_FALSE(e.panel(1).indicator(unit)->isChecked());
+    for (int unit = 1; unit <= 4; ++unit) EXPECT_FALSE(e.panel(Panel::Cust).indicator(unit)->isChecked());
 }
 
 TEST_F(EditorTest, ClickingASelectedIndicatorDeselectsIt)
 {
     cust("m1", "p1").setUnit(1);
     ParamEditor& e = open("m1", "p1");
-    EXPECT_TRUE(e.panel(1).indicator(1)->isChecked());
-    QTest::mouseClick(e.panel(1).indicator(1), Qt::LeftButton);
-    EXPECT_FALSE(e.panel(1).indicator(1)->isChecked());
-    EXPECT_EQ(e.panel(1).paraUnit()->currentIndex(), 0);
-    EXPECT_EQ(e.session().unit(ParaEditSession::CustPanel), 0);
+    EXPECT_TRUE(e.panel(Panel::Cust).indicator(1)->isChecked());
+    QTest::mouseClick(e.panel(Panel::Cust).indicator(1), Qt::LeftButton);
+    EXPECT_FALSE(e.panel(Panel::Cust).indicator(1)->isChecked());
+    EXPECT_EQ(e.panel(Panel::Cust).paraUnit()->currentIndex(), 0);
+    EXPECT_EQ(e.session().unit(Panel::Cust), 0);
 }
 
 TEST_F(EditorTest, ModeButtonsStopAtTheEnds)
@@ -275,11 +276,11 @@ TEST_F(EditorTest, AModeTheReferenceLacksShowsTheNotice)
 {
     ref("m1", "p1", "Servo").setDefined(false);
     ParamEditor& e = open("m1", "p1", "Servo");
-    EXPECT_TRUE(e.panel(0).isHidden());
-    EXPECT_TRUE(e.panel(1).isHidden());
+    EXPECT_TRUE(e.panel(Panel::Ref).isHidden());
+    EXPECT_TRUE(e.panel(Panel::Cust).isHidden());
     EXPECT_FALSE(e.noModeWarning()->isHidden());
     e.stepMode(-1);
-    EXPECT_FALSE(e.panel(1).isHidden());
+    EXPECT_FALSE(e.panel(Panel::Cust).isHidden());
     EXPECT_TRUE(e.noModeWarning()->isHidden());
 }
 
@@ -308,7 +309,7 @@ TEST_F(EditorTest, MimicFollowsItsButtons)
     ParamEditor& e = open("m1", "p1");
     EXPECT_EQ(e.mimic().desc().text(), "Cust text");
     EXPECT_EQ(e.mimic().parVal().text(), "   50.0");
-    EXPECT_EQ(e.panel(1).paraVal()->text(), "50.0");
+    EXPECT_EQ(e.panel(Panel::Cust).paraVal()->text(), "50.0");
     QTest::mouseClick(e.mimic().displayReference(), Qt::LeftButton);
     EXPECT_EQ(e.mimic().desc().text(), "Ref text");
     QTest::mouseClick(e.mimic().showHelpToggle(), Qt::LeftButton);
@@ -327,7 +328,7 @@ TEST_F(EditorTest, LanguageStepRecaptionsTheReferencePanel)
     menu.buildModes("p1");
     ParamEditor& e = open("m1", "p1");
     QTest::mouseClick(e.button("Lang >"), Qt::LeftButton);
-    EXPECT_EQ(e.panel(0).title(), "Reference data (German)");
+    EXPECT_EQ(e.panel(Panel::Ref).title(), "Reference data (German)");
 }
 
 TEST_F(EditorTest, ModelErrorsAreReportedNotThrown)

@@ -1,4 +1,4 @@
-#include "views/paraeditsession.h"
+#include "views/parameditsession.h"
 #include "views/scalednumber.h"
 
 #include "model/modelerror.h"
@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-using Box = ParaEditSession::Box;
+using Box = ParamEditSession::Box;
+using Panel = ParamEditSession::Panel;
 
 namespace {
 
@@ -47,7 +48,7 @@ protected:
 
     kpd::test::RecordingUserInterface ui;
     kpd::TheApp app{ui, "/nonexistent"};
-    ParaEditSession session;
+    ParamEditSession session;
 };
 
 } // namespace
@@ -94,7 +95,7 @@ TEST_F(SessionTest, CommitWritesOnlyTheCustomSetAndMarksItsMenu)
     session.setMyData(app, "m1", "p1");
     session.loadModeData();
     edit(Box::CustDesc, "New");
-    session.chooseUnit(ParaEditSession::CustPanel, 3);
+    session.chooseUnit(Panel::Cust, 3);
     session.setActiveBox(Box::CustDesc);
     EXPECT_TRUE(session.commit());
     EXPECT_EQ(cust("m1", "p1").getDesc(), "New");
@@ -139,14 +140,14 @@ TEST_F(SessionTest, UnitsChosenAndToggled)
 {
     session.setMyData(app, "m1", "p1");
     session.loadModeData();
-    session.toggleUnit(ParaEditSession::CustPanel, 4);
-    EXPECT_EQ(session.unit(ParaEditSession::CustPanel), 4);
-    EXPECT_TRUE(session.unitChanged(ParaEditSession::CustPanel));
-    session.toggleUnit(ParaEditSession::CustPanel, 4);
-    EXPECT_EQ(session.unit(ParaEditSession::CustPanel), 0);
-    session.toggleUnit(ParaEditSession::CustPanel, 1);
-    session.toggleUnit(ParaEditSession::CustPanel, 2);
-    EXPECT_EQ(session.unit(ParaEditSession::CustPanel), 2);
+    session.toggleUnit(Panel::Cust, 4);
+    EXPECT_EQ(session.unit(Panel::Cust), 4);
+    EXPECT_TRUE(session.unitChanged(Panel::Cust));
+    session.toggleUnit(Panel::Cust, 4);
+    EXPECT_EQ(session.unit(Panel::Cust), 0);
+    session.toggleUnit(Panel::Cust, 1);
+    session.toggleUnit(Panel::Cust, 2);
+    EXPECT_EQ(session.unit(Panel::Cust), 2);
 }
 
 TEST_F(SessionTest, UndoTwiceOnAnEditedTextReturnsToTheEdit)
@@ -227,7 +228,7 @@ TEST_F(SessionTest, CopyReferenceToCustomMarksTheMenu)
     session.copyRefToCust();
     EXPECT_EQ(cust("m1", "p1").getDesc(), "Reference");
     EXPECT_EQ(session.working(Box::CustDesc), "Reference");
-    EXPECT_EQ(session.unit(ParaEditSession::CustPanel), 2);
+    EXPECT_EQ(session.unit(Panel::Cust), 2);
     EXPECT_TRUE(custMenu("m1").dirty());
 }
 
@@ -261,7 +262,7 @@ TEST_F(SessionTest, ParameterStepsWrapAndCommitOnTheWay)
     session.setMyData(app, "m1", "p3");
     session.loadModeData();
     edit(Box::CustDesc, "p3 text");
-    session.chooseUnit(ParaEditSession::CustPanel, 4);
+    session.chooseUnit(Panel::Cust, 4);
     session.stepParameter(true);
     EXPECT_EQ(session.paraKey(), "p1");
     EXPECT_EQ(cust("m1", "p3").getDesc(), "p3 text");
@@ -362,10 +363,10 @@ TEST_F(SessionTest, DefaultAndLimitsReadAlikeInEveryPanelWhateverTheReferenceLan
     ref("m1", "p1").setDecimalPlaces(1);
     app.setRefKey("German");
     session.setMyData(app, "m1", "p1");
-    for (ParaEditSession::Panel panel : {ParaEditSession::RefPanel, ParaEditSession::CustPanel}) {
+    for (ParamEditSession::Panel panel : {Panel::Ref, Panel::Cust}) {
         EXPECT_EQ(session.valueText(panel), "50.0");
-        EXPECT_EQ(session.limitText(panel, ParaEditSession::Limit::Lower), "-100.0");
-        EXPECT_EQ(session.limitText(panel, ParaEditSession::Limit::Upper), "100.0");
+        EXPECT_EQ(session.limitText(panel, ParamEditSession::Limit::Lower), "-100.0");
+        EXPECT_EQ(session.limitText(panel, ParamEditSession::Limit::Upper), "100.0");
     }
 }
 
@@ -379,7 +380,7 @@ TEST_F(SessionTest, OnlyCustomTextOrUnitThatDiffersFromTheDataIsUncommitted)
     EXPECT_TRUE(session.hasUncommittedEdits());
     edit(Box::CustDesc, "Stored");
     EXPECT_FALSE(session.hasUncommittedEdits());
-    session.chooseUnit(ParaEditSession::CustPanel, 3);
+    session.chooseUnit(Panel::Cust, 3);
     EXPECT_TRUE(session.hasUncommittedEdits());
     session.commit();
     EXPECT_FALSE(session.hasUncommittedEdits());
@@ -393,7 +394,7 @@ TEST_F(SessionTest, MimicShowsTheChosenPanelAndText)
     session.setMyData(app, "m1", "p1");
     session.loadModeData();
     EXPECT_EQ(session.mimicText(), "C desc");
-    session.setMimicSource(ParaEditSession::Source::Reference);
+    session.setMimicSource(ParamEditSession::Source::Reference);
     EXPECT_EQ(session.mimicText(), "R desc");
     session.toggleShowHelp();
     EXPECT_EQ(session.mimicText(), "R help");
@@ -423,24 +424,24 @@ TEST(ScaledNumber, TextsThatAreNoNumberOrBeyondFivePlacesStayAsHeld)
 
 TEST(SessionFormatting, MimicValueIsRightAlignedInSevenCells)
 {
-    EXPECT_EQ(ParaEditSession::mimicValue("50.0"), "   50.0");
-    EXPECT_EQ(ParaEditSession::mimicValue(""), "       ");
-    EXPECT_EQ(ParaEditSession::mimicValue("1234567"), "1234567");
-    EXPECT_EQ(ParaEditSession::mimicValue("12345678"), "12345678");
+    EXPECT_EQ(ParamDisplayText::mimicValue("50.0"), "   50.0");
+    EXPECT_EQ(ParamDisplayText::mimicValue(""), "       ");
+    EXPECT_EQ(ParamDisplayText::mimicValue("1234567"), "1234567");
+    EXPECT_EQ(ParamDisplayText::mimicValue("12345678"), "12345678");
 }
 
 TEST(SessionFormatting, UnitIconsAndHelpLength)
 {
-    EXPECT_EQ(ParaEditSession::iconFile(0), "noicon.bmp");
-    EXPECT_EQ(ParaEditSession::iconFile(4), "hzicon.bmp");
-    EXPECT_EQ(ParaEditSession::iconFile(5), "");
-    EXPECT_EQ(ParaEditSession::iconFile(-1), "");
+    EXPECT_EQ(ParamDisplayText::iconFile(0), "noicon.bmp");
+    EXPECT_EQ(ParamDisplayText::iconFile(4), "hzicon.bmp");
+    EXPECT_EQ(ParamDisplayText::iconFile(5), "");
+    EXPECT_EQ(ParamDisplayText::iconFile(-1), "");
 
     kpd::test::RecordingUserInterface ui;
     kpd::TheApp app(ui, "/nonexistent");
     kpd::test::buildSmallDrive(app);
     app.setMaxRecChars(std::int16_t{10});
-    ParaEditSession session;
+    ParamEditSession session;
     session.setMyData(app, "m1", "p1");
     EXPECT_FALSE(session.helpTooLong(std::string(10, 'x')));
     EXPECT_TRUE(session.helpTooLong(std::string(11, 'x')));
@@ -451,13 +452,13 @@ TEST(SessionFormatting, DefaultShownAsTextWhenMarkedSo)
     kpd::test::RecordingUserInterface ui;
     kpd::TheApp app(ui, "/nonexistent");
     kpd::test::buildSmallDrive(app);
-    ParaEditSession session;
+    ParamEditSession session;
     session.setMyData(app, "m1", "p1");
-    session.modeData(ParaEditSession::CustPanel).setDVal("500");
+    session.modeData(Panel::Cust).setDVal("500");
     // Language 0 holds the constants that say how the default reads.
-    kpd::ModeData& constants = session.modeData(ParaEditSession::RefPanel);
+    kpd::ModeData& constants = session.modeData(Panel::Ref);
     constants.setDecimalPlaces(2);
-    EXPECT_EQ(session.valueText(ParaEditSession::CustPanel), "5.00");
+    EXPECT_EQ(session.valueText(Panel::Cust), "5.00");
     constants.setTextDVal(true);
-    EXPECT_EQ(session.valueText(ParaEditSession::CustPanel), "500");
+    EXPECT_EQ(session.valueText(Panel::Cust), "500");
 }
