@@ -1,6 +1,6 @@
 #include "charmapglyphpainter.h"
 
-#include "lcdglyphs.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include <QPainter>
 

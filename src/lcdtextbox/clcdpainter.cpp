@@ -1,7 +1,7 @@
 #include "clcdpainter.h"
 
-#include "ckeypadtext.h"
-#include "lcdglyphs.h"
+#include "keypadtext/ckeypadtext.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include <QPainter>
 #include <QPen>

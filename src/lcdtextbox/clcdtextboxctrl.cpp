@@ -1,7 +1,7 @@
 #include "clcdtextboxctrl.h"
 
 #include "ccharmaprunner.h"
-#include "cescapedtext.h"
+#include "keypadtext/cescapedtext.h"
 #include "ckeymap.h"
 #include "ckeypadclipboard.h"
 #include "clcdpainter.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ckeypadedit.h"
-#include "ckeypadtext.h"
+#include "keypadtext/ckeypadedit.h"
+#include "keypadtext/ckeypadtext.h"
 
 #include <QColor>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "lcdtextbox/ccharmapdlg.h"
-#include "lcdtextbox/lcdglyphs.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include "recordingprompter.h"
 
