@@ -120,7 +120,7 @@ QRect CCharMapDlg::enlargedArea()
 
 void CCharMapDlg::buildControls()
 {
-    m_canvas = new CharmapCanvas(this, [this](QPainter& painter) { paintCharacters(painter); });
+    m_canvas = new CharMapCanvas(this, [this](QPainter& painter) { paintCharacters(painter); });
     m_ui.setupUi(this, m_canvas);
     m_ui.txtCode->setValue(m_current);
 
@@ -372,14 +372,14 @@ void CCharMapDlg::paintCharacters(QPainter& painter)
         const QColor background = m_keyMap->isCharMapped(static_cast<std::uint8_t>(code))
                                       ? (current ? currentMappedColor : m_mappedColor)
                                       : (current ? currentUnmappedColor : unmappedColor);
-        CharmapGlyphPainter::draw(painter, cell.topLeft(), smallScale, static_cast<std::uint8_t>(code), background);
+        CharMapGlyphPainter::draw(painter, cell.topLeft(), smallScale, static_cast<std::uint8_t>(code), background);
     }
     painter.fillRect(stripArea(), Qt::white);
     for (int i = 0; i < m_selection.size(); ++i)
-        CharmapGlyphPainter::draw(painter, stripCellRect(i).topLeft(), smallScale,
+        CharMapGlyphPainter::draw(painter, stripCellRect(i).topLeft(), smallScale,
                                   static_cast<std::uint8_t>(m_selection.at(i)), Qt::white);
     painter.fillRect(enlargedArea(), Qt::white);
-    CharmapGlyphPainter::draw(painter, enlargedGlyphRect().topLeft(), largeScale, m_current, Qt::white);
+    CharMapGlyphPainter::draw(painter, enlargedGlyphRect().topLeft(), largeScale, m_current, Qt::white);
 }
 
 void CCharMapDlg::addCharClicked()

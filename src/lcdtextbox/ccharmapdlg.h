@@ -12,13 +12,13 @@
 #include <cstdint>
 #include <optional>
 
-class CharmapCanvas;
+class CharMapCanvas;
 class QPainter;
 
 // The character map: shows the 240 keypad glyphs, lets the user pick up to 16 of them
 // to insert, and lets the user assign keyboard keys to keypad characters.
 // The grid, the selection strip and the enlarged glyph are painted at fixed pixel
-// positions of the 800 × 468 pixel form (see CharmapLayout).
+// positions of the 800 × 468 pixel form (see CharMapLayout).
 class CCharMapDlg : public QDialog {
     Q_OBJECT
 
@@ -96,6 +96,6 @@ private:
     int m_mapState = 0;
     bool m_codeHasFocus = false;
 
-    CharmapCanvas* m_canvas = nullptr;
-    CharmapLayout m_ui;
+    CharMapCanvas* m_canvas = nullptr;
+    CharMapLayout m_ui;
 };

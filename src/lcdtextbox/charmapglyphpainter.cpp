@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-void CharmapGlyphPainter::draw(QPainter& painter, QPoint topLeft, int scale, std::uint8_t code,
+void CharMapGlyphPainter::draw(QPainter& painter, QPoint topLeft, int scale, std::uint8_t code,
                                const QColor& background)
 {
     constexpr int dotColumns = 5;

@@ -1,10 +1,10 @@
 #include "clcdtextboxctrl.h"
 
-#include "ccharmaprunner.h"
+#include "charmaprunner.h"
 #include "keypadtext/cescapedtext.h"
 #include "ckeymap.h"
-#include "ckeypadclipboard.h"
-#include "clcdpainter.h"
+#include "keypadclipboard.h"
+#include "lcdpainter.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -125,26 +125,26 @@ void CLcdtextboxCtrl::copy()
         const auto key = keyMap.keypadToKey(static_cast<std::uint8_t>(byte));
         plain.append(key ? QChar(*key) : QChar(u' '));
     }
-    CKeypadClipboard::put(bytes, plain);
+    KeypadClipboard::put(bytes, plain);
 }
 
 void CLcdtextboxCtrl::paste()
 {
     bool accepted = true;
-    switch (CKeypadClipboard::content()) {
-    case CKeypadClipboard::Content::KeypadBytes:
-        accepted = m_edit.pasteKeypad(CKeypadClipboard::pasteBuffer());
+    switch (KeypadClipboard::content()) {
+    case KeypadClipboard::Content::KeypadBytes:
+        accepted = m_edit.pasteKeypad(KeypadClipboard::pasteBuffer());
         break;
-    case CKeypadClipboard::Content::PlainText: {
-        const QString plain = CKeypadClipboard::plainText();
+    case KeypadClipboard::Content::PlainText: {
+        const QString plain = KeypadClipboard::plainText();
         const auto toByte = [this](char16_t c) -> std::uint8_t {
             if (const auto byte = CKeyMap::instance().keyToKeypad(c)) return *byte;
-            return CCharMapRunner::run({this, QColor::fromRgb(pastedCharMappedColor), 3, c}).current;
+            return CharMapRunner::run({this, QColor::fromRgb(pastedCharMappedColor), 3, c}).current;
         };
         accepted = m_edit.pastePlain(plain.toStdU16String(), toByte);
         break;
     }
-    case CKeypadClipboard::Content::Nothing:
+    case KeypadClipboard::Content::Nothing:
         break;
     }
     if (!accepted) emit LineLimit();
@@ -168,7 +168,7 @@ qint32 CLcdtextboxCtrl::StripTrailingSpaces()
 
 QString CLcdtextboxCtrl::invokeCharMap(qint16 mode)
 {
-    const CCharMapRunner::Result result = CCharMapRunner::run({this, m_backColor, mode, std::nullopt});
+    const CharMapRunner::Result result = CharMapRunner::run({this, m_backColor, mode, std::nullopt});
     if (result.accepted && mode >= 1 && mode <= 3) insertChosen(result.selection);
     return QString();
 }
@@ -212,7 +212,7 @@ QMenu* CLcdtextboxCtrl::createContextMenu(QWidget* parent)
 void CLcdtextboxCtrl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    CLcdPainter::paint(painter, rect(), m_text, {m_backColor, m_emptyCellColor, isEnabled(), m_focused});
+    LcdPainter::paint(painter, rect(), m_text, {m_backColor, m_emptyCellColor, isEnabled(), m_focused});
 }
 
 void CLcdtextboxCtrl::keyPressEvent(QKeyEvent* event)
@@ -321,7 +321,7 @@ void CLcdtextboxCtrl::typeCharacter(int code)
     const auto key = static_cast<CKeyMap::Key>(code);
     const auto byte = CKeyMap::instance().keyToKeypad(key);
     if (!byte) {
-        const CCharMapRunner::Result result = CCharMapRunner::run({this, m_backColor, 3, key});
+        const CharMapRunner::Result result = CharMapRunner::run({this, m_backColor, 3, key});
         if (result.accepted) insertChosen(result.selection);
         return;
     }
@@ -340,7 +340,7 @@ void CLcdtextboxCtrl::insertChosen(const QByteArray& bytes)
 
 std::optional<int> CLcdtextboxCtrl::positionAt(const QPoint& point) const
 {
-    const QSize cell = CLcdPainter::cellSize(rect(), m_text.cols(), m_text.rows());
+    const QSize cell = LcdPainter::cellSize(rect(), m_text.cols(), m_text.rows());
     // A box too small for a single pixel per cell has no grid to point at.
     if (cell.width() <= 0 || cell.height() <= 0) return std::nullopt;
     if (point.x() <= 0 || point.y() <= 0) return std::nullopt;

@@ -1,7 +1,7 @@
 #include "clcdtextboxmodule.h"
 
 #include "ckeymap.h"
-#include "ckeypadclipboard.h"
+#include "keypadclipboard.h"
 #include "clcdtextboxfactory.h"
 #include "clcdtextboxobject.h"
 #include "clcdtextboxproppage.h"
@@ -66,7 +66,7 @@ CLcdtextboxModule& CLcdtextboxModule::instance()
 CLcdtextboxModule::CLcdtextboxModule()
 {
     CKeyMap::instance();
-    CKeypadClipboard::pasteBuffer();
+    KeypadClipboard::pasteBuffer();
     factory(lcdtextbox::ids::controlClass);
 }
 

@@ -1,6 +1,6 @@
-#include "lcdtextbox/ccharmaprunner.h"
+#include "lcdtextbox/charmaprunner.h"
 #include "lcdtextbox/ckeymap.h"
-#include "lcdtextbox/ckeypadclipboard.h"
+#include "lcdtextbox/keypadclipboard.h"
 #include "lcdtextbox/clcdtextboxctrl.h"
 
 #include <QAction>
@@ -29,12 +29,12 @@ protected:
     Editing()
     {
         box.resize(160, 40);
-        CCharMapRunner::setRunner([this](const CCharMapRunner::Request& request) {
+        CharMapRunner::setRunner([this](const CharMapRunner::Request& request) {
             requests.push_back(request);
             return answer;
         });
     }
-    ~Editing() override { CCharMapRunner::setRunner({}); }
+    ~Editing() override { CharMapRunner::setRunner({}); }
 
     void type(const char* keys) { QTest::keyClicks(&box, keys); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&box, k, mods); }
@@ -54,8 +54,8 @@ protected:
     void selectRight(int count) { select(Qt::Key_Right, count); }
 
     CLcdtextboxCtrl box;
-    std::vector<CCharMapRunner::Request> requests;
-    CCharMapRunner::Result answer;
+    std::vector<CharMapRunner::Request> requests;
+    CharMapRunner::Result answer;
 };
 
 } // namespace
@@ -180,8 +180,8 @@ TEST_F(Editing, KeypadBytesPasteFaithfullyIntoAnotherBoxAndOthersGetPlainText)
     ctrl('c');
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("  Z "));
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    ASSERT_TRUE(data->hasFormat(CKeypadClipboard::markerFormat));
-    EXPECT_EQ(data->data(CKeypadClipboard::markerFormat), QByteArray("\x01\x00\x00\x00", 4));
+    ASSERT_TRUE(data->hasFormat(KeypadClipboard::markerFormat));
+    EXPECT_EQ(data->data(KeypadClipboard::markerFormat), QByteArray("\x01\x00\x00\x00", 4));
 
     CLcdtextboxCtrl other;
     other.setText("ab");
@@ -199,7 +199,7 @@ TEST_F(Editing, ForeignMarkerWithoutOurContentPastesAsPlainText)
     selectRight(1);
     ctrl('c');
     auto* foreign = new QMimeData;
-    foreign->setData(CKeypadClipboard::markerFormat, QByteArray("\x01\x00\x00\x00", 4));
+    foreign->setData(KeypadClipboard::markerFormat, QByteArray("\x01\x00\x00\x00", 4));
     foreign->setText("Q");
     QGuiApplication::clipboard()->setMimeData(foreign);
     CLcdtextboxCtrl other;

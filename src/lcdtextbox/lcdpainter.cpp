@@ -1,4 +1,4 @@
-#include "clcdpainter.h"
+#include "lcdpainter.h"
 
 #include "keypadtext/ckeypadtext.h"
 #include "keypadtext/lcdglyphs.h"
@@ -22,12 +22,12 @@ int dotEdge(int n, int length, int count)
 
 } // namespace
 
-QSize CLcdPainter::cellSize(const QRect& bounds, int cols, int rows)
+QSize LcdPainter::cellSize(const QRect& bounds, int cols, int rows)
 {
     return QSize(bounds.width() / std::max(cols, 1), bounds.height() / std::max(rows, 1));
 }
 
-void CLcdPainter::paint(QPainter& painter, const QRect& bounds, CKeypadText& text, const Look& look)
+void LcdPainter::paint(QPainter& painter, const QRect& bounds, CKeypadText& text, const Look& look)
 {
     painter.fillRect(bounds, look.backColor);
     const QSize cell = cellSize(bounds, text.cols(), text.rows());
@@ -76,7 +76,7 @@ void CLcdPainter::paint(QPainter& painter, const QRect& bounds, CKeypadText& tex
     painter.restore();
 }
 
-void CLcdPainter::drawGlyph(QPainter& painter, const QRect& cell, int code, const QColor& background)
+void LcdPainter::drawGlyph(QPainter& painter, const QRect& cell, int code, const QColor& background)
 {
     // The gap column and row take the glyph's background, so a run of selected or
     // line-break cells reads as one band.

@@ -8,7 +8,7 @@ class QPainter;
 
 // Draws a keypad text box: a grid of character cells, each glyph scaled onto its cell as
 // a block of 6 × 9 dots (the 5 × 8 glyph plus a one-dot gap at the right and bottom).
-class CLcdPainter {
+class LcdPainter {
 public:
     static constexpr QRgb lineBreakColor = 0x00FF00;
     static constexpr QRgb selectedLineBreakColor = 0xFF00FF;
