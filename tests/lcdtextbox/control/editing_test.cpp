@@ -1,7 +1,7 @@
 #include "lcdtextbox/charmaprunner.h"
 #include "lcdtextbox/ckeymap.h"
-#include "lcdtextbox/keypadclipboard.h"
 #include "lcdtextbox/clcdtextboxctrl.h"
+#include "lcdtextbox/keypadclipboard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -339,11 +339,29 @@ TEST_F(Editing, ClickOnTheSameCellOnlyMovesTheCursor)
     EXPECT_EQ(box.text(), QString("AB~MCDx"));
 }
 
+TEST_F(Editing, ClicksLandOnTheCellsShown)
+{
+    box.setText("A~MB~MC");
+    box.setCursorPos(1);
+    // The first cell's first pixel; QTest takes the point (0, 0) for the widget's middle.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(0, 0), QPointF(box.mapToGlobal(QPoint(0, 0))), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&box, &event);
+    }
+    EXPECT_EQ(box.cursorPos(), 0);
+    // Moving the cursor to the third line scrolls it into view before anything is painted.
+    box.setCursorPos(4);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, cellMiddle(0, 0));
+    EXPECT_EQ(box.cursorPos(), 2);
+}
+
 TEST_F(Editing, PointsOffTheGridAreIgnored)
 {
+    box.resize(165, 40); // 5 spare pixels at the right
     box.setText("ABC");
     box.setCursorPos(1);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(0, 10));
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(162, 10));
     EXPECT_EQ(box.cursorPos(), 1);
     CLcdtextboxCtrl tiny;
     tiny.resize(8, 1); // narrower than one pixel per cell
