@@ -46,7 +46,12 @@ QString keyText(CKeyMap::Key key)
 
 CCharMapDlg::CCharMapDlg(const QColor& mappedColor, int mode, CKeyMap* keyMap, std::optional<CKeyMap::Key> key,
                          QWidget* parent)
-    : QDialog(parent), m_mappedColor(mappedColor), m_mode(mode), m_keyMap(keyMap), m_key(key)
+    : QDialog(parent)
+    , m_mappedColor(mappedColor)
+    , m_mode(mode)
+    , m_keyMap(keyMap)
+    , m_key(key)
+    , m_mapFlow(mode == MapKey && key.has_value())
 {
     buildControls();
     if (usable()) {
@@ -187,44 +192,37 @@ void CCharMapDlg::pick()
 void CCharMapDlg::mapEvent(MapEvent event, CKeyMap::Key code)
 {
     if (!isMapping()) return;
-    const bool select = event == MapEvent::Click || event == MapEvent::Button;
-    switch (m_mapState) {
-    case MapState::Starting:
-        if (event == MapEvent::Init) {
-            m_ui.lblMessage->setText(initialMessage());
-            m_mapState = MapState::ChoosingCharacter;
-        }
+    using Action = KeyMappingFlow::Action;
+    switch (m_mapFlow.step(event)) {
+    case Action::None:
         break;
-    case MapState::ChoosingCharacter:
-        if (select && m_mode == MapKey && m_key) {
-            m_keyMap->map(m_current, *m_key);
+    case Action::ShowFirstMessage:
+        m_ui.lblMessage->setText(initialMessage());
+        break;
+    case Action::ShowRemapMessage:
+        m_ui.lblMessage->setText(remapMessage);
+        break;
+    case Action::AskForKey:
+        m_ui.lblMessage->setText(QStringLiteral("Press the keyboard key or key combination to use for this character"));
+        break;
+    case Action::MapGivenKeyAndClose:
+        m_keyMap->map(m_current, *m_key);
+        pickAndClose();
+        break;
+    case Action::MapPressedKey: {
+        const bool tookFromOther = m_keyMap->map(m_current, code);
+        m_ui.lblMessage->setText(remapMessageAfterKey);
+        if (isSingle()) {
             pickAndClose();
-        } else if (select) {
-            m_ui.lblMessage->setText(QStringLiteral("Press the keyboard key or key combination to use for this character"));
-            m_mapState = MapState::AwaitingKey;
-        } else if (event == MapEvent::Reset || event == MapEvent::Key) {
-            m_ui.lblMessage->setText(remapMessage);
+            return;
         }
+        if (tookFromOther)
+            m_canvas->update();
+        else
+            m_canvas->update(CharMapGeometry::codeCell(m_current));
+        refreshMappingInfo();
         break;
-    case MapState::AwaitingKey:
-        if (event == MapEvent::Key) {
-            const bool tookFromOther = m_keyMap->map(m_current, code);
-            m_ui.lblMessage->setText(remapMessageAfterKey);
-            m_mapState = MapState::ChoosingCharacter;
-            if (isSingle()) {
-                pickAndClose();
-                return;
-            }
-            if (tookFromOther)
-                m_canvas->update();
-            else
-                m_canvas->update(CharMapGeometry::codeCell(m_current));
-            refreshMappingInfo();
-        } else if (event == MapEvent::Reset || event == MapEvent::Init) {
-            m_ui.lblMessage->setText(remapMessage);
-            m_mapState = MapState::ChoosingCharacter;
-        }
-        break;
+    }
     }
 }
 

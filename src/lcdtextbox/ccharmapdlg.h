@@ -3,6 +3,7 @@
 #include "charmapgeometry.h"
 #include "charmaplayout.h"
 #include "ckeymap.h"
+#include "keymappingflow.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -54,14 +55,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class MapEvent { Init, Click, Button, Reset, Key };
-    // Where the mapping modes stand: before the first message, waiting for the character to
-    // map, or waiting for the key to give it.
-    enum class MapState { Starting, ChoosingCharacter, AwaitingKey };
+    using MapEvent = KeyMappingFlow::Event;
 
     bool isMapping() const { return m_mode == EditMapping || m_mode == MapKey; }
     bool isSingle() const { return m_mode == SingleInsert || m_mode == MapKey; }
-    bool awaitingKey() const { return isMapping() && m_mapState == MapState::AwaitingKey; }
+    bool awaitingKey() const { return isMapping() && m_mapFlow.state() == KeyMappingFlow::State::AwaitingKey; }
     bool usable() const;
 
     void buildControls();
@@ -90,7 +88,7 @@ private:
 
     std::uint8_t m_current = 0x10;
     QByteArray m_selection;
-    MapState m_mapState = MapState::Starting;
+    KeyMappingFlow m_mapFlow;
     bool m_codeHasFocus = false;
 
     CharMapCanvas* m_canvas = nullptr;
