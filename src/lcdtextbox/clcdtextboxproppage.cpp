@@ -1,9 +1,9 @@
 #include "clcdtextboxproppage.h"
 
-#include "clcdtextboxmodule.h"
 #include "charmaplayout.h"
 #include "lcdprompts.h"
 #include "lcdtextboxdispids.h"
+#include "lcdtextboxmodule.h"
 
 #include "comrt/dispatchobject.h"
 
@@ -34,7 +34,7 @@ QLineEdit* addField(QWidget* page, const QString& caption, const QString& name, 
 CLcdtextboxPropPage::CLcdtextboxPropPage(QWidget* parent)
     : QWidget(parent)
 {
-    CLcdtextboxModule::instance().objectCreated();
+    LcdtextboxModule::instance().objectCreated();
     // The same dialog units as the character map.
     setFixedSize(CharMapLayout::dlu(0, 0, 250, 62).size());
     m_rows = addField(this, QStringLiteral("N Rows"), QStringLiteral("txtRows"), 14, initialRows);
@@ -43,7 +43,7 @@ CLcdtextboxPropPage::CLcdtextboxPropPage(QWidget* parent)
 
 CLcdtextboxPropPage::~CLcdtextboxPropPage()
 {
-    CLcdtextboxModule::instance().objectDestroyed();
+    LcdtextboxModule::instance().objectDestroyed();
 }
 
 QString CLcdtextboxPropPage::title() const
