@@ -1,7 +1,7 @@
 #include "glyphscan.h"
 
 #include "build/escapes.h"
-#include "lcdtextbox/lcdglyphs.h"
+#include "keypadtext/lcdglyphs.h"
 #include "model/numbertext.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "keypadtextlayout.h"
 
-#include "lcdtextbox/cescapedtext.h"
-#include "lcdtextbox/ckeypadtext.h"
+#include "keypadtext/cescapedtext.h"
+#include "keypadtext/ckeypadtext.h"
 
 #include <vector>
 

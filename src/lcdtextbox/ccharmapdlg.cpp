@@ -19,16 +19,8 @@
 
 namespace {
 
-constexpr int firstCode = 16;
-constexpr int lastCode = 255;
-constexpr int gridLeft = 22;
-constexpr int gridTop = 30;
-constexpr int cellPitchX = 17;
-constexpr int cellPitchY = 26;
-constexpr int smallScale = 3;
-constexpr int largeScale = 7;
-constexpr int stripTop = 314;
-constexpr QPoint enlargedAt(540, 105);
+constexpr int firstCode = CharMapGeometry::firstCode;
+constexpr int lastCode = CharMapGeometry::lastCode;
 
 const QColor currentMappedColor(0xFF, 0xFF, 0x00);
 const QColor unmappedColor(0x00, 0xFF, 0xFF);
@@ -45,12 +37,6 @@ const QString remapMessage = QStringLiteral("Click a character to re-map");
 // The message after a key has been mapped carries a trailing space; keep both texts.
 const QString remapMessageAfterKey = QStringLiteral("Click a character to re-map ");
 
-QRect codeCell(int code)
-{
-    return CCharMapDlg::gridCellRect((code - firstCode) % CCharMapDlg::gridColumns,
-                                     (code - firstCode) / CCharMapDlg::gridColumns);
-}
-
 QString keyText(CKeyMap::Key key)
 {
     return QString(QChar(key));
@@ -60,7 +46,12 @@ QString keyText(CKeyMap::Key key)
 
 CCharMapDlg::CCharMapDlg(const QColor& mappedColor, int mode, CKeyMap* keyMap, std::optional<CKeyMap::Key> key,
                          QWidget* parent)
-    : QDialog(parent), m_mappedColor(mappedColor), m_mode(mode), m_keyMap(keyMap), m_key(key)
+    : QDialog(parent)
+    , m_mappedColor(mappedColor)
+    , m_mode(mode)
+    , m_keyMap(keyMap)
+    , m_key(key)
+    , m_mapFlow(mode == MapKey && key.has_value())
 {
     buildControls();
     if (usable()) {
@@ -93,34 +84,9 @@ QString CCharMapDlg::message() const
     return m_ui.lblMessage->text();
 }
 
-QRect CCharMapDlg::gridCellRect(int column, int row)
-{
-    return QRect(gridLeft + cellPitchX * column, gridTop + cellPitchY * row, 5 * smallScale, 8 * smallScale);
-}
-
-QRect CCharMapDlg::stripCellRect(int index)
-{
-    return QRect(gridLeft + cellPitchX * index, stripTop, 5 * smallScale, 8 * smallScale);
-}
-
-QRect CCharMapDlg::enlargedGlyphRect()
-{
-    return QRect(enlargedAt, QSize(5 * largeScale, 8 * largeScale));
-}
-
-QRect CCharMapDlg::stripArea()
-{
-    return QRect(gridLeft, stripTop, cellPitchX * maxSelection, cellPitchY);
-}
-
-QRect CCharMapDlg::enlargedArea()
-{
-    return QRect(enlargedAt, QSize(cellPitchX * largeScale, cellPitchY * largeScale));
-}
-
 void CCharMapDlg::buildControls()
 {
-    m_canvas = new CharmapCanvas(this, [this](QPainter& painter) { paintCharacters(painter); });
+    m_canvas = new CharMapCanvas(this, [this](QPainter& painter) { paintCharacters(painter); });
     m_ui.setupUi(this, m_canvas);
     m_ui.txtCode->setValue(m_current);
 
@@ -180,9 +146,9 @@ void CCharMapDlg::setCurrent(int code)
         const QSignalBlocker blocker(m_ui.txtCode);
         m_ui.txtCode->setValue(code);
     }
-    m_canvas->update(codeCell(old));
-    m_canvas->update(codeCell(code));
-    m_canvas->update(enlargedArea());
+    m_canvas->update(CharMapGeometry::codeCell(old));
+    m_canvas->update(CharMapGeometry::codeCell(code));
+    m_canvas->update(CharMapGeometry::enlargedArea());
     refreshMappingInfo();
 }
 
@@ -218,7 +184,7 @@ void CCharMapDlg::pick()
 {
     if (m_selection.size() < maxSelection) {
         m_selection.append(static_cast<char>(m_current));
-        m_canvas->update(stripArea());
+        m_canvas->update(CharMapGeometry::strip().area());
     }
     if (m_mode == SingleInsert) accept();
 }
@@ -226,44 +192,37 @@ void CCharMapDlg::pick()
 void CCharMapDlg::mapEvent(MapEvent event, CKeyMap::Key code)
 {
     if (!isMapping()) return;
-    const bool select = event == MapEvent::Click || event == MapEvent::Button;
-    switch (m_mapState) {
-    case 0:
-        if (event == MapEvent::Init) {
-            m_ui.lblMessage->setText(initialMessage());
-            m_mapState = 1;
-        }
+    using Action = KeyMappingFlow::Action;
+    switch (m_mapFlow.step(event)) {
+    case Action::None:
         break;
-    case 1:
-        if (select && m_mode == MapKey && m_key) {
-            m_keyMap->map(m_current, *m_key);
+    case Action::ShowFirstMessage:
+        m_ui.lblMessage->setText(initialMessage());
+        break;
+    case Action::ShowRemapMessage:
+        m_ui.lblMessage->setText(remapMessage);
+        break;
+    case Action::AskForKey:
+        m_ui.lblMessage->setText(QStringLiteral("Press the keyboard key or key combination to use for this character"));
+        break;
+    case Action::MapGivenKeyAndClose:
+        m_keyMap->map(m_current, *m_key);
+        pickAndClose();
+        break;
+    case Action::MapPressedKey: {
+        const bool tookFromOther = m_keyMap->map(m_current, code);
+        m_ui.lblMessage->setText(remapMessageAfterKey);
+        if (isSingle()) {
             pickAndClose();
-        } else if (select) {
-            m_ui.lblMessage->setText(QStringLiteral("Press the keyboard key or key combination to use for this character"));
-            m_mapState = 2;
-        } else if (event == MapEvent::Reset || event == MapEvent::Key) {
-            m_ui.lblMessage->setText(remapMessage);
+            return;
         }
+        if (tookFromOther)
+            m_canvas->update();
+        else
+            m_canvas->update(CharMapGeometry::codeCell(m_current));
+        refreshMappingInfo();
         break;
-    default:
-        if (event == MapEvent::Key) {
-            const bool tookFromOther = m_keyMap->map(m_current, code);
-            m_ui.lblMessage->setText(remapMessageAfterKey);
-            m_mapState = 1;
-            if (isSingle()) {
-                pickAndClose();
-                return;
-            }
-            if (tookFromOther)
-                m_canvas->update();
-            else
-                m_canvas->update(codeCell(m_current));
-            refreshMappingInfo();
-        } else if (event == MapEvent::Reset || event == MapEvent::Init) {
-            m_ui.lblMessage->setText(remapMessage);
-            m_mapState = 1;
-        }
-        break;
+    }
     }
 }
 
@@ -275,7 +234,7 @@ void CCharMapDlg::pickAndClose()
 
 bool CCharMapDlg::handleKey(QKeyEvent* event)
 {
-    if (isMapping() && m_mapState == 2) {
+    if (awaitingKey()) {
         if (const std::optional<CKeyMap::Key> code = CKeyMap::keyCodeOf(*event)) {
             mapEvent(MapEvent::Key, *code);
             return true;
@@ -315,13 +274,12 @@ bool CCharMapDlg::handleKey(QKeyEvent* event)
 
 void CCharMapDlg::gridClick(QPoint pos)
 {
-    const int column = (pos.x() - gridLeft) / cellPitchX;
-    const int row = (pos.y() - gridTop) / cellPitchY;
-    if (pos.x() <= gridLeft || pos.y() <= gridTop || column >= gridColumns || row >= gridRows) {
+    const std::optional<int> code = CharMapGeometry::codeAt(pos);
+    if (!code) {
         mapEvent(MapEvent::Reset);
         return;
     }
-    setCurrent(firstCode + row * gridColumns + column);
+    setCurrent(*code);
     if (isMapping())
         mapEvent(MapEvent::Click);
     else
@@ -349,7 +307,7 @@ bool CCharMapDlg::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::ShortcutOverride:
         // While a key is awaited, every character goes to the mapping, never to a shortcut.
-        if (isMapping() && m_mapState == 2 && CKeyMap::keyCodeOf(*static_cast<QKeyEvent*>(event))) {
+        if (awaitingKey() && CKeyMap::keyCodeOf(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -367,19 +325,21 @@ void CCharMapDlg::paintCharacters(QPainter& painter)
 {
     if (!usable()) return;
     for (int code = firstCode; code <= lastCode; ++code) {
-        const QRect cell = codeCell(code);
+        const QRect cell = CharMapGeometry::codeCell(code);
         const bool current = code == m_current;
         const QColor background = m_keyMap->isCharMapped(static_cast<std::uint8_t>(code))
                                       ? (current ? currentMappedColor : m_mappedColor)
                                       : (current ? currentUnmappedColor : unmappedColor);
-        CharmapGlyphPainter::draw(painter, cell.topLeft(), smallScale, static_cast<std::uint8_t>(code), background);
+        CharMapGlyphPainter::draw(painter, cell.topLeft(), CharMapGeometry::smallScale, static_cast<std::uint8_t>(code),
+                                  background);
     }
-    painter.fillRect(stripArea(), Qt::white);
+    painter.fillRect(CharMapGeometry::strip().area(), Qt::white);
     for (int i = 0; i < m_selection.size(); ++i)
-        CharmapGlyphPainter::draw(painter, stripCellRect(i).topLeft(), smallScale,
+        CharMapGlyphPainter::draw(painter, CharMapGeometry::strip().cellRect(i).topLeft(), CharMapGeometry::smallScale,
                                   static_cast<std::uint8_t>(m_selection.at(i)), Qt::white);
-    painter.fillRect(enlargedArea(), Qt::white);
-    CharmapGlyphPainter::draw(painter, enlargedGlyphRect().topLeft(), largeScale, m_current, Qt::white);
+    painter.fillRect(CharMapGeometry::enlargedArea(), Qt::white);
+    CharMapGlyphPainter::draw(painter, CharMapGeometry::enlargedGlyphRect().topLeft(), CharMapGeometry::largeScale,
+                              m_current, Qt::white);
 }
 
 void CCharMapDlg::addCharClicked()
@@ -398,7 +358,7 @@ void CCharMapDlg::clearKeypadMapClicked()
                                 QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     m_keyMap->unmapChar(m_current);
-    m_canvas->update(codeCell(m_current));
+    m_canvas->update(CharMapGeometry::codeCell(m_current));
     refreshMappingInfo();
 }
 
@@ -422,7 +382,7 @@ void CCharMapDlg::clearSelectionClicked()
 {
     mapEvent(MapEvent::Reset);
     m_selection.clear();
-    m_canvas->update(stripArea());
+    m_canvas->update(CharMapGeometry::strip().area());
 }
 
 void CCharMapDlg::listSelectionChanged()

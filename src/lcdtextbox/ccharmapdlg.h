@@ -1,24 +1,25 @@
 #pragma once
 
+#include "charmapgeometry.h"
 #include "charmaplayout.h"
 #include "ckeymap.h"
+#include "keymappingflow.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QDialog>
 #include <QPoint>
-#include <QRect>
 
 #include <cstdint>
 #include <optional>
 
-class CharmapCanvas;
+class CharMapCanvas;
 class QPainter;
 
 // The character map: shows the 240 keypad glyphs, lets the user pick up to 16 of them
 // to insert, and lets the user assign keyboard keys to keypad characters.
 // The grid, the selection strip and the enlarged glyph are painted at fixed pixel
-// positions of the 800 × 468 pixel form (see CharmapLayout).
+// positions of the 800 × 468 pixel form (see CharMapLayout and CharMapGeometry).
 class CCharMapDlg : public QDialog {
     Q_OBJECT
 
@@ -29,9 +30,9 @@ public:
         MultipleInsert = 2, // up to 16 picks
         MapKey = 3,         // choose the character for a key that has none
     };
-    static constexpr int maxSelection = 16;
-    static constexpr int gridColumns = 24;
-    static constexpr int gridRows = 10;
+    static constexpr int maxSelection = CharMapGeometry::stripCells;
+    static constexpr int gridColumns = CharMapGeometry::gridColumns;
+    static constexpr int gridRows = CharMapGeometry::gridRows;
 
     // mappedColor is the background of cells whose character has a key; key is the
     // keyboard character that opened the dialog in MapKey mode. Without a key map, or
@@ -49,22 +50,16 @@ public:
     // The text of the message line.
     QString message() const;
 
-    // Pixel rectangles of the painted parts, in dialog coordinates.
-    static QRect gridCellRect(int column, int row);
-    static QRect stripCellRect(int index);
-    static QRect enlargedGlyphRect();
-    static QRect stripArea();
-    static QRect enlargedArea();
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class MapEvent { Init, Click, Button, Reset, Key };
+    using MapEvent = KeyMappingFlow::Event;
 
     bool isMapping() const { return m_mode == EditMapping || m_mode == MapKey; }
     bool isSingle() const { return m_mode == SingleInsert || m_mode == MapKey; }
+    bool awaitingKey() const { return isMapping() && m_mapFlow.state() == KeyMappingFlow::State::AwaitingKey; }
     bool usable() const;
 
     void buildControls();
@@ -93,9 +88,9 @@ private:
 
     std::uint8_t m_current = 0x10;
     QByteArray m_selection;
-    int m_mapState = 0;
+    KeyMappingFlow m_mapFlow;
     bool m_codeHasFocus = false;
 
-    CharmapCanvas* m_canvas = nullptr;
-    CharmapLayout m_ui;
+    CharMapCanvas* m_canvas = nullptr;
+    CharMapLayout m_ui;
 };

@@ -9,11 +9,11 @@ class QPainter;
 // A see-through layer over the whole character map that draws its painted parts above
 // the group boxes (whose style may shade their inside) and below the controls. Mouse
 // events pass through it to the dialog.
-class CharmapCanvas : public QWidget {
+class CharMapCanvas : public QWidget {
 public:
     using PaintFunction = std::function<void(QPainter&)>;
 
-    CharmapCanvas(QWidget* parent, PaintFunction paint);
+    CharMapCanvas(QWidget* parent, PaintFunction paint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

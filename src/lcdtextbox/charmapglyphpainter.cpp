@@ -1,10 +1,10 @@
 #include "charmapglyphpainter.h"
 
-#include "lcdglyphs.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include <QPainter>
 
-void CharmapGlyphPainter::draw(QPainter& painter, QPoint topLeft, int scale, std::uint8_t code,
+void CharMapGlyphPainter::draw(QPainter& painter, QPoint topLeft, int scale, std::uint8_t code,
                                const QColor& background)
 {
     constexpr int dotColumns = 5;

@@ -12,12 +12,12 @@
 
 #include <algorithm>
 
-QRect CharmapLayout::dlu(int x, int y, int w, int h)
+QRect CharMapLayout::dlu(int x, int y, int w, int h)
 {
     return QRect(x * pixelsPerUnit, y * pixelsPerUnit, w * pixelsPerUnit, h * pixelsPerUnit);
 }
 
-void CharmapLayout::setupUi(QDialog* dialog, QWidget* canvas)
+void CharMapLayout::setupUi(QDialog* dialog, QWidget* canvas)
 {
     QFont dialogFont = dialog->font();
     dialogFont.setPointSize(8);

@@ -15,7 +15,7 @@ class QWidget;
 // dialog unit is two pixels in both directions, the units of a dialog font whose average
 // character is 8 pixels wide and 16 high, so the form is 800 × 468 pixels and keeps its
 // proportions.
-class CharmapLayout {
+class CharMapLayout {
 public:
     static constexpr int pixelsPerUnit = 2;
     static QRect dlu(int x, int y, int w, int h);

@@ -1,10 +1,9 @@
 #include "clcdtextboxctrl.h"
 
-#include "ccharmaprunner.h"
-#include "cescapedtext.h"
+#include "charmaprunner.h"
 #include "ckeymap.h"
-#include "ckeypadclipboard.h"
-#include "clcdpainter.h"
+#include "keypadtext/cescapedtext.h"
+#include "lcdpainter.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -15,9 +14,6 @@
 #include <memory>
 
 namespace {
-
-// Grey behind mapped characters when the map opens for a pasted character with no key.
-constexpr QRgb pastedCharMappedColor = 0x808080;
 
 std::string toBytes(const QString& text)
 {
@@ -46,13 +42,13 @@ CLcdtextboxCtrl::CLcdtextboxCtrl(QWidget* parent)
 void CLcdtextboxCtrl::setNCols(qint16 cols)
 {
     m_text.setCols(cols);
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::setNRows(qint16 rows)
 {
     m_text.setRows(rows);
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::setEmptyCellColor(const QColor& color)
@@ -75,14 +71,14 @@ QString CLcdtextboxCtrl::text() const
 void CLcdtextboxCtrl::setText(const QString& escaped)
 {
     m_text.setText(CEscapedText::decode(toBytes(escaped)));
-    update();
+    showCursor();
     emit Change();
 }
 
 void CLcdtextboxCtrl::setCursorPos(qint16 index)
 {
     if (index >= 0 && index < m_text.length()) m_text.setCursor(index);
-    update();
+    showCursor();
 }
 
 QString CLcdtextboxCtrl::convertString() const
@@ -94,59 +90,36 @@ void CLcdtextboxCtrl::setPresentRow(qint16 line)
 {
     const int p = m_text.positionAt(line, 0);
     if (p <= m_text.length()) m_text.setCursor(p);
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::scrollUp()
 {
     m_edit.moveUp();
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::scrollDown()
 {
     m_edit.moveDown();
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::cut()
 {
-    copy();
-    m_edit.del();
+    m_clipboard.cut();
+    followCursor();
 }
 
 void CLcdtextboxCtrl::copy()
 {
-    if (m_text.selState() != CKeypadText::SelMade) return;
-    const std::string bytes = m_edit.selectedBytes();
-    const CKeyMap& keyMap = CKeyMap::instance();
-    QString plain;
-    for (char byte : bytes) {
-        const auto key = keyMap.keypadToKey(static_cast<std::uint8_t>(byte));
-        plain.append(key ? QChar(*key) : QChar(u' '));
-    }
-    CKeypadClipboard::put(bytes, plain);
+    m_clipboard.copy();
 }
 
 void CLcdtextboxCtrl::paste()
 {
-    bool accepted = true;
-    switch (CKeypadClipboard::content()) {
-    case CKeypadClipboard::Content::KeypadBytes:
-        accepted = m_edit.pasteKeypad(CKeypadClipboard::pasteBuffer());
-        break;
-    case CKeypadClipboard::Content::PlainText: {
-        const QString plain = CKeypadClipboard::plainText();
-        const auto toByte = [this](char16_t c) -> std::uint8_t {
-            if (const auto byte = CKeyMap::instance().keyToKeypad(c)) return *byte;
-            return CCharMapRunner::run({this, QColor::fromRgb(pastedCharMappedColor), 3, c}).current;
-        };
-        accepted = m_edit.pastePlain(plain.toStdU16String(), toByte);
-        break;
-    }
-    case CKeypadClipboard::Content::Nothing:
-        break;
-    }
+    const bool accepted = m_clipboard.paste();
+    followCursor();
     if (!accepted) emit LineLimit();
     emit Paste();
 }
@@ -154,22 +127,27 @@ void CLcdtextboxCtrl::paste()
 void CLcdtextboxCtrl::del()
 {
     m_edit.del();
+    followCursor();
 }
 
 void CLcdtextboxCtrl::clear()
 {
     m_edit.clear();
+    followCursor();
 }
 
 qint32 CLcdtextboxCtrl::StripTrailingSpaces()
 {
-    return m_edit.stripTrailingSpaces();
+    const qint32 removed = m_edit.stripTrailingSpaces();
+    followCursor();
+    return removed;
 }
 
 QString CLcdtextboxCtrl::invokeCharMap(qint16 mode)
 {
-    const CCharMapRunner::Result result = CCharMapRunner::run({this, m_backColor, mode, std::nullopt});
+    const CharMapRunner::Result result = CharMapRunner::run({this, m_backColor, mode, std::nullopt});
     if (result.accepted && mode >= 1 && mode <= 3) insertChosen(result.selection);
+    followCursor();
     return QString();
 }
 
@@ -191,14 +169,14 @@ QMenu* CLcdtextboxCtrl::createContextMenu(QWidget* parent)
         action->setStatusTip(prompt);
         connect(action, &QAction::triggered, this, [this, command] {
             command();
-            update();
+            showCursor();
         });
     };
     add(QStringLiteral("Cu&t (ctrl-X)"), QStringLiteral("Place selection on clip board"), [this] { cut(); });
     add(QStringLiteral("&Copy (ctrl-C)"), QStringLiteral("Copy text to clipboard"), [this] { copy(); });
     add(QStringLiteral("&Paste (ctrl-V)"), QStringLiteral("Paste text from clipboard"), [this] { paste(); });
     menu->addSeparator();
-    add(QStringLiteral("&Insert / Overtype (ctrl-I)"), QString(), [this] { toggleInsertMode(); });
+    add(QStringLiteral("&Insert / Overtype (ctrl-I)"), QString(), [this] { m_keys.toggleInsertMode(); });
     menu->addSeparator();
     add(QStringLiteral("Clea&r (ctrl-E)"), QString(), [this] { clear(); });
     menu->addSeparator();
@@ -212,7 +190,7 @@ QMenu* CLcdtextboxCtrl::createContextMenu(QWidget* parent)
 void CLcdtextboxCtrl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    CLcdPainter::paint(painter, rect(), m_text, {m_backColor, m_emptyCellColor, isEnabled(), m_focused});
+    LcdPainter::paint(painter, rect(), grid(), m_text, {m_backColor, m_emptyCellColor, isEnabled(), m_focused});
 }
 
 void CLcdtextboxCtrl::keyPressEvent(QKeyEvent* event)
@@ -225,8 +203,8 @@ void CLcdtextboxCtrl::keyPressEvent(QKeyEvent* event)
     if (event->isAutoRepeat() && key == Qt::Key_Shift) return;
     // Keys that act on key-down carry no character, except Backspace, whose character
     // does nothing beyond the repaint and Change that follow every character.
-    if (keyDown(key, event->modifiers()) && key != Qt::Key_Backspace) {
-        update();
+    if (m_keys.keyDown(key, event->modifiers()) && key != Qt::Key_Backspace) {
+        showCursor();
         return;
     }
     const auto code = CKeyMap::keyCodeOf(*event);
@@ -236,7 +214,7 @@ void CLcdtextboxCtrl::keyPressEvent(QKeyEvent* event)
         return;
     }
     character(*code);
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::keyReleaseEvent(QKeyEvent* event)
@@ -245,75 +223,36 @@ void CLcdtextboxCtrl::keyReleaseEvent(QKeyEvent* event)
         QWidget::keyReleaseEvent(event);
         return;
     }
-    m_shiftHeld = false;
-    m_edit.shiftReleased();
-    update();
-}
-
-bool CLcdtextboxCtrl::keyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    switch (key) {
-    case Qt::Key_Backspace:
-        m_edit.backspace();
-        return true;
-    case Qt::Key_Shift:
-        m_shiftHeld = true;
-        m_edit.shiftPressed();
-        return true;
-    case Qt::Key_End:
-        // End stops on the last byte. Ctrl+End goes past it, where typing appends, and so does
-        // Shift+End, so that the selection takes the last byte too.
-        if (modifiers & Qt::ControlModifier || m_shiftHeld)
-            m_edit.endOfText();
-        else
-            m_edit.end();
-        m_edit.afterMove(m_shiftHeld);
-        return true;
-    case Qt::Key_Home:
-        m_edit.home();
-        m_edit.afterMove(m_shiftHeld);
-        return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (key == Qt::Key_Left) m_edit.moveLeft();
-        if (key == Qt::Key_Right) m_edit.moveRight();
-        if (key == Qt::Key_Up) m_edit.moveUp();
-        if (key == Qt::Key_Down) m_edit.moveDown();
-        m_edit.afterMove(m_shiftHeld);
-        return true;
-    case Qt::Key_Insert:
-        toggleInsertMode();
-        return true;
-    case Qt::Key_Delete:
-        m_edit.del();
-        return true;
-    default:
-        return false;
-    }
+    m_keys.shiftReleased();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::character(int code)
 {
+    if (const auto control = KeyController::controlCode(code))
+        command(*control);
+    else if (code >= 32)
+        typeCharacter(code);
+    showCursor();
+    emit Change();
+}
+
+void CLcdtextboxCtrl::command(KeyController::ControlCode code)
+{
+    using Code = KeyController::ControlCode;
     switch (code) {
-    case 2: invokeCharMap(2); break;
-    case 3: copy(); break;
-    case 5: clear(); break;
-    case 9: toggleInsertMode(); break;
-    case 10: invokeCharMap(1); break;
-    case 13:
+    case Code::SelectCharacters: invokeCharMap(2); break;
+    case Code::Copy: copy(); break;
+    case Code::Clear: clear(); break;
+    case Code::ToggleInsert: m_keys.toggleInsertMode(); break;
+    case Code::SelectCharacter: invokeCharMap(1); break;
+    case Code::LineBreak:
         if (!m_edit.lineBreak()) emit LineLimit();
         break;
-    case 19: invokeCharMap(0); break;
-    case 22: paste(); break;
-    case 24: cut(); break;
-    default:
-        if (code >= 32) typeCharacter(code);
-        break;
+    case Code::EditCharacterMap: invokeCharMap(0); break;
+    case Code::Paste: paste(); break;
+    case Code::Cut: cut(); break;
     }
-    update();
-    emit Change();
 }
 
 void CLcdtextboxCtrl::typeCharacter(int code)
@@ -321,16 +260,11 @@ void CLcdtextboxCtrl::typeCharacter(int code)
     const auto key = static_cast<CKeyMap::Key>(code);
     const auto byte = CKeyMap::instance().keyToKeypad(key);
     if (!byte) {
-        const CCharMapRunner::Result result = CCharMapRunner::run({this, m_backColor, 3, key});
+        const CharMapRunner::Result result = CharMapRunner::run({this, m_backColor, 3, key});
         if (result.accepted) insertChosen(result.selection);
         return;
     }
     if (!m_edit.typeByte(*byte)) emit LineLimit();
-}
-
-void CLcdtextboxCtrl::toggleInsertMode()
-{
-    m_text.setInsertMode(!m_text.insertMode());
 }
 
 void CLcdtextboxCtrl::insertChosen(const QByteArray& bytes)
@@ -340,15 +274,16 @@ void CLcdtextboxCtrl::insertChosen(const QByteArray& bytes)
 
 std::optional<int> CLcdtextboxCtrl::positionAt(const QPoint& point) const
 {
-    const QSize cell = CLcdPainter::cellSize(rect(), m_text.cols(), m_text.rows());
-    // A box too small for a single pixel per cell has no grid to point at.
-    if (cell.width() <= 0 || cell.height() <= 0) return std::nullopt;
-    if (point.x() <= 0 || point.y() <= 0) return std::nullopt;
-    const int gridRow = point.y() / cell.height();
-    const int gridColumn = point.x() / cell.width();
-    if (gridRow >= m_text.rows() || gridColumn >= m_text.cols()) return std::nullopt;
-    const int line = std::min(gridRow + m_text.topRow(), m_text.lastLine());
-    return m_text.positionAt(line, gridColumn);
+    const std::optional<GridGeometry::Cell> cell = grid().cellAt(point);
+    if (!cell) return std::nullopt;
+    const int line = std::min(cell->row + m_text.topRow(), m_text.lastLine());
+    return m_text.positionAt(line, cell->column);
+}
+
+void CLcdtextboxCtrl::showCursor()
+{
+    followCursor();
+    update();
 }
 
 void CLcdtextboxCtrl::mousePressEvent(QMouseEvent* event)
@@ -358,7 +293,7 @@ void CLcdtextboxCtrl::mousePressEvent(QMouseEvent* event)
         m_text.setSelState(CKeypadText::SelNone);
         m_text.setSelAnchor(*position);
     }
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::mouseMoveEvent(QMouseEvent* event)
@@ -371,7 +306,7 @@ void CLcdtextboxCtrl::mouseMoveEvent(QMouseEvent* event)
     } else {
         m_text.finishSelection();
     }
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::mouseReleaseEvent(QMouseEvent* event)
@@ -379,7 +314,7 @@ void CLcdtextboxCtrl::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::RightButton) {
         std::unique_ptr<QMenu> menu(createContextMenu(this));
         menu->exec(event->globalPosition().toPoint());
-        update();
+        showCursor();
         return;
     }
     if (event->button() != Qt::LeftButton) return;
@@ -391,7 +326,7 @@ void CLcdtextboxCtrl::mouseReleaseEvent(QMouseEvent* event)
             m_text.finishSelection();
         if (*position <= m_text.length()) m_text.setCursor(*position);
     }
-    update();
+    showCursor();
 }
 
 void CLcdtextboxCtrl::focusInEvent(QFocusEvent* event)

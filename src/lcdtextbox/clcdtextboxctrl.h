@@ -1,7 +1,10 @@
 #pragma once
 
-#include "ckeypadedit.h"
-#include "ckeypadtext.h"
+#include "clipboardcommands.h"
+#include "gridgeometry.h"
+#include "keycontroller.h"
+#include "keypadtext/ckeypadedit.h"
+#include "keypadtext/ckeypadtext.h"
 
 #include <QColor>
 #include <QString>
@@ -106,21 +109,27 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool keyDown(int key, Qt::KeyboardModifiers modifiers);
     void character(int code);
+    void command(KeyController::ControlCode code);
     void typeCharacter(int code);
-    void toggleInsertMode();
     void insertChosen(const QByteArray& bytes);
+    // The cells as painted into this widget and as the mouse points at them.
+    GridGeometry grid() const { return GridGeometry::fitted(rect(), m_text.cols(), m_text.rows()); }
     // The text index under a point of the grid, or nothing off the grid.
     std::optional<int> positionAt(const QPoint& point) const;
+    // Every change of the text, the cursor or the grid ends here: the view follows the cursor
+    // before anything is painted or pointed at.
+    void followCursor() { m_text.ensureVisible(); }
+    void showCursor();
 
     CKeypadText m_text;
     CKeypadEdit m_edit{m_text};
+    KeyController m_keys{m_text, m_edit};
+    ClipboardCommands m_clipboard{m_text, m_edit, this};
     QColor m_emptyCellColor = QColor::fromRgb(defaultEmptyCellColor);
     QColor m_backColor;
     QColor m_foreColor;
     qint16 m_borderStyle = 0;
     QString m_convertString;
     bool m_focused = false;
-    bool m_shiftHeld = false;
 };

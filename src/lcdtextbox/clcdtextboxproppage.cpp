@@ -1,9 +1,9 @@
 #include "clcdtextboxproppage.h"
 
-#include "clcdtextboxmodule.h"
 #include "charmaplayout.h"
 #include "lcdprompts.h"
 #include "lcdtextboxdispids.h"
+#include "lcdtextboxmodule.h"
 
 #include "comrt/dispatchobject.h"
 
@@ -21,10 +21,10 @@ constexpr int initialCols = 16;
 QLineEdit* addField(QWidget* page, const QString& caption, const QString& name, int top, int value)
 {
     auto* label = new QLabel(caption, page);
-    label->setGeometry(CharmapLayout::dlu(12, top + 2, 50, 8));
+    label->setGeometry(CharMapLayout::dlu(12, top + 2, 50, 8));
     auto* field = new QLineEdit(QString::number(value), page);
     field->setObjectName(name);
-    field->setGeometry(CharmapLayout::dlu(64, top, 40, 12));
+    field->setGeometry(CharMapLayout::dlu(64, top, 40, 12));
     label->setBuddy(field);
     return field;
 }
@@ -34,16 +34,16 @@ QLineEdit* addField(QWidget* page, const QString& caption, const QString& name, 
 CLcdtextboxPropPage::CLcdtextboxPropPage(QWidget* parent)
     : QWidget(parent)
 {
-    CLcdtextboxModule::instance().objectCreated();
+    LcdtextboxModule::instance().objectCreated();
     // The same dialog units as the character map.
-    setFixedSize(CharmapLayout::dlu(0, 0, 250, 62).size());
+    setFixedSize(CharMapLayout::dlu(0, 0, 250, 62).size());
     m_rows = addField(this, QStringLiteral("N Rows"), QStringLiteral("txtRows"), 14, initialRows);
     m_cols = addField(this, QStringLiteral("N Cols"), QStringLiteral("txtCols"), 34, initialCols);
 }
 
 CLcdtextboxPropPage::~CLcdtextboxPropPage()
 {
-    CLcdtextboxModule::instance().objectDestroyed();
+    LcdtextboxModule::instance().objectDestroyed();
 }
 
 QString CLcdtextboxPropPage::title() const

@@ -1,5 +1,5 @@
 // The entry points hosts and registration tools find in the library by name.
-#include "clcdtextboxmodule.h"
+#include "lcdtextboxmodule.h"
 
 #include "comrt/classfactory.h"
 #include "comrt/comruntime.h"
@@ -21,26 +21,26 @@ extern "C" {
 
 __attribute__((visibility("default"))) comrt::Result DllRegisterServer()
 {
-    return CLcdtextboxModule::instance().registerServer(
+    return LcdtextboxModule::instance().registerServer(
         comrt::ComRuntime::modulePath(reinterpret_cast<const void*>(&DllRegisterServer)));
 }
 
 __attribute__((visibility("default"))) comrt::Result DllUnregisterServer()
 {
-    return CLcdtextboxModule::instance().unregisterServer();
+    return LcdtextboxModule::instance().unregisterServer();
 }
 
 __attribute__((visibility("default"))) comrt::Result DllGetClassObject(const QUuid* classId,
                                                                        comrt::ClassFactory** factory)
 {
     if (!classId || !factory) return comrt::result::nullPointer;
-    *factory = CLcdtextboxModule::instance().factory(*classId);
+    *factory = LcdtextboxModule::instance().factory(*classId);
     return *factory ? comrt::result::ok : comrt::result::classNotAvailable;
 }
 
 __attribute__((visibility("default"))) comrt::Result DllCanUnloadNow()
 {
-    return CLcdtextboxModule::instance().canUnload() ? comrt::result::ok : comrt::result::falseOk;
+    return LcdtextboxModule::instance().canUnload() ? comrt::result::ok : comrt::result::falseOk;
 }
 
 __attribute__((visibility("default"))) const comrt::VersionInfo* DllGetVersionInfo()

@@ -1,6 +1,6 @@
 #include "keypaddisplaymimic.h"
 
-#include "lcdtextbox/lcdglyphs.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "displayconversion.h"
 
-#include "lcdtextbox/ckeypadtext.h"
+#include "keypadtext/ckeypadtext.h"
 #include "model/numbertext.h"
 
 std::string displayDescription(const std::string& description)

@@ -5,7 +5,7 @@
 #include "comrt/comruntime.h"
 #include "comrt/dispatchobject.h"
 #include "comrt/eventsink.h"
-#include "lcdtextbox/ccharmaprunner.h"
+#include "lcdtextbox/charmaprunner.h"
 #include "lcdtextbox/lcdprompts.h"
 #include "lcdtextbox/lcdtextboxids.h"
 
@@ -44,7 +44,7 @@ protected:
     void SetUp() override
     {
         lcd::setPrompter(&prompter);
-        CCharMapRunner::setRunner([this](const CCharMapRunner::Request& request) {
+        CharMapRunner::setRunner([this](const CharMapRunner::Request& request) {
             charMapModes.push_back(request.mode);
             return charMapAnswer;
         });
@@ -57,7 +57,7 @@ protected:
     void TearDown() override
     {
         object.reset();
-        CCharMapRunner::setRunner({});
+        CharMapRunner::setRunner({});
         lcd::setPrompter(nullptr);
     }
 
@@ -81,7 +81,7 @@ protected:
     TempRegistry registry;
     AnsweringPrompter prompter;
     RecordingSink sink;
-    CCharMapRunner::Result charMapAnswer;
+    CharMapRunner::Result charMapAnswer;
     std::vector<int> charMapModes;
     std::unique_ptr<comrt::DispatchObject> object;
 };

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the keypad's glyph table (src/lcdtextbox/lcdglyphs.inc) from published font data.
+"""Writes the keypad's glyph table (src/keypadtext/lcdglyphs.inc) from published font data.
 
 The keypad's display uses the HD44780-style character generator ROM of code A02. Its dots
 are published as font data in the npm package @wokwi/elements (MIT licence), file
@@ -136,7 +136,7 @@ def checksum(font):
 
 
 def main():
-    default_out = pathlib.Path(__file__).resolve().parents[2] / "src/lcdtextbox/lcdglyphs.inc"
+    default_out = pathlib.Path(__file__).resolve().parents[2] / "src/keypadtext/lcdglyphs.inc"
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("font", type=pathlib.Path, help="path of lcd1602-font-a02.js")
     parser.add_argument("--out", type=pathlib.Path, default=default_out,

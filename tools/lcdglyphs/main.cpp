@@ -1,6 +1,6 @@
 // Prints the keypad glyph table as text so the dot patterns can be checked by eye.
 #include "kpdversion.h"
-#include "lcdtextbox/lcdglyphs.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include <cstdio>
 #include <cstring>

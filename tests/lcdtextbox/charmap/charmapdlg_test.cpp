@@ -1,5 +1,6 @@
+#include "keypadtext/lcdglyphs.h"
 #include "lcdtextbox/ccharmapdlg.h"
-#include "lcdtextbox/lcdglyphs.h"
+#include "lcdtextbox/charmapgeometry.h"
 
 #include "recordingprompter.h"
 
@@ -24,7 +25,7 @@ const QColor grey(0x80, 0x80, 0x80);
 
 QPoint cellCentre(int code)
 {
-    return CCharMapDlg::gridCellRect((code - 16) % 24, (code - 16) / 24).center();
+    return CharMapGeometry::grid().cellRect((code - 16) % 24, (code - 16) / 24).center();
 }
 
 class CharMapDialog : public ::testing::Test {
@@ -169,12 +170,12 @@ TEST_F(CharMapDialog, MultipleInsertIgnoresTheSeventeenthPick)
 TEST_F(CharMapDialog, GridClicksAreCountedFromItsEdges)
 {
     CCharMapDlg& dlg = open(2);
-    clickAt(QPoint(22, 40));
-    clickAt(QPoint(40, 30));
+    clickAt(QPoint(21, 40));
+    clickAt(QPoint(40, 29));
     clickAt(QPoint(22 + 17 * 24, 40));
     clickAt(QPoint(40, 30 + 26 * 10));
     EXPECT_TRUE(dlg.selection().isEmpty());
-    clickAt(QPoint(23, 31));
+    clickAt(QPoint(22, 30)); // the first pixel of the grid
     clickAt(QPoint(22 + 16, 30 + 25)); // in the gap right of and below code 16's glyph
     clickAt(QPoint(22 + 17 * 24 - 1, 30 + 26 * 10 - 1));
     EXPECT_EQ(dlg.selection(), QByteArray("\x10\x10\xFF"));

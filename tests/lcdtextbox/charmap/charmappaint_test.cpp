@@ -1,5 +1,6 @@
+#include "keypadtext/lcdglyphs.h"
 #include "lcdtextbox/ccharmapdlg.h"
-#include "lcdtextbox/lcdglyphs.h"
+#include "lcdtextbox/charmapgeometry.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -38,7 +39,7 @@ QPoint pixelOf(QPoint origin, int scale, QPoint dot)
 
 QPoint gridOrigin(int code)
 {
-    return CCharMapDlg::gridCellRect((code - 16) % 24, (code - 16) / 24).topLeft();
+    return CharMapGeometry::grid().cellRect((code - 16) % 24, (code - 16) / 24).topLeft();
 }
 
 class CharMapPainting : public ::testing::Test {
@@ -76,15 +77,15 @@ TEST_F(CharMapPainting, StripAndEnlargedGlyphShowPicksAndCurrentOnWhite)
 {
     CCharMapDlg dlg(mappedColour, 2, &keyMap);
     dlg.show();
-    QTest::mouseClick(&dlg, Qt::LeftButton, {}, CCharMapDlg::gridCellRect(5, 0).center()); // 0x15
-    QTest::mouseClick(&dlg, Qt::LeftButton, {}, CCharMapDlg::gridCellRect(1, 2).center()); // 0x41
+    QTest::mouseClick(&dlg, Qt::LeftButton, {}, CharMapGeometry::grid().cellRect(5, 0).center()); // 0x15
+    QTest::mouseClick(&dlg, Qt::LeftButton, {}, CharMapGeometry::grid().cellRect(1, 2).center()); // 0x41
     const QImage image = paint(dlg);
-    const QPoint second = CCharMapDlg::stripCellRect(1).topLeft();
+    const QPoint second = CharMapGeometry::strip().cellRect(1).topLeft();
     EXPECT_EQ(second, QPoint(39, 314));
     EXPECT_EQ(image.pixel(pixelOf(second, 3, dotOf(0x41, true))), black);
     EXPECT_EQ(image.pixel(pixelOf(second, 3, dotOf(0x41, false))), white);
-    EXPECT_EQ(image.pixel(pixelOf(CCharMapDlg::stripCellRect(0).topLeft(), 3, dotOf(0x15, true))), black);
-    EXPECT_EQ(image.pixel(CCharMapDlg::stripCellRect(2).center()), white);
+    EXPECT_EQ(image.pixel(pixelOf(CharMapGeometry::strip().cellRect(0).topLeft(), 3, dotOf(0x15, true))), black);
+    EXPECT_EQ(image.pixel(CharMapGeometry::strip().cellRect(2).center()), white);
 
     const QPoint large(540, 105);
     EXPECT_EQ(image.pixel(pixelOf(large, 7, dotOf(0x41, true))), black);

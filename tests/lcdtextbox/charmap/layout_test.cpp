@@ -1,6 +1,7 @@
 #include "layoutcheck.h"
 
 #include "lcdtextbox/ccharmapdlg.h"
+#include "lcdtextbox/charmapgeometry.h"
 
 #include <QFrame>
 
@@ -14,11 +15,11 @@ using kpd::test::readableLayout;
 // clear of the glyphs it paints.
 TEST(CharMapLayout, EveryModeIsReadableInItsOwnFontAndInAHostsLargerOne)
 {
-    const QRect grid = CCharMapDlg::gridCellRect(0, 0).united(
-        CCharMapDlg::gridCellRect(CCharMapDlg::gridColumns - 1, CCharMapDlg::gridRows - 1));
+    const QRect grid = CharMapGeometry::grid().cellRect(0, 0).united(
+        CharMapGeometry::grid().cellRect(CCharMapDlg::gridColumns - 1, CCharMapDlg::gridRows - 1));
     const QList<PaintedArea> painted{{QStringLiteral("glyph grid"), grid},
-                                     {QStringLiteral("selection strip"), CCharMapDlg::stripArea()},
-                                     {QStringLiteral("enlarged glyph"), CCharMapDlg::enlargedArea()}};
+                                     {QStringLiteral("selection strip"), CharMapGeometry::strip().area()},
+                                     {QStringLiteral("enlarged glyph"), CharMapGeometry::enlargedArea()}};
     QFrame styledHost;
     styledHost.setObjectName(QStringLiteral("boxFrame"));
     styledHost.setStyleSheet(QStringLiteral("QFrame#boxFrame { border: 3px solid #0000FF; }"));

@@ -1,7 +1,7 @@
-#include "lcdtextbox/ccharmaprunner.h"
+#include "lcdtextbox/charmaprunner.h"
 #include "lcdtextbox/ckeymap.h"
-#include "lcdtextbox/ckeypadclipboard.h"
 #include "lcdtextbox/clcdtextboxctrl.h"
+#include "lcdtextbox/keypadclipboard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,23 +18,17 @@
 
 namespace {
 
-// Cells of 10 × 20 pixels; the point (10 c + 5, 20 r + 10) is the middle of cell (c, r).
-QPoint cellMiddle(int column, int row)
-{
-    return QPoint(10 * column + 5, 20 * row + 10);
-}
-
 class Editing : public ::testing::Test {
 protected:
     Editing()
     {
         box.resize(160, 40);
-        CCharMapRunner::setRunner([this](const CCharMapRunner::Request& request) {
+        CharMapRunner::setRunner([this](const CharMapRunner::Request& request) {
             requests.push_back(request);
             return answer;
         });
     }
-    ~Editing() override { CCharMapRunner::setRunner({}); }
+    ~Editing() override { CharMapRunner::setRunner({}); }
 
     void type(const char* keys) { QTest::keyClicks(&box, keys); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&box, k, mods); }
@@ -54,8 +48,8 @@ protected:
     void selectRight(int count) { select(Qt::Key_Right, count); }
 
     CLcdtextboxCtrl box;
-    std::vector<CCharMapRunner::Request> requests;
-    CCharMapRunner::Result answer;
+    std::vector<CharMapRunner::Request> requests;
+    CharMapRunner::Result answer;
 };
 
 } // namespace
@@ -180,8 +174,8 @@ TEST_F(Editing, KeypadBytesPasteFaithfullyIntoAnotherBoxAndOthersGetPlainText)
     ctrl('c');
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("  Z "));
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    ASSERT_TRUE(data->hasFormat(CKeypadClipboard::markerFormat));
-    EXPECT_EQ(data->data(CKeypadClipboard::markerFormat), QByteArray("\x01\x00\x00\x00", 4));
+    ASSERT_TRUE(data->hasFormat(KeypadClipboard::markerFormat));
+    EXPECT_EQ(data->data(KeypadClipboard::markerFormat), QByteArray("\x01\x00\x00\x00", 4));
 
     CLcdtextboxCtrl other;
     other.setText("ab");
@@ -199,7 +193,7 @@ TEST_F(Editing, ForeignMarkerWithoutOurContentPastesAsPlainText)
     selectRight(1);
     ctrl('c');
     auto* foreign = new QMimeData;
-    foreign->setData(CKeypadClipboard::markerFormat, QByteArray("\x01\x00\x00\x00", 4));
+    foreign->setData(KeypadClipboard::markerFormat, QByteArray("\x01\x00\x00\x00", 4));
     foreign->setText("Q");
     QGuiApplication::clipboard()->setMimeData(foreign);
     CLcdtextboxCtrl other;
@@ -290,20 +284,6 @@ TEST_F(Editing, CharacterMapChoiceStopsAtTheLineLimit)
     EXPECT_EQ(limit.count(), 1);
 }
 
-TEST_F(Editing, MouseDragSelectsAndMovesTheCursor)
-{
-    box.setText("ABCDEF");
-    QTest::mousePress(&box, Qt::LeftButton, {}, cellMiddle(1, 0));
-    EXPECT_EQ(box.cursorPos(), 0); // a press does not move the cursor
-    QMouseEvent move(QEvent::MouseMove, QPointF(cellMiddle(3, 0)), QPointF(box.mapToGlobal(cellMiddle(3, 0))),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&box, &move);
-    QTest::mouseRelease(&box, Qt::LeftButton, {}, cellMiddle(3, 0));
-    EXPECT_EQ(box.cursorPos(), 3);
-    type("x");
-    EXPECT_EQ(box.text(), QString("AxDEF"));
-}
-
 TEST_F(Editing, ShiftTappedBetweenMovesStartsTheSelectionAgain)
 {
     box.setText("ABCDEF");
@@ -326,30 +306,6 @@ TEST_F(Editing, ShiftWithHomeAndEndSelectsFromTheCursor)
     select(Qt::Key_End, 1);
     type("y");
     EXPECT_EQ(box.text(), QString("xy"));
-}
-
-TEST_F(Editing, ClickOnTheSameCellOnlyMovesTheCursor)
-{
-    box.setText("AB~MCD");
-    QTest::mouseClick(&box, Qt::LeftButton, {}, cellMiddle(1, 1));
-    EXPECT_EQ(box.cursorPos(), 4);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, cellMiddle(9, 1));
-    EXPECT_EQ(box.cursorPos(), 5); // beyond the last line's end: the text end
-    type("x");
-    EXPECT_EQ(box.text(), QString("AB~MCDx"));
-}
-
-TEST_F(Editing, PointsOffTheGridAreIgnored)
-{
-    box.setText("ABC");
-    box.setCursorPos(1);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(0, 10));
-    EXPECT_EQ(box.cursorPos(), 1);
-    CLcdtextboxCtrl tiny;
-    tiny.resize(8, 1); // narrower than one pixel per cell
-    tiny.setText("ABC");
-    QTest::mouseClick(&tiny, Qt::LeftButton, {}, QPoint(4, 0));
-    EXPECT_EQ(tiny.cursorPos(), 0);
 }
 
 TEST_F(Editing, ContextMenuCaptionsPromptsAndCommands)

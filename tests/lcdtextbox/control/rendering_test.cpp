@@ -1,8 +1,12 @@
+#include "keypadtext/ckeypadtext.h"
 #include "lcdtextbox/clcdtextboxctrl.h"
+#include "lcdtextbox/gridgeometry.h"
+#include "lcdtextbox/lcdpainter.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -167,4 +171,16 @@ TEST_F(Rendering, ScrolledViewShowsTheCursorLine)
     EXPECT_EQ(at(2, cellH + 2), black); // 'C' row 1 dot 1 on grid row 1
     EXPECT_EQ(at(2, 2), black);         // 'B' row 1 "####." dot 1 on grid row 0
     EXPECT_EQ(at(1, 3), black);
+}
+
+TEST(Painting, LeavesTheScrollPositionAsItFindsIt)
+{
+    CKeypadText text;
+    text.setRows(2);
+    text.setText("A\rB\rC");
+    text.setCursor(4); // on the third line, below the view
+    QImage image(16 * cellW, 2 * cellH, QImage::Format_RGB32);
+    QPainter painter(&image);
+    LcdPainter::paint(painter, image.rect(), GridGeometry::fitted(image.rect(), 16, 2), text, {});
+    EXPECT_EQ(text.topRow(), 0);
 }

@@ -1,7 +1,7 @@
 #include "keypadlines.h"
 
-#include "lcdtextbox/cescapedtext.h"
-#include "lcdtextbox/ckeypadtext.h"
+#include "keypadtext/cescapedtext.h"
+#include "keypadtext/ckeypadtext.h"
 
 namespace kpd::test {
 

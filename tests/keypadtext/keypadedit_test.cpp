@@ -1,5 +1,5 @@
-#include "lcdtextbox/ckeypadedit.h"
-#include "lcdtextbox/ckeypadtext.h"
+#include "keypadtext/ckeypadedit.h"
+#include "keypadtext/ckeypadtext.h"
 
 #include <gtest/gtest.h>
 

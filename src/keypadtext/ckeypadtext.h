@@ -39,6 +39,8 @@ public:
     int cursorLine() const { return lineOf(m_cursor); }
     int cursorColumn() const;
     int positionAt(int line, int column) const;
+    // Scrolls the view as little as it takes to show the cursor's line. The editor calls it
+    // after every change; drawing and hit-testing only read the view.
     void ensureVisible();
     Cell cellAt(int cellIndex) const;
 

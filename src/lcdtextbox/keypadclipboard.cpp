@@ -1,11 +1,11 @@
-#include "ckeypadclipboard.h"
+#include "keypadclipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPointer>
 
-const QString CKeypadClipboard::markerFormat = QStringLiteral("application/x-qt-windows-mime;value=\"CF_KYPD\"");
+const QString KeypadClipboard::markerFormat = QStringLiteral("application/x-qt-windows-mime;value=\"CF_KYPD\"");
 
 namespace {
 
@@ -32,7 +32,7 @@ QByteArray markerData()
 
 } // namespace
 
-void CKeypadClipboard::put(const std::string& bytes, const QString& plainText)
+void KeypadClipboard::put(const std::string& bytes, const QString& plainText)
 {
     buffer() = bytes;
     auto* data = new QMimeData;
@@ -42,7 +42,7 @@ void CKeypadClipboard::put(const std::string& bytes, const QString& plainText)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-CKeypadClipboard::Content CKeypadClipboard::content()
+KeypadClipboard::Content KeypadClipboard::content()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data) return Content::Nothing;
@@ -51,12 +51,12 @@ CKeypadClipboard::Content CKeypadClipboard::content()
     return Content::Nothing;
 }
 
-const std::string& CKeypadClipboard::pasteBuffer()
+const std::string& KeypadClipboard::pasteBuffer()
 {
     return buffer();
 }
 
-QString CKeypadClipboard::plainText()
+QString KeypadClipboard::plainText()
 {
     return QGuiApplication::clipboard()->text();
 }

@@ -1,11 +1,11 @@
-#include "clcdtextboxmodule.h"
+#include "lcdtextboxmodule.h"
 
 #include "ckeymap.h"
-#include "ckeypadclipboard.h"
-#include "clcdtextboxfactory.h"
-#include "clcdtextboxobject.h"
 #include "clcdtextboxproppage.h"
+#include "keypadclipboard.h"
+#include "lcdtextboxfactory.h"
 #include "lcdtextboxids.h"
+#include "lcdtextboxobject.h"
 #include "lcdtextboxtypelib.h"
 
 #include "comrt/comregistry.h"
@@ -53,40 +53,40 @@ void registerClass(ComRegistry& registry, const QUuid& id, const QString& userTy
 
 // Started with the library: the application object, its factories, the shared key map
 // and the paste buffer all exist before the first host call.
-const bool moduleStarted = (CLcdtextboxModule::instance(), true);
+const bool moduleStarted = (LcdtextboxModule::instance(), true);
 
 } // namespace
 
-CLcdtextboxModule& CLcdtextboxModule::instance()
+LcdtextboxModule& LcdtextboxModule::instance()
 {
-    static CLcdtextboxModule module;
+    static LcdtextboxModule module;
     return module;
 }
 
-CLcdtextboxModule::CLcdtextboxModule()
+LcdtextboxModule::LcdtextboxModule()
 {
     CKeyMap::instance();
-    CKeypadClipboard::pasteBuffer();
+    KeypadClipboard::pasteBuffer();
     factory(lcdtextbox::ids::controlClass);
 }
 
-comrt::ClassFactory* CLcdtextboxModule::factory(const QUuid& classId) const
+comrt::ClassFactory* LcdtextboxModule::factory(const QUuid& classId) const
 {
-    static CLcdtextboxFactory control([](QWidget* parent) -> comrt::Object* { return new CLcdtextboxObject(parent); });
-    static CLcdtextboxFactory page([](QWidget* parent) -> comrt::Object* { return new CLcdtextboxPropPage(parent); });
+    static LcdtextboxFactory control([](QWidget* parent) -> comrt::Object* { return new LcdtextboxObject(parent); });
+    static LcdtextboxFactory page([](QWidget* parent) -> comrt::Object* { return new CLcdtextboxPropPage(parent); });
     if (classId == lcdtextbox::ids::controlClass) return &control;
     if (classId == lcdtextbox::ids::propertyPageClass) return &page;
     return nullptr;
 }
 
-comrt::Result CLcdtextboxModule::registerServer(const QString& modulePath) const
+comrt::Result LcdtextboxModule::registerServer(const QString& modulePath) const
 {
     const comrt::Result r = registerTypeLib(modulePath);
     if (!comrt::succeeded(r)) return r;
     return registerClasses(modulePath);
 }
 
-comrt::Result CLcdtextboxModule::registerTypeLib(const QString& modulePath) const
+comrt::Result LcdtextboxModule::registerTypeLib(const QString& modulePath) const
 {
     ComRegistry registry;
     if (modulePath.isEmpty() || !comrt::succeeded(registry.load())) return result::selfRegTypeLib;
@@ -108,7 +108,7 @@ comrt::Result CLcdtextboxModule::registerTypeLib(const QString& modulePath) cons
     return comrt::succeeded(registry.save()) ? result::ok : result::selfRegTypeLib;
 }
 
-comrt::Result CLcdtextboxModule::registerClasses(const QString& modulePath) const
+comrt::Result LcdtextboxModule::registerClasses(const QString& modulePath) const
 {
     ComRegistry registry;
     if (!comrt::succeeded(registry.load())) return result::selfRegClass;
@@ -127,7 +127,7 @@ comrt::Result CLcdtextboxModule::registerClasses(const QString& modulePath) cons
     return comrt::succeeded(registry.save()) ? result::ok : result::selfRegClass;
 }
 
-comrt::Result CLcdtextboxModule::unregisterServer() const
+comrt::Result LcdtextboxModule::unregisterServer() const
 {
     ComRegistry registry;
     if (!comrt::succeeded(registry.load()) || !registry.hasKey(typeLibKey())) return result::selfRegTypeLib;

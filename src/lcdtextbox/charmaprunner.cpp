@@ -1,18 +1,18 @@
-#include "ccharmaprunner.h"
+#include "charmaprunner.h"
 
 #include "ccharmapdlg.h"
 
 namespace {
 
-CCharMapRunner::Runner& installed()
+CharMapRunner::Runner& installed()
 {
-    static CCharMapRunner::Runner runner;
+    static CharMapRunner::Runner runner;
     return runner;
 }
 
 } // namespace
 
-CCharMapRunner::Result CCharMapRunner::run(const Request& request)
+CharMapRunner::Result CharMapRunner::run(const Request& request)
 {
     if (installed()) return installed()(request);
     CCharMapDlg dialog(request.mappedColor, request.mode, &CKeyMap::instance(), request.key, request.parent);
@@ -23,7 +23,7 @@ CCharMapRunner::Result CCharMapRunner::run(const Request& request)
     return result;
 }
 
-void CCharMapRunner::setRunner(Runner runner)
+void CharMapRunner::setRunner(Runner runner)
 {
     installed() = std::move(runner);
 }

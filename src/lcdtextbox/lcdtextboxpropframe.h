@@ -9,10 +9,10 @@ class DispatchObject;
 
 // The frame the properties verb opens: the control's property page on its tab with OK,
 // Cancel and Apply.
-class CLcdtextboxPropFrame : public QDialog {
+class LcdtextboxPropFrame : public QDialog {
     Q_OBJECT
 public:
-    CLcdtextboxPropFrame(comrt::DispatchObject* object, QWidget* parent);
+    LcdtextboxPropFrame(comrt::DispatchObject* object, QWidget* parent);
 
     CLcdtextboxPropPage* page() const { return m_page; }
 

@@ -1,4 +1,4 @@
-#include "lcdtextbox/lcdglyphs.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include <gtest/gtest.h>
 

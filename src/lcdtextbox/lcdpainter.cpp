@@ -1,12 +1,11 @@
-#include "clcdpainter.h"
+#include "lcdpainter.h"
 
-#include "ckeypadtext.h"
-#include "lcdglyphs.h"
+#include "gridgeometry.h"
+#include "keypadtext/ckeypadtext.h"
+#include "keypadtext/lcdglyphs.h"
 
 #include <QPainter>
 #include <QPen>
-
-#include <algorithm>
 
 namespace {
 
@@ -22,20 +21,12 @@ int dotEdge(int n, int length, int count)
 
 } // namespace
 
-QSize CLcdPainter::cellSize(const QRect& bounds, int cols, int rows)
-{
-    return QSize(bounds.width() / std::max(cols, 1), bounds.height() / std::max(rows, 1));
-}
-
-void CLcdPainter::paint(QPainter& painter, const QRect& bounds, CKeypadText& text, const Look& look)
+void LcdPainter::paint(QPainter& painter, const QRect& bounds, const GridGeometry& grid, const CKeypadText& text,
+                       const Look& look)
 {
     painter.fillRect(bounds, look.backColor);
-    const QSize cell = cellSize(bounds, text.cols(), text.rows());
-    text.ensureVisible();
-
     for (int i = 0; i < text.cellCount(); ++i) {
-        const QRect rect(bounds.left() + (i % text.cols()) * cell.width(),
-                         bounds.top() + (i / text.cols()) * cell.height(), cell.width(), cell.height());
+        const QRect rect = grid.cellRect(i);
         const CKeypadText::Cell c = text.cellAt(i);
         if (c.byte == CKeypadText::lineBreak) {
             if (look.enabled)
@@ -76,7 +67,7 @@ void CLcdPainter::paint(QPainter& painter, const QRect& bounds, CKeypadText& tex
     painter.restore();
 }
 
-void CLcdPainter::drawGlyph(QPainter& painter, const QRect& cell, int code, const QColor& background)
+void LcdPainter::drawGlyph(QPainter& painter, const QRect& cell, int code, const QColor& background)
 {
     // The gap column and row take the glyph's background, so a run of selected or
     // line-break cells reads as one band.

@@ -8,7 +8,7 @@
 // text, so a copy keeps them in a process-wide paste buffer and puts on the clipboard
 // only a marker saying the buffer belongs to the clipboard's content, beside the plain
 // text other programs read.
-class CKeypadClipboard {
+class KeypadClipboard {
 public:
     // The marker format; on platforms with named clipboard formats it is "CF_KYPD".
     static const QString markerFormat;

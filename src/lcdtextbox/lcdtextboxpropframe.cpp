@@ -1,4 +1,4 @@
-#include "clcdtextboxpropframe.h"
+#include "lcdtextboxpropframe.h"
 
 #include "clcdtextboxproppage.h"
 
@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CLcdtextboxPropFrame::CLcdtextboxPropFrame(comrt::DispatchObject* object, QWidget* parent)
+LcdtextboxPropFrame::LcdtextboxPropFrame(comrt::DispatchObject* object, QWidget* parent)
     : QDialog(parent)
     , m_page(new CLcdtextboxPropPage)
 {

@@ -10,15 +10,15 @@ class CLcdtextboxCtrl;
 // The keypad text box as a component object: its properties and methods by dispatch
 // identifier, its signals as events to the host's sink, its persisted state (the version
 // and the stock properties with the extent) and the properties verb.
-class CLcdtextboxObject : public QObject, public comrt::DispatchObject {
+class LcdtextboxObject : public QObject, public comrt::DispatchObject {
     Q_OBJECT
 public:
     // The persistence version the control writes and accepts.
     static constexpr quint16 versionMajor = 1;
     static constexpr quint16 versionMinor = 0;
 
-    explicit CLcdtextboxObject(QWidget* parent);
-    ~CLcdtextboxObject() override;
+    explicit LcdtextboxObject(QWidget* parent);
+    ~LcdtextboxObject() override;
 
     const comrt::TypeLibrary& typeLibrary() const override;
     QUuid classId() const override;

@@ -4,11 +4,12 @@
 #include <QRect>
 
 class CKeypadText;
+class GridGeometry;
 class QPainter;
 
 // Draws a keypad text box: a grid of character cells, each glyph scaled onto its cell as
 // a block of 6 × 9 dots (the 5 × 8 glyph plus a one-dot gap at the right and bottom).
-class CLcdPainter {
+class LcdPainter {
 public:
     static constexpr QRgb lineBreakColor = 0x00FF00;
     static constexpr QRgb selectedLineBreakColor = 0xFF00FF;
@@ -21,11 +22,9 @@ public:
         bool focused = false;
     };
 
-    // Integer division: the remainder stays background at the right and bottom.
-    static QSize cellSize(const QRect& bounds, int cols, int rows);
-
-    // Scrolls the model to its cursor first, as every paint does.
-    static void paint(QPainter& painter, const QRect& bounds, CKeypadText& text, const Look& look);
+    // Draws the text's view as it stands: scrolling it to the cursor is the editor's job.
+    static void paint(QPainter& painter, const QRect& bounds, const GridGeometry& grid, const CKeypadText& text,
+                      const Look& look);
 
 private:
     static void drawGlyph(QPainter& painter, const QRect& cell, int code, const QColor& background);

@@ -13,7 +13,7 @@ class QWidget;
 
 // Runs the character map for a keypad text box. The dialog is modal, so tests install a
 // replacement that answers at once.
-class CCharMapRunner {
+class CharMapRunner {
 public:
     struct Request {
         QWidget* parent = nullptr;

@@ -5,11 +5,11 @@
 #include <functional>
 
 // The class factory of one of the module's classes; the module owns one per class.
-class CLcdtextboxFactory : public comrt::ClassFactory {
+class LcdtextboxFactory : public comrt::ClassFactory {
 public:
     using Creator = std::function<comrt::Object*(QWidget* parent)>;
 
-    explicit CLcdtextboxFactory(Creator creator);
+    explicit LcdtextboxFactory(Creator creator);
 
     comrt::Result createInstance(QWidget* parent, comrt::Object** object) override;
     comrt::Result lockServer(bool lock) override;

@@ -12,9 +12,9 @@ class ClassFactory;
 // The control module's application object: started when the library loads, it owns the
 // class factories, keeps the count of live objects and server locks that decides whether
 // the library may be unloaded, and writes and removes the module's registry entries.
-class CLcdtextboxModule {
+class LcdtextboxModule {
 public:
-    static CLcdtextboxModule& instance();
+    static LcdtextboxModule& instance();
 
     comrt::ClassFactory* factory(const QUuid& classId) const;
 
@@ -36,7 +36,7 @@ public:
     comrt::Result unregisterServer() const;
 
 private:
-    CLcdtextboxModule();
+    LcdtextboxModule();
 
     comrt::Result registerTypeLib(const QString& modulePath) const;
     comrt::Result registerClasses(const QString& modulePath) const;

@@ -1,4 +1,4 @@
-#include "lcdtextbox/ckeypadtext.h"
+#include "keypadtext/ckeypadtext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "clcdtextboxobject.h"
+#include "lcdtextboxobject.h"
 
 #include "clcdtextboxctrl.h"
-#include "clcdtextboxmodule.h"
-#include "clcdtextboxpropframe.h"
 #include "lcdtextboxdispids.h"
 #include "lcdtextboxids.h"
+#include "lcdtextboxmodule.h"
+#include "lcdtextboxpropframe.h"
 #include "lcdtextboxtypelib.h"
 
 #include "comrt/eventsink.h"
@@ -92,37 +92,37 @@ private:
 
 } // namespace
 
-CLcdtextboxObject::CLcdtextboxObject(QWidget* parent)
+LcdtextboxObject::LcdtextboxObject(QWidget* parent)
     : m_ctrl(new CLcdtextboxCtrl(parent))
 {
-    CLcdtextboxModule::instance().objectCreated();
+    LcdtextboxModule::instance().objectCreated();
     connect(m_ctrl, &CLcdtextboxCtrl::Change, this, [this] { fire(dispid::eventChange); });
     connect(m_ctrl, &CLcdtextboxCtrl::Paste, this, [this] { fire(dispid::eventPaste); });
     connect(m_ctrl, &CLcdtextboxCtrl::LineLimit, this, [this] { fire(dispid::eventLineLimit); });
 }
 
-CLcdtextboxObject::~CLcdtextboxObject()
+LcdtextboxObject::~LcdtextboxObject()
 {
     delete m_ctrl.data();
-    CLcdtextboxModule::instance().objectDestroyed();
+    LcdtextboxModule::instance().objectDestroyed();
 }
 
-const comrt::TypeLibrary& CLcdtextboxObject::typeLibrary() const
+const comrt::TypeLibrary& LcdtextboxObject::typeLibrary() const
 {
     return LcdtextboxTypeLib::library();
 }
 
-QUuid CLcdtextboxObject::classId() const
+QUuid LcdtextboxObject::classId() const
 {
     return lcdtextbox::ids::controlClass;
 }
 
-QWidget* CLcdtextboxObject::widget()
+QWidget* LcdtextboxObject::widget()
 {
     return m_ctrl.data();
 }
 
-comrt::Result CLcdtextboxObject::getProperty(comrt::DispId id, QVariant& value)
+comrt::Result LcdtextboxObject::getProperty(comrt::DispId id, QVariant& value)
 {
     if (!m_ctrl) return result::disconnected;
     CLcdtextboxCtrl& c = *m_ctrl;
@@ -146,7 +146,7 @@ comrt::Result CLcdtextboxObject::getProperty(comrt::DispId id, QVariant& value)
     }
 }
 
-comrt::Result CLcdtextboxObject::getStock(comrt::DispId id, QVariant& value) const
+comrt::Result LcdtextboxObject::getStock(comrt::DispId id, QVariant& value) const
 {
     const CLcdtextboxCtrl& c = *m_ctrl;
     switch (id) {
@@ -159,7 +159,7 @@ comrt::Result CLcdtextboxObject::getStock(comrt::DispId id, QVariant& value) con
     }
 }
 
-comrt::Result CLcdtextboxObject::setProperty(comrt::DispId id, const QVariant& value)
+comrt::Result LcdtextboxObject::setProperty(comrt::DispId id, const QVariant& value)
 {
     if (!m_ctrl) return result::disconnected;
     const comrt::TypeInfo* type = dispatchInterface();
@@ -170,7 +170,7 @@ comrt::Result CLcdtextboxObject::setProperty(comrt::DispId id, const QVariant& v
     return member->id < 0 ? setStock(member->id, value) : setCustom(member->id, value);
 }
 
-comrt::Result CLcdtextboxObject::setCustom(comrt::DispId id, const QVariant& value)
+comrt::Result LcdtextboxObject::setCustom(comrt::DispId id, const QVariant& value)
 {
     CLcdtextboxCtrl& c = *m_ctrl;
     qint16 n = 0;
@@ -209,7 +209,7 @@ comrt::Result CLcdtextboxObject::setCustom(comrt::DispId id, const QVariant& val
     return r;
 }
 
-comrt::Result CLcdtextboxObject::setStock(comrt::DispId id, const QVariant& value)
+comrt::Result LcdtextboxObject::setStock(comrt::DispId id, const QVariant& value)
 {
     CLcdtextboxCtrl& c = *m_ctrl;
     QColor colour;
@@ -243,7 +243,7 @@ comrt::Result CLcdtextboxObject::setStock(comrt::DispId id, const QVariant& valu
     return r;
 }
 
-comrt::Result CLcdtextboxObject::invoke(comrt::DispId id, QVariantList& args, QVariant& value)
+comrt::Result LcdtextboxObject::invoke(comrt::DispId id, QVariantList& args, QVariant& value)
 {
     if (!m_ctrl) return result::disconnected;
     const comrt::TypeInfo* type = dispatchInterface();
@@ -280,18 +280,18 @@ comrt::Result CLcdtextboxObject::invoke(comrt::DispId id, QVariantList& args, QV
     return r;
 }
 
-comrt::Result CLcdtextboxObject::advise(comrt::EventSink* sink)
+comrt::Result LcdtextboxObject::advise(comrt::EventSink* sink)
 {
     m_sink = sink;
     return result::ok;
 }
 
-void CLcdtextboxObject::fire(comrt::DispId event)
+void LcdtextboxObject::fire(comrt::DispId event)
 {
     if (m_sink) m_sink->fire(event, {});
 }
 
-comrt::Result CLcdtextboxObject::save(QDataStream& out)
+comrt::Result LcdtextboxObject::save(QDataStream& out)
 {
     if (!m_ctrl) return result::disconnected;
     const StreamVersionGuard guard(out);
@@ -303,7 +303,7 @@ comrt::Result CLcdtextboxObject::save(QDataStream& out)
     return result::ok;
 }
 
-comrt::Result CLcdtextboxObject::load(QDataStream& in)
+comrt::Result LcdtextboxObject::load(QDataStream& in)
 {
     if (!m_ctrl) return result::disconnected;
     const StreamVersionGuard guard(in);
@@ -333,7 +333,7 @@ comrt::Result CLcdtextboxObject::load(QDataStream& in)
     return result::ok;
 }
 
-comrt::Result CLcdtextboxObject::initNew()
+comrt::Result LcdtextboxObject::initNew()
 {
     if (!m_ctrl) return result::disconnected;
     const QPalette palette = QApplication::palette(m_ctrl);
@@ -346,11 +346,11 @@ comrt::Result CLcdtextboxObject::initNew()
     return result::ok;
 }
 
-comrt::Result CLcdtextboxObject::doVerb(int verb)
+comrt::Result LcdtextboxObject::doVerb(int verb)
 {
     if (!m_ctrl) return result::disconnected;
     if (verb != comrt::propertiesVerb) return result::notImplemented;
-    CLcdtextboxPropFrame frame(this, m_ctrl);
+    LcdtextboxPropFrame frame(this, m_ctrl);
     frame.exec();
     return result::ok;
 }

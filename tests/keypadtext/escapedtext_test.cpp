@@ -1,4 +1,4 @@
-#include "lcdtextbox/cescapedtext.h"
+#include "keypadtext/cescapedtext.h"
 
 #include <gtest/gtest.h>
 

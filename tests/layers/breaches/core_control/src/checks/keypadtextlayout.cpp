@@ -1,0 +1,2 @@
+#include "keypadtext/ckeypadtext.h"
+#include "lcdtextbox/clcdtextboxctrl.h"
