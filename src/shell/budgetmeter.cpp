@@ -34,9 +34,9 @@ BudgetMeter::BudgetMeter(std::function<const kpd::TheApp*()> app, QWidget* paren
     // The snapshot copies the collected texts; the work never sees the model.
     analysis_ = new BackgroundAnalysis(
         [this]() -> BackgroundAnalysis::Work {
-            const kpd::TheApp* data = app_();
-            if (!data) return {};
-            auto input = std::make_shared<kpd::SizeInput>(kpd::SizeAnalysis::collect(*data));
+            const kpd::TheApp* root = app_();
+            if (!root) return {};
+            auto input = std::make_shared<kpd::SizeInput>(kpd::SizeAnalysis::collect(*root));
             return [this, input]() -> BackgroundAnalysis::Delivery {
                 auto report = std::make_shared<const kpd::SizeReport>(kpd::SizeAnalysis::analyse(*input));
                 return [this, report] { show(report); };

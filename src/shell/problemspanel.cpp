@@ -108,7 +108,7 @@ ProblemsPanel::~ProblemsPanel() = default;
 BackgroundAnalysis::Work ProblemsPanel::checkWork()
 {
     auto input = std::make_shared<kpd::CheckInput>();
-    if (kpd::TheApp* data = app_()) *input = kpd::CheckInput::fromApp(*data);
+    if (kpd::TheApp* root = app_()) *input = kpd::CheckInput::fromApp(*root);
     kpd::TextChecker::Options options;
     if (translation_->isChecked()) options.kinds.insert(kpd::ProblemKind::Unchanged);
     return [this, input, options]() -> BackgroundAnalysis::Delivery {
@@ -165,7 +165,7 @@ void ProblemsPanel::fillFilter()
 void ProblemsPanel::fillTree()
 {
     const std::set<kpd::ProblemKind> kinds = shownKinds();
-    const kpd::TheApp* data = app_();
+    const kpd::TheApp* root = app_();
     tree_->clear();
     QTreeWidgetItem* menuItem = nullptr;
     int inMenu = 0;
@@ -180,7 +180,7 @@ void ProblemsPanel::fillTree()
             closeMenu();
             inMenu = 0;
             const kpd::DrvMenu* menu =
-                data && data->stringDatas().find(data->getCustKey()) ? data->getCustMenus().find(p.menuKey) : nullptr;
+                root && root->stringDatas().find(root->getCustKey()) ? root->getCustMenus().find(p.menuKey) : nullptr;
             menuItem = new QTreeWidgetItem(tree_);
             menuItem->setText(0, toQt(p.menuKey + (menu ? " " + menu->menuName() : std::string())));
             menuItem->setData(0, kIndexRole, toQt(p.menuKey));
@@ -253,14 +253,14 @@ void ProblemsPanel::activated(QTreeWidgetItem* item)
 void ProblemsPanel::fixSelected()
 {
     const kpd::Problem* problem = selected();
-    kpd::TheApp* data = app_();
-    if (!problem || !data) return;
+    kpd::TheApp* root = app_();
+    if (!problem || !root) return;
     if (problem->kind == kpd::ProblemKind::NearDuplicate) {
         if (problem->suggestion) unify(*problem, *problem->suggestion);
         return;
     }
     try {
-        if (kpd::ProblemFixer(data->getCustMenus()).apply(*problem)) emit edited();
+        if (kpd::ProblemFixer(root->getCustMenus()).apply(*problem)) emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -268,8 +268,8 @@ void ProblemsPanel::fixSelected()
 
 void ProblemsPanel::fixAllOfKind(kpd::ProblemKind kind)
 {
-    kpd::TheApp* data = app_();
-    if (!data || !kpd::ProblemFixer::canFixAll(kind)) return;
+    kpd::TheApp* root = app_();
+    if (!root || !kpd::ProblemFixer::canFixAll(kind)) return;
     if (kind == kpd::ProblemKind::NoGlyph) {
         // Replacing characters changes what the keypad shows: the user sees the list first.
         std::string listing;
@@ -292,7 +292,7 @@ void ProblemsPanel::fixAllOfKind(kpd::ProblemKind kind)
             return;
     }
     try {
-        if (kpd::ProblemFixer(data->getCustMenus()).applyAll(kind, list_.problems()) > 0) emit edited();
+        if (kpd::ProblemFixer(root->getCustMenus()).applyAll(kind, list_.problems()) > 0) emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -300,10 +300,10 @@ void ProblemsPanel::fixAllOfKind(kpd::ProblemKind kind)
 
 void ProblemsPanel::unify(const kpd::Problem& problem, const std::string& form)
 {
-    kpd::TheApp* data = app_();
-    if (!data) return;
+    kpd::TheApp* root = app_();
+    if (!root) return;
     try {
-        if (kpd::ProblemFixer(data->getCustMenus()).unify(problem, form) > 0) emit edited();
+        if (kpd::ProblemFixer(root->getCustMenus()).unify(problem, form) > 0) emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -315,13 +315,13 @@ void ProblemsPanel::showContextMenu(const QPoint& pos)
     if (!item || !item->parent()) return;
     tree_->setCurrentItem(item);
     const kpd::Problem* problem = selected();
-    kpd::TheApp* data = app_();
-    if (!problem || !data) return;
+    kpd::TheApp* root = app_();
+    if (!problem || !root) return;
     const kpd::Problem chosen = *problem;
     QMenu menu(this);
     menu.addAction(QStringLiteral("Open in the parameter editor"), this, [this, item] { activated(item); });
     if (chosen.kind == kpd::ProblemKind::NearDuplicate) {
-        for (const auto& [form, uses] : kpd::ProblemFixer(data->getCustMenus()).nearDuplicateForms(chosen))
+        for (const auto& [form, uses] : kpd::ProblemFixer(root->getCustMenus()).nearDuplicateForms(chosen))
             menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))),
                            this, [this, chosen, form = form] { unify(chosen, form); });
     } else if (kpd::ProblemFixer::canFixAll(chosen.kind)) {

@@ -250,6 +250,36 @@ TEST(Limits, AnImageBeyondItsCapacityStopsTheBuild)
     expectError(drive, "524289");
 }
 
+// Builds an image of exactly the given size. Texts of two-letter words never become tokens,
+// so each character of the padding text adds one byte: a first build measures the rest.
+CompressResult buildImageOf(std::int32_t size)
+{
+    const auto words = [](char letter, std::int32_t length) {
+        std::string text;
+        while (static_cast<std::int32_t>(text.size()) < length) text += std::string(2, letter) + ' ';
+        return text.substr(0, static_cast<std::size_t>(length));
+    };
+    std::int32_t padding = 1000;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        DriveBuilder drive;
+        for (int p = 0; p < 8; ++p) drive.text("m1", "p" + std::to_string(p), 2, "D", words(char('a' + p), 15000));
+        drive.text("m1", "p8", 2, "D", words('z', padding));
+        Compress compress;
+        compress.setData(drive.app(), 0);
+        const CompressResult result = compress.compress();
+        if (compress.getTotalBytes() == size) return result;
+        padding += size - compress.getTotalBytes();
+    }
+    ADD_FAILURE() << "no image of " << size << " bytes";
+    return CompressResult::Stopped;
+}
+
+TEST(Limits, AnImageOf131072BytesFitsTheKeypadAnd131073DoesNot)
+{
+    EXPECT_EQ(buildImageOf(131072), CompressResult::Fits);
+    EXPECT_EQ(buildImageOf(131073), CompressResult::TooLarge);
+}
+
 TEST(Limits, TooManyParametersStopTheBuild)
 {
     DriveBuilder drive;

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeRow{"tildeAtEnd", "ab~", "ab ", "ab "},
         EscapeRow{"consumesTwo", "~!x", " x", " x"},
         EscapeRow{"hexConsumesFour", "~x414", "A4", "A4"}),
-    [](const testing::TestParamInfo<EscapeRow>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<EscapeRow>& row) { return std::string(row.param.name); });
 
 TEST(ReservedBytes, BecomeSpacesSoTheyCannotEndOrRedirectAString)
 {

@@ -45,9 +45,9 @@ protected:
         return app.getCustMenus().Item(menu).Parameters().Item(para).modes().Item(name);
     }
 
-    DownloadCommands commands(kpd::DriveNetwork& network)
+    DownloadCommands commands(kpd::DriveNetwork& over)
     {
-        return DownloadCommands(app, ui, 0, folder.path().toStdString(), network, clock);
+        return DownloadCommands(app, ui, 0, folder.path().toStdString(), over, clock);
     }
 
     static DownloadCommands::NodeAddressPrompt address(std::optional<std::string> typed)

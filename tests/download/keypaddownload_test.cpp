@@ -285,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "Is parameter 40.08 enabled?\r\nThe keypad closed the connection.",
                        "Could not find the keypad"}},
         NodeCheckCase{"Unexpected", 0, {17, 5}, {"Unexpected response: 17", "Could not find the keypad"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(KeypadDownloadTest, TheNodeTypeIsReadUnderItsStatusBits)
 {
