@@ -29,7 +29,7 @@ foreach(program ${sanitized_test_programs})
                        ENVIRONMENT "UBSAN_OPTIONS=print_stacktrace=1")
 endforeach()
 
-set(KPD_FUZZ_SECONDS 30 CACHE STRING "How long the CTest run of each fuzz target lasts")
+set(KPD_FUZZ_SECONDS 10 CACHE STRING "How long the CTest run of each fuzz target lasts")
 foreach(target ${fuzz_targets})
   add_test(NAME fuzz_${target}
     COMMAND ${CMAKE_COMMAND} -DFUZZER=${fuzz_binary_dir}/fuzz_${target}
