@@ -5,6 +5,7 @@ set(kpd_unity_alone
   model/parameters_test.cpp
   cli/checkcommand_test.cpp
   cli/diffcommand_test.cpp
+  lcdtextbox/control/keypadtext_test.cpp
 )
 foreach(entry ${kpd_unity_alone})
   get_filename_component(folder ${entry} DIRECTORY)
