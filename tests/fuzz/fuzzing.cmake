@@ -23,10 +23,13 @@ ExternalProject_Add(fuzz_targets
   # The sub-build tracks its own sources; asking it every time keeps it current.
   BUILD_ALWAYS ON)
 
+# GoogleTest's library is not instrumented: a vector it grows through an instantiation of
+# ours sees our bounds annotations half applied, and its own test registration is reported as
+# an overflow. The fuzz targets, which link no such library, keep the check.
 foreach(program ${sanitized_test_programs})
   add_test(NAME sanitize_${program} COMMAND ${fuzz_binary_dir}/bin/${program})
   set_tests_properties(sanitize_${program} PROPERTIES TIMEOUT 600 LABELS sanitize
-                       ENVIRONMENT "UBSAN_OPTIONS=print_stacktrace=1")
+                       ENVIRONMENT "UBSAN_OPTIONS=print_stacktrace=1;ASAN_OPTIONS=detect_container_overflow=0")
 endforeach()
 
 set(KPD_FUZZ_SECONDS 10 CACHE STRING "How long the CTest run of each fuzz target lasts")
