@@ -6,6 +6,8 @@ set(kpd_unity_alone
   cli/checkcommand_test.cpp
   cli/diffcommand_test.cpp
   lcdtextbox/control/keypadtext_test.cpp
+  lcdtextbox/charmap/keymapfile_test.cpp
+  comrt/registration_test.cpp
 )
 foreach(entry ${kpd_unity_alone})
   get_filename_component(folder ${entry} DIRECTORY)
