@@ -8,7 +8,11 @@ packages=(
   libexpat1-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
-  libxml2-utils
+  # The fuzz targets and the sanitized core tests: clang with its sanitizer and fuzzer runtimes.
+  clang libclang-rt-dev
+  # Tools the tests call: xmllint, objcopy and readelf, python3 for the drive generator,
+  # and the package test's dpkg-deb, validators and manual page writer.
+  libxml2-utils binutils python3 dpkg
   help2man desktop-file-utils appstream
 )
 
