@@ -2,10 +2,10 @@
 
 namespace comrt {
 
-const MemberInfo* TypeInfo::member(const QString& name) const
+const MemberInfo* TypeInfo::member(const QString& wanted) const
 {
     for (const MemberInfo& m : members)
-        if (m.name.compare(name, Qt::CaseInsensitive) == 0) return &m;
+        if (m.name.compare(wanted, Qt::CaseInsensitive) == 0) return &m;
     return nullptr;
 }
 

@@ -260,11 +260,11 @@ void ConfigElementHandler::startPara(const SaxAttributes& attributes)
                       " repeats a parameter of the same menu");
     for (stringData& set : app_.stringDatas()) {
         trapped([&] {
-            DrvMenu& menu = set.DrvMenus().Item(menuKey_);
-            Parameter* parameter = menu.Parameters().Add(paraKey);
+            DrvMenu& owner = set.DrvMenus().Item(menuKey_);
+            Parameter* parameter = owner.Parameters().Add(paraKey);
             if (!parameter) return;
             trapped([&] { parameter->setParaName(attributes.getValueFromQName("name")); });
-            menu.buildModes(paraKey);
+            owner.buildModes(paraKey);
         });
     }
     app_.ui().processEvents();

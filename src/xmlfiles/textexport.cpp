@@ -160,7 +160,7 @@ bool TextExport::exportText(const std::string& path, std::uint16_t options)
     const std::string bytes = TextCodec::latin1ToUtf8(exportContent(options));
     try {
         // Without the user's yes, a file that another program creates meanwhile is kept.
-        SafeFile::write(path, bytes, {.onlyIfNew = !replace});
+        SafeFile::write(path, bytes, {.onlyIfNew = !replace, .confinedTo = {}});
     } catch (const FileWriteError& error) {
         if (error.code() != std::errc::file_exists) throw;
         if (!mayReplace()) return false;
