@@ -3,6 +3,7 @@
 # are added, since a source's properties belong to the folder of its program.
 set(kpd_unity_alone
   model/parameters_test.cpp
+  xmlfiles/hostilefiles_test.cpp
   cli/checkcommand_test.cpp
   cli/diffcommand_test.cpp
   keypadtext/keypadtext_test.cpp
