@@ -21,8 +21,8 @@ public:
     };
 
     struct Choice {
-        QString name;          // empty: the user cancelled
-        int filterIndex = 0;   // 1-based position of the filter the user picked
+        QString name;        // empty: the user cancelled
+        int filterIndex = 0; // 1-based position of the filter the user picked
         bool cancelled() const { return name.isEmpty(); }
     };
 
@@ -30,6 +30,9 @@ public:
     virtual ~FileChooser() = default;
 
     virtual Choice choose(const Request& request);
+    // The request in one call, as the commands make it.
+    Choice ask(Kind kind, const QString& title, const QStringList& filters, const QString& suffix,
+               const QString& initialName = {});
 
 private:
     QWidget* parent_;

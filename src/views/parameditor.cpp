@@ -10,9 +10,9 @@
 #include "screenfit.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
-#include "model/modelerror.h"
 #include "model/theapp.h"
 #include "model/userinterface.h"
+#include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
 
 #include <QAction>
@@ -30,9 +30,10 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
       ui_(ui),
       content_(new ParamEditorContent(*this, programFolder, libraryFolder)),
       boxes_(new EditBoxes(session_, panel(Panel::Ref), panel(Panel::Cust), this)),
-      warning_(new LineLimitWarning(*panel(Panel::Cust).label7(),
-                                    // The caption of the kind being edited, so a trip's label comes back as a trip's.
-                                    [this] { panel(Panel::Cust).setTripEditing(shownTripMode_); }, this)),
+      warning_(new LineLimitWarning(
+          *panel(Panel::Cust).label7(),
+          // The caption of the kind being edited, so a trip's label comes back as a trip's.
+          [this] { panel(Panel::Cust).setTripEditing(shownTripMode_); }, this)),
       cost_(std::make_unique<CostText>(*content_->costLabel())),
       keyMap_(std::make_unique<KeyMapFile>(programFolder, panel(Panel::Cust).desc()))
 {
@@ -46,7 +47,8 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     connect(modeTabs(), &QTabBar::currentChanged, this, &ParamEditor::selectMode);
 
     for (const bool backwards : {false, true}) {
-        auto* action = new QAction(backwards ? QStringLiteral("Previous problem") : QStringLiteral("Next problem"), this);
+        auto* action =
+            new QAction(backwards ? QStringLiteral("Previous problem") : QStringLiteral("Next problem"), this);
         action->setShortcut(backwards ? QKeySequence(Qt::SHIFT | Qt::Key_F8) : QKeySequence(Qt::Key_F8));
         connect(action, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
         addAction(action);
@@ -171,13 +173,7 @@ void ParamEditor::setWarningInterval(int milliseconds)
 
 bool ParamEditor::run(const std::function<void()>& command)
 {
-    try {
-        command();
-        return true;
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-        return false;
-    }
+    return reportFailures(ui_, command);
 }
 
 void ParamEditor::commit()

@@ -1,10 +1,10 @@
 #include "startededitor.h"
 
-#include "shell/cellmarkoverlay.h"
-#include "shell/comparecommands.h"
-#include "shell/comparewindow.h"
 #include "shell/backgroundanalysis.h"
-#include "shell/filecommands.h"
+#include "shell/commands/comparecommands.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/panels/cellmarkoverlay.h"
+#include "shell/panels/comparewindow.h"
 
 #include "model/theapp.h"
 
@@ -45,7 +45,8 @@ protected:
         qputenv("KPD_COMRT_REGISTRY", registryDir_.filePath(QStringLiteral("registry.json")).toLocal8Bit());
         StartedEditor<>::SetUp();
         folder.write(QStringLiteral("theirs.kpd"), kTheirs);
-        compare = CompareCommands(*window).openComparison(folder.file(QStringLiteral("theirs.kpd")));
+        compare =
+            CompareCommands(window->document(), window.get()).openComparison(folder.file(QStringLiteral("theirs.kpd")));
         ASSERT_NE(compare, nullptr);
         settle();
     }
@@ -79,9 +80,9 @@ protected:
     }
     kpd::ModeData& custom(const char* menu, const char* para, const char* mode = "Open loop")
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
-    bool dirty(const char* menu) { return window->app()->getCustMenus().Item(menu).dirty(); }
+    bool dirty(const char* menu) { return window->document().app()->getCustMenus().Item(menu).dirty(); }
 
     QTemporaryDir registryDir_;
     QByteArray previousRegistry_;
@@ -135,7 +136,7 @@ TEST_F(CompareWindowTest, KeepingOurSideOfABranchHidesItAndChangesNothing)
     select({"m2 Protection"});
     compare->takeSelected(kpd::Side::Ours);
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Custom trip");
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_FALSE(window->document().app()->isAppDirty());
     ASSERT_EQ(compare->tree()->topLevelItemCount(), 1);
     EXPECT_EQ(compare->summary(), "0 changes taken from the other file in 0 menus, 1 kept as they were");
 }
@@ -159,11 +160,11 @@ TEST_F(CompareWindowTest, MergeOffersTheComparisonFirst)
 {
     const QString file = folder.file(QStringLiteral("theirs.kpd"));
     ui.answers.push_back(kpd::MessageAnswer::Cancel);
-    EXPECT_FALSE(CompareCommands(*window).mergeWithoutComparing(file));
+    EXPECT_FALSE(CompareCommands(window->document(), window.get()).mergeWithoutComparing(file));
     ui.answers.push_back(kpd::MessageAnswer::No);
-    EXPECT_TRUE(CompareCommands(*window).mergeWithoutComparing(file));
+    EXPECT_TRUE(CompareCommands(window->document(), window.get()).mergeWithoutComparing(file));
     ui.answers.push_back(kpd::MessageAnswer::Yes);
-    EXPECT_FALSE(CompareCommands(*window).mergeWithoutComparing(file));
+    EXPECT_FALSE(CompareCommands(window->document(), window.get()).mergeWithoutComparing(file));
     EXPECT_EQ(window->findChildren<CompareWindow*>().size(), 2);
     EXPECT_EQ(custom("m1", "p1").getHelp(), "Help") << "nothing was merged";
 }

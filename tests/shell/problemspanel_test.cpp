@@ -3,14 +3,14 @@
 #include "checks/problem.h"
 #include "model/theapp.h"
 #include "shell/backgroundanalysis.h"
-#include "shell/mainmenus.h"
-#include "shell/problemspanel.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/panels/problemspanel.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "views/problemmarkdelegate.h"
 
-#include <QAction>
 #include "lcdtextboxhost/lcdtextboxhost.h"
+#include <QAction>
 
 #include <QApplication>
 #include <QLabel>
@@ -44,7 +44,7 @@ protected:
         });
         custom("m1", "p1", "Open loop").setDesc("Custom ref  ");
         custom("m2", "p0", "Open loop").setDesc("Trip~A");
-        window->refreshMenuWindows();
+        window->windowArea().refreshMenuWindows();
         settle();
     }
 
@@ -56,7 +56,7 @@ protected:
 
     kpd::ModeData& custom(const std::string& menu, const std::string& para, const std::string& mode)
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
 
     ProblemsPanel& panel() { return *window->problemsPanel(); }
@@ -121,12 +121,12 @@ TEST_F(ProblemsPanelTest, ListsSeededProblemsAndOpensTheEditorOnThem)
 
 TEST_F(ProblemsPanelTest, AQuickFixClearsTheProblemMarksTheMenuUnsavedAndTheEditorUndoesIt)
 {
-    window->app()->setAppClean();
+    window->document().app()->setAppClean();
     panel().tree()->setCurrentItem(itemOf(kpd::ProblemKind::TrailingSpace));
     panel().fixSelected();
     EXPECT_EQ(custom("m1", "p1", "Open loop").getDesc(), "Custom ref");
-    EXPECT_TRUE(window->app()->getCustMenus().Item("m1").dirty());
-    EXPECT_FALSE(window->app()->getCustMenus().Item("m2").dirty());
+    EXPECT_TRUE(window->document().app()->getCustMenus().Item("m1").dirty());
+    EXPECT_FALSE(window->document().app()->getCustMenus().Item("m2").dirty());
     settle();
     EXPECT_EQ(itemOf(kpd::ProblemKind::TrailingSpace), nullptr);
     EXPECT_EQ(panel().summary()->text(), QStringLiteral("1 problem: 1 no-glyph"));
@@ -169,10 +169,10 @@ TEST_F(ProblemsPanelTest, InsideTheEditorTheListFollowsEveryCommit)
 
 TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)
 {
-    window->selectNode(window->findNode(QStringLiteral("menum1")));
+    window->selectNode(window->findNode({MenuTree::Node::Kind::Menu, QStringLiteral("m1")}));
     MenuView& view = *window->menuWindows().begin();
-    const int column = static_cast<int>(std::find(view.columnKeys().begin(), view.columnKeys().end(), "Open loop")
-                                        - view.columnKeys().begin());
+    const int column = static_cast<int>(std::find(view.columnKeys().begin(), view.columnKeys().end(), "Open loop") -
+                                        view.columnKeys().begin());
     QTableWidgetItem* cell = view.grid()->item(0, column);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->toolTip(), QStringLiteral("trailing-space (description): 2 trailing spaces at line ends"));
@@ -180,7 +180,7 @@ TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)
     EXPECT_TRUE(view.grid()->item(0, column + 1)->toolTip().isEmpty());
 
     custom("m1", "p1", "Open loop").setDesc("Custom ref");
-    window->refreshMenuWindows();
+    window->windowArea().refreshMenuWindows();
     settle();
     EXPECT_TRUE(view.grid()->item(0, column)->toolTip().isEmpty()) << "marks follow the delivered list";
 }
@@ -188,15 +188,16 @@ TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)
 TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
 {
     custom("m1", "p2", "Open loop").setHelp("x\xD8");
-    window->refreshMenuWindows();
+    window->windowArea().refreshMenuWindows();
     settle();
     ui.answers.push_back(kpd::MessageAnswer::No);
     panel().fixAllOfKind(kpd::ProblemKind::NoGlyph);
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().title, "Replace characters");
-    EXPECT_NE(ui.messages.back().text.find("m1 p2 Open loop help: \"\xD8\" (0xD8) shows as the Greek capital letter Phi "
-                                           "at character 2 -> \"O\""),
-              std::string::npos)
+    EXPECT_NE(
+        ui.messages.back().text.find("m1 p2 Open loop help: \"\xD8\" (0xD8) shows as the Greek capital letter Phi "
+                                     "at character 2 -> \"O\""),
+        std::string::npos)
         << ui.messages.back().text;
     EXPECT_EQ(custom("m1", "p2", "Open loop").getHelp(), "x\xD8");
     ui.answers.push_back(kpd::MessageAnswer::Yes);
