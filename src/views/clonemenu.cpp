@@ -4,8 +4,8 @@
 #include "menucloner.h"
 
 #include "model/drvmenus.h"
-#include "model/modelerror.h"
 #include "model/userinterface.h"
+#include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
 
 #include <QLabel>
@@ -121,13 +121,11 @@ void CloneMenu::okClicked()
     }
     hint_->setText(destinations.size() == 1 ? QStringLiteral("Cloning the menu")
                                             : QStringLiteral("cloning the selected menus"));
-    try {
-        if (cloner_->clone(destinations) == MenuCloner::Result::Refused) {
-            listClicked();
-            return;
-        }
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    bool refused = false;
+    reportFailures(ui_, [&] { refused = cloner_->clone(destinations) == MenuCloner::Result::Refused; });
+    if (refused) {
+        listClicked();
+        return;
     }
     accept();
 }
