@@ -231,7 +231,7 @@ int KpdTool::checkSize(const Arguments& a)
     TheApp& app = newApp(a.folder);
     if (!load(app, a.inputs[0])) return BadInput;
     Compress compress;
-    compress.setData(app, ui_.hexBase());
+    compress.setData(app, app.hexBase());
     if (compress.compress() == CompressResult::Stopped) return BadInput;
     ui_.message(checkSizeMessage(compress.getTotalBytes()), {}, MessageIcon::None, MessageButtons::Ok);
     return compress.getTotalBytes() > DatabaseImage::kKeypadLimit ? TooLarge : Success;
@@ -242,7 +242,7 @@ int KpdTool::build(const Arguments& a)
     TheApp& app = newApp(a.folder);
     if (!load(app, a.inputs[0])) return BadInput;
     Compress compress;
-    compress.setData(app, ui_.hexBase());
+    compress.setData(app, app.hexBase());
     const CompressResult result = compress.compress();
     if (result == CompressResult::Stopped) return BadInput;
     if (!a.image.empty()) {
@@ -274,7 +274,7 @@ int KpdTool::exportText(const Arguments& a)
     if (!load(app, a.inputs[0])) return BadInput;
     ui_.setQuestionAnswer(a.force ? MessageAnswer::Yes : MessageAnswer::No);
     TextExport exporter;
-    exporter.setData(app, ui_.hexBase());
+    exporter.setData(app, app.hexBase());
     return exporter.exportText(a.inputs[1], static_cast<std::uint16_t>(mask.value)) ? Success : BadInput;
 }
 

@@ -13,9 +13,8 @@
 
 namespace kpd {
 
-// The caller's user interface for messages and the busy pointer. The flags that belong to
-// the editor's own start-up (cannot run, hex base, alternate state, splash) are not the
-// business of a second data root, and a fatal configuration fault ends only this load.
+// The caller's user interface for messages and the busy pointer; a fatal configuration
+// fault ends only this load, not the program.
 class ComparedFile::QuietFlags : public UserInterface {
 public:
     explicit QuietFlags(UserInterface& ui) : ui_(ui) {}
@@ -32,11 +31,6 @@ public:
     {
         return ui_.openProgress(owner, range, caption);
     }
-    void setHexBase(std::int32_t) override {}
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
     [[noreturn]] void endProgram() override
     {
         throw ModelError(ModelError::InvalidCall, "The drive configuration cannot be read for the comparison");

@@ -26,13 +26,13 @@ bool DriveDocument::load()
     if (!folder.exists(QStringLiteral("dlSegs")) && !folder.mkdir(QStringLiteral("dlSegs")))
         ui().message("Unable to create download segment folder");
 
-    const StartupSplash splash(ui_);
+    const StartupSplash splash(*this);
 
-    ui_.resetFlags();
     kpd::HugePageHeap::prepareForDrive(toFileName(folder_));
     app_ = std::make_unique<kpd::TheApp>(ui_, toFileName(folder_));
+    app_->setStartupStatus(this);
     app_->readConfiguration();
-    if (ui_.cannotRun()) {
+    if (app_->cannotRun()) {
         app_.reset();
         return false;
     }
@@ -49,8 +49,29 @@ bool DriveDocument::load()
     autoSaveFile_ = fromFileName(restored.autoSaveFile);
     languageIndex_ = restored.languageIndex;
     app_->setAppClean();
+    app_->setStartupStatus(nullptr);
     emit loaded(restored.autoSaveOn && !readOnly());
     return true;
+}
+
+bool DriveDocument::alternate() const
+{
+    return app_ && app_->alternate();
+}
+
+std::int32_t DriveDocument::hexBase() const
+{
+    return app_ ? app_->hexBase() : 0;
+}
+
+void DriveDocument::splashStatus(const std::string& status)
+{
+    emit startupStatus(toQt(status));
+}
+
+void DriveDocument::splashProgress(int value)
+{
+    emit startupProgress(value);
 }
 
 bool DriveDocument::switchDriveFolder(const QString& folder)

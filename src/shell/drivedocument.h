@@ -2,6 +2,7 @@
 
 #include "autosavehost.h"
 #include "drivefolderlock.h"
+#include "model/startupstatus.h"
 #include "shelluserinterface.h"
 
 #include <QObject>
@@ -18,7 +19,7 @@ class TheApp;
 // The drive being edited, without a window: the data root, the drive folder and its lock,
 // the file being edited, the reference language, loading and switching folders. The
 // commands work on it; the frame shows it and follows its signals.
-class DriveDocument : public QObject, public AutoSaveHost {
+class DriveDocument : public QObject, public AutoSaveHost, public kpd::StartupStatus {
     Q_OBJECT
 public:
     // dialogs answers messages and shows progress; the tests pass a recorder.
@@ -40,8 +41,8 @@ public:
     const QString& programFolder() const { return folder_; }
     // Another editor holds the drive folder: nothing is saved to it from here.
     bool readOnly() const { return lock_ && lock_->readOnly(); }
-    bool alternate() const { return ui_.alternate(); }
-    std::int32_t hexBase() const { return ui_.hexBase(); }
+    bool alternate() const;
+    std::int32_t hexBase() const;
 
     QString currentFile() const { return currentFile_; }
     // The file commands decide what is being edited.
@@ -70,6 +71,10 @@ public:
     // A passing note for the status bar, such as where a file was written.
     void showNotice(const QString& text, int milliseconds) { emit notice(text, milliseconds); }
 
+    // The start-up's steps, passed on as startupStatus and startupProgress.
+    void splashStatus(const std::string& status) override;
+    void splashProgress(int value) override;
+
     void setASFIleName(const QString& name) override { autoSaveFile_ = name; }
     void AutoSave() override;
     bool hasChangesToSave() const override;
@@ -93,6 +98,8 @@ signals:
     void languageChanged();
     void changed();
     void notice(const QString& text, int milliseconds);
+    void startupStatus(const QString& status);
+    void startupProgress(int value);
     // The custom set may have changed: a command or the parameter editor committed texts,
     // or a file was loaded. Background analyses of the set listen to this.
     void customSetEdited();

@@ -6,6 +6,20 @@
 
 #include <filesystem>
 
+namespace {
+
+void splashStatus(kpd::TheApp& app, const std::string& status)
+{
+    if (kpd::StartupStatus* splash = app.startupStatus()) splash->splashStatus(status);
+}
+
+void splashProgress(kpd::TheApp& app, int value)
+{
+    if (kpd::StartupStatus* splash = app.startupStatus()) splash->splashProgress(value);
+}
+
+} // namespace
+
 StartupSequence::StartupSequence(kpd::TheApp& app, kpd::UserInterface& ui, std::string programFolder)
     : app_(app), ui_(ui), folder_(std::move(programFolder))
 {
@@ -13,9 +27,9 @@ StartupSequence::StartupSequence(kpd::TheApp& app, kpd::UserInterface& ui, std::
 
 void StartupSequence::loadConstants()
 {
-    ui_.splashStatus("Loading constants");
+    splashStatus(app_, "Loading constants");
     progress_ = 45;
-    ui_.splashProgress(progress_);
+    splashProgress(app_, progress_);
     if (app_.loadUserFile(kpd::FixedFile::path(folder_, "modeConstants.kpc"), -1)) {
         // The constants fill language 0 and every language starts from them; a configuration
         // without a language 0 has nothing to fill.
@@ -29,16 +43,16 @@ void StartupSequence::loadConstants()
         ui_.message("Could not find constants file, limits and defaults etc will not be available");
     }
     progress_ = 55;
-    ui_.splashProgress(progress_);
+    splashProgress(app_, progress_);
 }
 
 void StartupSequence::loadLanguages()
 {
     for (const kpd::stringData& set : app_.stringDatas()) {
         const std::string& key = set.dbKey();
-        ui_.splashStatus("Loading language " + key);
+        splashStatus(app_, "Loading language " + key);
         progress_ += 6;
-        ui_.splashProgress(progress_);
+        splashProgress(app_, progress_);
         if (!app_.loadUserFile(kpd::FixedFile::path(folder_, key + ".kpl"), -1))
             ui_.message("Could not find " + key + " reference file, this language selection will be empty");
     }
