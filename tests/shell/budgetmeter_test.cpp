@@ -1,6 +1,7 @@
 #include "startededitor.h"
 
 #include "shell/backgroundanalysis.h"
+#include "shell/drivedocument.h"
 #include "shell/frame/mainwindow.h"
 #include "shell/panels/budgetmeter.h"
 #include "shell/panels/sizereportwindow.h"

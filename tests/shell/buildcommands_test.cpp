@@ -3,6 +3,8 @@
 
 #include "build/compress.h"
 #include "model/theapp.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
 #include "shell/frame/mainmenus.h"
 #include "shell/frame/mainwindow.h"
 

@@ -3,6 +3,7 @@
 #include "shell/backgroundanalysis.h"
 #include "shell/commands/comparecommands.h"
 #include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
 #include "shell/frame/mainwindow.h"
 #include "shell/panels/comparewindow.h"
 #include "views/parameditsession.h"

@@ -3,6 +3,7 @@
 #include "shell/backgroundanalysis.h"
 #include "shell/commands/comparecommands.h"
 #include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
 #include "shell/panels/cellmarkoverlay.h"
 #include "shell/panels/comparewindow.h"
 

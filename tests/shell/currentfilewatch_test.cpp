@@ -1,6 +1,7 @@
 #include "filecommandsfixture.h"
 
 #include "shell/backgroundanalysis.h"
+#include "shell/drivedocument.h"
 #include "shell/panels/comparewindow.h"
 
 #include <QTemporaryDir>

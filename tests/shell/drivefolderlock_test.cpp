@@ -1,6 +1,7 @@
 #include "filecommandsfixture.h"
 
 #include "shell/appsettings.h"
+#include "shell/drivedocument.h"
 #include "shell/drivefolderlock.h"
 #include "shell/frame/autosavewindow.h"
 #include "shell/frame/mainmenus.h"

@@ -1,6 +1,7 @@
 #include "filecommandsfixture.h"
 
 #include "shell/appsettings.h"
+#include "shell/drivedocument.h"
 #include "shell/userdrivefolder.h"
 
 #include "model/theapp.h"

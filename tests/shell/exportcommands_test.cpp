@@ -2,6 +2,7 @@
 #include "startededitor.h"
 
 #include "shell/commands/exportcommands.h"
+#include "shell/drivedocument.h"
 #include "shell/folderpicker.h"
 #include "shell/frame/mainmenus.h"
 #include "shell/frame/mainwindow.h"

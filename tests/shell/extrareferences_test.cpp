@@ -1,8 +1,10 @@
 #include "recordinguserinterface.h"
 
+#include "shell/drivedocument.h"
 #include "shell/extrareferences.h"
 #include "shell/frame/extrareferencesdialog.h"
 #include "shell/frame/mainwindow.h"
+#include "shell/frame/menuwindowarea.h"
 #include "views/menuview.h"
 
 #include "model/theapp.h"

@@ -6,6 +6,7 @@
 #include "model/userinterface.h"
 #include "shell/backgroundanalysis.h"
 #include "shell/commands/comparecommands.h"
+#include "shell/drivedocument.h"
 #include "shell/folderpicker.h"
 #include "shell/frame/aboutwindow.h"
 #include "shell/frame/autosavewindow.h"

@@ -4,6 +4,8 @@
 
 #include "model/theapp.h"
 #include "shell/appsettings.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
 #include "shell/frame/autosavewindow.h"
 #include "shell/frame/helpwindow.h"
 #include "shell/frame/mainmenus.h"

@@ -2,6 +2,7 @@
 #include "startededitor.h"
 
 #include "model/theapp.h"
+#include "shell/drivedocument.h"
 #include "shell/frame/mainmenus.h"
 #include "shell/frame/mainwindow.h"
 #include "views/copym2m.h"

@@ -1,5 +1,6 @@
 #include "filecommandsfixture.h"
 
+#include "shell/drivedocument.h"
 #include "shell/frame/mainmenus.h"
 #include "views/menuview.h"
 

@@ -1,4 +1,5 @@
 #include "recordinguserinterface.h"
+#include "shell/drivedocument.h"
 #include "shell/frame/mainwindow.h"
 #include "startededitor.h"
 
