@@ -15,9 +15,9 @@ namespace kpd {
 
 // The caller's user interface for messages and the busy pointer; a fatal configuration
 // fault ends only this load, not the program.
-class ComparedFile::QuietFlags : public UserInterface {
+class ComparedFile::ContainedFailures : public UserInterface {
 public:
-    explicit QuietFlags(UserInterface& ui) : ui_(ui) {}
+    explicit ContainedFailures(UserInterface& ui) : ui_(ui) {}
     MessageAnswer message(const std::string& text, const std::string& title, MessageIcon icon,
                           MessageButtons buttons) override
     {
@@ -84,7 +84,7 @@ std::string probeSetName(const TheApp& app, const std::string& path)
 } // namespace
 
 ComparedFile::ComparedFile(UserInterface& ui, const std::string& driveFolder)
-    : ui_(std::make_unique<QuietFlags>(ui)), app_(*ui_, driveFolder)
+    : ui_(std::make_unique<ContainedFailures>(ui)), app_(*ui_, driveFolder)
 {
 }
 

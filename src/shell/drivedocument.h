@@ -68,6 +68,8 @@ public:
     // The set in memory changed under the views (a command replaced texts, a file was
     // loaded): they show it again, and the analyses hear of it through customSetEdited.
     void notifyChanged() { emit changed(); }
+    // Texts of the custom set were committed; the views show them already.
+    void notifyEdited() { emit customSetEdited(); }
     // A passing note for the status bar, such as where a file was written.
     void showNotice(const QString& text, int milliseconds) { emit notice(text, milliseconds); }
 

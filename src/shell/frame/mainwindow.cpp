@@ -342,7 +342,7 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
         runEditor_(editor);
     else
         editor.exec();
-    emit document_->customSetEdited();
+    document_->notifyEdited();
 }
 
 void MainWindow::goToProblem(bool backwards)

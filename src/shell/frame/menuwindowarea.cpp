@@ -58,7 +58,7 @@ void MenuWindowArea::refreshMenuWindows()
             view.fillGrid();
         }
     });
-    emit document_.customSetEdited();
+    document_.notifyEdited();
 }
 
 void MenuWindowArea::markProblems()
