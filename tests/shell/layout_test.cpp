@@ -3,6 +3,7 @@
 #include "startededitor.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
+#include "model/userinterface.h"
 #include "shell/aboutwindow.h"
 #include "shell/assemblerwindow.h"
 #include "shell/autosavewindow.h"
@@ -16,7 +17,6 @@
 #include "shell/helpwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/splashwindow.h"
-#include "model/userinterface.h"
 #include "views/menuview.h"
 
 #include <QCheckBox>
@@ -52,9 +52,10 @@ protected:
     {
         QFile configuration(folder.file(QStringLiteral("kpdconf.kpx")));
         ASSERT_TRUE(configuration.open(QIODevice::ReadOnly));
-        folder.write(QStringLiteral("kpdconf.kpx"), configuration.readAll()
-                                                        .replace(R"(name="Speed")", R"(name="Speed references")")
-                                                        .replace(R"(name="Reference")", R"(name="Reference select of source")"));
+        folder.write(QStringLiteral("kpdconf.kpx"),
+                     configuration.readAll()
+                         .replace(R"(name="Speed")", R"(name="Speed references")")
+                         .replace(R"(name="Reference")", R"(name="Reference select of source")"));
         StartedEditor<>::SetUp();
     }
 };
@@ -186,15 +187,18 @@ TEST_F(ShellLayoutTest, TheCompareWindowFitsTheScreenAndShowsEveryLineOfALongHel
     ASSERT_TRUE(comrt::succeeded(ControlRegistration::ensure(QStringLiteral(LCDTEXTBOX_FOLDER))));
     QByteArray help;
     for (int line = 1; line <= 12; ++line) help += "Line " + QByteArray::number(line) + "~M";
-    folder.write(QStringLiteral("theirs.kpd"),
-                 folder.customDocument(QStringLiteral("Custom ref")).replace("<Help>Help</Help>", "<Help>" + help + "</Help>"));
+    folder.write(
+        QStringLiteral("theirs.kpd"),
+        folder.customDocument(QStringLiteral("Custom ref")).replace("<Help>Help</Help>", "<Help>" + help + "</Help>"));
 
     CompareWindow* compare = CompareCommands(*window).openComparison(folder.file(QStringLiteral("theirs.kpd")));
     ASSERT_NE(compare, nullptr);
     ASSERT_TRUE(compare->analysis().waitUntilIdle(10000));
-    const QList<QTreeWidgetItem*> helpItems = compare->tree()->findItems(QStringLiteral("Help"), Qt::MatchRecursive);
+    const QModelIndexList helpItems =
+        compare->model().match(compare->model().index(0, 0), Qt::DisplayRole, QStringLiteral("Help"), -1,
+                               Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(helpItems.size(), 1);
-    compare->tree()->setCurrentItem(helpItems.front());
+    compare->tree()->setCurrentIndex(helpItems.front());
     QCoreApplication::processEvents();
     const auto* theirs = compare->findChild<LcdtextboxHost*>(QStringLiteral("gtbTheirs"));
     ASSERT_TRUE(theirs && theirs->widget());
