@@ -33,10 +33,10 @@ ProblemTreeModel::ProblemTreeModel(QObject* parent) : QStandardItemModel(0, 4, p
 
 std::string ProblemTreeModel::placeOf(const kpd::Problem& problem, const kpd::DrvMenus* menus)
 {
-    const kpd::DrvMenu* menu = menuOf(menus, problem.menuKey);
-    std::string place = KeyedNames::menu(problem.menuKey, menu);
-    for (const std::string& part :
-         {KeyedNames::parameter(problem.paraKey, menu), problem.modeKey, std::string(kpd::fieldName(problem.field))})
+    // The menu's name is left to its row: on every line it would push the mode and field
+    // out of sight.
+    std::string place = problem.menuKey + ' ' + KeyedNames::parameter(problem.paraKey, menuOf(menus, problem.menuKey));
+    for (const std::string& part : {problem.modeKey, std::string(kpd::fieldName(problem.field))})
         if (!part.empty()) place += ", " + part;
     return place;
 }

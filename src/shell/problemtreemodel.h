@@ -29,6 +29,6 @@ public:
     // The first cell of the row that shows the problem; invalid when it is filtered out.
     QModelIndex indexOf(std::size_t problem) const;
 
-    // "m1 Speed, p1 Reference, Open loop, description".
+    // "m1 p1 Reference, Open loop, description".
     static std::string placeOf(const kpd::Problem& problem, const kpd::DrvMenus* menus);
 };

@@ -54,7 +54,7 @@ TEST_F(PanelModels, ProblemsGroupByMenuKeepOnlyTheShownKindsAndNameEveryPlace)
     model.fill(list, {kpd::ProblemKind::TrailingSpace}, &menus());
     ASSERT_EQ(model.rowCount(), 2);
     EXPECT_EQ(text(model, {0}), "m1 Menu m1 (1)");
-    EXPECT_EQ(text(model, {0, 0}, 1), "m1 Menu m1, p1 Parameter p1, Open loop, description");
+    EXPECT_EQ(text(model, {0, 0}, 1), "m1 p1 Parameter p1, Open loop, description");
     EXPECT_EQ(model.problemAt(model.index(0, 0, model.index(1, 0)).siblingAtColumn(2)), 2u);
     EXPECT_FALSE(model.problemAt(model.index(0, 0)).has_value()) << "a menu's row is no problem";
     EXPECT_FALSE(model.indexOf(1).isValid()) << "filtered out";
@@ -62,7 +62,7 @@ TEST_F(PanelModels, ProblemsGroupByMenuKeepOnlyTheShownKindsAndNameEveryPlace)
 
     model.fill(list, {kpd::ProblemKind::TrailingSpace, kpd::ProblemKind::NoGlyph}, nullptr);
     EXPECT_EQ(text(model, {0}), "m1 (2)");
-    EXPECT_EQ(text(model, {0, 1}, 1), "m1, p2, Open loop, description") << "without a set, keys alone";
+    EXPECT_EQ(text(model, {0, 1}, 1), "m1 p2, Open loop, description") << "without a set, keys alone";
 }
 
 TEST_F(PanelModels, DifferencesCountEveryBranchAndABranchGivesAllItsDifferences)

@@ -95,8 +95,7 @@ TEST_F(ProblemsPanelTest, ListsSeededProblemsAndOpensTheEditorOnThem)
 {
     const QModelIndex trailing = itemOf(kpd::ProblemKind::TrailingSpace);
     ASSERT_TRUE(trailing.isValid());
-    EXPECT_EQ(trailing.siblingAtColumn(1).data().toString(),
-              QStringLiteral("m1 Speed, p1 Reference, Open loop, description"));
+    EXPECT_EQ(trailing.siblingAtColumn(1).data().toString(), QStringLiteral("m1 p1 Reference, Open loop, description"));
     EXPECT_EQ(panel().model().rowCount(), 2) << "one group per menu";
     EXPECT_EQ(panel().model().index(0, 0).data().toString(), QStringLiteral("m1 Speed (1)"));
     EXPECT_TRUE(panel().summary()->text().contains(QStringLiteral("1 no-glyph")));
@@ -201,7 +200,7 @@ TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().title, "Replace characters");
     EXPECT_NE(ui.messages.back().text.find(
-                  "m1 Speed, p2 Maximum, Open loop, help: \"\xD8\" (0xD8) shows as the Greek capital letter Phi "
+                  "m1 p2 Maximum, Open loop, help: \"\xD8\" (0xD8) shows as the Greek capital letter Phi "
                   "at character 2 -> \"O\""),
               std::string::npos)
         << ui.messages.back().text;
