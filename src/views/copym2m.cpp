@@ -1,7 +1,7 @@
 #include "copym2m.h"
 
+#include "copym2mrun.h"
 #include "dialogarrow.h"
-#include "modecopier.h"
 
 #include "model/drvmenu.h"
 #include "modeltext/modeltext.h"
@@ -49,7 +49,7 @@ CopyM2M::CopyM2M(QWidget* parent)
     hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint_->setGeometry(120, 4, kWidth - 124, 40);
     arrow_->setObjectName(QStringLiteral("arrow"));
-    arrow_->setGeometry(114, pixels(ModeCopier::kButtonCentre) - 8, 34, 16);
+    arrow_->setGeometry(114, pixels(CopyM2MRun::kButtonCentre) - 8, 34, 16);
     arrow_->hide();
 
     btnCopyToAll_->setObjectName(QStringLiteral("btnCopyToAll"));
@@ -94,7 +94,7 @@ void CopyM2M::listClicked()
 {
     if (state_ != 0 || modeList_->selectedItems().isEmpty()) return;
     const std::size_t source = static_cast<std::size_t>(modeList_->row(modeList_->selectedItems().first()));
-    const ModeButtonLayout layout = ModeCopier::layout(static_cast<std::size_t>(modeList_->count()), source);
+    const ModeButtonLayout layout = CopyM2MRun::layout(static_cast<std::size_t>(modeList_->count()), source);
 
     btnCopyToAll_->setGeometry(kAllLeft, pixels(layout.allTop), kAllWidth, pixels(layout.allHeight));
     btnCopyToAll_->show();
@@ -103,7 +103,7 @@ void CopyM2M::listClicked()
         QPushButton* button = btnCopyMode_[place.position];
         const QString name = modeList_->item(static_cast<int>(place.position))->text();
         button->setGeometry(kModeLeft + place.column * (kModeWidth + kColumnGap), pixels(place.top), kModeWidth,
-                            pixels(ModeCopier::kButtonHeight));
+                            pixels(CopyM2MRun::kButtonHeight));
         button->setText(name);
         buttonTags_[place.position] = toModel(name);
         button->show();
@@ -120,12 +120,12 @@ void CopyM2M::listClicked()
 
 void CopyM2M::modeButtonClicked(std::size_t index)
 {
-    if (state_ == 1 && menu_ && index < buttonTags_.size()) ModeCopier::copy(*menu_, sourceMode(), buttonTags_[index]);
+    if (state_ == 1 && menu_ && index < buttonTags_.size()) CopyM2MRun::copy(*menu_, sourceMode(), buttonTags_[index]);
     accept();
 }
 
 void CopyM2M::allClicked()
 {
-    if (state_ == 1 && menu_) ModeCopier::copy(*menu_, sourceMode(), std::string());
+    if (state_ == 1 && menu_) CopyM2MRun::copy(*menu_, sourceMode(), std::string());
     accept();
 }

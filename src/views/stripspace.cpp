@@ -1,6 +1,6 @@
 #include "stripspace.h"
 
-#include "trailingspacestrip.h"
+#include "stripspacerun.h"
 
 #include "checks/keypadtextlayout.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
@@ -32,7 +32,7 @@ Stripspace::Stripspace(kpd::UserInterface& ui, const QString& controlFolder, QWi
     : QDialog(parent),
       ui_(ui),
       textBox_(std::make_unique<LcdtextboxHost>(this, controlFolder)),
-      strip_(std::make_unique<TrailingSpaceStrip>(ui, [this](std::string& text) { return stripText(text); })),
+      run_(std::make_unique<StripspaceRun>(ui, [this](std::string& text) { return stripText(text); })),
       stopButton_(new QPushButton(QStringLiteral("Stop"), this))
 {
     setObjectName(QStringLiteral("Stripspace"));
@@ -56,7 +56,7 @@ Stripspace::~Stripspace() = default;
 
 void Stripspace::stopStrip()
 {
-    strip_->stop();
+    run_->stop();
 }
 
 std::optional<std::int32_t> Stripspace::stripText(std::string& text)
@@ -73,7 +73,7 @@ std::optional<std::int32_t> Stripspace::stripText(std::string& text)
 
 int Stripspace::textsChanged() const
 {
-    return strip_->textsChanged();
+    return run_->textsChanged();
 }
 
 std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
@@ -90,8 +90,8 @@ std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
         move(centre.x() - width() / 2, std::max(0, centre.y() - height() - kReportClearance));
     }
     show();
-    const std::int32_t removed = strip_->stripTrail(aDB);
+    const std::int32_t removed = run_->stripTrail(aDB);
     stopButton_->setEnabled(false);
-    if (strip_->failed()) ui_.message(kControlFailedMessage, "ERROR", kpd::MessageIcon::Critical);
+    if (run_->failed()) ui_.message(kControlFailedMessage, "ERROR", kpd::MessageIcon::Critical);
     return removed;
 }

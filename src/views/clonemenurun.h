@@ -8,16 +8,17 @@ namespace kpd {
 class DrvMenu;
 class DrvMenus;
 class UserInterface;
-}
+} // namespace kpd
 
-// Copies one menu of the custom set over the menus the configuration names as its clone
-// targets. Each destination is written to its own backup file before it is overwritten.
-class MenuCloner {
+// The work of the clone menu dialog (CloneMenu) without its window: copies one menu of the
+// custom set over the menus the configuration names as its clone targets. Each destination
+// is written to its own backup file before it is overwritten.
+class CloneMenuRun {
 public:
     enum class Result { Cloned, Refused, BackupFailed };
 
     // menus is the custom set's collection; its application gives the backup folder.
-    MenuCloner(kpd::DrvMenus& menus, std::string sourceKey, kpd::UserInterface& ui);
+    CloneMenuRun(kpd::DrvMenus& menus, std::string sourceKey, kpd::UserInterface& ui);
 
     const kpd::DrvMenu& source() const;
     // The destination menus as the configuration lists them, by number.
