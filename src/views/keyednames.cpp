@@ -19,6 +19,5 @@ std::string KeyedNames::menu(const std::string& menuKey, const kpd::DrvMenu* men
 std::string KeyedNames::parameter(const std::string& paraKey, const kpd::DrvMenu* menu, const std::string& otherName)
 {
     const kpd::Parameter* parameter = menu ? menu->Parameters().find(paraKey) : nullptr;
-    if (!parameter) return joined(paraKey, otherName);
-    return joined(paraKey, menu->isMapped() ? parameter->mapName() : parameter->paraName());
+    return joined(paraKey, parameter ? parameter->paraName() : otherName);
 }

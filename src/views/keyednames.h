@@ -13,7 +13,8 @@ public:
     // "m3 Motor control". Where menu is unknown, otherName stands in (a name another file
     // gives it); the key stands alone when there is no name.
     static std::string menu(const std::string& menuKey, const kpd::DrvMenu* menu, const std::string& otherName = {});
-    // "p4 Rated speed"; a mapped menu's parameters go by their mapped names, as in the tree.
+    // "p4 Rated speed". Only a drive menu lists its parameters by these keys: a mapped menu
+    // (the trips) keys them by trip and is not asked here.
     static std::string parameter(const std::string& paraKey, const kpd::DrvMenu* menu,
                                  const std::string& otherName = {});
 };

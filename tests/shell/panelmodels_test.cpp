@@ -6,7 +6,6 @@
 #include "model/theapp.h"
 #include "shell/differencetreemodel.h"
 #include "shell/problemtreemodel.h"
-#include "views/keyednames.h"
 
 #include <gtest/gtest.h>
 
@@ -84,14 +83,6 @@ TEST_F(PanelModels, DifferencesCountEveryBranchAndABranchGivesAllItsDifferences)
     EXPECT_FALSE(model.differenceAt(model.index(0, 0)).has_value());
     const QModelIndex field = model.index(0, 1, model.index(0, 0, model.index(0, 0, model.index(1, 0))));
     EXPECT_EQ(model.differenceAt(field), 3u);
-}
-
-TEST_F(PanelModels, AMappedMenuNamesItsParametersAsTheMenuTreeDoes)
-{
-    const kpd::DrvMenu& trips = menus().Item("trips");
-    EXPECT_EQ(KeyedNames::parameter("t1", &trips), "t1 Trip t1");
-    EXPECT_EQ(KeyedNames::parameter("t9", &trips, "Other"), "t9 Other");
-    EXPECT_EQ(KeyedNames::menu("m5", nullptr), "m5");
 }
 
 } // namespace
