@@ -8,7 +8,7 @@ namespace kpd {
 class DrvMenu;
 class DrvMenus;
 class UserInterface;
-}
+} // namespace kpd
 
 // Copies one menu of the custom set over the menus the configuration names as its clone
 // targets. Each destination is written to its own backup file before it is overwritten.
@@ -29,7 +29,6 @@ public:
     Result clone(const std::vector<std::int16_t>& destinations);
 
     static std::string menuKeyOf(std::int16_t number) { return "m" + std::to_string(number); }
-    static std::string backupPath(const std::string& folder, const std::string& menuKey);
 
 private:
     // Why destination cannot take the source's texts; empty when it can.
