@@ -5,6 +5,7 @@
 
 #include "build/escapes.h"
 #include "model/counted.h"
+#include "model/helplimit.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -28,8 +29,8 @@ bool referenceHasText(const CheckInput::ModeTexts& mode, TextField field)
     return mode.refPresent && mode.refDefined && !refTextOf(mode, field).empty();
 }
 
-Problem make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
-             TextField field, std::string message)
+Problem make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+             std::string message)
 {
     Problem problem;
     problem.kind = kind;
@@ -136,12 +137,12 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
             const int lines = KeypadTextLayout::displayLines(text);
             if (lines > KeypadTextLayout::kDescriptionLines)
                 out.push_back(make(ProblemKind::Overflow, param, mode, field,
-                                   "Takes " + std::to_string(lines) + " display lines, the keypad shows "
-                                       + std::to_string(KeypadTextLayout::kDescriptionLines)));
-        } else if (text.size() > static_cast<std::size_t>(std::max(input.maxHelpChars, 0))) {
-            out.push_back(make(ProblemKind::Overflow, param, mode, field,
-                               std::to_string(text.size()) + " characters, at most "
-                                   + std::to_string(input.maxHelpChars)));
+                                   "Takes " + std::to_string(lines) + " display lines, the keypad shows " +
+                                       std::to_string(KeypadTextLayout::kDescriptionLines)));
+        } else if (HelpLimit::exceeded(text.size(), input.maxHelpChars)) {
+            out.push_back(
+                make(ProblemKind::Overflow, param, mode, field,
+                     std::to_string(text.size()) + " characters, at most " + std::to_string(input.maxHelpChars)));
         }
     }
     if (wanted(ProblemKind::NoGlyph)) checkGlyphs(param, mode, field, out);
@@ -149,8 +150,8 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
         KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
         if (stripped.removed > 0) {
             Problem problem = make(ProblemKind::TrailingSpace, param, mode, field,
-                                   counted(stripped.removed, "trailing space")
-                                       + (stripped.removed == 1 ? " at a line end" : " at line ends"));
+                                   counted(stripped.removed, "trailing space") +
+                                       (stripped.removed == 1 ? " at a line end" : " at line ends"));
             problem.suggestion = std::move(stripped.text);
             problem.bytes = stripped.removed;
             out.push_back(std::move(problem));
@@ -160,8 +161,8 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
 
 // A '?' that stands for a character the file held is named after that character; the
 // guess that a '?' inside a word was one is left for the texts nothing is known of.
-void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
-                              TextField field, std::vector<Problem>& out)
+void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+                              std::vector<Problem>& out)
 {
     const std::vector<LostCharacters::Character>& lost =
         field == TextField::Description ? mode.lostInDesc : mode.lostInHelp;
@@ -252,8 +253,9 @@ void TextChecker::checkNearDuplicates(const CheckInput& input, Found& found)
     }
     for (const auto& [key, variants] : groups) {
         if (variants.size() < 2) continue;
-        const auto usual = std::max_element(variants.begin(), variants.end(),
-                                            [](const Variant& a, const Variant& b) { return a.at.size() < b.at.size(); });
+        const auto usual = std::max_element(variants.begin(), variants.end(), [](const Variant& a, const Variant& b) {
+            return a.at.size() < b.at.size();
+        });
         for (const Variant& variant : variants) {
             if (&variant == &*usual) continue;
             // Unifying a variant saves its one stored copy and terminator; the first text
@@ -262,9 +264,9 @@ void TextChecker::checkNearDuplicates(const CheckInput& input, Found& found)
             for (const Location& at : variant.at) {
                 const auto& [p, m, field] = at;
                 const CheckInput::ParamTexts& param = input.params[p];
-                Problem problem = make(ProblemKind::NearDuplicate, param, param.modes[m], field,
-                                       "Differs from " + quoted(*usual->escaped)
-                                           + " only by case, spaces or final punctuation");
+                Problem problem =
+                    make(ProblemKind::NearDuplicate, param, param.modes[m], field,
+                         "Differs from " + quoted(*usual->escaped) + " only by case, spaces or final punctuation");
                 problem.suggestion = *usual->escaped;
                 problem.bytes = first ? static_cast<int>(variant.bytes + 1) : 0;
                 first = false;

@@ -1,12 +1,13 @@
 #include "appsettings.h"
 
+#include "model/applicationname.h"
 #include "modeltext/modeltext.h"
 
 #include <QSettings>
 
 namespace {
 
-const QString kApplication = QStringLiteral("VXKey pad tool");
+const QString kApplication = QString::fromLatin1(kpd::kApplicationName);
 
 QString text(const QSettings& store, const char* key, const char* fallback)
 {

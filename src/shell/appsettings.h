@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// The per-user settings store of the editor: application "VXKey pad tool", group "Settings".
+// The per-user settings store of the editor: under the application name, group "Settings".
 class AppSettings {
 public:
     static StartupSettings read();

@@ -2,7 +2,6 @@
 
 #include "comparewindow.h"
 #include "filechooser.h"
-#include "filecommands.h"
 #include "mainwindow.h"
 
 #include "compare/comparedfile.h"
@@ -10,6 +9,7 @@
 #include "compare/setmerge.h"
 #include "model/modelerror.h"
 #include "modeltext/modeltext.h"
+#include "xmlfiles/drivefilenames.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ CompareWindow* CompareCommands::openComparison(const QString& file, const QStrin
 bool CompareCommands::mergeWithoutComparing(const QString& file)
 {
     // A name the merge refuses is refused there, with its own message.
-    if (!FileCommands::hasKeypadExtension(file)) return true;
+    if (!kpd::DriveFileNames::isKeypadFile(toFileName(file))) return true;
     const kpd::MessageAnswer answer =
         window_.ui().message(kMergeQuestion, {}, kpd::MessageIcon::Question, kpd::MessageButtons::YesNoCancel);
     if (answer == kpd::MessageAnswer::Yes) openComparison(file);

@@ -1,5 +1,6 @@
 #include "extrareferences.h"
 
+#include "model/applicationname.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-const QString kApplication = QStringLiteral("VXKey pad tool");
+const QString kApplication = QString::fromLatin1(kpd::kApplicationName);
 const QString kKey = QStringLiteral("ExtraReferences");
 
 } // namespace
@@ -35,8 +36,8 @@ QStringList ExtraReferences::offered(const kpd::TheApp& app)
     return languages;
 }
 
-std::vector<MenuGridModel::ExtraReference> ExtraReferences::resolve(const kpd::TheApp& app, const QStringList& languages,
-                                                                    const std::string& menuKey)
+std::vector<MenuGridModel::ExtraReference>
+ExtraReferences::resolve(const kpd::TheApp& app, const QStringList& languages, const std::string& menuKey)
 {
     std::vector<MenuGridModel::ExtraReference> extras;
     for (const QString& language : languages) {

@@ -3,12 +3,13 @@
 #include "appsettings.h"
 #include "comparecommands.h"
 #include "mainwindow.h"
-#include "unsavedmenus.h"
-#include "userdrivefolder.h"
-#include "modeltext/modeltext.h"
-#include "views/menuview.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
+#include "modeltext/modeltext.h"
+#include "unsavedmenus.h"
+#include "userdrivefolder.h"
+#include "views/menuview.h"
+#include "xmlfiles/drivefilenames.h"
 #include "xmlfiles/fixedfile.h"
 
 #include <QDir>
@@ -60,15 +61,6 @@ FileChooser::Choice FileCommands::choose(FileChooser::Kind kind, const QString& 
     return chooser_->choose(request);
 }
 
-bool FileCommands::hasKeypadExtension(const QString& name)
-{
-    QString tail = name;
-    while (tail.endsWith(QLatin1Char(' '))) tail.chop(1);
-    tail = tail.right(4);
-    while (!tail.isEmpty() && !tail.startsWith(QLatin1Char('.'))) tail.remove(0, 1);
-    return tail == QLatin1String(".kpd");
-}
-
 QString FileCommands::baseName(const QString& name)
 {
     // A full stop in a folder name is not the start of an extension.
@@ -77,15 +69,14 @@ QString FileCommands::baseName(const QString& name)
     return dot > folderEnd ? name.left(dot) : name;
 }
 
-QString FileCommands::setBackupPath() const
+QString FileCommands::customSetBackupPath() const
 {
-    return QDir(window_.programFolder()).filePath(QStringLiteral("autoBackup.kpd"));
+    return fromFileName(kpd::DriveFileNames::customSetBackup(toFileName(window_.programFolder())));
 }
 
 QString FileCommands::menuBackupPath(const std::string& menuKey) const
 {
-    return QDir(window_.programFolder())
-        .filePath(QStringLiteral("autoBackup") + toQt(menuKey) + QStringLiteral(".kpd"));
+    return fromFileName(kpd::DriveFileNames::menuBackup(toFileName(window_.programFolder()), menuKey));
 }
 
 bool FileCommands::mayReplaceSet(bool agreed)
@@ -113,8 +104,8 @@ void FileCommands::newFile()
 
 void FileCommands::open()
 {
-    const FileChooser::Choice choice =
-        choose(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"), {kKeypadFilter}, QStringLiteral("kpd"));
+    const FileChooser::Choice choice = choose(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"),
+                                              {kKeypadFilter}, QStringLiteral("kpd"));
     if (!choice.cancelled()) openFile(choice.name);
 }
 
@@ -145,8 +136,8 @@ bool FileCommands::openDriveFolderAt(const QString& folder)
 
 void FileCommands::merge()
 {
-    const FileChooser::Choice choice =
-        choose(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"), {kKeypadFilter}, QStringLiteral("kpd"));
+    const FileChooser::Choice choice = choose(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"),
+                                              {kKeypadFilter}, QStringLiteral("kpd"));
     if (!choice.cancelled() && CompareCommands(window_).mergeWithoutComparing(choice.name)) mergeFile(choice.name);
 }
 
@@ -162,8 +153,8 @@ bool FileCommands::reloadFile(const QString& name)
 
 bool FileCommands::readable(const QString& name)
 {
-    if (!hasKeypadExtension(name)) {
-        window_.ui().message(kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
+    if (!kpd::DriveFileNames::isKeypadFile(toFileName(name))) {
+        window_.ui().message(kpd::DriveFileNames::kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
         return false;
     }
     // Clearing first and then finding nothing to load would lose the set in memory.
@@ -249,14 +240,10 @@ bool FileCommands::saveAsFile(const QString& name, int filter)
             }
             break;
         }
-        case HexFile:
-            saved = window_.saveCompressedFile(base + QStringLiteral(".hex"), 1);
-            break;
-        case FlashingFile:
-            saved = window_.saveCompressedFile(base + QStringLiteral(".bin"), 2);
-            break;
+        case HexFile: saved = window_.saveCompressedFile(base + QStringLiteral(".hex"), 1); break;
+        case FlashingFile: saved = window_.saveCompressedFile(base + QStringLiteral(".bin"), 2); break;
         default:
-            window_.ui().message(kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
+            window_.ui().message(kpd::DriveFileNames::kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
             break;
         }
     });
@@ -287,13 +274,12 @@ bool FileCommands::askToProceed(const char* firstLine)
 {
     return window_.ui().message(std::string(firstLine) +
                                     "\r\nOld data will be saved to autoBackup.kpd, do you want to proceed ",
-                                {}, kpd::MessageIcon::Question,
-                                kpd::MessageButtons::YesNo) == kpd::MessageAnswer::Yes;
+                                {}, kpd::MessageIcon::Question, kpd::MessageButtons::YesNo) == kpd::MessageAnswer::Yes;
 }
 
 bool FileCommands::backUpSet()
 {
-    return window_.app()->xmlSave(toFileName(setBackupPath()), false, toFileName(window_.programFolder()));
+    return window_.app()->xmlSave(toFileName(customSetBackupPath()), false, toFileName(window_.programFolder()));
 }
 
 bool FileCommands::backUpMenu(const kpd::DrvMenu& menu)
@@ -344,8 +330,7 @@ void FileCommands::loadMenu()
         const kpd::DrvMenu& menu = customMenuOf(*view);
         const FileChooser::Choice choice =
             choose(FileChooser::Kind::Open,
-                   QStringLiteral("Partial load of ") + toQt(menu.menuName()) +
-                       QStringLiteral(" from file"),
+                   QStringLiteral("Partial load of ") + toQt(menu.menuName()) + QStringLiteral(" from file"),
                    {kKeypadFilter}, QStringLiteral("kpd"));
         if (!choice.cancelled()) loadMenuFile(*view, choice.name);
     });
@@ -384,8 +369,7 @@ void FileCommands::saveMenu()
         if (!view) return;
         const FileChooser::Choice choice =
             choose(FileChooser::Kind::Save,
-                   QStringLiteral("Save keypad strings for menu: ") +
-                       toQt(customMenuOf(*view).menuName()),
+                   QStringLiteral("Save keypad strings for menu: ") + toQt(customMenuOf(*view).menuName()),
                    {kKeypadFilter}, QStringLiteral("kpd"));
         if (!choice.cancelled()) saveMenuFile(*view, choice.name);
     });

@@ -22,7 +22,6 @@ public:
     // The filters of the Save As dialog, by their 1-based position.
     enum SaveAsFilter { KeypadFile = 1, HexFile = 2, FlashingFile = 3 };
 
-    static constexpr const char* kUnknownFileType = "Unknown file type ";
     static constexpr const char* kNoMenuInFocus = "No menu in focus";
     static constexpr const char* kNewDatabaseTitle = "Keypad data editor: - editing: New database";
     static constexpr const char* kSwitchFolderQuestion =
@@ -55,8 +54,6 @@ public:
     // Works in another drive folder from now on, and on the next starts.
     bool openDriveFolderAt(const QString& folder);
 
-    // True when the name ends in ".kpd", trailing spaces aside.
-    static bool hasKeypadExtension(const QString& name);
     // The chosen name without the extension of its file name.
     static QString baseName(const QString& name);
 
@@ -74,7 +71,7 @@ public:
 
     CurrentFileWatch& watch() { return watch_; }
 
-    QString setBackupPath() const;
+    QString customSetBackupPath() const;
     QString menuBackupPath(const std::string& menuKey) const;
 
 private:

@@ -6,6 +6,7 @@
 
 #include "install/installlayout.h"
 #include "kpdversion.h"
+#include "model/applicationname.h"
 #include "modeltext/modeltext.h"
 
 #include <QApplication>
@@ -22,8 +23,8 @@ namespace {
 
 void nameApplication()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("VXKey pad tool"));
-    QCoreApplication::setOrganizationName(QStringLiteral("VXKey pad tool"));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kpd::kApplicationName));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kpd::kApplicationName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kpd::kVersion));
 }
 
@@ -41,10 +42,10 @@ bool asksForInformation(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral(
-        "Edits the texts of the drive's LCD keypad and builds the keypad's string database.\n"
-        "Installed, it works in a drive folder of the user's own, copied from the sample drive\n"
-        "on the first start; run from the build tree, in the folder of the program."));
+    options.setApplicationDescription(
+        QStringLiteral("Edits the texts of the drive's LCD keypad and builds the keypad's string database.\n"
+                       "Installed, it works in a drive folder of the user's own, copied from the sample drive\n"
+                       "on the first start; run from the build tree, in the folder of the program."));
     options.addHelpOption();
     options.addVersionOption();
     const QCommandLineOption folderOption(QStringLiteral("folder"), QStringLiteral("Drive data folder."),

@@ -7,6 +7,10 @@
 #include "budgetmeter.h"
 #include "buildcommands.h"
 #include "comparecommands.h"
+#include "download/dlgnodeaddr.h"
+#include "download/downloadcommands.h"
+#include "download/steadydownloadclock.h"
+#include "download/zvnapilibrary.h"
 #include "exportcommands.h"
 #include "extrareferences.h"
 #include "extrareferencesdialog.h"
@@ -14,23 +18,20 @@
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
+#include "model/theapp.h"
+#include "modeltext/modeltext.h"
+#include "platform/hugepageheap.h"
 #include "problemspanel.h"
 #include "sizereportwindow.h"
-#include "startupsplash.h"
 #include "startupsequence.h"
+#include "startupsplash.h"
 #include "userdrivefolder.h"
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "views/screenfit.h"
-#include "model/theapp.h"
-#include "platform/hugepageheap.h"
+#include "xmlfiles/drivefilenames.h"
 #include "xmlfiles/fixedfile.h"
-#include "modeltext/modeltext.h"
-#include "download/dlgnodeaddr.h"
-#include "download/downloadcommands.h"
-#include "download/steadydownloadclock.h"
-#include "download/zvnapilibrary.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -55,8 +56,7 @@ constexpr int kSplitterWidth = 80 / 15;
 // its settings live in it.
 kpd::DriveNetwork& driveNetwork(const QString& programFolder)
 {
-    static kpd::ZvnApiLibrary library(
-        {toFileName(QCoreApplication::applicationDirPath()), toFileName(programFolder)});
+    static kpd::ZvnApiLibrary library({toFileName(QCoreApplication::applicationDirPath()), toFileName(programFolder)});
     return library;
 }
 
@@ -71,7 +71,8 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
       mdi_(new QMdiArea(splitter_)),
       autoSave_(new AutoSaveWindow(this)),
       autoSavePanel_(autoSave_->statusPanel(this)),
-      problems_(new ProblemsPanel(ui_, [this] { return app_.get(); }, this)),
+      problems_(new ProblemsPanel(
+          ui_, [this] { return app_.get(); }, this)),
       budget_(new BudgetMeter([this] { return app_.get(); }, this))
 {
     showCurrentFile();
@@ -239,9 +240,8 @@ bool MainWindow::load()
     applyAlternateState();
     buildTree();
 
-    StartupSequence startup(*app_, ui_, toFileName(folder_));
-    startup.loadConstants();
-    startup.loadLanguages();
+    StartupSequence startup(*app_);
+    startup.loadReferences();
     progressCaption_ = QStringLiteral("Loading last used file");
     const StartupSequence::Result restored = startup.restore(AppSettings::read());
     setCurrentFile(fromFileName(restored.currentFile));
@@ -312,9 +312,12 @@ void MainWindow::setIncompleteFile(const QString& file)
 void MainWindow::showCurrentFile()
 {
     const QString editing = QStringLiteral("Keypad data editor: - editing: ");
-    if (!currentFile_.isEmpty()) showTitle(editing + currentFile_);
-    else if (!incompleteFile_.isEmpty()) showTitle(editing + incompleteFile_ + QStringLiteral(" (incomplete)"));
-    else showTitle(QStringLiteral("Keypad data editor"));
+    if (!currentFile_.isEmpty())
+        showTitle(editing + currentFile_);
+    else if (!incompleteFile_.isEmpty())
+        showTitle(editing + incompleteFile_ + QStringLiteral(" (incomplete)"));
+    else
+        showTitle(QStringLiteral("Keypad data editor"));
 }
 
 void MainWindow::showTitle(const QString& title)
@@ -345,8 +348,9 @@ void MainWindow::AutoSave()
 {
     // A failed save reports itself and leaves the data and its dirty state as they were.
     // The default file is written unasked: a link must not lead it out of the drive folder.
-    const bool fixedName = QDir::cleanPath(QDir().absoluteFilePath(autoSaveFile_)) ==
-                           QDir::cleanPath(QDir(folder_).absoluteFilePath(QStringLiteral("autoSave.kpd")));
+    const bool fixedName =
+        QDir::cleanPath(QDir().absoluteFilePath(autoSaveFile_)) ==
+        QDir::cleanPath(QDir().absoluteFilePath(fromFileName(kpd::DriveFileNames::autoSave(toFileName(folder_)))));
     if (app_) app_->xmlSave(toFileName(autoSaveFile_), false, fixedName ? toFileName(folder_) : std::string());
 }
 
@@ -416,8 +420,10 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     // The editor is modal: its commits recount the budget while it stays open.
     connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
     connect(&editor, &ParamEditor::committed, problems_, &ProblemsPanel::request);
-    if (runEditor_) runEditor_(editor);
-    else editor.exec();
+    if (runEditor_)
+        runEditor_(editor);
+    else
+        editor.exec();
     emit customSetEdited();
 }
 
@@ -438,12 +444,14 @@ SizeReportWindow* MainWindow::sizeReport()
     sizeReport_->setAttribute(Qt::WA_DeleteOnClose);
     sizeReport_->setReport(budget_->report());
     connect(budget_, &BudgetMeter::reportChanged, sizeReport_, [this] { sizeReport_->setReport(budget_->report()); });
-    connect(sizeReport_, &SizeReportWindow::openParameter, this, [this](const std::string& menuKey, const std::string& paraKey) {
-        const kpd::DrvMenu* menu = app_ ? app_->getCustMenus().find(menuKey) : nullptr;
-        if (menu) openParamEditor(menuKey, paraKey, {}, menu->isMapped());
-        refreshMenuWindows();
-    });
-    connect(sizeReport_, &SizeReportWindow::openMenu, this, [this](const std::string& menuKey) { openMenuNode(menuKey); });
+    connect(sizeReport_, &SizeReportWindow::openParameter, this,
+            [this](const std::string& menuKey, const std::string& paraKey) {
+                const kpd::DrvMenu* menu = app_ ? app_->getCustMenus().find(menuKey) : nullptr;
+                if (menu) openParamEditor(menuKey, paraKey, {}, menu->isMapped());
+                refreshMenuWindows();
+            });
+    connect(sizeReport_, &SizeReportWindow::openMenu, this,
+            [this](const std::string& menuKey) { openMenuNode(menuKey); });
     return sizeReport_;
 }
 
@@ -616,7 +624,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     if (app_ && app_->isAppDirty() &&
         ui().message("There is unsaved data - do you really want to quit?", "WARNING", kpd::MessageIcon::Exclamation,
-                    kpd::MessageButtons::YesNo) == kpd::MessageAnswer::No) {
+                     kpd::MessageButtons::YesNo) == kpd::MessageAnswer::No) {
         event->ignore();
         return;
     }

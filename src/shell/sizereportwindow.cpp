@@ -2,13 +2,13 @@
 
 #include "budgetmeter.h"
 #include "sizebarchart.h"
-#include "startupsequence.h"
 
 #include "build/sizeanalysis.h"
 #include "build/sizecomparison.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
+#include "xmlfiles/driveloader.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -113,15 +113,19 @@ SizeReportWindow::SizeReportWindow(kpd::UserInterface& ui, QString programFolder
     setWindowTitle(QStringLiteral("Size report"));
     tables_[Menus] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameters"), QStringLiteral("Bytes")}, this);
     tables_[Parameters] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Bytes"),
-                                    QStringLiteral("Saved by sharing")}, this);
+                                    QStringLiteral("Saved by sharing")},
+                                   this);
     tables_[Strings] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Bytes"),
                                  QStringLiteral("Shared by"), QStringLiteral("Saved by sharing"),
-                                 QStringLiteral("Kind"), QStringLiteral("Text")}, this);
-    tables_[Words] = newTable({QStringLiteral("Word"), QStringLiteral("Saved"), QStringLiteral("Cost"),
-                               QStringLiteral("Net"), QStringLiteral("Tokens"), QStringLiteral("Count"),
-                               QStringLiteral("Index")}, this);
+                                 QStringLiteral("Kind"), QStringLiteral("Text")},
+                                this);
+    tables_[Words] =
+        newTable({QStringLiteral("Word"), QStringLiteral("Saved"), QStringLiteral("Cost"), QStringLiteral("Net"),
+                  QStringLiteral("Tokens"), QStringLiteral("Count"), QStringLiteral("Index")},
+                 this);
     tables_[Changes] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Before"),
-                                 QStringLiteral("After"), QStringLiteral("Change")}, this);
+                                 QStringLiteral("After"), QStringLiteral("Change")},
+                                this);
     tabs_->addTab(tables_[Menus], QStringLiteral("Menus"));
     tabs_->addTab(tables_[Parameters], QStringLiteral("Parameters"));
     tabs_->addTab(tables_[Strings], QStringLiteral("Strings"));
@@ -213,7 +217,8 @@ void SizeReportWindow::fillChanges()
     fillSorted(table, static_cast<int>(changes.size()), 4, [&](int row) {
         const kpd::SizeChange& c = changes[static_cast<std::size_t>(row)];
         setRow(table, row, c.menuKey, c.paraKey,
-               {text(toQt(c.menuKey)), text(toQt(c.paraKey)), number(c.before), number(c.after), new ChangeItem(c.change())});
+               {text(toQt(c.menuKey)), text(toQt(c.paraKey)), number(c.before), number(c.after),
+                new ChangeItem(c.change())});
     });
     tabs_->setTabEnabled(Changes, true);
     tabs_->setTabText(Changes, QStringLiteral("Changes from ") + QFileInfo(comparedFile_).fileName());
@@ -231,13 +236,10 @@ void SizeReportWindow::compareWith(const QString& file)
     try {
         // A data root of its own: the set being edited stays as it is.
         kpd::TheApp other(ui_, toFileName(folder_));
-        if (!other.readConfiguration()) return;
-        StartupSequence(other, ui_, toFileName(folder_)).loadConstants();
-        other.clearAll();
-        if (!other.loadUserFile(toFileName(file), -1)) {
-            ui_.message("Could not find the file " + toFileName(file), "ERROR", kpd::MessageIcon::Critical);
-            return;
-        }
+        kpd::DriveLoader loader(other);
+        if (loader.readConfiguration() != kpd::DriveLoader::Configuration::Read) return;
+        loader.loadConstants();
+        if (!loader.loadFile(toFileName(file))) return;
         compared_ = std::make_shared<const kpd::SizeReport>(kpd::SizeAnalysis::analyse(other));
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
@@ -270,6 +272,8 @@ void SizeReportWindow::activated(int row, int)
     const std::string menuKey = toModel(first->data(MenuKeyRole).toString());
     const std::string paraKey = toModel(first->data(ParaKeyRole).toString());
     if (menuKey.empty()) return;
-    if (paraKey.empty()) emit openMenu(menuKey);
-    else emit openParameter(menuKey, paraKey);
+    if (paraKey.empty())
+        emit openMenu(menuKey);
+    else
+        emit openParameter(menuKey, paraKey);
 }

@@ -2,8 +2,7 @@
 
 #include "model/drvmenus.h"
 #include "model/theapp.h"
-
-#include <filesystem>
+#include "xmlfiles/drivefilenames.h"
 
 CloneMenuRun::CloneMenuRun(kpd::DrvMenus& menus, std::string sourceKey, kpd::UserInterface& ui)
     : menus_(menus), sourceKey_(std::move(sourceKey)), ui_(ui)
@@ -21,11 +20,6 @@ std::vector<std::int16_t> CloneMenuRun::targets() const
     std::vector<std::int16_t> numbers = source().getCloneMenus(count);
     numbers.resize(static_cast<std::size_t>(count));
     return numbers;
-}
-
-std::string CloneMenuRun::backupPath(const std::string& folder, const std::string& menuKey)
-{
-    return (std::filesystem::path(folder) / ("autoBackup" + menuKey + ".kpd")).string();
 }
 
 std::string CloneMenuRun::unfitness(const kpd::DrvMenu* destination, std::int16_t number) const
@@ -62,7 +56,8 @@ CloneMenuRun::Result CloneMenuRun::clone(const std::vector<std::int16_t>& destin
     const std::string folder = menus_.app() ? menus_.app()->appFolder() : std::string(".");
     for (kpd::DrvMenu* destination : menus) {
         // The writer has told the user why; an overwritten menu without its backup is lost.
-        if (!destination->xmlSaveM(backupPath(folder, destination->menuKey()), folder)) return Result::BackupFailed;
+        if (!destination->xmlSaveM(kpd::DriveFileNames::menuBackup(folder, destination->menuKey()), folder))
+            return Result::BackupFailed;
         destination->copyParams(from, false);
     }
     return Result::Cloned;

@@ -30,7 +30,6 @@ public:
     Result clone(const std::vector<std::int16_t>& destinations);
 
     static std::string menuKeyOf(std::int16_t number) { return "m" + std::to_string(number); }
-    static std::string backupPath(const std::string& folder, const std::string& menuKey);
 
 private:
     // Why destination cannot take the source's texts; empty when it can.

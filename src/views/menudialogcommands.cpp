@@ -1,11 +1,11 @@
 #include "menudialogcommands.h"
 
-#include "clonemenurun.h"
 #include "menuview.h"
 #include "stripspace.h"
 
 #include "model/counted.h"
 #include "model/theapp.h"
+#include "xmlfiles/drivefilenames.h"
 
 #include <memory>
 
@@ -41,7 +41,7 @@ void MenuDialogCommands::copyModeToMode()
     try {
         const kpd::DrvMenu& menu = app_.getCustMenus().Item(view->myCustMenuKey());
         // The writer has said why the backup failed; the copy waits for a backup.
-        if (!menu.xmlSaveM(CloneMenuRun::backupPath(app_.appFolder(), menu.menuKey()), app_.appFolder())) return;
+        if (!menu.xmlSaveM(kpd::DriveFileNames::menuBackup(app_.appFolder(), menu.menuKey()), app_.appFolder())) return;
         view->copyMode2Mode();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
