@@ -2,10 +2,10 @@
 
 #include "checks/checkinput.h"
 #include "checks/textchecker.h"
+#include "jsonstring.h"
 #include "model/theapp.h"
 #include "xmlfiles/textcodec.h"
 
-#include <cstdio>
 #include <map>
 #include <ostream>
 
@@ -17,25 +17,6 @@ namespace {
 std::string utf8(const std::string& text)
 {
     return TextCodec::latin1ToUtf8(text);
-}
-
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : utf8(text)) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (b < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(b));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 std::map<ProblemKind, int> countByKind(const std::vector<Problem>& problems)

@@ -16,8 +16,8 @@
 namespace {
 
 // 15 twips are one pixel at 96 dots per inch.
-constexpr int kWidth = 5250 / 15;
-constexpr int kHeight = 2370 / 15;
+constexpr int kCloneMenuWidth = 5250 / 15;
+constexpr int kCloneMenuHeight = 2370 / 15;
 
 constexpr const char* kWarning = "WARNING: this cannot be undone - click Cancel to backout";
 
@@ -35,7 +35,7 @@ CloneMenu::CloneMenu(kpd::UserInterface& ui, QWidget* parent)
 {
     setObjectName(QStringLiteral("CloneMenu"));
     setWindowTitle(QStringLiteral("Clone menu to another menu"));
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kCloneMenuWidth, kCloneMenuHeight);
 
     txtSourceName_->setObjectName(QStringLiteral("txtSourceName"));
     txtSourceName_->setToolTip(QStringLiteral("The source menu"));

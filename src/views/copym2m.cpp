@@ -20,8 +20,8 @@ int pixels(int twips)
     return (twips + 7) / 15;
 }
 
-constexpr int kWidth = 4080 / 15;
-constexpr int kHeight = 2700 / 15;
+constexpr int kCopyM2MWidth = 4080 / 15;
+constexpr int kCopyM2MHeight = 2700 / 15;
 constexpr int kAllLeft = 150;
 constexpr int kAllWidth = 36;
 constexpr int kModeLeft = 192;
@@ -40,14 +40,14 @@ CopyM2M::CopyM2M(QWidget* parent)
 {
     setObjectName(QStringLiteral("CopyM2M"));
     setWindowTitle(QStringLiteral("Copy mode to mode"));
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kCopyM2MWidth, kCopyM2MHeight);
 
     modeList_->setObjectName(QStringLiteral("modeList"));
-    modeList_->setGeometry(8, 8, 104, kHeight - 16);
+    modeList_->setGeometry(8, 8, 104, kCopyM2MHeight - 16);
     hint_->setObjectName(QStringLiteral("Hint"));
     hint_->setWordWrap(true);
     hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint_->setGeometry(120, 4, kWidth - 124, 40);
+    hint_->setGeometry(120, 4, kCopyM2MWidth - 124, 40);
     arrow_->setObjectName(QStringLiteral("arrow"));
     arrow_->setGeometry(114, pixels(CopyM2MRun::kButtonCentre) - 8, 34, 16);
     arrow_->hide();
@@ -98,7 +98,7 @@ void CopyM2M::listClicked()
 
     btnCopyToAll_->setGeometry(kAllLeft, pixels(layout.allTop), kAllWidth, pixels(layout.allHeight));
     btnCopyToAll_->show();
-    int right = kWidth;
+    int right = kCopyM2MWidth;
     for (const ModeButtonPlace& place : layout.buttons) {
         QPushButton* button = btnCopyMode_[place.position];
         const QString name = modeList_->item(static_cast<int>(place.position))->text();
@@ -110,7 +110,7 @@ void CopyM2M::listClicked()
         right = std::max(right, button->geometry().right() + kMargin);
     }
     // Beyond seven modes the further columns widen the dialog.
-    if (right > width()) setFixedSize(right, kHeight);
+    if (right > width()) setFixedSize(right, kCopyM2MHeight);
 
     arrow_->show();
     hint_->setText(QStringLiteral("Click the mode to copy to (or all modes)"));

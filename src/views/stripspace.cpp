@@ -14,8 +14,8 @@
 namespace {
 
 // 15 twips are one pixel at 96 dots per inch.
-constexpr int kWidth = 4215 / 15;
-constexpr int kHeight = 2625 / 15;
+constexpr int kStripspaceWidth = 4215 / 15;
+constexpr int kStripspaceHeight = 2625 / 15;
 constexpr int kBoxWidth = 192;
 constexpr int kBoxHeight = 54;
 // Half the height of a two-line message box, and a margin.
@@ -37,7 +37,7 @@ Stripspace::Stripspace(kpd::UserInterface& ui, const QString& controlFolder, QWi
 {
     setObjectName(QStringLiteral("Stripspace"));
     setWindowTitle(QStringLiteral("Strip trailing spaces"));
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kStripspaceWidth, kStripspaceHeight);
 
     // Six rows of sixteen cells: a help text fits whole, so its lines are the keypad's.
     textBox_->setNRows(6);
@@ -45,10 +45,10 @@ Stripspace::Stripspace(kpd::UserInterface& ui, const QString& controlFolder, QWi
     textBox_->setEmptyCellColor(textBox_->BackColor());
     if (QWidget* box = textBox_->widget()) {
         box->setObjectName(QStringLiteral("gtbStripTrail"));
-        box->setGeometry((kWidth - kBoxWidth) / 2, 16, kBoxWidth, kBoxHeight);
+        box->setGeometry((kStripspaceWidth - kBoxWidth) / 2, 16, kBoxWidth, kBoxHeight);
     }
     stopButton_->setObjectName(QStringLiteral("btnStopStrip"));
-    stopButton_->setGeometry((kWidth - 80) / 2, kHeight - 48, 80, 28);
+    stopButton_->setGeometry((kStripspaceWidth - 80) / 2, kStripspaceHeight - 48, 80, 28);
     connect(stopButton_, &QPushButton::clicked, this, &Stripspace::stopStrip);
 }
 
