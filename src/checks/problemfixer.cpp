@@ -26,6 +26,11 @@ bool ProblemFixer::canFix(ProblemKind kind)
     return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph || kind == ProblemKind::NearDuplicate;
 }
 
+bool ProblemFixer::canFix(const Problem& problem)
+{
+    return canFix(problem.kind) || (problem.kind == ProblemKind::Overflow && problem.suggestion);
+}
+
 bool ProblemFixer::canFixAll(ProblemKind kind)
 {
     return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph;
@@ -62,6 +67,12 @@ bool ProblemFixer::apply(const Problem& problem)
     if (!target) return false;
     const std::optional<std::string> fixed = fixedText(problem.kind, textOf(*target, problem.field));
     return fixed && store(problem.menuKey, *target, problem.field, *fixed);
+}
+
+bool ProblemFixer::replace(const Problem& problem, const std::string& text)
+{
+    ModeData* target = record(problem);
+    return target && store(problem.menuKey, *target, problem.field, text);
 }
 
 int ProblemFixer::applyAll(ProblemKind kind, const std::vector<Problem>& problems)

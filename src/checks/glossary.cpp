@@ -1,0 +1,118 @@
+#include "glossary.h"
+
+#include <algorithm>
+#include <set>
+
+namespace kpd {
+
+namespace {
+
+bool isWordByte(unsigned char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 0xC0;
+}
+
+bool containsFolded(const std::string& text, std::string_view filter)
+{
+    const auto same = [](char a, char b) {
+        return Glossary::lowered(static_cast<unsigned char>(a)) == Glossary::lowered(static_cast<unsigned char>(b));
+    };
+    return std::search(text.begin(), text.end(), filter.begin(), filter.end(), same) != text.end();
+}
+
+} // namespace
+
+const GlossaryForms* GlossaryTerm::forms(std::string_view language) const
+{
+    const std::string wanted = Glossary::primaryLanguage(language);
+    for (const auto& [code, forms] : languages)
+        if (Glossary::primaryLanguage(code) == wanted) return &forms;
+    return nullptr;
+}
+
+GlossaryForms& GlossaryTerm::formsFor(const std::string& language)
+{
+    for (auto& [code, forms] : languages)
+        if (Glossary::primaryLanguage(code) == Glossary::primaryLanguage(language)) return forms;
+    return languages[language];
+}
+
+std::vector<std::string> Glossary::languages() const
+{
+    std::set<std::string> codes;
+    for (const GlossaryTerm& term : terms_)
+        for (const auto& entry : term.languages) codes.insert(entry.first);
+    return {codes.begin(), codes.end()};
+}
+
+std::string Glossary::otherLanguage(std::string_view reference) const
+{
+    const std::string ref = primaryLanguage(reference);
+    std::set<std::string> others;
+    for (const std::string& code : languages())
+        if (primaryLanguage(code) != ref) others.insert(primaryLanguage(code));
+    return others.size() == 1 ? *others.begin() : std::string();
+}
+
+std::string Glossary::primaryLanguage(std::string_view code)
+{
+    std::string primary;
+    for (char c : code) {
+        if (c == '_' || c == '-') break;
+        primary += static_cast<char>(lowered(static_cast<unsigned char>(c)));
+    }
+    return primary;
+}
+
+std::string Glossary::languageOfName(std::string_view name)
+{
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"english", "en"}, {"french", "fr"},     {"german", "de"},  {"italian", "it"},
+        {"spanish", "es"}, {"portuguese", "pt"}, {"dutch", "nl"},   {"swedish", "sv"},
+        {"danish", "da"},  {"finnish", "fi"},    {"polish", "pl"},  {"czech", "cs"},
+        {"turkish", "tr"}, {"norwegian", "nb"},  {"russian", "ru"}, {"hungarian", "hu"}};
+    std::string folded;
+    for (char c : name) folded += static_cast<char>(lowered(static_cast<unsigned char>(c)));
+    for (const auto& [known, code] : kNames)
+        if (folded == known) return code;
+    return {};
+}
+
+unsigned char Glossary::lowered(unsigned char c)
+{
+    const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7 && c != 0xD8);
+    return capital ? static_cast<unsigned char>(c + 0x20) : c;
+}
+
+bool Glossary::matches(const GlossaryTerm& term, std::string_view filter)
+{
+    if (filter.empty() || containsFolded(term.note, filter)) return true;
+    for (const auto& [code, forms] : term.languages) {
+        if (containsFolded(forms.full, filter)) return true;
+        for (const auto* list : {&forms.shortForms, &forms.synonyms, &forms.forbidden})
+            for (const std::string& form : *list)
+                if (containsFolded(form, filter)) return true;
+    }
+    return false;
+}
+
+std::size_t Glossary::findWord(const std::string& text, const std::string& form, std::size_t from)
+{
+    if (form.empty()) return std::string::npos;
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (std::size_t at = from; at + form.size() <= text.size(); ++at) {
+        bool same = true;
+        for (std::size_t i = 0; i < form.size() && same; ++i)
+            same = lowered(byteAt(at + i)) == lowered(static_cast<unsigned char>(form[i]));
+        if (!same) continue;
+        // "~Xab" and "~A" are escapes: a letter right after a tilde belongs to one.
+        const bool startsWord = at == 0 || (!isWordByte(byteAt(at - 1)) && byteAt(at - 1) != '~');
+        const std::size_t end = at + form.size();
+        const bool endsWord =
+            end == text.size() || !isWordByte(byteAt(end)) || !isWordByte(static_cast<unsigned char>(form.back()));
+        if (startsWord && endsWord) return at;
+    }
+    return std::string::npos;
+}
+
+} // namespace kpd
