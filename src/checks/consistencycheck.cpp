@@ -16,7 +16,10 @@ std::string ConsistencyCheck::translationKey(TextField field, const std::string&
 
 int ConsistencyCheck::used(TextField field, const std::string& escaped)
 {
-    return static_cast<int>(field == TextField::Description ? decodeEscapes(escaped, false).size() : escaped.size());
+    if (field == TextField::Help) return static_cast<int>(escaped.size());
+    // A translation may break its lines elsewhere: the room is in the characters.
+    const std::string bytes = decodeEscapes(escaped, false);
+    return static_cast<int>(std::count_if(bytes.begin(), bytes.end(), [](char c) { return c != '\r' && c != '\n'; }));
 }
 
 int ConsistencyCheck::limit(TextField field, int maxHelpChars)

@@ -18,8 +18,8 @@ public:
 
     // The key of the texts that should read the same: the field and the reference text.
     static std::string translationKey(TextField field, const std::string& referenceText);
-    // The cells a description takes of the display, or the characters of a help text,
-    // and what the keypad allows.
+    // The characters of a description without its line breaks, or of a help text as the
+    // overflow check counts them, and what the keypad allows.
     static int used(TextField field, const std::string& escaped);
     static int limit(TextField field, int maxHelpChars);
 };

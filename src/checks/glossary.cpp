@@ -100,16 +100,28 @@ std::size_t Glossary::findWord(const std::string& text, const std::string& form,
 {
     if (form.empty()) return std::string::npos;
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    // The characters of an escape ("~M", "~x41", "~~") stand for codes, not letters: they
+    // part words as a space does, and no form starts inside one.
+    std::vector<bool> escaped(text.size(), false);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '~') continue;
+        const bool hex = i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X');
+        const std::size_t end = std::min(text.size(), i + (hex ? 4 : 2));
+        std::fill(escaped.begin() + static_cast<std::ptrdiff_t>(i), escaped.begin() + static_cast<std::ptrdiff_t>(end),
+                  true);
+        i = end - 1;
+    }
+    const auto partsWords = [&](std::size_t i) { return escaped[i] || !isWordByte(byteAt(i)); };
     for (std::size_t at = from; at + form.size() <= text.size(); ++at) {
+        if (escaped[at]) continue;
         bool same = true;
         for (std::size_t i = 0; i < form.size() && same; ++i)
-            same = lowered(byteAt(at + i)) == lowered(static_cast<unsigned char>(form[i]));
+            same = !escaped[at + i] && lowered(byteAt(at + i)) == lowered(static_cast<unsigned char>(form[i]));
         if (!same) continue;
-        // "~Xab" and "~A" are escapes: a letter right after a tilde belongs to one.
-        const bool startsWord = at == 0 || (!isWordByte(byteAt(at - 1)) && byteAt(at - 1) != '~');
         const std::size_t end = at + form.size();
+        const bool startsWord = at == 0 || partsWords(at - 1) || !isWordByte(static_cast<unsigned char>(form.front()));
         const bool endsWord =
-            end == text.size() || !isWordByte(byteAt(end)) || !isWordByte(static_cast<unsigned char>(form.back()));
+            end == text.size() || partsWords(end) || !isWordByte(static_cast<unsigned char>(form.back()));
         if (startsWord && endsWord) return at;
     }
     return std::string::npos;

@@ -61,8 +61,7 @@ public:
     static bool matches(const GlossaryTerm& term, std::string_view filter);
 
     // Where `form` stands in `text` as a whole word, ignoring case, from `from` on; npos
-    // when it does not. Texts are in the escaped form: an escape's characters never start
-    // a word.
+    // when it does not. Texts are in the escaped form: escapes part words.
     static std::size_t findWord(const std::string& text, const std::string& form, std::size_t from = 0);
 
 private:

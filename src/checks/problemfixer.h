@@ -44,7 +44,8 @@ public:
 private:
     ModeData* record(const Problem& problem) const;
     bool store(const std::string& menuKey, ModeData& record, TextField field, const std::string& text);
-    template <typename Visit> void forEachText(Visit visit) const;
+    template <typename Visit>
+    void forEachText(Visit visit) const;
 
     DrvMenus& custom_;
 };
