@@ -17,6 +17,7 @@ struct GlossaryForms {
     std::vector<std::string> forbidden;
 
     bool empty() const { return full.empty() && shortForms.empty() && synonyms.empty() && forbidden.empty(); }
+    bool operator==(const GlossaryForms&) const = default;
 };
 
 // One concept of the drive's terminology, in every language the glossary holds.
@@ -28,6 +29,7 @@ struct GlossaryTerm {
     // The forms of the language whose primary subtag matches, or null.
     const GlossaryForms* forms(std::string_view language) const;
     GlossaryForms& formsFor(const std::string& language);
+    bool operator==(const GlossaryTerm&) const = default;
 };
 
 // The drive folder's glossary: terms with their full, short and forbidden forms per

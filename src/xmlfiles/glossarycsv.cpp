@@ -5,6 +5,7 @@
 
 #include "fileio/filereaderror.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace kpd {
@@ -72,6 +73,16 @@ std::string trimmed(std::string text)
     return text;
 }
 
+// "fr", "fr-FR", "pt_BR", "gsw": two or three letters, then subtags of letters and digits.
+bool isLanguageCode(const std::string& code)
+{
+    const std::size_t primary = std::min(code.find_first_of("-_"), code.size());
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (primary < 2 || primary > 3 || !std::all_of(code.begin(), code.begin() + primary, letter)) return false;
+    return std::all_of(code.begin() + primary, code.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9') || c == '-' || c == '_'; });
+}
+
 ColumnRole roleOf(const std::string& header)
 {
     const std::string name = trimmed(header);
@@ -79,9 +90,7 @@ ColumnRole roleOf(const std::string& header)
     const std::size_t space = name.find(' ');
     const std::string code = name.substr(0, space);
     const std::string suffix = space == std::string::npos ? std::string() : name.substr(space + 1);
-    if (code.empty() ||
-        code.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_") != std::string::npos)
-        throw FileReadError("the column \"" + header + "\" is neither a language nor \"note\"");
+    if (!isLanguageCode(code)) throw FileReadError("the column \"" + header + "\" is neither a language nor \"note\"");
     if (suffix.empty()) return {Column::Full, code};
     if (suffix == "short") return {Column::Short, code};
     if (suffix == "other") return {Column::Other, code};
