@@ -35,6 +35,15 @@ bool isShortType(const std::string& type)
     return kShort.count(type) != 0;
 }
 
+// The basic dialect's deprecated and superseded statuses, and the plain "forbidden" and
+// "obsolete" some terminology tools write.
+bool isForbiddenStatus(const std::string& status)
+{
+    for (const char* start : {"deprecated", "superseded", "forbidden", "obsolete"})
+        if (status.rfind(start, 0) == 0) return true;
+    return false;
+}
+
 // Collects the terms of a term base: entries, their language sets and the forms in them.
 class TbxHandler : public ContentHandler {
 public:
@@ -91,7 +100,7 @@ private:
     void addForm()
     {
         GlossaryForms& forms = term_->languages[language_];
-        if (status_ == kDeprecated || status_ == "supersededTerm-admn-sts")
+        if (isForbiddenStatus(status_))
             forms.forbidden.push_back(form_);
         else if (isShortType(type_))
             forms.shortForms.push_back(form_);
