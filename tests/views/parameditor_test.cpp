@@ -460,8 +460,8 @@ TEST_F(EditorTest, AddToGlossaryHandsOnTheSelectionOfTheActiveBoxAndKeepsTheClip
     const int cell = box->width() / 16;
     const int y = box->height() / 4;
     QTest::mousePress(box, Qt::LeftButton, {}, QPoint(cell / 2, y));
-    QMouseEvent move(QEvent::MouseMove, QPointF(cell * 7 + cell / 2, y), box->mapToGlobal(QPointF(cell * 7 + cell / 2, y)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(cell * 7 + cell / 2, y),
+                     box->mapToGlobal(QPointF(cell * 7 + cell / 2, y)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(box, &move);
     QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(cell * 7 + cell / 2, y));
     e.button(QStringLiteral("Add to glossary"))->click();
