@@ -23,8 +23,8 @@ const std::string& textOf(const ModeData& record, TextField field)
 
 bool ProblemFixer::canFix(ProblemKind kind)
 {
-    return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph || kind == ProblemKind::NearDuplicate
-           || kind == ProblemKind::Inconsistent;
+    return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph || kind == ProblemKind::NearDuplicate ||
+           kind == ProblemKind::Inconsistent;
 }
 
 bool ProblemFixer::canFix(const Problem& problem)

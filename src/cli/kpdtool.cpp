@@ -190,7 +190,8 @@ int KpdTool::run(const std::vector<std::string>& args)
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }
         if (a.command == "report") return report(a);
-        if (a.command == "glossary") return GlossaryCommand(out_, err_, a.folder).run(a.inputs[0], a.inputs[1], a.force);
+        if (a.command == "glossary")
+            return GlossaryCommand(out_, err_, a.folder).run(a.inputs[0], a.inputs[1], a.force);
         if (a.command == "diff") return DiffCommand(ui_, out_, a.folder).run({a.inputs[0], a.inputs[1], a.base, a.json});
         return decode(a);
     } catch (const std::exception& e) {
