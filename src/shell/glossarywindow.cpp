@@ -38,7 +38,8 @@ GlossaryWindow::GlossaryWindow(kpd::UserInterface& ui, QString folder, std::stri
       lstTerms_(new QTableWidget(this)),
       btnAdd_(new QPushButton(QStringLiteral("&Add term"), this)),
       btnRemove_(new QPushButton(QStringLiteral("&Remove term"), this)),
-      btnSave_(new QPushButton(QStringLiteral("&Save"), this))
+      btnSave_(new QPushButton(QStringLiteral("&Save"), this)),
+      btnClose_(new QPushButton(QStringLiteral("&Close"), this))
 {
     setObjectName(QStringLiteral("frmGlossary"));
     setWindowTitle(QStringLiteral("Glossary"));
@@ -48,6 +49,7 @@ GlossaryWindow::GlossaryWindow(kpd::UserInterface& ui, QString folder, std::stri
     btnAdd_->setObjectName(QStringLiteral("btnAdd"));
     btnRemove_->setObjectName(QStringLiteral("btnRemove"));
     btnSave_->setObjectName(QStringLiteral("btnSave"));
+    btnClose_->setObjectName(QStringLiteral("btnClose"));
     txtFilter_->setPlaceholderText(QStringLiteral("Filter: a part of any form or note"));
     txtFilter_->setClearButtonEnabled(true);
     cboLanguage_->setEditable(true);
@@ -85,6 +87,7 @@ GlossaryWindow::GlossaryWindow(kpd::UserInterface& ui, QString folder, std::stri
     buttons->addWidget(btnRemove_);
     buttons->addStretch(1);
     buttons->addWidget(btnSave_);
+    buttons->addWidget(btnClose_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(lstTerms_, 1);
@@ -96,8 +99,9 @@ GlossaryWindow::GlossaryWindow(kpd::UserInterface& ui, QString folder, std::stri
     connect(btnAdd_, &QPushButton::clicked, this, [this] { addTerm(QString(), false); });
     connect(btnRemove_, &QPushButton::clicked, this, &GlossaryWindow::removeSelected);
     connect(btnSave_, &QPushButton::clicked, this, &GlossaryWindow::save);
+    connect(btnClose_, &QPushButton::clicked, this, &QDialog::reject);
     fill();
-    ScreenFit::resize(*this, {900, 480});
+    ScreenFit::resize(*this, {1000, 480});
 }
 
 GlossaryWindow::~GlossaryWindow() = default;
@@ -129,6 +133,7 @@ void GlossaryWindow::fill()
         for (std::size_t column = 0; column < columns.size(); ++column)
             lstTerms_->setItem(static_cast<int>(row), static_cast<int>(column),
                                new QTableWidgetItem(toQt(table_->cell(row, column))));
+    lstTerms_->resizeColumnsToContents();
     applyFilter(txtFilter_->text());
 }
 

@@ -66,5 +66,6 @@ private:
     QPushButton* btnAdd_;
     QPushButton* btnRemove_;
     QPushButton* btnSave_;
+    QPushButton* btnClose_;
     bool filling_ = false;
 };

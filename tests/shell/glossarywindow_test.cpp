@@ -64,7 +64,7 @@ TEST(GlossaryWindow, EditsOfTheTableAreSavedAsATermBaseAndReadBackByTheNextWindo
     again.terms()->setCurrentCell(1, 0);
     again.removeSelected();
     ui.answers.push_back(kpd::MessageAnswer::No);
-    again.close();
+    again.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
     EXPECT_EQ(ui.texts(), std::vector<std::string>{"Save the changes to the glossary?"});
     EXPECT_EQ(kpd::TbxFile::load((folder.path() + QStringLiteral("/glossary.tbx")).toStdString()).terms().size(), 2u);
 }
