@@ -61,6 +61,21 @@ TEST_F(GlossaryChecks, AForbiddenFormAndATermLeftOutAreFoundWhileAnyApprovedForm
     EXPECT_EQ(found[2].menuKey, "m2") << "a form inside a longer word is no form";
 }
 
+TEST(GlossaryWords, AFormIsAWholeWordWhereverEscapesAndPunctuationPartIt)
+{
+    EXPECT_EQ(Glossary::findWord("Minimum speed~Mreference", "REFERENCE"), 15u) << "after a line break escape";
+    EXPECT_EQ(Glossary::findWord("x~x41ref", "ref"), 5u) << "after a character escape";
+    EXPECT_EQ(Glossary::findWord("~Mref", "Mref"), std::string::npos) << "an escape's letter starts no word";
+    EXPECT_EQ(Glossary::findWord("prefix ref", "ref"), 7u) << "the first whole word, not the part of a word";
+    EXPECT_EQ(Glossary::findWord("R\xE9"
+                                 "f.vit",
+                                 "r\xC9"
+                                 "f."),
+              0u)
+        << "a form ending in a stop ends a word";
+    EXPECT_EQ(Glossary::findWord("Speedy", "Speed"), std::string::npos);
+}
+
 TEST_F(GlossaryChecks, WithoutACustomLanguageTheGlossaryChecksNothing)
 {
     glossary->terms()[0].formsFor("de").full = "Drehzahl";
@@ -82,6 +97,9 @@ TEST_F(GlossaryChecks, OneReferenceTextTranslatedTwoWaysIsInconsistentUntilUnifi
     EXPECT_EQ(found[0].paraKey, "p2");
     EXPECT_EQ(found[0].suggestion, "Vitesse");
     EXPECT_EQ(found[0].bytes, 5) << "the stored \"Vit.\" and its terminator";
+    desc("m2", "p5", "Pace", "Vit.");
+    EXPECT_EQ(problems(ProblemKind::Inconsistent).at(0).bytes, 0) << "another text keeps \"Vit.\" stored";
+    desc("m2", "p5", "Pace", "Allure");
 
     TranslationUnifier unifier(app);
     const auto forms = unifier.forms(found[0]);

@@ -101,6 +101,10 @@ TEST(GlossaryFiles, ATableRoundTripsQuotedFieldsAndListsAndReadsWindows1252)
     const GlossaryForms expected{"Vitesse, moteur", {}, {}, {"V\xE9l", "Vt"}};
     EXPECT_EQ(*old.terms()[0].forms("fr"), expected);
     EXPECT_THROW(GlossaryCsv::parse("en,comment\nSpeed,x\n"), FileReadError);
+    const Glossary saved = GlossaryCsv::parse("\xEF\xBB\xBF"
+                                              "en,en short\r\nSpeed,Spd\r\n\r\nRamp,\r\n");
+    ASSERT_EQ(saved.terms().size(), 2u) << "a mark of the encoding and a blank line are no terms";
+    EXPECT_EQ(saved.terms()[0].forms("en")->full, "Speed");
 }
 
 } // namespace
