@@ -100,31 +100,41 @@ std::size_t Glossary::findWord(const std::string& text, const std::string& form,
 {
     if (form.empty()) return std::string::npos;
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const auto sameByte = [](char a, char b) {
+        return lowered(static_cast<unsigned char>(a)) == lowered(static_cast<unsigned char>(b));
+    };
     // The characters of an escape ("~M", "~x41", "~~") stand for codes, not letters: they
-    // part words as a space does, and no form starts inside one.
-    std::vector<bool> escaped(text.size(), false);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '~') continue;
-        const bool hex = i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X');
-        const std::size_t end = std::min(text.size(), i + (hex ? 4 : 2));
-        std::fill(escaped.begin() + static_cast<std::ptrdiff_t>(i), escaped.begin() + static_cast<std::ptrdiff_t>(end),
-                  true);
-        i = end - 1;
-    }
+    // part words as a space does, and no form starts inside one. Worked out only for a text
+    // that holds the form at all: most texts do not hold most terms.
+    std::vector<bool> escaped;
+    const auto markEscapes = [&] {
+        escaped.assign(text.size(), false);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '~') continue;
+            const bool hex = i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X');
+            const std::size_t end = std::min(text.size(), i + (hex ? 4 : 2));
+            std::fill(escaped.begin() + static_cast<std::ptrdiff_t>(i),
+                      escaped.begin() + static_cast<std::ptrdiff_t>(end), true);
+            i = end - 1;
+        }
+    };
     const auto partsWords = [&](std::size_t i) { return escaped[i] || !isWordByte(byteAt(i)); };
-    for (std::size_t at = from; at + form.size() <= text.size(); ++at) {
-        if (escaped[at]) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < form.size() && same; ++i)
-            same = !escaped[at + i] && lowered(byteAt(at + i)) == lowered(static_cast<unsigned char>(form[i]));
-        if (!same) continue;
-        const std::size_t end = at + form.size();
-        const bool startsWord = at == 0 || partsWords(at - 1) || !isWordByte(static_cast<unsigned char>(form.front()));
+    for (auto at = text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size()));;) {
+        at = std::search(at, text.end(), form.begin(), form.end(), sameByte);
+        if (at == text.end()) return std::string::npos;
+        const auto pos = static_cast<std::size_t>(at - text.begin());
+        ++at;
+        if (escaped.empty()) markEscapes();
+        const std::size_t end = pos + form.size();
+        if (std::any_of(escaped.begin() + static_cast<std::ptrdiff_t>(pos),
+                        escaped.begin() + static_cast<std::ptrdiff_t>(end), [](bool e) { return e; }))
+            continue;
+        const bool startsWord =
+            pos == 0 || partsWords(pos - 1) || !isWordByte(static_cast<unsigned char>(form.front()));
         const bool endsWord =
             end == text.size() || partsWords(end) || !isWordByte(static_cast<unsigned char>(form.back()));
-        if (startsWord && endsWord) return at;
+        if (startsWord && endsWord) return pos;
     }
-    return std::string::npos;
 }
 
 } // namespace kpd
