@@ -20,6 +20,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Offered besides the glossary's own languages: those of the dictionaries the drive
@@ -151,7 +153,11 @@ void GlossaryWindow::addTerm(const QString& text, bool reference)
     // A filter that would hide the new term goes.
     txtFilter_->clear();
     fill();
-    const int column = reference ? 0 : 4;
+    const auto& columns = table_->columns();
+    const auto full = std::find_if(columns.begin(), columns.end(), [&](const kpd::GlossaryTable::Column& c) {
+        return c.language == language && c.part == kpd::GlossaryTable::Part::Full;
+    });
+    const int column = static_cast<int>(full - columns.begin());
     lstTerms_->setCurrentCell(static_cast<int>(row), column);
     lstTerms_->scrollToItem(lstTerms_->item(static_cast<int>(row), column));
 }
