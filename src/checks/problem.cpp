@@ -12,6 +12,10 @@ std::string_view kindName(ProblemKind kind)
     case ProblemKind::TrailingSpace: return "trailing-space";
     case ProblemKind::ModeMismatch: return "mode-mismatch";
     case ProblemKind::NearDuplicate: return "near-duplicate";
+    case ProblemKind::Glossary: return "glossary";
+    case ProblemKind::Inconsistent: return "inconsistent";
+    case ProblemKind::Ambiguous: return "ambiguous";
+    case ProblemKind::SourceHeadroom: return "source-headroom";
     }
     return {};
 }

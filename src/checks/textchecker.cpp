@@ -1,7 +1,11 @@
 #include "textchecker.h"
 
+#include "consistencycheck.h"
+#include "glossary.h"
+#include "glossarycheck.h"
 #include "glyphscan.h"
 #include "keypadtextlayout.h"
+#include "shortformfix.h"
 
 #include "build/escapes.h"
 #include "model/counted.h"
@@ -29,26 +33,6 @@ bool referenceHasText(const CheckInput::ModeTexts& mode, TextField field)
     return mode.refPresent && mode.refDefined && !refTextOf(mode, field).empty();
 }
 
-Problem make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
-             std::string message)
-{
-    Problem problem;
-    problem.kind = kind;
-    problem.menuKey = param.menuKey;
-    problem.paraKey = param.paraKey;
-    problem.modeKey = mode.modeKey;
-    problem.field = field;
-    problem.message = std::move(message);
-    return problem;
-}
-
-// Long help texts would drown the message that quotes them.
-std::string quoted(const std::string& text)
-{
-    constexpr std::size_t shown = 32;
-    return "\"" + (text.size() > shown ? text.substr(0, shown) + "..." : text) + "\"";
-}
-
 // The most frequent of the texts at the given modes; the first one seen wins a tie.
 std::string majority(const std::vector<const std::string*>& texts)
 {
@@ -65,19 +49,33 @@ std::string majority(const std::vector<const std::string*>& texts)
     return *best;
 }
 
-unsigned char lowered(unsigned char c)
+} // namespace
+
+Problem TextChecker::make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
+                          TextField field, std::string message)
 {
-    // 0xD7 and 0xD8 are the multiplication sign and a Greek letter on the keypad, not capitals.
-    const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7 && c != 0xD8);
-    return capital ? static_cast<unsigned char>(c + 0x20) : c;
+    Problem problem;
+    problem.kind = kind;
+    problem.menuKey = param.menuKey;
+    problem.paraKey = param.paraKey;
+    problem.modeKey = mode.modeKey;
+    problem.field = field;
+    problem.message = std::move(message);
+    return problem;
 }
 
-} // namespace
+std::string TextChecker::quoted(const std::string& text)
+{
+    constexpr std::size_t shown = 32;
+    return "\"" + (text.size() > shown ? text.substr(0, shown) + "..." : text) + "\"";
+}
 
 std::set<ProblemKind> TextChecker::defaultKinds()
 {
     std::set<ProblemKind> kinds(kAllProblemKinds.begin(), kAllProblemKinds.end());
     kinds.erase(ProblemKind::Unchanged);
+    // Only whoever writes the reference texts can act on their headroom.
+    kinds.erase(ProblemKind::SourceHeadroom);
     return kinds;
 }
 
@@ -86,7 +84,7 @@ std::string TextChecker::nearDuplicateKey(TextField field, std::int16_t unit, co
     std::string key = field == TextField::Description ? "d" + std::to_string(unit) : "h";
     key += '\n';
     std::string bytes = blankReservedBytes(decodeEscapes(escaped, false));
-    for (char& c : bytes) c = static_cast<char>(lowered(static_cast<unsigned char>(c)));
+    for (char& c : bytes) c = static_cast<char>(Glossary::lowered(static_cast<unsigned char>(c)));
     const std::string ignoredAtEnd = " .,:;!?\r";
     while (!bytes.empty() && ignoredAtEnd.find(bytes.back()) != std::string::npos) bytes.pop_back();
     return key + bytes;
@@ -101,6 +99,10 @@ std::vector<Problem> TextChecker::check(const CheckInput& input, const Options& 
             for (TextField field : {TextField::Description, TextField::Help})
                 checkModes(input.params[p], p, field, found);
     if (wanted(ProblemKind::NearDuplicate)) checkNearDuplicates(input, found);
+    if (wanted(ProblemKind::Inconsistent)) ConsistencyCheck::inconsistent(input, found);
+    if (wanted(ProblemKind::Ambiguous)) ConsistencyCheck::ambiguous(input, found);
+    if (wanted(ProblemKind::SourceHeadroom)) ConsistencyCheck::sourceHeadroom(input, found);
+    if (wanted(ProblemKind::Glossary)) GlossaryCheck::check(input, found);
 
     std::vector<Problem> problems;
     for (std::size_t p = 0; p < input.params.size(); ++p) {
@@ -133,6 +135,7 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
     if (wanted(ProblemKind::Unchanged) && referenceHasText(mode, field) && text == refTextOf(mode, field))
         out.push_back(make(ProblemKind::Unchanged, param, mode, field, "Same text as the reference"));
     if (wanted(ProblemKind::Overflow)) {
+        const std::size_t before = out.size();
         if (field == TextField::Description) {
             const int lines = KeypadTextLayout::displayLines(text);
             if (lines > KeypadTextLayout::kDescriptionLines)
@@ -144,6 +147,11 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
                 make(ProblemKind::Overflow, param, mode, field,
                      std::to_string(text.size()) + " characters, at most " + std::to_string(input.maxHelpChars)));
         }
+        // The glossary's short forms are the fix, where they make the text fit.
+        if (out.size() > before && input.glossary && !input.customLanguage.empty())
+            if (auto shorter =
+                    ShortFormFix::shorten(text, field, input.maxHelpChars, *input.glossary, input.customLanguage))
+                out.back().suggestion = std::move(shorter->text);
     }
     if (wanted(ProblemKind::NoGlyph)) checkGlyphs(param, mode, field, out);
     if (wanted(ProblemKind::TrailingSpace)) {

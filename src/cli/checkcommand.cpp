@@ -1,9 +1,12 @@
 #include "checkcommand.h"
 
 #include "checks/checkinput.h"
+#include "checks/glossary.h"
 #include "checks/textchecker.h"
 #include "jsonstring.h"
 #include "model/theapp.h"
+#include "xmlfiles/fixedfile.h"
+#include "xmlfiles/tbxfile.h"
 #include "xmlfiles/textcodec.h"
 
 #include <map>
@@ -62,7 +65,9 @@ int CheckCommand::run(TheApp& app, bool json)
     if (app.getRefKey().empty()) app.setRefKey(app.getLangDBKey(0));
     TextChecker::Options options;
     options.kinds = kinds_;
-    const std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app), options);
+    auto glossary =
+        std::make_shared<const Glossary>(TbxFile::loadIfPresent(FixedFile::path(app.appFolder(), Glossary::kFileName)));
+    const std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app, glossary), options);
     if (json)
         printJson(problems, out_);
     else

@@ -2,6 +2,7 @@
 
 #include "checkcommand.h"
 #include "diffcommand.h"
+#include "glossarycommand.h"
 #include "imageprinter.h"
 #include "reportcommand.h"
 
@@ -83,9 +84,17 @@ std::string KpdTool::usage()
            "  check FILE.kpd [--json] [--kinds LIST] [--fail-on LIST]\n"
            "                             list the problems of the texts; LIST is \"all\" or kinds joined\n"
            "                             by commas: empty, unchanged, overflow, no-glyph, trailing-space,\n"
-           "                             mode-mismatch, near-duplicate. --kinds defaults to all but\n"
-           "                             unchanged, --fail-on to overflow,no-glyph; exit status 1 when a\n"
-           "                             problem of a --fail-on kind was found\n"
+           "                             mode-mismatch, near-duplicate, glossary, inconsistent,\n"
+           "                             ambiguous, source-headroom. --kinds defaults to all but\n"
+           "                             unchanged and source-headroom, --fail-on to overflow,no-glyph,\n"
+           "                             glossary,ambiguous; exit status 1 when a problem of a --fail-on\n"
+           "                             kind was found. The glossary is the drive folder's glossary.tbx\n"
+           "  glossary import FILE [--force]\n"
+           "                             make FILE (a .csv table or a .tbx term base) the drive folder's\n"
+           "                             glossary.tbx; an existing glossary is replaced only with --force\n"
+           "  glossary export OUT [--force]\n"
+           "                             write the drive folder's glossary as OUT: a table when its name\n"
+           "                             ends in .csv, else a term base\n"
            "  report FILE.kpd [--json] [--compare OLD.kpd]\n"
            "                             where the image's bytes go: menus, parameters, strings and\n"
            "                             dictionary words, as tables or JSON; --compare adds the\n"
@@ -148,9 +157,10 @@ int KpdTool::run(const std::vector<std::string>& args)
         out_ << "kpdtool " << kVersion << '\n';
         return Success;
     }
-    const std::size_t wanted = a.command == "export" || a.command == "diff" ? 2 : 1;
+    const std::size_t wanted = a.command == "export" || a.command == "diff" || a.command == "glossary" ? 2 : 1;
     const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" ||
-                       a.command == "decode" || a.command == "check" || a.command == "report" || a.command == "diff";
+                       a.command == "decode" || a.command == "check" || a.command == "report" || a.command == "diff" ||
+                       a.command == "glossary";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -171,8 +181,9 @@ int KpdTool::run(const std::vector<std::string>& args)
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }
         if (a.command == "report") return report(a);
-        if (a.command == "diff")
-            return DiffCommand(ui_, out_, a.folder).run({a.inputs[0], a.inputs[1], a.base, a.json});
+        if (a.command == "glossary")
+            return GlossaryCommand(out_, err_, a.folder).run(a.inputs[0], a.inputs[1], a.force);
+        if (a.command == "diff") return DiffCommand(ui_, out_, a.folder).run({a.inputs[0], a.inputs[1], a.base, a.json});
         return decode(a);
     } catch (const std::exception& e) {
         ui_.message(e.what(), "ERROR", MessageIcon::Critical, MessageButtons::Ok);

@@ -15,6 +15,7 @@
 #include "extrareferences.h"
 #include "extrareferencesdialog.h"
 #include "filecommands.h"
+#include "glossarywindow.h"
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
@@ -208,6 +209,10 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         connect(step, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
     }
     menus_->driveMenu->addAction(problems_->toggleViewAction());
+    connect(menus_->driveMenu->addAction(QStringLiteral("&Glossary...")), &QAction::triggered, this, [this] {
+        if (app_) GlossaryWindow::edit(ui(), *app_, this);
+        problems_->request();
+    });
     ScreenFit::resize(*this, {1200, 760});
     resizeDocks({problems_}, {std::min(340, width() / 3)}, Qt::Horizontal);
 }
@@ -420,10 +425,12 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     // The editor is modal: its commits recount the budget while it stays open.
     connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
     connect(&editor, &ParamEditor::committed, problems_, &ProblemsPanel::request);
-    if (runEditor_)
-        runEditor_(editor);
-    else
-        editor.exec();
+    connect(&editor, &ParamEditor::glossaryTermRequested, this, [this, &editor](const QString& text, bool reference) {
+        GlossaryWindow::edit(ui(), *app_, &editor, text, reference);
+        problems_->request();
+    });
+    if (runEditor_) runEditor_(editor);
+    else editor.exec();
     emit customSetEdited();
 }
 

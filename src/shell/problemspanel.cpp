@@ -1,6 +1,7 @@
 #include "problemspanel.h"
 
 #include "backgroundanalysis.h"
+#include "glossaryfixes.h"
 
 #include "checks/problemfixer.h"
 #include "checks/textchecker.h"
@@ -87,7 +88,7 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
     connect(tree_, &QTreeView::customContextMenuRequested, this, &ProblemsPanel::showContextMenu);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         const kpd::Problem* problem = selected();
-        fix_->setEnabled(problem && kpd::ProblemFixer::canFix(problem->kind));
+        fix_->setEnabled(problem && kpd::ProblemFixer::canFix(*problem));
         fixAll_->setEnabled(problem && kpd::ProblemFixer::canFixAll(problem->kind));
     });
     connect(fix_, &QPushButton::clicked, this, &ProblemsPanel::fixSelected);
@@ -101,7 +102,7 @@ ProblemsPanel::~ProblemsPanel() = default;
 BackgroundAnalysis::Work ProblemsPanel::checkWork()
 {
     auto input = std::make_shared<kpd::CheckInput>();
-    if (kpd::TheApp* root = app_()) *input = kpd::CheckInput::fromApp(*root);
+    if (kpd::TheApp* root = app_()) *input = kpd::CheckInput::fromApp(*root, GlossaryFixes::load(*root));
     kpd::TextChecker::Options options;
     if (translation_->isChecked()) options.kinds.insert(kpd::ProblemKind::Unchanged);
     return [this, input, options]() -> BackgroundAnalysis::Delivery {
@@ -218,12 +219,14 @@ void ProblemsPanel::fixSelected()
     const kpd::Problem* problem = selected();
     kpd::TheApp* root = app_();
     if (!problem || !root) return;
-    if (problem->kind == kpd::ProblemKind::NearDuplicate) {
+    if (problem->kind == kpd::ProblemKind::NearDuplicate || problem->kind == kpd::ProblemKind::Inconsistent) {
         if (problem->suggestion) unify(*problem, *problem->suggestion);
         return;
     }
     try {
-        if (kpd::ProblemFixer(root->getCustMenus()).apply(*problem)) emit edited();
+        if (problem->kind == kpd::ProblemKind::Overflow ? GlossaryFixes::shortenOverflow(this, ui_, *root, *problem)
+                                                        : kpd::ProblemFixer(root->getCustMenus()).apply(*problem))
+            emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -266,7 +269,7 @@ void ProblemsPanel::unify(const kpd::Problem& problem, const std::string& form)
     kpd::TheApp* root = app_();
     if (!root) return;
     try {
-        if (kpd::ProblemFixer(root->getCustMenus()).unify(problem, form) > 0) emit edited();
+        if (GlossaryFixes::unify(*root, problem, form) > 0) emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -284,8 +287,8 @@ void ProblemsPanel::showContextMenu(const QPoint& pos)
     QMenu menu(this);
     menu.addAction(QStringLiteral("Open in the parameter editor"), this,
                    [this, row = QPersistentModelIndex(index)] { activated(row); });
-    if (chosen.kind == kpd::ProblemKind::NearDuplicate) {
-        for (const auto& [form, uses] : kpd::ProblemFixer(root->getCustMenus()).nearDuplicateForms(chosen))
+    if (chosen.kind == kpd::ProblemKind::NearDuplicate || chosen.kind == kpd::ProblemKind::Inconsistent) {
+        for (const auto& [form, uses] : GlossaryFixes::unifyForms(*root, chosen))
             menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))),
                            this, [this, chosen, form = form] { unify(chosen, form); });
     } else if (kpd::ProblemFixer::canFixAll(chosen.kind)) {
