@@ -1,5 +1,7 @@
 #include "problem.h"
 
+#include "model/modedata.h"
+
 namespace kpd {
 
 std::string_view kindName(ProblemKind kind)
@@ -30,6 +32,11 @@ std::optional<ProblemKind> kindFromName(std::string_view name)
 std::string_view fieldName(TextField field)
 {
     return field == TextField::Description ? "description" : "help";
+}
+
+const std::string& textOf(const ModeData& mode, TextField field)
+{
+    return field == TextField::Description ? mode.getDesc() : mode.getHelp();
 }
 
 } // namespace kpd

@@ -7,6 +7,8 @@
 
 namespace kpd {
 
+class ModeData;
+
 // What is wrong with a text. The names are stable: scripts and CI jobs select kinds by them.
 enum class ProblemKind {
     Empty,
@@ -33,6 +35,8 @@ std::string_view kindName(ProblemKind kind);
 // Nothing for a name that is no kind.
 std::optional<ProblemKind> kindFromName(std::string_view name);
 std::string_view fieldName(TextField field);
+// The stored text of one field of a mode.
+const std::string& textOf(const ModeData& mode, TextField field);
 
 // One problem of one text of the custom set, found by TextChecker.
 struct Problem {

@@ -12,15 +12,6 @@
 
 namespace kpd {
 
-namespace {
-
-const std::string& textOf(const ModeData& record, TextField field)
-{
-    return field == TextField::Description ? record.getDesc() : record.getHelp();
-}
-
-} // namespace
-
 bool ProblemFixer::canFix(ProblemKind kind)
 {
     return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph || kind == ProblemKind::NearDuplicate ||

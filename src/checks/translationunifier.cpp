@@ -10,11 +10,6 @@ namespace kpd {
 
 namespace {
 
-const std::string& textOf(const ModeData& record, TextField field)
-{
-    return field == TextField::Description ? record.getDesc() : record.getHelp();
-}
-
 const ModeData* counterpart(const DrvMenus& menus, const std::string& menuKey, const std::string& paraKey,
                             const std::string& modeKey)
 {
