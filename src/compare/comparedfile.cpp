@@ -2,9 +2,8 @@
 
 #include "model/modelerror.h"
 #include "xmlfiles/contenthandler.h"
-#include "xmlfiles/documentloader.h"
+#include "xmlfiles/driveloader.h"
 #include "xmlfiles/errorhandlerimpl.h"
-#include "xmlfiles/fixedfile.h"
 #include "xmlfiles/saxreader.h"
 
 #include <filesystem>
@@ -54,9 +53,12 @@ public:
         if (qName != "StringDB") return;
         const std::string* dbid = attributes.find("DBID");
         if (!dbid) return;
-        if (*dbid == "Constants") found(app_.getLangDBKey(0));
-        else if (*dbid == "Alternate") found("Custom");
-        else found(*dbid);
+        if (*dbid == "Constants")
+            found(app_.getLangDBKey(0));
+        else if (*dbid == "Alternate")
+            found("Custom");
+        else
+            found(*dbid);
     }
     void endElement(const std::string&) override {}
     void characters(std::string_view) override {}
@@ -98,14 +100,10 @@ std::unique_ptr<ComparedFile> ComparedFile::load(UserInterface& ui, const std::s
     if (!std::filesystem::is_regular_file(path, error)) return nullptr;
     std::unique_ptr<ComparedFile> file(new ComparedFile(ui, driveFolder));
     TheApp& app = file->app_;
-    if (!app.readConfiguration()) return nullptr;
+    DriveLoader loader(app);
+    if (loader.readConfiguration() != DriveLoader::Configuration::Read) return nullptr;
     // The editor warned about missing constants at start-up; both sides then lack them alike.
-    if (app.loadUserFile(FixedFile::path(driveFolder, "modeConstants.kpc"), -1)) {
-        if (const stringData* first = app.stringDatas().find(app.getLangDBKey(0))) {
-            for (std::int16_t i = 1; i <= app.getLastLangIndex(); ++i)
-                if (stringData* set = app.stringDatas().find(app.getLangDBKey(i))) set->copyMenus(*first, false);
-        }
-    }
+    loader.readConstants();
     const std::string name = probeSetName(app, path);
     file->set_ = app.stringDatas().find(name.empty() ? app.getCustKey() : name);
     if (!file->set_) return nullptr;

@@ -7,6 +7,8 @@
 #include "startupsequence.h"
 #include "startupsplash.h"
 #include "userdrivefolder.h"
+#include "xmlfiles/drivefilenames.h"
+#include "xmlfiles/driveloader.h"
 
 #include <QDir>
 
@@ -31,16 +33,14 @@ bool DriveDocument::load()
     kpd::HugePageHeap::prepareForDrive(toFileName(folder_));
     app_ = std::make_unique<kpd::TheApp>(ui_, toFileName(folder_));
     app_->setStartupStatus(this);
-    app_->readConfiguration();
-    if (app_->cannotRun()) {
+    if (kpd::DriveLoader(*app_).readConfiguration() != kpd::DriveLoader::Configuration::Read) {
         app_.reset();
         return false;
     }
     emit configured();
 
-    StartupSequence startup(*app_, ui_, toFileName(folder_));
-    startup.loadConstants();
-    startup.loadLanguages();
+    StartupSequence startup(*app_);
+    startup.loadReferences();
     progressCaption_ = QStringLiteral("Loading last used file");
     const StartupSequence::Result restored = startup.restore(AppSettings::read());
     setCurrentFile(fromFileName(restored.currentFile));
@@ -163,8 +163,9 @@ void DriveDocument::AutoSave()
 {
     // A failed save reports itself and leaves the data and its dirty state as they were.
     // The default file is written unasked: a link must not lead it out of the drive folder.
-    const bool fixedName = QDir::cleanPath(QDir().absoluteFilePath(autoSaveFile_)) ==
-                           QDir::cleanPath(QDir(folder_).absoluteFilePath(QStringLiteral("autoSave.kpd")));
+    const bool fixedName =
+        QDir::cleanPath(QDir().absoluteFilePath(autoSaveFile_)) ==
+        QDir::cleanPath(QDir().absoluteFilePath(fromFileName(kpd::DriveFileNames::autoSave(toFileName(folder_)))));
     if (app_) app_->xmlSave(toFileName(autoSaveFile_), false, fixedName ? toFileName(folder_) : std::string());
 }
 

@@ -26,6 +26,9 @@ public:
         bool cancelled() const { return name.isEmpty(); }
     };
 
+    // The filter of the keypad's own files, which every command that reads or writes one offers.
+    static QString keypadFilter() { return QStringLiteral("Keypad file (*.kpd)"); }
+
     explicit FileChooser(QWidget* parent = nullptr) : parent_(parent) {}
     virtual ~FileChooser() = default;
 

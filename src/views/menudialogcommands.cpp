@@ -1,17 +1,17 @@
 #include "menudialogcommands.h"
 
-#include "menucloner.h"
 #include "menuview.h"
 #include "stripspace.h"
 
 #include "model/counted.h"
 #include "model/theapp.h"
 #include "modeltext/failurereport.h"
+#include "xmlfiles/drivefilenames.h"
 
 #include <memory>
 
-MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui,
-                                       kpd::menuWindows<MenuView>& windows, std::function<void()> refresh)
+MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui, kpd::menuWindows<MenuView>& windows,
+                                       std::function<void()> refresh)
     : app_(app), ui_(ui), windows_(windows), refresh_(std::move(refresh))
 {
 }
@@ -39,7 +39,7 @@ void MenuDialogCommands::copyModeToMode()
     reportFailures(ui_, [&] {
         const kpd::DrvMenu& menu = app_.getCustMenus().Item(view->myCustMenuKey());
         // The writer has said why the backup failed; the copy waits for a backup.
-        backedUp = menu.xmlSaveM(MenuCloner::backupPath(app_.appFolder(), menu.menuKey()), app_.appFolder());
+        backedUp = menu.xmlSaveM(kpd::DriveFileNames::menuBackup(app_.appFolder(), menu.menuKey()), app_.appFolder());
         if (backedUp) view->copyMode2Mode();
     });
     if (!backedUp) return;

@@ -16,6 +16,8 @@
 #include "modeltext/modeltext.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +266,21 @@ void ParamEditor::convertActive(void (ParamEditSession::*convert)())
     (session_.*convert)();
     refresh();
     boxes_->highlightActive(session_.activeBox() != Box::None);
+}
+
+void ParamEditor::addToGlossary()
+{
+    const Box active = session_.activeBox();
+    if (active == Box::None) return;
+    // The box tells its selection only through the clipboard; what the user had there comes
+    // back when nothing was selected.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString kept = clipboard->text();
+    clipboard->clear();
+    box(active).copy();
+    const QString selected = clipboard->text();
+    if (selected.isEmpty()) clipboard->setText(kept);
+    emit glossaryTermRequested(selected, !ParamEditSession::isCustom(active));
 }
 
 void ParamEditor::toUpper()

@@ -66,7 +66,7 @@ TEST_F(ChangedOnDiskTest, SaveAsksFirstAndReloadTakesTheFileAfterABackup)
     EXPECT_EQ(ui.texts(), std::vector<std::string>{question()}) << "the reload asks nothing more";
     EXPECT_TRUE(read(file).contains(kTheirs.toUtf8())) << "the file on disk is not written over";
     EXPECT_EQ(custom("m1", "p1").getDesc(), kTheirs.toStdString());
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("Edited here"));
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("Edited here"));
     EXPECT_FALSE(window->document().app()->isAppDirty());
 }
 

@@ -24,20 +24,6 @@ std::string title(const MainWindow& window)
 
 } // namespace
 
-TEST(FileNames, OnlyANameEndingInKpdIsAKeypadFile)
-{
-    EXPECT_TRUE(SetFileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpd")));
-    EXPECT_TRUE(SetFileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpd   ")))
-        << "trailing spaces are dropped";
-    EXPECT_TRUE(SetFileCommands::hasKeypadExtension(QStringLiteral(".kpd")));
-    EXPECT_FALSE(SetFileCommands::hasKeypadExtension(QStringLiteral("/data/set.txt")));
-    EXPECT_FALSE(SetFileCommands::hasKeypadExtension(QStringLiteral("/data/set.KPD")));
-    EXPECT_FALSE(SetFileCommands::hasKeypadExtension(QStringLiteral("/data/setkpd")));
-    EXPECT_FALSE(SetFileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpdx")));
-    EXPECT_FALSE(SetFileCommands::hasKeypadExtension(QStringLiteral("/data/set.kp")));
-    EXPECT_FALSE(SetFileCommands::hasKeypadExtension(QString()));
-}
-
 TEST(FileNames, TheBaseDropsOnlyTheExtensionOfTheFileName)
 {
     EXPECT_EQ(SetFileCommands::baseName(QStringLiteral("/data/out.txt")), QStringLiteral("/data/out"));
@@ -76,7 +62,7 @@ TEST_F(FileCommandsTest, AFileOpenedAndLeftAsItWasHoldsNothingUnsaved)
     commands().newFile();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(ui.messages.empty()) << "New and Exit ask nothing";
-    EXPECT_EQ(read(commands().setBackupPath()), QByteArray("earlier backup"));
+    EXPECT_EQ(read(commands().customSetBackupPath()), QByteArray("earlier backup"));
 }
 
 // The user's file holds "Custom ref" for m1.p1 and "Custom trip" for m2.p0; the reference
@@ -96,7 +82,7 @@ TEST_F(FileCommandsTest, MergeTakesWhatTheOtherFileChangedAndSaveStillWritesTheU
     EXPECT_TRUE(commands().mergeFile(unchanged));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "My speed") << "their text is the reference's";
     EXPECT_EQ(custom("m2", "p0").getDesc(), "My trip") << "their text is empty";
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("My speed"));
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("My speed"));
     EXPECT_TRUE(window->document().app()->isAppDirty()) << "the backup is not the user's file";
 
     EXPECT_TRUE(commands().mergeFile(changed));
@@ -273,8 +259,8 @@ TEST_F(FileCommandsTest, ClearAllAsksBacksUpAndEmptiesOnlyTheCustomSet)
     EXPECT_EQ(ui.messages[0].text, "This command will clear the all the string data in the editable set!\r\n"
                                    "Old data will be saved to autoBackup.kpd, do you want to proceed ");
     EXPECT_EQ(ui.messages[0].buttons, kpd::MessageButtons::YesNo);
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("<Desc>Custom ref</Desc>"));
-    EXPECT_EQ(commands().setBackupPath(), QDir(folder.path()).filePath(QStringLiteral("autoBackup.kpd")));
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_EQ(commands().customSetBackupPath(), QDir(folder.path()).filePath(QStringLiteral("autoBackup.kpd")));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "");
     EXPECT_EQ(custom("m1", "p1").getHelp(), "");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "");
@@ -288,7 +274,7 @@ TEST_F(FileCommandsTest, CopyRefToCustAsksBacksUpAndCopiesTheReferenceSet)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "This command will change the all the string data in the editable set!\r\n"
                                    "Old data will be saved to autoBackup.kpd, do you want to proceed ");
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("<Desc>Custom ref</Desc>"));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Speed ref");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Over volts");
     EXPECT_TRUE(window->document().app()->isAppDirty());
@@ -300,7 +286,7 @@ TEST_F(FileCommandsTest, AnsweringNoChangesNothingAndWritesNoBackup)
     commands().clearAllData();
     commands().copyRefToCust();
     EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_FALSE(QFileInfo(commands().setBackupPath()).exists());
+    EXPECT_FALSE(QFileInfo(commands().customSetBackupPath()).exists());
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
     EXPECT_FALSE(window->document().app()->isAppDirty());
 }
@@ -357,7 +343,7 @@ TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataAskAndNoKeepsEverything)
     }
     EXPECT_EQ(custom("m1", "p1").getDesc(), "unsaved");
     EXPECT_TRUE(window->document().app()->isAppDirty());
-    EXPECT_FALSE(QFileInfo(commands().setBackupPath()).exists());
+    EXPECT_FALSE(QFileInfo(commands().customSetBackupPath()).exists());
     EXPECT_EQ(window->document().currentFile(), edited);
     EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
 }
@@ -367,7 +353,7 @@ TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataBackItUpBeforeReplacingIt)
     const QString file = folder.file(QStringLiteral("in.kpd"));
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
     for (bool open : {true, false}) {
-        QFile::remove(commands().setBackupPath());
+        QFile::remove(commands().customSetBackupPath());
         custom("m1", "p1").setDesc(open ? "unsaved before open" : "unsaved before new");
         window->document().app()->getCustMenus().Item("m1").setDirty(true);
         ui.messages.clear();
@@ -376,7 +362,8 @@ TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataBackItUpBeforeReplacingIt)
         else
             commands().newFile();
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_TRUE(read(commands().setBackupPath()).contains(open ? "unsaved before open" : "unsaved before new"));
+        EXPECT_TRUE(
+            read(commands().customSetBackupPath()).contains(open ? "unsaved before open" : "unsaved before new"));
         EXPECT_EQ(custom("m1", "p1").getDesc(), open ? "From file" : "Custom ref");
     }
 }
@@ -388,7 +375,7 @@ TEST_F(FileCommandsTest, OpenOverSavedDataAsksNothingAndKeepsTheBackup)
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
     EXPECT_TRUE(commands().openFile(file));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(read(commands().setBackupPath()), QByteArray("earlier backup"));
+    EXPECT_EQ(read(commands().customSetBackupPath()), QByteArray("earlier backup"));
 }
 
 TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrites)

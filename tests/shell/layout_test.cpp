@@ -198,9 +198,11 @@ TEST_F(ShellLayoutTest, TheCompareWindowFitsTheScreenAndShowsEveryLineOfALongHel
         CompareCommands(window->document(), window.get()).openComparison(folder.file(QStringLiteral("theirs.kpd")));
     ASSERT_NE(compare, nullptr);
     ASSERT_TRUE(compare->analysis().waitUntilIdle(10000));
-    const QList<QTreeWidgetItem*> helpItems = compare->tree()->findItems(QStringLiteral("Help"), Qt::MatchRecursive);
+    const QModelIndexList helpItems =
+        compare->model().match(compare->model().index(0, 0), Qt::DisplayRole, QStringLiteral("Help"), -1,
+                               Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(helpItems.size(), 1);
-    compare->tree()->setCurrentItem(helpItems.front());
+    compare->tree()->setCurrentIndex(helpItems.front());
     QCoreApplication::processEvents();
     const auto* theirs = compare->findChild<LcdtextboxHost*>(QStringLiteral("gtbTheirs"));
     ASSERT_TRUE(theirs && theirs->widget());

@@ -10,15 +10,15 @@
 #include "compare/setmerge.h"
 #include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
+#include "xmlfiles/drivefilenames.h"
 
 namespace {
-
-const QString kKeypadFilter = QStringLiteral("Keypad file (*.kpd)");
 
 QString chooseFile(QWidget* parent, const QString& title)
 {
     FileChooser chooser(parent);
-    return chooser.choose({FileChooser::Kind::Open, title, {kKeypadFilter}, QStringLiteral("kpd"), {}}).name;
+    return chooser.choose({FileChooser::Kind::Open, title, {FileChooser::keypadFilter()}, QStringLiteral("kpd"), {}})
+        .name;
 }
 
 } // namespace
@@ -66,7 +66,7 @@ CompareWindow* CompareCommands::openComparison(const QString& file, const QStrin
 bool CompareCommands::mergeWithoutComparing(const QString& file)
 {
     // A name the merge refuses is refused there, with its own message.
-    if (!SetFileCommands::hasKeypadExtension(file)) return true;
+    if (!kpd::DriveFileNames::isKeypadFile(toFileName(file))) return true;
     const kpd::MessageAnswer answer =
         document_.ui().message(kMergeQuestion, {}, kpd::MessageIcon::Question, kpd::MessageButtons::YesNoCancel);
     if (answer == kpd::MessageAnswer::Yes) openComparison(file);

@@ -5,15 +5,10 @@
 #include "modeltext/modeltext.h"
 #include "shell/drivedocument.h"
 #include "views/menuview.h"
+#include "xmlfiles/drivefilenames.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-const QString kKeypadFilter = QStringLiteral("Keypad file (*.kpd)");
-
-} // namespace
 
 MenuFileCommands::MenuFileCommands(DriveDocument& document, kpd::menuWindows<MenuView>& windows,
                                    std::shared_ptr<FileChooser> chooser)
@@ -23,8 +18,7 @@ MenuFileCommands::MenuFileCommands(DriveDocument& document, kpd::menuWindows<Men
 
 QString MenuFileCommands::menuBackupPath(const std::string& menuKey) const
 {
-    return QDir(document_.programFolder())
-        .filePath(QStringLiteral("autoBackup") + toQt(menuKey) + QStringLiteral(".kpd"));
+    return fromFileName(kpd::DriveFileNames::menuBackup(toFileName(document_.programFolder()), menuKey));
 }
 
 bool MenuFileCommands::backUpMenu(const kpd::DrvMenu& menu)
@@ -53,7 +47,7 @@ void MenuFileCommands::loadMenu()
         const FileChooser::Choice choice =
             chooser_->ask(FileChooser::Kind::Open,
                           QStringLiteral("Partial load of ") + toQt(menu.menuName()) + QStringLiteral(" from file"),
-                          {kKeypadFilter}, QStringLiteral("kpd"));
+                          {FileChooser::keypadFilter()}, QStringLiteral("kpd"));
         if (!choice.cancelled()) loadMenuFile(*view, choice.name);
     });
 }
@@ -92,7 +86,7 @@ void MenuFileCommands::saveMenu()
         const FileChooser::Choice choice =
             chooser_->ask(FileChooser::Kind::Save,
                           QStringLiteral("Save keypad strings for menu: ") + toQt(customMenuOf(*view).menuName()),
-                          {kKeypadFilter}, QStringLiteral("kpd"));
+                          {FileChooser::keypadFilter()}, QStringLiteral("kpd"));
         if (!choice.cancelled()) saveMenuFile(*view, choice.name);
     });
 }

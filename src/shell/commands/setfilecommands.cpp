@@ -8,6 +8,7 @@
 #include "shell/drivedocument.h"
 #include "shell/userdrivefolder.h"
 #include "unsavedmenus.h"
+#include "xmlfiles/drivefilenames.h"
 #include "xmlfiles/fixedfile.h"
 
 #include <QDir>
@@ -17,7 +18,6 @@
 
 namespace {
 
-const QString kKeypadFilter = QStringLiteral("Keypad file (*.kpd)");
 const QString kHexFilter = QStringLiteral("Downloadable hex file (*.hex)");
 const QString kFlashingFilter = QStringLiteral("Burnix file (*.bin)");
 const QString kConstantsFilter = QStringLiteral("Constants file (*.kpc)");
@@ -36,15 +36,6 @@ SetFileCommands::SetFileCommands(DriveDocument& document, QWidget* parent)
 
 SetFileCommands::~SetFileCommands() = default;
 
-bool SetFileCommands::hasKeypadExtension(const QString& name)
-{
-    QString tail = name;
-    while (tail.endsWith(QLatin1Char(' '))) tail.chop(1);
-    tail = tail.right(4);
-    while (!tail.isEmpty() && !tail.startsWith(QLatin1Char('.'))) tail.remove(0, 1);
-    return tail == QLatin1String(".kpd");
-}
-
 QString SetFileCommands::baseName(const QString& name)
 {
     // A full stop in a folder name is not the start of an extension.
@@ -53,9 +44,9 @@ QString SetFileCommands::baseName(const QString& name)
     return dot > folderEnd ? name.left(dot) : name;
 }
 
-QString SetFileCommands::setBackupPath() const
+QString SetFileCommands::customSetBackupPath() const
 {
-    return QDir(document_.programFolder()).filePath(QStringLiteral("autoBackup.kpd"));
+    return fromFileName(kpd::DriveFileNames::customSetBackup(toFileName(document_.programFolder())));
 }
 
 bool SetFileCommands::mayReplaceSet(bool agreed)
@@ -84,7 +75,7 @@ void SetFileCommands::newFile()
 void SetFileCommands::open()
 {
     const FileChooser::Choice choice = chooser_->ask(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"),
-                                                     {kKeypadFilter}, QStringLiteral("kpd"));
+                                                     {FileChooser::keypadFilter()}, QStringLiteral("kpd"));
     if (!choice.cancelled()) openFile(choice.name);
 }
 
@@ -116,7 +107,7 @@ bool SetFileCommands::openDriveFolderAt(const QString& folder)
 void SetFileCommands::merge()
 {
     const FileChooser::Choice choice = chooser_->ask(FileChooser::Kind::Open, QStringLiteral("Open keypad string file"),
-                                                     {kKeypadFilter}, QStringLiteral("kpd"));
+                                                     {FileChooser::keypadFilter()}, QStringLiteral("kpd"));
     if (!choice.cancelled() && CompareCommands(document_, parent_).mergeWithoutComparing(choice.name))
         mergeFile(choice.name);
 }
@@ -133,8 +124,8 @@ bool SetFileCommands::reloadFile(const QString& name)
 
 bool SetFileCommands::readable(const QString& name)
 {
-    if (!hasKeypadExtension(name)) {
-        document_.ui().message(kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
+    if (!kpd::DriveFileNames::isKeypadFile(toFileName(name))) {
+        document_.ui().message(kpd::DriveFileNames::kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
         return false;
     }
     // Clearing first and then finding nothing to load would lose the set in memory.
@@ -197,9 +188,9 @@ void SetFileCommands::save()
 
 void SetFileCommands::saveAs()
 {
-    const FileChooser::Choice choice =
-        chooser_->ask(FileChooser::Kind::Save, QStringLiteral("Save keypad string file"),
-                      {kKeypadFilter, kHexFilter, kFlashingFilter}, QStringLiteral("kpd"), document_.currentFile());
+    const FileChooser::Choice choice = chooser_->ask(FileChooser::Kind::Save, QStringLiteral("Save keypad string file"),
+                                                     {FileChooser::keypadFilter(), kHexFilter, kFlashingFilter},
+                                                     QStringLiteral("kpd"), document_.currentFile());
     if (!choice.cancelled()) saveAsFile(choice.name, choice.filterIndex);
 }
 
@@ -226,7 +217,9 @@ bool SetFileCommands::saveAsFile(const QString& name, int filter)
         case FlashingFile:
             saved = saveCompressedFile(base + QStringLiteral(".bin"), BuildCommands::ImageFile::Flashing);
             break;
-        default: document_.ui().message(kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation); break;
+        default:
+            document_.ui().message(kpd::DriveFileNames::kUnknownFileType, "WARNING", kpd::MessageIcon::Exclamation);
+            break;
         }
     });
     return saved;
@@ -268,7 +261,7 @@ bool SetFileCommands::askToProceed(const char* firstLine)
 
 bool SetFileCommands::backUpSet()
 {
-    return document_.app()->xmlSave(toFileName(setBackupPath()), false, toFileName(document_.programFolder()));
+    return document_.app()->xmlSave(toFileName(customSetBackupPath()), false, toFileName(document_.programFolder()));
 }
 
 void SetFileCommands::clearAllData()

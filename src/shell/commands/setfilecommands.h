@@ -20,7 +20,6 @@ public:
     // The filters of the Save As dialog, by their 1-based position.
     enum SaveAsFilter { KeypadFile = 1, HexFile = 2, FlashingFile = 3 };
 
-    static constexpr const char* kUnknownFileType = "Unknown file type ";
     static constexpr const char* kNewDatabaseTitle = "Keypad data editor: - editing: New database";
     static constexpr const char* kSwitchFolderQuestion =
         "There is unsaved data - do you really want to open another drive folder?";
@@ -57,13 +56,11 @@ public:
     // Builds the database image and writes it as an Intel hex or a flashing file.
     bool saveCompressedFile(const QString& file, BuildCommands::ImageFile kind);
 
-    // True when the name ends in ".kpd", trailing spaces aside.
-    static bool hasKeypadExtension(const QString& name);
     // The chosen name without the extension of its file name.
     static QString baseName(const QString& name);
 
     CurrentFileWatch& watch() { return watch_; }
-    QString setBackupPath() const;
+    QString customSetBackupPath() const;
 
 private:
     bool loadChecked(const QString& name, bool agreed);

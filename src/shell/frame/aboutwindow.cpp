@@ -13,8 +13,8 @@
 
 namespace {
 // 6540 × 2970 twips at 15 twips a pixel.
-constexpr int kWidth = 6540 / 15;
-constexpr int kHeight = 2970 / 15;
+constexpr int kAboutWidth = 6540 / 15;
+constexpr int kAboutHeight = 2970 / 15;
 } // namespace
 
 AboutWindow::AboutWindow(kpd::UserInterface& ui, QWidget* parent) : QDialog(parent), ui_(ui)
@@ -49,7 +49,7 @@ AboutWindow::AboutWindow(kpd::UserInterface& ui, QWidget* parent) : QDialog(pare
     layout->addLayout(texts, 1);
     layout->addLayout(buttons);
 
-    resize(kWidth, kHeight);
+    resize(kAboutWidth, kAboutHeight);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this, &AboutWindow::showSystemInfo);
 }

@@ -6,6 +6,7 @@
 
 #include "install/installlayout.h"
 #include "kpdversion.h"
+#include "model/applicationname.h"
 #include "modeltext/modeltext.h"
 
 #include <QApplication>
@@ -22,8 +23,8 @@ namespace {
 
 void nameApplication()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("VXKey pad tool"));
-    QCoreApplication::setOrganizationName(QStringLiteral("VXKey pad tool"));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kpd::kApplicationName));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kpd::kApplicationName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kpd::kVersion));
 }
 

@@ -47,6 +47,7 @@ MainMenus::MainMenus(QMainWindow& window)
     driveNextProblem->setShortcut(QKeySequence(Qt::Key_F8));
     drivePreviousProblem = driveMenu->addAction(QStringLiteral("Previous problem"));
     drivePreviousProblem->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    driveGlossary = driveMenu->addAction(QStringLiteral("&Glossary..."));
 
     menuOpsMenu = bar->addMenu(QStringLiteral("&Menu Ops"));
     menuLoad = menuOpsMenu->addAction(QStringLiteral("&Load Menu"));

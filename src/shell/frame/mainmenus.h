@@ -47,6 +47,7 @@ struct MainMenus {
     // "Next problem" (F8) and "Previous problem" (Shift+F8).
     QAction* driveNextProblem;
     QAction* drivePreviousProblem;
+    QAction* driveGlossary;
 
     QMenu* menuOpsMenu;
     QAction* menuLoad;

@@ -21,6 +21,7 @@
 #include "shell/drivedocument.h"
 #include "shell/extrareferences.h"
 #include "shell/panels/budgetmeter.h"
+#include "shell/panels/glossarywindow.h"
 #include "shell/panels/problemspanel.h"
 #include "shell/panels/sizereportwindow.h"
 #include "views/menudialogcommands.h"
@@ -123,7 +124,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
                 openParamEditor(toModel(menuKey), toModel(paraKey), toModel(modeKey), false);
                 windowArea_->refreshMenuWindows();
             });
-    menus_->driveMenu->addAction(problems_->toggleViewAction());
+    menus_->driveMenu->insertAction(menus_->driveGlossary, problems_->toggleViewAction());
     ScreenFit::resize(*this, {1200, 760});
     resizeDocks({problems_}, {std::min(340, width() / 3)}, Qt::Horizontal);
 }
@@ -194,6 +195,10 @@ void MainWindow::connectCommands()
     });
     connect(menus_->driveNextProblem, &QAction::triggered, this, [this] { goToProblem(false); });
     connect(menus_->drivePreviousProblem, &QAction::triggered, this, [this] { goToProblem(true); });
+    connect(menus_->driveGlossary, &QAction::triggered, this, [this] {
+        if (document_->app()) GlossaryWindow::edit(document_->ui(), *document_->app(), this);
+        problems_->request();
+    });
 
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this,
@@ -338,6 +343,10 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     // The editor is modal: its commits recount the budget while it stays open.
     connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
     connect(&editor, &ParamEditor::committed, problems_, &ProblemsPanel::request);
+    connect(&editor, &ParamEditor::glossaryTermRequested, this, [this, &editor](const QString& text, bool reference) {
+        GlossaryWindow::edit(document_->ui(), *document_->app(), &editor, text, reference);
+        problems_->request();
+    });
     if (runEditor_)
         runEditor_(editor);
     else

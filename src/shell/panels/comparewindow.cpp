@@ -21,45 +21,19 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
 constexpr int kColumns = 16;
-constexpr int kIndexRole = Qt::UserRole;
 
 std::string keptKey(const kpd::Difference& d)
 {
     return d.menuKey() + '\n' + d.paraKey() + '\n' + d.modeKey() + '\n' + kpd::fieldName(d.field) + '\n' +
            kpd::fieldText(d.ours, d.field) + '\n' + kpd::fieldText(d.theirs, d.field);
-}
-
-QString countText(int count, int conflicts)
-{
-    QString text = QString::number(count);
-    if (conflicts) text += QStringLiteral(" (") + toQt(kpd::counted(conflicts, "conflict")) + QLatin1Char(')');
-    return text;
-}
-
-// Writes the counts of every branch beside it; returns the branch's differences and conflicts.
-std::pair<int, int> writeCounts(QTreeWidgetItem* item, const std::vector<kpd::Difference>& differences)
-{
-    if (item->childCount() == 0) {
-        const auto& d = differences[static_cast<std::size_t>(item->data(0, kIndexRole).toInt())];
-        return {1, d.isConflict() ? 1 : 0};
-    }
-    std::pair<int, int> total{0, 0};
-    for (int i = 0; i < item->childCount(); ++i) {
-        const auto [count, conflicts] = writeCounts(item->child(i), differences);
-        total.first += count;
-        total.second += conflicts;
-    }
-    item->setText(1, countText(total.first, total.second));
-    return total;
 }
 
 // The control's library is looked for beside the program, as the parameter editor does.
@@ -74,8 +48,8 @@ LcdtextboxHost* makeBox(QWidget* parent, const char* name)
 // A box whose control could not be created gets its marks on a hidden stand-in.
 CellMarkOverlay* marksFor(LcdtextboxHost& box, QWidget* window)
 {
-    auto* marks = new CellMarkOverlay(box.widget() ? box.widget() : window, ParamPanel::kCellWidth,
-                                      ParamPanel::kCellHeight);
+    auto* marks =
+        new CellMarkOverlay(box.widget() ? box.widget() : window, ParamPanel::kCellWidth, ParamPanel::kCellHeight);
     marks->setVisible(box.widget() != nullptr);
     return marks;
 }
@@ -88,15 +62,17 @@ void showText(LcdtextboxHost& box, const std::string& text, int rows)
 
 } // namespace
 
-CompareWindow::CompareWindow(DriveDocument& document, std::unique_ptr<kpd::ComparedFile> theirs, const QString& theirName,
-                             std::unique_ptr<kpd::ComparedFile> base, const QString& baseName, QWidget* parent)
+CompareWindow::CompareWindow(DriveDocument& document, std::unique_ptr<kpd::ComparedFile> theirs,
+                             const QString& theirName, std::unique_ptr<kpd::ComparedFile> base, const QString& baseName,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window),
       document_(document),
       theirs_(std::move(theirs)),
       base_(std::move(base)),
       theirSnapshot_(std::make_shared<const kpd::SetSnapshot>(theirs_->snapshot())),
       baseSnapshot_(base_ ? std::make_shared<const kpd::SetSnapshot>(base_->snapshot()) : nullptr),
-      tree_(new QTreeWidget(this)),
+      model_(new DifferenceTreeModel(this)),
+      tree_(new QTreeView(this)),
       status_(new QLabel(this)),
       summary_(new QLabel(this)),
       baseLabel_(new QLabel(QStringLiteral("Base"), this)),
@@ -112,7 +88,7 @@ CompareWindow::CompareWindow(DriveDocument& document, std::unique_ptr<kpd::Compa
     const QString fileName = QFileInfo(theirName).fileName();
     setWindowTitle(QStringLiteral("Compare with ") + fileName);
     tree_->setObjectName(QStringLiteral("tvwDifferences"));
-    tree_->setHeaderLabels({QStringLiteral("Difference"), QStringLiteral("Count")});
+    tree_->setModel(model_);
     tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     tree_->setMinimumWidth(380);
     takeTheirs_->setObjectName(QStringLiteral("btnTakeTheirs"));
@@ -165,7 +141,7 @@ CompareWindow::CompareWindow(DriveDocument& document, std::unique_ptr<kpd::Compa
     layout->addWidget(summary_);
     ScreenFit::resize(*this, {860, 520});
 
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CompareWindow::showSelection);
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CompareWindow::showSelection);
     connect(takeTheirs_, &QPushButton::clicked, this, [this] { takeSelected(kpd::Side::Theirs); });
     connect(keepOurs_, &QPushButton::clicked, this, [this] { takeSelected(kpd::Side::Ours); });
     connect(takeNonConflicting_, &QPushButton::clicked, this, &CompareWindow::takeAllNonConflicting);
@@ -174,8 +150,8 @@ CompareWindow::CompareWindow(DriveDocument& document, std::unique_ptr<kpd::Compa
         auto ours = std::make_shared<const kpd::SetSnapshot>(
             kpd::SetSnapshot::of(document_.app()->stringDatas().Item(document_.app()->getCustKey())));
         return [this, ours, theirs = theirSnapshot_, base = baseSnapshot_]() -> BackgroundAnalysis::Delivery {
-            auto found = std::make_shared<std::vector<kpd::Difference>>(
-                kpd::SetComparison::compare(*ours, *theirs, base.get()));
+            auto found =
+                std::make_shared<std::vector<kpd::Difference>>(kpd::SetComparison::compare(*ours, *theirs, base.get()));
             return [this, found] {
                 differences_ = std::move(*found);
                 fillTree();
@@ -202,36 +178,10 @@ bool CompareWindow::kept(const kpd::Difference& difference) const
 
 void CompareWindow::fillTree()
 {
-    tree_->clear();
-    std::map<std::string, QTreeWidgetItem*> nodes;
-    const auto node = [&](QTreeWidgetItem* parent, const std::string& key, const QString& text) {
-        QTreeWidgetItem*& item = nodes[key];
-        if (!item) {
-            item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-            item->setText(0, text);
-        }
-        return item;
-    };
-    const kpd::DrvMenus& ourMenus = document_.app()->getCustMenus();
-    for (std::size_t i = 0; i < differences_.size(); ++i) {
-        const kpd::Difference& d = differences_[i];
-        if (kept(d)) continue;
-        const kpd::DrvMenu* menu = ourMenus.find(d.menuKey());
-        const bool dirty = menu && menu->dirty();
-        QTreeWidgetItem* menuItem =
-            node(nullptr, d.menuKey(), toQt(d.menuKey() + " " + d.ours.menuName) + (dirty ? QStringLiteral(" *") : QString()));
-        if (dirty) menuItem->setToolTip(0, QStringLiteral("Unsaved changes"));
-        QTreeWidgetItem* paraItem =
-            node(menuItem, d.menuKey() + '\n' + d.paraKey(), toQt(d.paraKey() + " " + d.ours.paraName));
-        QTreeWidgetItem* modeItem =
-            node(paraItem, d.menuKey() + '\n' + d.paraKey() + '\n' + d.modeKey(), toQt(d.modeKey()));
-        auto* leaf = new QTreeWidgetItem(modeItem);
-        leaf->setText(0, QString::fromLatin1(kpd::fieldName(d.field)));
-        leaf->setText(1, QString::fromLatin1(kpd::changeName(d.change)));
-        leaf->setData(0, kIndexRole, static_cast<int>(i));
-        if (d.isConflict()) leaf->setForeground(1, QColor(200, 0, 0));
-    }
-    for (int i = 0; i < tree_->topLevelItemCount(); ++i) writeCounts(tree_->topLevelItem(i), differences_);
+    // The old rows point into the list just replaced: nothing may read them from here on.
+    tree_->selectionModel()->clear();
+    model_->fill(
+        differences_, [this](const kpd::Difference& d) { return !kept(d); }, document_.app()->getCustMenus());
     tree_->expandToDepth(0);
     if (analysis_ && analysis_->isCurrent()) showCount();
     showSelection();
@@ -240,15 +190,10 @@ void CompareWindow::fillTree()
 std::vector<const kpd::Difference*> CompareWindow::selectedDifferences() const
 {
     std::vector<const kpd::Difference*> found;
-    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
-    if (selected.isEmpty()) return found;
-    std::vector<QTreeWidgetItem*> pending{selected.front()};
-    while (!pending.empty()) {
-        QTreeWidgetItem* item = pending.back();
-        pending.pop_back();
-        if (item->childCount() == 0) found.push_back(&differences_[static_cast<std::size_t>(item->data(0, kIndexRole).toInt())]);
-        for (int i = item->childCount() - 1; i >= 0; --i) pending.push_back(item->child(i));
-    }
+    const QModelIndexList rows = tree_->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return found;
+    for (std::size_t index : model_->differencesUnder(rows.front()))
+        if (index < differences_.size()) found.push_back(&differences_[index]);
     return found;
 }
 
@@ -261,8 +206,8 @@ void CompareWindow::showSelection()
     takeNonConflicting_->setEnabled(
         current && std::any_of(differences_.begin(), differences_.end(),
                                [this](const kpd::Difference& d) { return d.takesTheirsUnasked() && !kept(d); }));
-    const QList<QTreeWidgetItem*> items = tree_->selectedItems();
-    if (selected.size() != 1 || items.isEmpty() || items.front()->childCount() != 0) {
+    const QModelIndexList chosen = tree_->selectionModel()->selectedRows();
+    if (selected.size() != 1 || !model_->differenceAt(chosen.front())) {
         for (LcdtextboxHost* box : {ourBox_, theirBox_, baseBox_}) showText(*box, {}, 2);
         ourMarks_->setCells({});
         theirMarks_->setCells({});
@@ -285,15 +230,17 @@ void CompareWindow::showSelection()
 void CompareWindow::showCount()
 {
     // What the tree lists: the differences kept as ours are no longer open.
-    const auto open = std::count_if(differences_.begin(), differences_.end(),
-                                    [this](const kpd::Difference& d) { return !kept(d); });
+    const auto open =
+        std::count_if(differences_.begin(), differences_.end(), [this](const kpd::Difference& d) { return !kept(d); });
     status_->setText(toQt(kpd::counted(open, "difference")));
 }
 
 void CompareWindow::setStale(bool stale)
 {
-    if (stale) status_->setText(QStringLiteral("Comparing..."));
-    else showCount();
+    if (stale)
+        status_->setText(QStringLiteral("Comparing..."));
+    else
+        showCount();
     showSelection();
 }
 

@@ -3,6 +3,7 @@
 #include "compare/comparedfile.h"
 #include "compare/difference.h"
 #include "compare/setmerge.h"
+#include "differencetreemodel.h"
 
 #include <QWidget>
 
@@ -16,8 +17,7 @@ class LcdtextboxHost;
 class DriveDocument;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 // The differences between the custom set and another keypad data file (with a common
 // base, who changed what), as a tree menu > parameter > mode > field with counts. The
@@ -32,7 +32,8 @@ public:
                   std::unique_ptr<kpd::ComparedFile> base, const QString& baseName, QWidget* parent = nullptr);
     ~CompareWindow() override;
 
-    QTreeWidget* tree() const { return tree_; }
+    QTreeView* tree() const { return tree_; }
+    const DifferenceTreeModel& model() const { return *model_; }
     const std::vector<kpd::Difference>& differences() const { return differences_; }
     BackgroundAnalysis& analysis() const { return *analysis_; }
     QString summary() const;
@@ -61,7 +62,8 @@ private:
     std::set<std::string> kept_;
     kpd::MergeSummary total_;
     std::unique_ptr<BackgroundAnalysis> analysis_;
-    QTreeWidget* tree_;
+    DifferenceTreeModel* model_;
+    QTreeView* tree_;
     QLabel* status_;
     QLabel* summary_;
     QLabel* baseLabel_;

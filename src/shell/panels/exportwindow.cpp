@@ -18,8 +18,8 @@
 namespace {
 
 // 15 twips are one pixel at 96 dots per inch.
-constexpr int kWidth = 5580 / 15;
-constexpr int kHeight = 7185 / 15;
+constexpr int kExportWidth = 5580 / 15;
+constexpr int kExportHeight = 7185 / 15;
 
 struct Box {
     std::uint16_t option;
@@ -105,7 +105,7 @@ ExportWindow::ExportWindow(kpd::UserInterface& ui, const QString& startFolder, Q
 
     // The traditional size unless the font needs more: squeezed below its layout's
     // minimum, the frames draw their check boxes over one another.
-    setFixedSize(QSize(kWidth, kHeight).expandedTo(layout->minimumSize()));
+    setFixedSize(QSize(kExportWidth, kExportHeight).expandedTo(layout->minimumSize()));
 
     connect(btnSave_, &QPushButton::clicked, this, &ExportWindow::save);
     connect(CancelButton_, &QPushButton::clicked, this, &QDialog::reject);

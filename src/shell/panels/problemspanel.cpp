@@ -1,5 +1,6 @@
 #include "problemspanel.h"
 
+#include "glossaryfixes.h"
 #include "shell/backgroundanalysis.h"
 
 #include "checks/problemfixer.h"
@@ -18,22 +19,16 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <memory>
 
 namespace {
 
-constexpr int kIndexRole = Qt::UserRole;
 constexpr int kAllKinds = -1;
 // More lines than this make a confirmation nobody reads to the end.
 constexpr std::size_t kListedReplacements = 20;
-
-QString placeOf(const kpd::Problem& p)
-{
-    return toQt(p.menuKey + ' ' + p.paraKey + ' ' + p.modeKey + ' ' + std::string(kpd::fieldName(p.field)));
-}
 
 } // namespace
 
@@ -44,7 +39,8 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
       summary_(new QLabel),
       kindFilter_(new QComboBox),
       translation_(new QCheckBox(QStringLiteral("Translation: report unchanged texts"))),
-      tree_(new QTreeWidget),
+      model_(new ProblemTreeModel(this)),
+      tree_(new QTreeView),
       fix_(new QPushButton(QStringLiteral("Fix"))),
       fixAll_(new QPushButton(QStringLiteral("Fix all of this kind")))
 {
@@ -53,9 +49,7 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
 
     summary_->setWordWrap(true);
     summary_->setText(QStringLiteral("Checking..."));
-    tree_->setColumnCount(4);
-    tree_->setHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Place"), QStringLiteral("Problem"),
-                            QStringLiteral("Suggestion")});
+    tree_->setModel(model_);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     tree_->setUniformRowHeights(true);
     tree_->header()->setStretchLastSection(true);
@@ -90,11 +84,11 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
     });
     connect(translation_, &QCheckBox::toggled, this, &ProblemsPanel::request);
     connect(kindFilter_, &QComboBox::currentIndexChanged, this, &ProblemsPanel::fillTree);
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { activated(item); });
-    connect(tree_, &QTreeWidget::customContextMenuRequested, this, &ProblemsPanel::showContextMenu);
-    connect(tree_, &QTreeWidget::currentItemChanged, this, [this] {
+    connect(tree_, &QTreeView::doubleClicked, this, &ProblemsPanel::activated);
+    connect(tree_, &QTreeView::customContextMenuRequested, this, &ProblemsPanel::showContextMenu);
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         const kpd::Problem* problem = selected();
-        fix_->setEnabled(problem && kpd::ProblemFixer::canFix(problem->kind));
+        fix_->setEnabled(problem && kpd::ProblemFixer::canFix(*problem));
         fixAll_->setEnabled(problem && kpd::ProblemFixer::canFixAll(problem->kind));
     });
     connect(fix_, &QPushButton::clicked, this, &ProblemsPanel::fixSelected);
@@ -108,7 +102,7 @@ ProblemsPanel::~ProblemsPanel() = default;
 BackgroundAnalysis::Work ProblemsPanel::checkWork()
 {
     auto input = std::make_shared<kpd::CheckInput>();
-    if (kpd::TheApp* root = app_()) *input = kpd::CheckInput::fromApp(*root);
+    if (kpd::TheApp* root = app_()) *input = kpd::CheckInput::fromApp(*root, GlossaryFixes::load(*root));
     kpd::TextChecker::Options options;
     if (translation_->isChecked()) options.kinds.insert(kpd::ProblemKind::Unchanged);
     return [this, input, options]() -> BackgroundAnalysis::Delivery {
@@ -162,41 +156,17 @@ void ProblemsPanel::fillFilter()
     kindFilter_->setCurrentIndex(std::max(0, kindFilter_->findData(current)));
 }
 
+const kpd::DrvMenus* ProblemsPanel::menus() const
+{
+    const kpd::TheApp* root = app_();
+    return root && root->stringDatas().find(root->getCustKey()) ? &root->getCustMenus() : nullptr;
+}
+
 void ProblemsPanel::fillTree()
 {
-    const std::set<kpd::ProblemKind> kinds = shownKinds();
-    const kpd::TheApp* root = app_();
-    tree_->clear();
-    QTreeWidgetItem* menuItem = nullptr;
-    int inMenu = 0;
-    const auto closeMenu = [&] {
-        if (menuItem) menuItem->setText(0, menuItem->text(0) + QStringLiteral(" (%1)").arg(inMenu));
-    };
-    const std::vector<kpd::Problem>& problems = list_.problems();
-    for (std::size_t i = 0; i < problems.size(); ++i) {
-        const kpd::Problem& p = problems[i];
-        if (!kinds.count(p.kind)) continue;
-        if (!menuItem || menuItem->data(0, kIndexRole).toString() != toQt(p.menuKey)) {
-            closeMenu();
-            inMenu = 0;
-            const kpd::DrvMenu* menu =
-                root && root->stringDatas().find(root->getCustKey()) ? root->getCustMenus().find(p.menuKey) : nullptr;
-            menuItem = new QTreeWidgetItem(tree_);
-            menuItem->setText(0, toQt(p.menuKey + (menu ? " " + menu->menuName() : std::string())));
-            menuItem->setData(0, kIndexRole, toQt(p.menuKey));
-            menuItem->setFirstColumnSpanned(true);
-            menuItem->setExpanded(true);
-        }
-        ++inMenu;
-        auto* item = new QTreeWidgetItem(menuItem);
-        item->setText(0, QString::fromLatin1(kpd::kindName(p.kind)));
-        item->setText(1, placeOf(p));
-        const QString saving = QStringLiteral(" (saves ") + toQt(kpd::counted(p.bytes, "byte")) + QLatin1Char(')');
-        item->setText(2, toQt(p.message) + (p.bytes > 0 ? saving : QString()));
-        if (p.suggestion) item->setText(3, QLatin1Char('"') + toQt(*p.suggestion) + QLatin1Char('"'));
-        item->setData(1, kIndexRole, static_cast<qulonglong>(i));
-    }
-    closeMenu();
+    model_->fill(list_, shownKinds(), menus());
+    // Spans are the view's, kept by index: every new row of a menu gets its own.
+    for (int row = 0; row < model_->rowCount(); ++row) tree_->setFirstColumnSpanned(row, QModelIndex(), true);
     tree_->expandAll();
     tree_->resizeColumnToContents(0);
     tree_->resizeColumnToContents(1);
@@ -224,29 +194,23 @@ std::optional<kpd::ProblemList::Location> ProblemsPanel::step(const kpd::Problem
 
 const kpd::Problem* ProblemsPanel::selected() const
 {
-    const QTreeWidgetItem* item = tree_->currentItem();
-    if (!item || !item->parent()) return nullptr;
-    const std::size_t index = item->data(1, kIndexRole).toULongLong();
-    return index < list_.problems().size() ? &list_.problems()[index] : nullptr;
+    const std::optional<std::size_t> index = model_->problemAt(tree_->currentIndex());
+    return index && *index < list_.problems().size() ? &list_.problems()[*index] : nullptr;
 }
 
 void ProblemsPanel::select(std::size_t index)
 {
-    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
-        if ((*it)->parent() && (*it)->data(1, kIndexRole).toULongLong() == index) {
-            tree_->setCurrentItem(*it);
-            tree_->scrollToItem(*it);
-            return;
-        }
-    }
+    const QModelIndex row = model_->indexOf(index);
+    if (!row.isValid()) return;
+    tree_->setCurrentIndex(row);
+    tree_->scrollTo(row);
 }
 
-void ProblemsPanel::activated(QTreeWidgetItem* item)
+void ProblemsPanel::activated(const QModelIndex& index)
 {
-    if (!item || !item->parent()) return;
-    const std::size_t index = item->data(1, kIndexRole).toULongLong();
-    if (index >= list_.problems().size()) return;
-    const kpd::Problem& p = list_.problems()[index];
+    const std::optional<std::size_t> problem = model_->problemAt(index);
+    if (!problem || *problem >= list_.problems().size()) return;
+    const kpd::Problem& p = list_.problems()[*problem];
     emit openRequested(toQt(p.menuKey), toQt(p.paraKey), toQt(p.modeKey));
 }
 
@@ -255,12 +219,14 @@ void ProblemsPanel::fixSelected()
     const kpd::Problem* problem = selected();
     kpd::TheApp* root = app_();
     if (!problem || !root) return;
-    if (problem->kind == kpd::ProblemKind::NearDuplicate) {
+    if (problem->kind == kpd::ProblemKind::NearDuplicate || problem->kind == kpd::ProblemKind::Inconsistent) {
         if (problem->suggestion) unify(*problem, *problem->suggestion);
         return;
     }
     try {
-        if (kpd::ProblemFixer(root->getCustMenus()).apply(*problem)) emit edited();
+        if (problem->kind == kpd::ProblemKind::Overflow ? GlossaryFixes::shortenOverflow(this, ui_, *root, *problem)
+                                                        : kpd::ProblemFixer(root->getCustMenus()).apply(*problem))
+            emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -277,18 +243,18 @@ void ProblemsPanel::fixAllOfKind(kpd::ProblemKind kind)
         for (const kpd::Problem& p : list_.problems()) {
             if (p.kind != kind || !p.suggestion) continue;
             if (++listed <= kListedReplacements)
-                listing += toModel(placeOf(p)) + ": " + p.message + " -> \"" + *p.suggestion + "\"\n";
+                listing += ProblemTreeModel::placeOf(p, menus()) + ": " + p.message + " -> \"" + *p.suggestion + "\"\n";
         }
         if (listed == 0) {
             ui_.message("No character without a glyph has a suggested replacement");
             return;
         }
-        if (listed > kListedReplacements) listing += "... and " + std::to_string(listed - kListedReplacements) + " more\n";
+        if (listed > kListedReplacements)
+            listing += "... and " + std::to_string(listed - kListedReplacements) + " more\n";
         const std::string question =
             listed == 1 ? "Replace this character?" : "Replace these " + std::to_string(listed) + " characters?";
         if (ui_.message(listing + "\n" + question, "Replace characters", kpd::MessageIcon::Question,
-                        kpd::MessageButtons::YesNo)
-            != kpd::MessageAnswer::Yes)
+                        kpd::MessageButtons::YesNo) != kpd::MessageAnswer::Yes)
             return;
     }
     try {
@@ -303,7 +269,7 @@ void ProblemsPanel::unify(const kpd::Problem& problem, const std::string& form)
     kpd::TheApp* root = app_();
     if (!root) return;
     try {
-        if (kpd::ProblemFixer(root->getCustMenus()).unify(problem, form) > 0) emit edited();
+        if (GlossaryFixes::unify(*root, problem, form) > 0) emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -311,17 +277,18 @@ void ProblemsPanel::unify(const kpd::Problem& problem, const std::string& form)
 
 void ProblemsPanel::showContextMenu(const QPoint& pos)
 {
-    QTreeWidgetItem* item = tree_->itemAt(pos);
-    if (!item || !item->parent()) return;
-    tree_->setCurrentItem(item);
+    const QModelIndex index = tree_->indexAt(pos);
+    if (!model_->problemAt(index)) return;
+    tree_->setCurrentIndex(index);
     const kpd::Problem* problem = selected();
     kpd::TheApp* root = app_();
     if (!problem || !root) return;
     const kpd::Problem chosen = *problem;
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Open in the parameter editor"), this, [this, item] { activated(item); });
-    if (chosen.kind == kpd::ProblemKind::NearDuplicate) {
-        for (const auto& [form, uses] : kpd::ProblemFixer(root->getCustMenus()).nearDuplicateForms(chosen))
+    menu.addAction(QStringLiteral("Open in the parameter editor"), this,
+                   [this, row = QPersistentModelIndex(index)] { activated(row); });
+    if (chosen.kind == kpd::ProblemKind::NearDuplicate || chosen.kind == kpd::ProblemKind::Inconsistent) {
+        for (const auto& [form, uses] : GlossaryFixes::unifyForms(*root, chosen))
             menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))),
                            this, [this, chosen, form = form] { unify(chosen, form); });
     } else if (kpd::ProblemFixer::canFixAll(chosen.kind)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "problemtreemodel.h"
 #include "shell/backgroundanalysis.h"
 
 #include "checks/problemlist.h"
@@ -16,13 +17,13 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace kpd {
+class DrvMenus;
 class TheApp;
 class UserInterface;
-}
+} // namespace kpd
 
 // The dockable list of the custom set's problems, grouped by menu, checked again off the
 // GUI thread whenever the set may have changed. It offers the quick fixes; opening the
@@ -37,7 +38,8 @@ public:
 
     BackgroundAnalysis& analysis() const { return *analysis_; }
     const kpd::ProblemList& list() const { return list_; }
-    QTreeWidget* tree() const { return tree_; }
+    QTreeView* tree() const { return tree_; }
+    const ProblemTreeModel& model() const { return *model_; }
     QComboBox* kindFilter() const { return kindFilter_; }
     QCheckBox* translation() const { return translation_; }
     QLabel* summary() const { return summary_; }
@@ -75,7 +77,9 @@ private:
     void fillTree();
     void fillFilter();
     void showContextMenu(const QPoint& pos);
-    void activated(QTreeWidgetItem* item);
+    void activated(const QModelIndex& index);
+    // The custom set's menus, which name the places; none before a set is loaded.
+    const kpd::DrvMenus* menus() const;
 
     kpd::UserInterface& ui_;
     AppSource app_;
@@ -84,7 +88,8 @@ private:
     QLabel* summary_;
     QComboBox* kindFilter_;
     QCheckBox* translation_;
-    QTreeWidget* tree_;
+    ProblemTreeModel* model_;
+    QTreeView* tree_;
     QPushButton* fix_;
     QPushButton* fixAll_;
 };

@@ -9,6 +9,7 @@
 #include "model/theapp.h"
 #include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
+#include "xmlfiles/driveloader.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -237,13 +238,10 @@ void SizeReportWindow::compareWith(const QString& file)
     reportFailures(ui_, [&] {
         // A data root of its own: the set being edited stays as it is.
         kpd::TheApp other(ui_, toFileName(folder_));
-        if (!other.readConfiguration()) return;
-        StartupSequence(other, ui_, toFileName(folder_)).loadConstants();
-        other.clearAll();
-        if (!other.loadUserFile(toFileName(file), -1)) {
-            ui_.message("Could not find the file " + toFileName(file), "ERROR", kpd::MessageIcon::Critical);
-            return;
-        }
+        kpd::DriveLoader loader(other);
+        if (loader.readConfiguration() != kpd::DriveLoader::Configuration::Read) return;
+        loader.loadConstants();
+        if (!loader.loadFile(toFileName(file))) return;
         compared_ = std::make_shared<const kpd::SizeReport>(kpd::SizeAnalysis::analyse(other));
         read = true;
     });

@@ -1,21 +1,20 @@
-#include "menucloner.h"
+#include "clonemenurun.h"
 
 #include "model/drvmenus.h"
 #include "model/theapp.h"
+#include "xmlfiles/drivefilenames.h"
 
-#include <filesystem>
-
-MenuCloner::MenuCloner(kpd::DrvMenus& menus, std::string sourceKey, kpd::UserInterface& ui)
+CloneMenuRun::CloneMenuRun(kpd::DrvMenus& menus, std::string sourceKey, kpd::UserInterface& ui)
     : menus_(menus), sourceKey_(std::move(sourceKey)), ui_(ui)
 {
 }
 
-const kpd::DrvMenu& MenuCloner::source() const
+const kpd::DrvMenu& CloneMenuRun::source() const
 {
     return menus_.Item(sourceKey_);
 }
 
-std::vector<std::int16_t> MenuCloner::targets() const
+std::vector<std::int16_t> CloneMenuRun::targets() const
 {
     std::int16_t count = 0;
     std::vector<std::int16_t> numbers = source().getCloneMenus(count);
@@ -23,12 +22,7 @@ std::vector<std::int16_t> MenuCloner::targets() const
     return numbers;
 }
 
-std::string MenuCloner::backupPath(const std::string& folder, const std::string& menuKey)
-{
-    return (std::filesystem::path(folder) / ("autoBackup" + menuKey + ".kpd")).string();
-}
-
-std::string MenuCloner::unfitness(const kpd::DrvMenu* destination, std::int16_t number) const
+std::string CloneMenuRun::unfitness(const kpd::DrvMenu* destination, std::int16_t number) const
 {
     const std::string name = "Menu " + std::to_string(number);
     if (!destination) return name + " does not exist";
@@ -46,7 +40,7 @@ std::string MenuCloner::unfitness(const kpd::DrvMenu* destination, std::int16_t 
     return {};
 }
 
-MenuCloner::Result MenuCloner::clone(const std::vector<std::int16_t>& destinations)
+CloneMenuRun::Result CloneMenuRun::clone(const std::vector<std::int16_t>& destinations)
 {
     const kpd::DrvMenu& from = source();
     std::vector<kpd::DrvMenu*> menus;
@@ -62,7 +56,8 @@ MenuCloner::Result MenuCloner::clone(const std::vector<std::int16_t>& destinatio
     const std::string folder = menus_.app() ? menus_.app()->appFolder() : std::string(".");
     for (kpd::DrvMenu* destination : menus) {
         // The writer has told the user why; an overwritten menu without its backup is lost.
-        if (!destination->xmlSaveM(backupPath(folder, destination->menuKey()), folder)) return Result::BackupFailed;
+        if (!destination->xmlSaveM(kpd::DriveFileNames::menuBackup(folder, destination->menuKey()), folder))
+            return Result::BackupFailed;
         destination->copyParams(from, false);
     }
     return Result::Cloned;

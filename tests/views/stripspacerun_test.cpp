@@ -1,6 +1,6 @@
 #include "menudialogsfixture.h"
 
-#include "views/trailingspacestrip.h"
+#include "views/stripspacerun.h"
 
 #include <optional>
 #include <vector>
@@ -47,7 +47,7 @@ TEST_F(StripTest, EveryTextIsVisitedOnceInCollectionOrder)
                 mode.setHelp(menu.menuKey() + parameter.paraKey() + mode.modeKey() + "H");
             }
     }
-    TrailingSpaceStrip strip(ui, [&seen](std::string& text) -> std::optional<std::int32_t> {
+    StripspaceRun strip(ui, [&seen](std::string& text) -> std::optional<std::int32_t> {
         seen.push_back(text);
         return 0;
     });
@@ -70,7 +70,7 @@ TEST_F(StripTest, StrippedTextsAreStoredWithTheirUndoAndCounted)
     custom2("m2", "p5", "Open loop").setHelp("Help  ");
     custom2("m1", "p2", "Open loop").setDesc("Clean");
     app.setAppClean();
-    TrailingSpaceStrip strip(ui, dropFinalSpaces);
+    StripspaceRun strip(ui, dropFinalSpaces);
     EXPECT_EQ(strip.stripTrail(app.getCustMenus()), 5);
     EXPECT_EQ(custom2("m1", "p1", "Servo").getDesc(), "Speed");
     EXPECT_EQ(custom2("m2", "p5", "Open loop").getHelp(), "Help");
@@ -86,7 +86,7 @@ TEST_F(StripTest, NothingToStripReportsZeroAndChangesNoText)
 {
     custom2("m1", "p1", "Servo").setDesc("No spaces");
     app.setAppClean();
-    TrailingSpaceStrip strip(ui, dropFinalSpaces);
+    StripspaceRun strip(ui, dropFinalSpaces);
     EXPECT_EQ(strip.stripTrail(app.getCustMenus()), 0);
     EXPECT_EQ(custom2("m1", "p1", "Servo").getDesc(), "No spaces");
     EXPECT_FALSE(app.isAppDirty());
@@ -96,7 +96,7 @@ TEST_F(StripTest, UndefinedModesAreStrippedToo)
 {
     custom2("m2", "p0", "Servo").setDefined(false);
     custom2("m2", "p0", "Servo").setDesc("Hidden  ");
-    TrailingSpaceStrip strip(ui, dropFinalSpaces);
+    StripspaceRun strip(ui, dropFinalSpaces);
     EXPECT_EQ(strip.stripTrail(app.getCustMenus()), 2);
     EXPECT_EQ(custom2("m2", "p0", "Servo").getDesc(), "Hidden");
 }
@@ -106,7 +106,7 @@ TEST_F(StripTest, StopAfterTheFirstMenuKeepsItsStripAndCountsIt)
     custom2("m1", "p3", "Servo").setDesc("First  ");
     custom2("m2", "p0", "Servo").setDesc("Second  ");
     HookedUserInterface hooked;
-    TrailingSpaceStrip strip(hooked, dropFinalSpaces);
+    StripspaceRun strip(hooked, dropFinalSpaces);
     hooked.onEvents = [&strip] { strip.stop(); };
     EXPECT_EQ(strip.stripTrail(app.getCustMenus()), 2) << "what was removed before the stop is reported";
     EXPECT_TRUE(strip.stopped());
@@ -121,7 +121,7 @@ TEST_F(StripTest, ATextThatCannotBeStrippedIsNotOverwritten)
     custom2("m1", "p1", "Open loop").setHelp("Help  ");
     custom2("m1", "p1", "Closed loop").setDesc("Later  ");
     int calls = 0;
-    TrailingSpaceStrip strip(ui, [&calls](std::string& text) -> std::optional<std::int32_t> {
+    StripspaceRun strip(ui, [&calls](std::string& text) -> std::optional<std::int32_t> {
         if (++calls == 2) {
             text.clear();
             return std::nullopt;

@@ -1,14 +1,13 @@
-#include "trailingspacestrip.h"
+#include "stripspacerun.h"
 
 #include "model/drvmenus.h"
 #include "model/userinterface.h"
 
-TrailingSpaceStrip::TrailingSpaceStrip(kpd::UserInterface& ui, StripText strip)
-    : ui_(ui), strip_(std::move(strip))
+StripspaceRun::StripspaceRun(kpd::UserInterface& ui, StripText strip) : ui_(ui), strip_(std::move(strip))
 {
 }
 
-bool TrailingSpaceStrip::stripOne(const std::string& text, std::string& result, std::int32_t& total)
+bool StripspaceRun::stripOne(const std::string& text, std::string& result, std::int32_t& total)
 {
     result = text;
     const std::optional<std::int32_t> removed = strip_(result);
@@ -17,13 +16,13 @@ bool TrailingSpaceStrip::stripOne(const std::string& text, std::string& result, 
     return true;
 }
 
-void TrailingSpaceStrip::changed(kpd::DrvMenu& menu)
+void StripspaceRun::changed(kpd::DrvMenu& menu)
 {
     menu.setDirty(true);
     ++textsChanged_;
 }
 
-std::int32_t TrailingSpaceStrip::stripTrail(kpd::DrvMenus& aDB)
+std::int32_t StripspaceRun::stripTrail(kpd::DrvMenus& aDB)
 {
     std::int32_t total = 0;
     stopped_ = false;

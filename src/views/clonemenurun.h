@@ -8,16 +8,17 @@ namespace kpd {
 class DrvMenu;
 class DrvMenus;
 class UserInterface;
-}
+} // namespace kpd
 
-// Copies one menu of the custom set over the menus the configuration names as its clone
-// targets. Each destination is written to its own backup file before it is overwritten.
-class MenuCloner {
+// The work of the clone menu dialog (CloneMenu) without its window: copies one menu of the
+// custom set over the menus the configuration names as its clone targets. Each destination
+// is written to its own backup file before it is overwritten.
+class CloneMenuRun {
 public:
     enum class Result { Cloned, Refused, BackupFailed };
 
     // menus is the custom set's collection; its application gives the backup folder.
-    MenuCloner(kpd::DrvMenus& menus, std::string sourceKey, kpd::UserInterface& ui);
+    CloneMenuRun(kpd::DrvMenus& menus, std::string sourceKey, kpd::UserInterface& ui);
 
     const kpd::DrvMenu& source() const;
     // The destination menus as the configuration lists them, by number.
@@ -29,7 +30,6 @@ public:
     Result clone(const std::vector<std::int16_t>& destinations);
 
     static std::string menuKeyOf(std::int16_t number) { return "m" + std::to_string(number); }
-    static std::string backupPath(const std::string& folder, const std::string& menuKey);
 
 private:
     // Why destination cannot take the source's texts; empty when it can.

@@ -1,10 +1,10 @@
-#include "modecopier.h"
+#include "copym2mrun.h"
 
 #include "model/drvmenu.h"
 
 #include <algorithm>
 
-int ModeCopier::roundHalfEven(int twiceValue)
+int CopyM2MRun::roundHalfEven(int twiceValue)
 {
     if (twiceValue % 2 == 0) return twiceValue / 2;
     // An odd twice-value lies halfway between (t - 1) / 2 and (t + 1) / 2; take the even one.
@@ -12,7 +12,7 @@ int ModeCopier::roundHalfEven(int twiceValue)
     return below % 2 == 0 ? below : below + 1;
 }
 
-ModeButtonLayout ModeCopier::layout(std::size_t modeCount, std::size_t sourcePosition)
+ModeButtonLayout CopyM2MRun::layout(std::size_t modeCount, std::size_t sourcePosition)
 {
     const int destinations = modeCount > 0 ? static_cast<int>(modeCount) - 1 : 0;
     const int rows = std::min(destinations, kColumnButtons);
@@ -22,14 +22,14 @@ ModeButtonLayout ModeCopier::layout(std::size_t modeCount, std::size_t sourcePos
     int placed = 0;
     for (std::size_t position = 0; position < modeCount; ++position) {
         if (position == sourcePosition) continue;
-        result.buttons.push_back({position, result.allTop + placed % kColumnButtons * kButtonHeight,
-                                  placed / kColumnButtons});
+        result.buttons.push_back(
+            {position, result.allTop + placed % kColumnButtons * kButtonHeight, placed / kColumnButtons});
         ++placed;
     }
     return result;
 }
 
-int ModeCopier::copy(kpd::DrvMenu& menu, const std::string& sourceMode, const std::string& destinationMode)
+int CopyM2MRun::copy(kpd::DrvMenu& menu, const std::string& sourceMode, const std::string& destinationMode)
 {
     int copied = 0;
     for (kpd::Parameter& parameter : menu.Parameters()) {

@@ -9,17 +9,18 @@ namespace kpd {
 class DrvMenu;
 class DrvMenus;
 class UserInterface;
-}
+} // namespace kpd
 
-// Feeds every description and help text of a string set through a stripping function,
-// menu by menu, letting the user interface run between menus so that a Stop is seen.
-class TrailingSpaceStrip {
+// The work of the strip window (Stripspace) without its window and text box: feeds every
+// description and help text of a string set through a stripping function, menu by menu,
+// letting the user interface run between menus so that a Stop is seen.
+class StripspaceRun {
 public:
     // Strips one text in place and gives the number of characters removed; nothing when
     // the text could not be stripped (the text is then not stored back).
     using StripText = std::function<std::optional<std::int32_t>(std::string& text)>;
 
-    TrailingSpaceStrip(kpd::UserInterface& ui, StripText strip);
+    StripspaceRun(kpd::UserInterface& ui, StripText strip);
 
     // The number of characters removed, also when the run was stopped or failed: what
     // was removed before that stays removed.

@@ -21,9 +21,10 @@ struct ModeButtonLayout {
     std::vector<ModeButtonPlace> buttons;
 };
 
-// Copies the texts and unit of one mode onto another mode, or onto every mode, for
-// every parameter of a menu; and lays out the dialog's destination buttons.
-class ModeCopier {
+// The work of the copy mode dialog (CopyM2M) without its window: copies the texts and unit
+// of one mode onto another mode, or onto every mode, for every parameter of a menu; and
+// lays out the dialog's destination buttons.
+class CopyM2MRun {
 public:
     static constexpr int kButtonHeight = 255;
     static constexpr int kButtonCentre = 1450;
