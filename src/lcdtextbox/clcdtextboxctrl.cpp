@@ -187,6 +187,22 @@ QMenu* CLcdtextboxCtrl::createContextMenu(QWidget* parent)
     return menu;
 }
 
+bool CLcdtextboxCtrl::event(QEvent* event)
+{
+    // The box's control keys are its own while it has the focus: a host's shortcut on one
+    // of them (Save on Ctrl+S) waits. Other Ctrl keys, Enter included, stay the host's.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const auto code = CKeyMap::keyCodeOf(key);
+        if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z && code &&
+            KeyController::controlCode(*code)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void CLcdtextboxCtrl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

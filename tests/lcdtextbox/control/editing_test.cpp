@@ -271,6 +271,31 @@ TEST_F(Editing, CtrlJBAndSOpenTheMapInTheirModes)
     EXPECT_EQ(box.text(), QString("~x80~x81~x80~x81")); // mode 0 inserts nothing
 }
 
+TEST_F(Editing, ItsControlKeysGoBeforeTheHostsShortcutsWhileOthersReachThem)
+{
+    QWidget host;
+    auto* hosted = new CLcdtextboxCtrl(&host);
+    int saves = 0;
+    int undos = 0;
+    for (auto [keys, count] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_S), &saves},
+                               std::pair{QKeySequence(Qt::CTRL | Qt::Key_Z), &undos}}) {
+        auto* action = new QAction(&host);
+        action->setShortcut(keys);
+        QObject::connect(action, &QAction::triggered, [count = count] { ++*count; });
+        host.addAction(action);
+    }
+    host.show();
+    host.activateWindow();
+    hosted->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    QTest::keyClick(hosted, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(hosted, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].mode, 0) << "Ctrl+S edits the character map";
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(undos, 1);
+}
+
 TEST_F(Editing, CharacterMapChoiceStopsAtTheLineLimit)
 {
     box.setLineLimit(1);
