@@ -6,6 +6,7 @@
 
 #include "modeltext/modeltext.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -120,6 +121,12 @@ QGroupBox* ParamEditorContent::buildTextTools(QWidget* parent)
     tool(QStringLiteral("Copy reference to custom"),
          QStringLiteral("Copy the data from the default panel to the alternate panel"), &ParamEditor::copyRefToCust);
     tool(QStringLiteral("Undo"), QString(), &ParamEditor::undo);
+    // The editors' usual key, at once (a button's own shortcut clicks it a moment later).
+    // A second undo swaps the texts back, so the one key serves as redo too.
+    auto* undoKeys = new QAction(&editor_);
+    undoKeys->setShortcuts(QKeySequence::Undo);
+    connect(undoKeys, &QAction::triggered, &editor_, &ParamEditor::undo);
+    editor_.addAction(undoKeys);
     tool(QStringLiteral("To Upper"), QStringLiteral("Convert any lower case characters to upper case"),
          &ParamEditor::toUpper);
     tool(QStringLiteral("To Lower"), QStringLiteral("Convert any upper case characters to lower case"),
