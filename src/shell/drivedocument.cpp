@@ -49,6 +49,7 @@ bool DriveDocument::load()
     autoSaveFile_ = fromFileName(restored.autoSaveFile);
     languageIndex_ = restored.languageIndex;
     app_->setAppClean();
+    checkModified();
     app_->setStartupStatus(nullptr);
     emit loaded(restored.autoSaveOn && !readOnly());
     return true;
@@ -132,6 +133,31 @@ void DriveDocument::showCurrentFile()
 void DriveDocument::showTitle(const QString& title)
 {
     emit titleChanged(readOnly() ? title + QStringLiteral(" (read-only)") : title);
+    checkModified();
+}
+
+void DriveDocument::notifyChanged()
+{
+    emit changed();
+    checkModified();
+}
+
+void DriveDocument::notifyEdited()
+{
+    emit customSetEdited();
+    checkModified();
+}
+
+bool DriveDocument::modified() const
+{
+    return app_ && app_->isAppDirty();
+}
+
+void DriveDocument::checkModified()
+{
+    if (modified() == modified_) return;
+    modified_ = !modified_;
+    emit modifiedChanged(modified_);
 }
 
 void DriveDocument::chooseLanguage(int index)
@@ -167,11 +193,12 @@ void DriveDocument::AutoSave()
         QDir::cleanPath(QDir().absoluteFilePath(autoSaveFile_)) ==
         QDir::cleanPath(QDir().absoluteFilePath(fromFileName(kpd::DriveFileNames::autoSave(toFileName(folder_)))));
     if (app_) app_->xmlSave(toFileName(autoSaveFile_), false, fixedName ? toFileName(folder_) : std::string());
+    checkModified();
 }
 
 bool DriveDocument::hasChangesToSave() const
 {
-    return app_ && !readOnly() && app_->isAppDirty();
+    return !readOnly() && modified();
 }
 
 bool DriveDocument::reportProgress(std::int32_t value)

@@ -67,9 +67,14 @@ public:
 
     // The set in memory changed under the views (a command replaced texts, a file was
     // loaded): they show it again, and the analyses hear of it through customSetEdited.
-    void notifyChanged() { emit changed(); }
+    void notifyChanged();
     // Texts of the custom set were committed; the views show them already.
-    void notifyEdited() { emit customSetEdited(); }
+    void notifyEdited();
+    // Whether the set holds edits that closing would ask about. The model keeps this in its
+    // menus without telling anyone, so whoever edits or saves it behind the document's back
+    // calls checkModified, and modifiedChanged follows.
+    bool modified() const;
+    void checkModified();
     // A passing note for the status bar, such as where a file was written.
     void showNotice(const QString& text, int milliseconds) { emit notice(text, milliseconds); }
 
@@ -97,6 +102,7 @@ signals:
     void currentFileChanged(const QString& file);
     // The window's title, marked when the drive folder is open read-only.
     void titleChanged(const QString& title);
+    void modifiedChanged(bool modified);
     void languageChanged();
     void changed();
     void notice(const QString& text, int milliseconds);
@@ -117,6 +123,7 @@ private:
     std::int16_t languageIndex_ = 0;
     std::function<bool()> autoSaveOn_;
     bool switchBlocked_ = false;
+    bool modified_ = false;
     bool stopFlag_ = false;
     std::int32_t progress_ = 0;
     QString progressCaption_;

@@ -1,4 +1,5 @@
 #include "filecommandsfixture.h"
+#include "showntitle.h"
 
 #include "shell/appsettings.h"
 #include "shell/drivedocument.h"
@@ -38,7 +39,7 @@ TEST_F(DriveFolderLockTest, ASecondEditorIsToldWhoHoldsTheFolderAndMayOnlyLookOr
                         std::to_string(QCoreApplication::applicationPid()) + ", since "),
               std::string::npos)
         << text;
-    EXPECT_EQ(second->windowTitle(), QStringLiteral("Keypad data editor (read-only)"));
+    EXPECT_EQ(shownTitle(*second), QStringLiteral("Keypad data editor (read-only)"));
     for (QAction* action : {second->menus().fileSave, second->menus().fileAutoSave, second->menus().driveMerge,
                             second->menus().connectDownload})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();

@@ -1,4 +1,5 @@
 #include "filecommandsfixture.h"
+#include "showntitle.h"
 
 #include "shell/drivedocument.h"
 #include "shell/frame/mainmenus.h"
@@ -17,9 +18,9 @@ using FileCommandsTest = FileCommandsFixture;
 
 const std::string kEditingTitle = "Keypad data editor: - editing: ";
 
-std::string title(const MainWindow& window)
+std::string title(MainWindow& window)
 {
-    return window.windowTitle().toStdString();
+    return shownTitle(window).toStdString();
 }
 
 } // namespace
@@ -89,7 +90,7 @@ TEST_F(FileCommandsTest, MergeTakesWhatTheOtherFileChangedAndSaveStillWritesTheU
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Their speed");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "My trip");
     EXPECT_EQ(window->document().currentFile(), mine);
-    EXPECT_EQ(title(*window), kEditingTitle + mine.toStdString());
+    EXPECT_EQ(title(*window), kEditingTitle + mine.toStdString() + "*") << "the merged texts are unsaved";
     commands().save();
     EXPECT_TRUE(read(mine).contains("Their speed"));
     EXPECT_FALSE(read(changed).contains("My trip"));
@@ -345,7 +346,7 @@ TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataAskAndNoKeepsEverything)
     EXPECT_TRUE(window->document().app()->isAppDirty());
     EXPECT_FALSE(QFileInfo(commands().customSetBackupPath()).exists());
     EXPECT_EQ(window->document().currentFile(), edited);
-    EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
+    EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString() + "*");
 }
 
 TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataBackItUpBeforeReplacingIt)
@@ -396,7 +397,7 @@ TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrit
         EXPECT_EQ(ui.messages.back().title, "ERROR");
         EXPECT_EQ(custom("m1", "p1").getDesc(), "Before the fault") << "what came before the fault is kept";
         EXPECT_TRUE(window->document().currentFile().isEmpty());
-        EXPECT_EQ(title(*window), kEditingTitle + file.toStdString() + " (incomplete)");
+        EXPECT_EQ(title(*window), kEditingTitle + file.toStdString() + " (incomplete)*");
 
         commands().save();
         ASSERT_EQ(dialogs.requests.size(), 1u) << "Save asks for a name";

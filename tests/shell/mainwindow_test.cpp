@@ -1,5 +1,6 @@
 #include "filecommandsfixture.h"
 #include "recordinguserinterface.h"
+#include "showntitle.h"
 #include "startededitor.h"
 
 #include "model/theapp.h"
@@ -182,7 +183,7 @@ TEST_F(MainWindowTest, AutoSaveWritesTheCustomSetAndMarksEverythingClean)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("auto saved"));
     EXPECT_FALSE(window->document().app()->isAppDirty());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor")) << "auto saves do not change the title";
+    EXPECT_EQ(shownTitle(*window), QStringLiteral("Keypad data editor")) << "auto saves do not change the title";
 }
 
 TEST_F(MainWindowTest, AutoSaveWritesOnlyWhenSomethingChangedSinceTheLastSave)
@@ -316,7 +317,7 @@ TEST(MainWindowStart, ALastFileThatLoadsOnlyInPartIsShownIncompleteAndSaveAsksFo
     EditorOn editor(folder);
     ASSERT_TRUE(editor.window.load());
     EXPECT_TRUE(editor.window.document().currentFile().isEmpty());
-    EXPECT_EQ(editor.window.windowTitle(),
+    EXPECT_EQ(shownTitle(editor.window),
               QStringLiteral("Keypad data editor: - editing: ") + last + QStringLiteral(" (incomplete)"));
     ScriptedChooser::Script dialogs;
     editor.window.setFileCommands().setChooser(std::make_shared<ScriptedChooser>(dialogs));

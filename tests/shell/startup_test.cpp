@@ -1,5 +1,6 @@
 #include "drivefolder.h"
 #include "recordinguserinterface.h"
+#include "showntitle.h"
 
 #include "model/theapp.h"
 #include "shell/appsettings.h"
@@ -56,7 +57,7 @@ TEST_F(StartUp, OnAFullDriveFolderShowsNoMessageAndEndsClean)
     auto window = start(folder);
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor"));
+    EXPECT_EQ(shownTitle(*window), QStringLiteral("Keypad data editor"));
     EXPECT_FALSE(window->document().app()->isAppDirty()) << "what start-up loads counts as saved";
     EXPECT_TRUE(QDir(folder.path()).exists(QStringLiteral("dlSegs")));
     EXPECT_EQ(ui.busyDepth, 0) << "every busy pointer is taken back";
@@ -232,7 +233,7 @@ TEST_F(StartUp, TheLastFileIsReopenedWhenItStillExists)
     settings.lastFile = folder.file(QStringLiteral("work.kpd")).toStdString();
     AppSettings::write(settings);
     auto window = start(folder);
-    EXPECT_EQ(window->windowTitle(),
+    EXPECT_EQ(shownTitle(*window),
               QStringLiteral("Keypad data editor: - editing: ") + folder.file(QStringLiteral("work.kpd")));
     EXPECT_EQ(window->document().currentFile(), folder.file(QStringLiteral("work.kpd")));
     EXPECT_EQ(
@@ -249,7 +250,7 @@ TEST_F(StartUp, AVanishedLastFileStartsQuietlyWithoutAFile)
     AppSettings::write(settings);
     auto window = start(folder);
     EXPECT_TRUE(ui.texts().empty());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor"));
+    EXPECT_EQ(shownTitle(*window), QStringLiteral("Keypad data editor"));
     EXPECT_TRUE(window->document().currentFile().isEmpty());
 }
 

@@ -184,6 +184,7 @@ void SetFileCommands::save()
         const QString file = document_.currentFile();
         if (watch_.settle() && document_.app()->xmlSave(toFileName(file), false)) watch_.wrote(file);
     });
+    document_.checkModified();
 }
 
 void SetFileCommands::saveAs()

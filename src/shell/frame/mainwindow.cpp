@@ -71,7 +71,11 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
           document_->ui(), [this] { return document_->app(); }, this)),
       budget_(new BudgetMeter([this] { return document_->app(); }, this))
 {
-    connect(document_.get(), &DriveDocument::titleChanged, this, &QWidget::setWindowTitle);
+    connect(document_.get(), &DriveDocument::titleChanged, this, [this](QString title) {
+        // Qt's placeholder carries the unsaved mark; one in a file name is doubled to stay text.
+        setWindowTitle(title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
+    });
+    connect(document_.get(), &DriveDocument::modifiedChanged, this, &QWidget::setWindowModified);
     document_->showCurrentFile();
     menus_ = std::make_unique<MainMenus>(*this);
     setFileCommands_ = std::make_unique<SetFileCommands>(*document_, this);
@@ -343,6 +347,7 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     // The editor is modal: its commits recount the budget while it stays open.
     connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
     connect(&editor, &ParamEditor::committed, problems_, &ProblemsPanel::request);
+    connect(&editor, &ParamEditor::committed, document_.get(), &DriveDocument::checkModified);
     connect(&editor, &ParamEditor::glossaryTermRequested, this, [this, &editor](const QString& text, bool reference) {
         GlossaryWindow::edit(document_->ui(), *document_->app(), &editor, text, reference);
         problems_->request();
