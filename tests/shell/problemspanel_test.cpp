@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,13 +79,6 @@ protected:
         return {};
     }
 
-    QAction* mainAction(const QString& text)
-    {
-        for (QAction* action : window->menus().driveMenu->actions())
-            if (action->text() == text) return action;
-        return nullptr;
-    }
-
     QTemporaryDir registryDir_;
     QByteArray previousRegistry_;
     std::vector<Place> opened;
@@ -106,7 +98,7 @@ TEST_F(ProblemsPanelTest, ListsSeededProblemsAndOpensTheEditorOnThem)
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], (Place{"m1", "p1", "Open loop"}));
 
-    QAction* next = mainAction(QStringLiteral("Next problem"));
+    QAction* next = window->menus().driveNextProblem;
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->shortcut(), QKeySequence(Qt::Key_F8));
     // From the selected problem to the next place; inside the editor, on to the one after.

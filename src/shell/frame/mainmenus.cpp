@@ -15,6 +15,15 @@ QAction* disabledAction(QMenu* menu, const QString& caption)
     return action;
 }
 
+// The desktop's keys for a standard command. Some desktops bind none to quitting; their
+// users still expect Ctrl+Q from every other editor.
+void giveKeys(QAction* action, QKeySequence::StandardKey key, const QKeySequence& otherwise = {})
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty() && !otherwise.isEmpty()) keys.append(otherwise);
+    action->setShortcuts(keys);
+}
+
 } // namespace
 
 MainMenus::MainMenus(QMainWindow& window)
@@ -34,6 +43,10 @@ MainMenus::MainMenus(QMainWindow& window)
     fileAutoSave = fileMenu->addAction(QStringLiteral("Auto sa&ve"));
     fileMenu->addSeparator();
     fileExit = fileMenu->addAction(QStringLiteral("E&xit"));
+    giveKeys(fileNew, QKeySequence::New);
+    giveKeys(fileOpen, QKeySequence::Open);
+    giveKeys(fileSave, QKeySequence::Save);
+    giveKeys(fileExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     driveMenu = bar->addMenu(QStringLiteral("&Drive"));
     driveClearAll = driveMenu->addAction(QStringLiteral("Clear &all data"));
@@ -43,9 +56,9 @@ MainMenus::MainMenus(QMainWindow& window)
     driveSizeReport = driveMenu->addAction(QStringLiteral("Size &report..."));
     driveStrip = driveMenu->addAction(QStringLiteral("&Strip trailing spaces"));
     driveMenu->addSeparator();
-    driveNextProblem = driveMenu->addAction(QStringLiteral("Next problem"));
+    driveNextProblem = driveMenu->addAction(QStringLiteral("&Next problem"));
     driveNextProblem->setShortcut(QKeySequence(Qt::Key_F8));
-    drivePreviousProblem = driveMenu->addAction(QStringLiteral("Previous problem"));
+    drivePreviousProblem = driveMenu->addAction(QStringLiteral("Pre&vious problem"));
     drivePreviousProblem->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
     driveGlossary = driveMenu->addAction(QStringLiteral("&Glossary..."));
 
@@ -94,6 +107,7 @@ MainMenus::MainMenus(QMainWindow& window)
 
     helpMenu = bar->addMenu(QStringLiteral("&Help"));
     helpContents = helpMenu->addAction(QStringLiteral("Keypad Editor &Help"));
+    giveKeys(helpContents, QKeySequence::HelpContents);
     helpAbout = helpMenu->addAction(QStringLiteral("&About Keypad Editor"));
 }
 

@@ -44,7 +44,7 @@ struct MainMenus {
     QAction* driveCheckSize;
     QAction* driveSizeReport;
     QAction* driveStrip;
-    // "Next problem" (F8) and "Previous problem" (Shift+F8).
+    // "&Next problem" (F8) and "Pre&vious problem" (Shift+F8).
     QAction* driveNextProblem;
     QAction* drivePreviousProblem;
     QAction* driveGlossary;

@@ -128,7 +128,9 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
                 openParamEditor(toModel(menuKey), toModel(paraKey), toModel(modeKey), false);
                 windowArea_->refreshMenuWindows();
             });
-    menus_->driveMenu->insertAction(menus_->driveGlossary, problems_->toggleViewAction());
+    QAction* showProblems = problems_->toggleViewAction();
+    showProblems->setText(QStringLiteral("&Problems"));
+    menus_->driveMenu->insertAction(menus_->driveGlossary, showProblems);
     ScreenFit::resize(*this, {1200, 760});
     resizeDocks({problems_}, {std::min(340, width() / 3)}, Qt::Horizontal);
 }

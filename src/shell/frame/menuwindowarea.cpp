@@ -89,7 +89,11 @@ void MenuWindowArea::fillWindowMenu(QMenu& menu, QAction* closeAll)
     const QList<QMdiSubWindow*> windows = area_.subWindowList();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* sub = windows[i];
-        QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        // Digits 1 to 9 are the access letters; a menu's name is shown as it is, ampersands included.
+        QString title = sub->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action =
+            menu.addAction((i < 9 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2")).arg(i + 1).arg(title));
         action->setCheckable(true);
         action->setChecked(sub == area_.activeSubWindow());
         connect(action, &QAction::triggered, this, [this, sub] { area_.setActiveSubWindow(sub); });
