@@ -28,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -180,6 +181,22 @@ TEST_F(LongMenuNameLayoutTest, TheMainWindowFitsTheScreenShowsTheMenuNamesAndScr
     QMdiArea* area = window->mdiArea();
     area->subWindowList().front()->resize(area->viewport()->size() + QSize(200, 200));
     EXPECT_TRUE(readableLayout(window.get()));
+}
+
+TEST(TreeWidth, ANameLongerThanAThirdOfTheWindowLeavesTheRestToTheMenuWindows)
+{
+    QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
+    DriveFolder folder;
+    QFile configuration(folder.file(QStringLiteral("kpdconf.kpx")));
+    ASSERT_TRUE(configuration.open(QIODevice::ReadOnly));
+    const QByteArray longName = "name=\"" + QByteArray(200, 'W') + "\"";
+    folder.write(QStringLiteral("kpdconf.kpx"), configuration.readAll().replace(R"(name="Reference")", longName));
+    RecordingUserInterface ui;
+    MainWindow window(ui, folder.path());
+    ASSERT_TRUE(window.load());
+    window.show();
+    EXPECT_GT(window.tree()->width(), window.width() / 4);
+    EXPECT_LE(window.tree()->width(), window.width() / 3);
 }
 
 TEST_F(ShellLayoutTest, TheCompareWindowFitsTheScreenAndShowsEveryLineOfALongHelp)
