@@ -1,0 +1,117 @@
+#include "translationcommands.h"
+
+#include "exchange/translationimport.h"
+#include "exchange/translationreader.h"
+#include "fileio/safefile.h"
+#include "model/theapp.h"
+
+#include <chrono>
+#include <ctime>
+#include <ostream>
+
+namespace kpd {
+
+namespace {
+
+std::string jsonString(const std::string& latin1)
+{
+    std::string out = "\"";
+    for (char c : latin1) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (code < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(code));
+            out += buffer;
+        } else if (code < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return out + '"';
+}
+
+void printRejected(std::ostream& out, const char* what, const std::vector<TranslationImport::Rejected>& list,
+                   const std::string& file)
+{
+    for (const TranslationImport::Rejected& r : list)
+        out << file << ':' << r.line << ": " << what << ' ' << r.id << ": " << r.reason << '\n';
+}
+
+void printJsonList(std::ostream& out, const char* name, const std::vector<TranslationImport::Rejected>& list)
+{
+    out << "  \"" << name << "\": [";
+    const char* separator = "\n";
+    for (const TranslationImport::Rejected& r : list) {
+        out << separator << "    {\"id\": " << jsonString(r.id) << ", \"line\": " << r.line
+            << ", \"reason\": " << jsonString(r.reason) << "}";
+        separator = ",\n";
+    }
+    out << (list.empty() ? "]" : "\n  ]");
+}
+
+} // namespace
+
+bool TranslationCommands::formatNamed(const std::string& name, ExchangeFormat& format)
+{
+    for (ExchangeFormat f : {ExchangeFormat::Xliff12, ExchangeFormat::Xliff21, ExchangeFormat::Po})
+        if (name == formatName(f)) {
+            format = f;
+            return true;
+        }
+    return false;
+}
+
+std::string TranslationCommands::revisionDateNow()
+{
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M+0000", &utc);
+    return buffer;
+}
+
+int TranslationCommands::exportTranslation(const TheApp& app, const TranslationExport::Options& options,
+                                           ExchangeFormat format, const std::string& outFile)
+{
+    const ExchangeDocument document = TranslationExport::build(app, options);
+    SafeFile::write(outFile, TranslationExport::fileText(document, format));
+    err_ << document.units.size() << " texts written to " << outFile << '\n';
+    return Success;
+}
+
+int TranslationCommands::importTranslation(TheApp& app, const std::string& inFile, const std::string& newFile,
+                                           bool json)
+{
+    const TranslationImport::Result result = TranslationImport::match(app, TranslationReader::read(inFile));
+    TranslationImport::apply(result, app.stringDatas().Item(app.getCustKey()));
+    if (!app.xmlSave(newFile)) return BadInput;
+    std::vector<TranslationImport::Rejected> changed;
+    for (const TranslationImport::Imported& text : result.imported)
+        if (text.sourceChanged) changed.push_back({text.id, 0, "source changed since export"});
+    if (json) {
+        out_ << "{\n  \"imported\": " << result.imported.size() << ",\n  \"untranslated\": " << result.untranslated
+             << ",\n";
+        printJsonList(out_, "refused", result.refused);
+        out_ << ",\n";
+        printJsonList(out_, "unplaced", result.unplaced);
+        out_ << ",\n";
+        printJsonList(out_, "sourceChanged", changed);
+        out_ << "\n}\n";
+    } else {
+        printRejected(out_, "refused", result.refused, inFile);
+        printRejected(out_, "unplaced", result.unplaced, inFile);
+        for (const TranslationImport::Rejected& r : changed) out_ << "source changed since export: " << r.id << '\n';
+        out_ << result.imported.size() << " texts imported, " << result.refused.size() << " refused, "
+             << result.unplaced.size() << " unplaced, " << result.untranslated << " untranslated; written to "
+             << newFile << '\n';
+    }
+    return result.complete() ? Success : SomeRefused;
+}
+
+} // namespace kpd
