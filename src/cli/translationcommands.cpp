@@ -91,9 +91,9 @@ int TranslationCommands::importTranslation(TheApp& app, const std::string& inFil
     const TranslationImport::Result result = TranslationImport::match(app, TranslationReader::read(inFile));
     TranslationImport::apply(result, app.stringDatas().Item(app.getCustKey()));
     if (!app.xmlSave(newFile)) return BadInput;
-    std::vector<TranslationImport::Rejected> changed;
+    std::vector<std::string> changed;
     for (const TranslationImport::Imported& text : result.imported)
-        if (text.sourceChanged) changed.push_back({text.id, 0, "source changed since export"});
+        if (text.sourceChanged) changed.push_back(text.id);
     if (json) {
         out_ << "{\n  \"imported\": " << result.imported.size() << ",\n  \"untranslated\": " << result.untranslated
              << ",\n";
@@ -101,12 +101,17 @@ int TranslationCommands::importTranslation(TheApp& app, const std::string& inFil
         out_ << ",\n";
         printJsonList(out_, "unplaced", result.unplaced);
         out_ << ",\n";
-        printJsonList(out_, "sourceChanged", changed);
-        out_ << "\n}\n";
+        out_ << "  \"sourceChanged\": [";
+        const char* separator = "";
+        for (const std::string& id : changed) {
+            out_ << separator << jsonString(id);
+            separator = ", ";
+        }
+        out_ << "]\n}\n";
     } else {
         printRejected(out_, "refused", result.refused, inFile);
         printRejected(out_, "unplaced", result.unplaced, inFile);
-        for (const TranslationImport::Rejected& r : changed) out_ << "source changed since export: " << r.id << '\n';
+        for (const std::string& id : changed) out_ << "source changed since export: " << id << '\n';
         out_ << result.imported.size() << " texts imported, " << result.refused.size() << " refused, "
              << result.unplaced.size() << " unplaced, " << result.untranslated << " untranslated; written to "
              << newFile << '\n';

@@ -4,6 +4,7 @@
 #include "xliffreader.h"
 
 #include "fileio/boundedfile.h"
+#include "fileio/filereaderror.h"
 #include "model/modelerror.h"
 
 namespace kpd {
@@ -20,7 +21,13 @@ const char* formatName(ExchangeFormat format)
 
 TranslationFile TranslationReader::read(const std::string& path)
 {
-    return parse(BoundedFile::read(path, kMaxFile, "the largest translation file"), path);
+    std::string bytes;
+    try {
+        bytes = BoundedFile::read(path, kMaxFile, "the largest translation file");
+    } catch (const FileReadError& error) {
+        throw FileReadError(path + ": " + error.what());
+    }
+    return parse(bytes, path);
 }
 
 TranslationFile TranslationReader::parse(std::string_view bytes, const std::string& name)
