@@ -60,9 +60,12 @@ public:
         if (qName != "StringDB") return;
         const std::string* dbid = attributes.find("DBID");
         if (!dbid) return;
-        if (*dbid == "Constants") found(app_.getLangDBKey(0));
-        else if (*dbid == "Alternate") found("Custom");
-        else found(*dbid);
+        if (*dbid == "Constants")
+            found(app_.getLangDBKey(0));
+        else if (*dbid == "Alternate")
+            found("Custom");
+        else
+            found(*dbid);
     }
     void endElement(const std::string&) override {}
     void characters(std::string_view) override {}
@@ -95,6 +98,14 @@ ComparedFile::ComparedFile(UserInterface& ui, const std::string& driveFolder)
 }
 
 ComparedFile::~ComparedFile() = default;
+
+std::unique_ptr<ComparedFile> ComparedFile::ofTexts(UserInterface& ui, const std::string& driveFolder,
+                                                    SetSnapshot texts)
+{
+    std::unique_ptr<ComparedFile> file(new ComparedFile(ui, driveFolder));
+    file->texts_ = std::move(texts);
+    return file;
+}
 
 std::unique_ptr<ComparedFile> ComparedFile::load(UserInterface& ui, const std::string& driveFolder,
                                                  const std::string& path, LoadResult& result)

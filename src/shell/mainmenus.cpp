@@ -29,6 +29,8 @@ MainMenus::MainMenus(QMainWindow& window)
     fileSaveConstants = disabledAction(fileMenu, QStringLiteral("Save &Constants file"));
     fileExport = disabledAction(fileMenu, QStringLiteral("E&xport"));
     fileCompare = disabledAction(fileMenu, QStringLiteral("Compare &with..."));
+    fileExportTranslation = disabledAction(fileMenu, QStringLiteral("Export for &translation..."));
+    fileImportTranslation = disabledAction(fileMenu, QStringLiteral("&Import translation..."));
     fileAutoSave = fileMenu->addAction(QStringLiteral("Auto sa&ve"));
     fileMenu->addSeparator();
     fileExit = fileMenu->addAction(QStringLiteral("E&xit"));

@@ -7,6 +7,7 @@
 #include "budgetmeter.h"
 #include "buildcommands.h"
 #include "comparecommands.h"
+#include "translationmenucommands.h"
 #include "exportcommands.h"
 #include "extrareferences.h"
 #include "extrareferencesdialog.h"
@@ -176,6 +177,11 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
     connect(menus_->fileSaveAssembler, &QAction::triggered, this, [this] { ExportCommands(*this).saveAssembler(); });
     menus_->fileCompare->setEnabled(true);
     connect(menus_->fileCompare, &QAction::triggered, this, [this] { CompareCommands(*this).compareWith(); });
+    for (QAction* action : {menus_->fileExportTranslation, menus_->fileImportTranslation}) action->setEnabled(true);
+    connect(menus_->fileExportTranslation, &QAction::triggered, this,
+            [this] { TranslationMenuCommands(*this).exportForTranslation(); });
+    connect(menus_->fileImportTranslation, &QAction::triggered, this,
+            [this] { TranslationMenuCommands(*this).importTranslation(); });
     for (QAction* language : menus_->languages)
         connect(language, &QAction::triggered, this, [this, language] { chooseLanguage(language->data().toInt()); });
     connect(menus_->languageExtra, &QAction::triggered, this, [this] {

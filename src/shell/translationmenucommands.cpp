@@ -1,0 +1,134 @@
+#include "translationmenucommands.h"
+
+#include "comparewindow.h"
+#include "filechooser.h"
+#include "mainwindow.h"
+#include "translationexportdialog.h"
+
+#include "compare/comparedfile.h"
+#include "exchange/translationexport.h"
+#include "exchange/translationimport.h"
+#include "exchange/translationreader.h"
+#include "fileio/filereaderror.h"
+#include "fileio/filewriteerror.h"
+#include "fileio/safefile.h"
+#include "model/modelerror.h"
+#include "model/theapp.h"
+#include "modeltext/modeltext.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+namespace {
+
+void reportError(MainWindow& window, const std::exception& error)
+{
+    window.ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+}
+
+std::string listed(const char* what, const std::vector<kpd::TranslationImport::Rejected>& list)
+{
+    std::string text;
+    for (const kpd::TranslationImport::Rejected& r : list)
+        text += "\r\nline " + std::to_string(r.line) + ": " + what + " " + r.id + ": " + r.reason;
+    return text;
+}
+
+} // namespace
+
+void TranslationMenuCommands::exportForTranslation()
+{
+    kpd::TheApp* app = window_.app();
+    if (!app) return;
+    QStringList references{toQt(app->getRefKey())};
+    for (std::int16_t i = 0; i <= app->getLastLangIndex(); ++i) {
+        const QString key = toQt(app->getLangDBKey(i));
+        if (!references.contains(key) && key != toQt(app->getCustKey())) references << key;
+    }
+    TranslationExportDialog dialog(references, &window_);
+    if (dialog.exec() == QDialog::Accepted) exportAs(dialog);
+}
+
+bool TranslationMenuCommands::exportAs(const TranslationExportDialog& dialog)
+{
+    kpd::TheApp* app = window_.app();
+    if (!app) return false;
+    const TranslationExportDialog::Choice choice = dialog.choice();
+    try {
+        std::unique_ptr<kpd::ComparedFile> base;
+        if (choice.selection == kpd::ExportSelection::ChangedSince) {
+            kpd::LoadResult result;
+            base = kpd::ComparedFile::load(window_.ui(), toFileName(window_.programFolder()), toFileName(choice.base),
+                                           result);
+            if (result != kpd::LoadResult::Whole) {
+                if (result == kpd::LoadResult::Missing)
+                    window_.ui().message("Could not find the file " + toModel(choice.base), "ERROR",
+                                         kpd::MessageIcon::Critical);
+                return false;
+            }
+        }
+        const kpd::SetSnapshot baseTexts = base ? base->snapshot() : kpd::SetSnapshot();
+        kpd::TranslationExport::Options options;
+        options.referenceKey = toModel(choice.reference);
+        options.targetLanguage = toModel(choice.target);
+        options.selection = choice.selection;
+        options.base = base ? &baseTexts : nullptr;
+        options.original = toModel(QFileInfo(window_.currentFile()).fileName());
+        options.revisionDate =
+            toModel(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm+0000")));
+        const kpd::ExchangeDocument document = kpd::TranslationExport::build(*app, options);
+        kpd::SafeFile::write(toFileName(choice.file), kpd::TranslationExport::fileText(document, choice.format));
+        return true;
+    } catch (const kpd::ModelError& error) {
+        reportError(window_, error);
+    } catch (const kpd::FileWriteError& error) {
+        reportError(window_, error);
+    }
+    return false;
+}
+
+void TranslationMenuCommands::importTranslation()
+{
+    if (!window_.app()) return;
+    const QString file =
+        FileChooser(&window_)
+            .choose({FileChooser::Kind::Open,
+                     QStringLiteral("Import translation"),
+                     {QStringLiteral("Translation file (*.xlf *.xliff *.po)"), QStringLiteral("All files (*)")},
+                     {},
+                     {}})
+            .name;
+    if (!file.isEmpty()) importFile(file);
+}
+
+CompareWindow* TranslationMenuCommands::importFile(const QString& file)
+{
+    kpd::TheApp* app = window_.app();
+    if (!app) return nullptr;
+    kpd::UserInterface& ui = window_.ui();
+    try {
+        const kpd::TranslationImport::Result result =
+            kpd::TranslationImport::match(*app, kpd::TranslationReader::read(toFileName(file)));
+        std::string changed;
+        for (const kpd::TranslationImport::Imported& text : result.imported)
+            if (text.sourceChanged) changed += "\r\nsource changed since export: " + text.id;
+        if (!result.complete() || !changed.empty())
+            ui.message(std::to_string(result.imported.size()) + " texts can be taken; " +
+                           std::to_string(result.refused.size()) + " do not fit the keypad, " +
+                           std::to_string(result.unplaced.size()) + " have no place in this drive." +
+                           listed("refused", result.refused) + listed("unplaced", result.unplaced) + changed,
+                       "Import translation", kpd::MessageIcon::Exclamation);
+        const kpd::SetSnapshot ours = kpd::SetSnapshot::of(app->stringDatas().Item(app->getCustKey()));
+        auto theirs = kpd::ComparedFile::ofTexts(ui, toFileName(window_.programFolder()),
+                                                 kpd::TranslationImport::theirs(ours, result));
+        auto* window = new CompareWindow(window_, std::move(theirs), file, nullptr, {}, &window_);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        return window;
+    } catch (const kpd::ModelError& error) {
+        reportError(window_, error);
+    } catch (const kpd::FileReadError& error) {
+        reportError(window_, error);
+    }
+    return nullptr;
+}
