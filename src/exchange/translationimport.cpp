@@ -12,6 +12,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace kpd {
 
@@ -116,16 +117,55 @@ void TranslationImport::apply(const Result& result, stringData& set)
     }
 }
 
+namespace {
+
+using TextKey = std::tuple<std::string, std::string, std::string, Field>;
+
+// The imported texts by record and field.
+std::map<TextKey, const std::string*> importedTexts(const TranslationImport::Result& result)
+{
+    std::map<TextKey, const std::string*> texts;
+    for (const TranslationImport::Imported& text : result.imported)
+        texts[{text.menuKey, text.paraKey, text.modeKey, text.field}] = &text.text;
+    return texts;
+}
+
+std::string& textOf(ModeRecord& record, Field field)
+{
+    return field == Field::Help ? record.help : record.desc;
+}
+
+} // namespace
+
 SetSnapshot TranslationImport::theirs(const SetSnapshot& ours, const Result& result)
 {
-    std::map<std::tuple<std::string, std::string, std::string, Field>, const std::string*> texts;
-    for (const Imported& text : result.imported)
-        texts[{text.menuKey, text.paraKey, text.modeKey, text.field}] = &text.text;
+    const std::map<TextKey, const std::string*> texts = importedTexts(result);
     SetSnapshot snapshot;
     for (ModeRecord record : ours.records()) {
         for (const Field field : {Field::Description, Field::Help}) {
             const auto found = texts.find({record.menuKey, record.paraKey, record.modeKey, field});
-            if (found != texts.end()) (field == Field::Help ? record.help : record.desc) = *found->second;
+            if (found != texts.end()) textOf(record, field) = *found->second;
+        }
+        snapshot.add(std::move(record));
+    }
+    return snapshot;
+}
+
+SetSnapshot TranslationImport::base(const SetSnapshot& ours, const SetSnapshot& reference, const Result& result)
+{
+    const std::map<TextKey, const std::string*> texts = importedTexts(result);
+    std::map<std::tuple<std::string, std::string, std::string>, const ModeRecord*> references;
+    for (const ModeRecord& record : reference.records())
+        references.emplace(std::make_tuple(record.menuKey, record.paraKey, record.modeKey), &record);
+    SetSnapshot snapshot;
+    for (ModeRecord record : ours.records()) {
+        const auto ref = references.find({record.menuKey, record.paraKey, record.modeKey});
+        for (const Field field : {Field::Description, Field::Help}) {
+            const auto found = texts.find({record.menuKey, record.paraKey, record.modeKey, field});
+            // An empty text of ours was never a translation: theirs fills it unasked.
+            if (found != texts.end() && *found->second != textOf(record, field) && !textOf(record, field).empty() &&
+                ref != references.end())
+                textOf(record, field) = field == Field::Help ? ref->second->help : ref->second->desc;
         }
         snapshot.add(std::move(record));
     }

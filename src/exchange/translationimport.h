@@ -51,6 +51,11 @@ public:
     static void apply(const Result& result, stringData& set);
     // `ours` with the imported texts in place: the other side of a comparison.
     static SetSnapshot theirs(const SetSnapshot& ours, const Result& result);
+    // The common base of that comparison: `ours`, but the reference text wherever the
+    // translation brings another text, since that is what the translator started from.
+    // A text we left empty or as the reference is then theirs alone; one we changed too is a
+    // conflict.
+    static SetSnapshot base(const SetSnapshot& ours, const SetSnapshot& reference, const Result& result);
 };
 
 } // namespace kpd

@@ -34,6 +34,11 @@ std::string listed(const char* what, const std::vector<kpd::TranslationImport::R
     return text;
 }
 
+std::string counted(std::size_t count, const char* one, const char* many)
+{
+    return std::to_string(count) + (count == 1 ? one : many);
+}
+
 } // namespace
 
 void TranslationMenuCommands::exportForTranslation()
@@ -113,15 +118,18 @@ CompareWindow* TranslationMenuCommands::importFile(const QString& file)
         for (const kpd::TranslationImport::Imported& text : result.imported)
             if (text.sourceChanged) changed += "\r\nsource changed since export: " + text.id;
         if (!result.complete() || !changed.empty())
-            ui.message(std::to_string(result.imported.size()) + " texts can be taken; " +
-                           std::to_string(result.refused.size()) + " do not fit the keypad, " +
-                           std::to_string(result.unplaced.size()) + " have no place in this drive." +
+            ui.message(counted(result.imported.size(), " text can", " texts can") + " be taken; " +
+                           counted(result.refused.size(), " does", " do") + " not fit the keypad, " +
+                           counted(result.unplaced.size(), " has", " have") + " no place in this drive." +
                            listed("refused", result.refused) + listed("unplaced", result.unplaced) + changed,
                        "Import translation", kpd::MessageIcon::Exclamation);
+        const std::string folder = toFileName(window_.programFolder());
         const kpd::SetSnapshot ours = kpd::SetSnapshot::of(app->stringDatas().Item(app->getCustKey()));
-        auto theirs = kpd::ComparedFile::ofTexts(ui, toFileName(window_.programFolder()),
-                                                 kpd::TranslationImport::theirs(ours, result));
-        auto* window = new CompareWindow(window_, std::move(theirs), file, nullptr, {}, &window_);
+        auto theirs = kpd::ComparedFile::ofTexts(ui, folder, kpd::TranslationImport::theirs(ours, result));
+        const kpd::SetSnapshot reference = kpd::SetSnapshot::of(app->stringDatas().Item(result.referenceKey));
+        auto base = kpd::ComparedFile::ofTexts(ui, folder, kpd::TranslationImport::base(ours, reference, result));
+        auto* window = new CompareWindow(window_, std::move(theirs), file, std::move(base),
+                                         toQt(result.referenceKey) + QStringLiteral(" as exported"), &window_);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
         return window;

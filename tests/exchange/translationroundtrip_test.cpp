@@ -147,6 +147,18 @@ TEST_F(TranslationTest, UnitsThatDoNotFitAreRefusedUnknownOnesUnplacedAndChanged
     ASSERT_EQ(result.imported.size(), 2u);
     EXPECT_FALSE(result.imported[0].sourceChanged);
     EXPECT_TRUE(result.imported[1].sourceChanged);
+
+    // As a comparison: the help we left as the reference is theirs alone, the one we
+    // changed ourselves a conflict.
+    modes("Custom")[2]->setHelp("Unsere Hilfe");
+    const SetSnapshot ours = SetSnapshot::of(app.stringDatas().Item("Custom"));
+    const SetSnapshot reference = SetSnapshot::of(app.stringDatas().Item("English"));
+    const SetSnapshot base = TranslationImport::base(ours, reference, result);
+    const std::vector<Difference> differences =
+        SetComparison::compare(ours, TranslationImport::theirs(ours, result), &base);
+    ASSERT_EQ(differences.size(), 2u);
+    EXPECT_EQ(differences[0].change, Change::OnlyTheirs);
+    EXPECT_EQ(differences[1].change, Change::Conflict);
 }
 
 TEST_F(TranslationTest, FilesNoUnitOfWhichMayBeTakenAreRefusedNamingFileAndLine)
