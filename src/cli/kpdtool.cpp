@@ -62,6 +62,7 @@ struct KpdTool::Arguments {
     std::string base;
     std::string format, source, target = "und", only, output;
     bool force = false;
+    bool font = false;
     bool json = false;
     bool help = false;
     bool version = false;
@@ -112,12 +113,13 @@ std::string KpdTool::usage()
            "                             files (with C, their common base: conflicts first);\n"
            "                             exit status 0 equal, 1 different, 2 bad input\n"
            "  export-translation FILE.kpd --format xliff12|xliff21|po [--source LANG] [--target LANG]\n"
-           "                             [--only empty|unchanged|changed-since BASE] -o OUT\n"
+           "                             [--only empty|unchanged|changed-since BASE] [--font] -o OUT\n"
            "                             write the custom set's texts for translators, against the\n"
            "                             reference LANG (a language of the drive, default its first)\n"
            "                             with the keypad's limits; --target names the translation's\n"
            "                             language (default und); --only picks the empty texts, those\n"
-           "                             still the reference's, or those changed since BASE.kpd\n"
+           "                             still the reference's, or those changed since BASE.kpd;\n"
+           "                             --font puts the keypad's font (keypad-lcd.ttf) beside OUT\n"
            "  import-translation FILE.kpd IN -o NEW.kpd [--json]\n"
            "                             read a translation (XLIFF 1.2, XLIFF 2.1 or PO, told apart\n"
            "                             by content) into FILE's custom set and write NEW.kpd with\n"
@@ -153,6 +155,8 @@ int KpdTool::run(const std::vector<std::string>& args)
             if (arg == "--only" && a.only == "changed-since" && i + 1 < args.size()) a.base = args[++i];
         } else if (arg == "--force") {
             a.force = true;
+        } else if (arg == "--font") {
+            a.font = true;
         } else if (arg == "--json") {
             a.json = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -342,7 +346,9 @@ int KpdTool::translation(const Arguments& a)
     options.base = base ? &baseTexts : nullptr;
     options.original = std::filesystem::path(a.inputs[0]).filename().string();
     options.revisionDate = TranslationCommands::revisionDateNow();
-    return command.exportTranslation(app, options, format, a.output);
+    const std::string font =
+        a.font ? (std::filesystem::path(programFolder_) / TranslationExport::kFontFile).string() : std::string();
+    return command.exportTranslation(app, options, format, a.output, font);
 }
 
 int KpdTool::report(const Arguments& a)

@@ -22,8 +22,9 @@ public:
     // The current time as a PO header writes it.
     static std::string revisionDateNow();
 
+    // With a font file, a copy of it goes beside the exported file.
     int exportTranslation(const TheApp& app, const TranslationExport::Options& options, ExchangeFormat format,
-                          const std::string& outFile);
+                          const std::string& outFile, const std::string& fontFile = {});
     // Exit 0 when every unit was taken, 1 when some were refused or unplaced.
     int importTranslation(TheApp& app, const std::string& inFile, const std::string& newFile, bool json);
 

@@ -37,6 +37,9 @@ public:
         std::string revisionDate;
     };
 
+    // The keypad's glyphs as a font, beside the sample drive data; an export can put it
+    // beside the file for a tool that checks the rendered size of a text.
+    static constexpr const char* kFontFile = "keypad-lcd.ttf";
     static constexpr int kDescriptionLines = 2;
     static constexpr int kColumns = 16;
     // Two lines of 16 and the break between them.

@@ -2,6 +2,7 @@
 
 #include "filechooser.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -31,7 +32,8 @@ TranslationExportDialog::TranslationExportDialog(const QStringList& references, 
       cboTexts_(new QComboBox(this)),
       txtBase_(new QLineEdit(this)),
       btnBase_(new QPushButton(QStringLiteral("Browse..."), this)),
-      txtFile_(new QLineEdit(this))
+      txtFile_(new QLineEdit(this)),
+      chkFont_(new QCheckBox(QStringLiteral("Put the keypad font (keypad-lcd.ttf) beside the file"), this))
 {
     setWindowTitle(QStringLiteral("Export for translation"));
     cboFormat_->setObjectName(QStringLiteral("cboFormat"));
@@ -41,6 +43,7 @@ TranslationExportDialog::TranslationExportDialog(const QStringList& references, 
     txtBase_->setObjectName(QStringLiteral("txtBase"));
     btnBase_->setObjectName(QStringLiteral("btnBase"));
     txtFile_->setObjectName(QStringLiteral("txtFile"));
+    chkFont_->setObjectName(QStringLiteral("chkFont"));
     cboFormat_->addItem(QStringLiteral("XLIFF 1.2"), static_cast<int>(kpd::ExchangeFormat::Xliff12));
     cboFormat_->addItem(QStringLiteral("XLIFF 2.1"), static_cast<int>(kpd::ExchangeFormat::Xliff21));
     cboFormat_->addItem(QStringLiteral("PO (gettext)"), static_cast<int>(kpd::ExchangeFormat::Po));
@@ -65,6 +68,7 @@ TranslationExportDialog::TranslationExportDialog(const QStringList& references, 
     form->addRow(QStringLiteral("Texts:"), cboTexts_);
     form->addRow(QStringLiteral("Base file:"), withButton(this, txtBase_, btnBase_));
     form->addRow(QStringLiteral("File:"), withButton(this, txtFile_, btnFile));
+    form->addRow(QString(), chkFont_);
     form->addRow(buttons);
     txtFile_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
 
@@ -85,7 +89,8 @@ TranslationExportDialog::Choice TranslationExportDialog::choice() const
             txtTarget_->text().trimmed().isEmpty() ? QStringLiteral("und") : txtTarget_->text().trimmed(),
             static_cast<kpd::ExportSelection>(cboTexts_->currentData().toInt()),
             txtBase_->text(),
-            txtFile_->text()};
+            txtFile_->text(),
+            chkFont_->isChecked()};
 }
 
 void TranslationExportDialog::setFile(const QString& file)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,8 @@ public:
         kpd::ExportSelection selection = kpd::ExportSelection::All;
         QString base;
         QString file;
+        // The keypad's font goes beside the file, for tools that check a text's drawn size.
+        bool font = false;
     };
 
     // references: the sets a translation can start from, the first one selected.
@@ -45,5 +48,6 @@ private:
     QLineEdit* txtBase_;
     QPushButton* btnBase_;
     QLineEdit* txtFile_;
+    QCheckBox* chkFont_;
     QPushButton* btnOk_;
 };

@@ -9,15 +9,20 @@
 #include "exchange/translationexport.h"
 #include "exchange/translationimport.h"
 #include "exchange/translationreader.h"
+#include "fileio/boundedfile.h"
 #include "fileio/filereaderror.h"
 #include "fileio/filewriteerror.h"
 #include "fileio/safefile.h"
+#include "install/installlayout.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+
+#include <filesystem>
 
 namespace {
 
@@ -59,6 +64,9 @@ bool TranslationMenuCommands::exportAs(const TranslationExportDialog& dialog)
     kpd::TheApp* app = window_.app();
     if (!app) return false;
     const TranslationExportDialog::Choice choice = dialog.choice();
+    const std::filesystem::path font =
+        kpd::InstallLayout::of(toFileName(QCoreApplication::applicationDirPath())).bundledData() /
+        kpd::TranslationExport::kFontFile;
     try {
         std::unique_ptr<kpd::ComparedFile> base;
         if (choice.selection == kpd::ExportSelection::ChangedSince) {
@@ -81,13 +89,24 @@ bool TranslationMenuCommands::exportAs(const TranslationExportDialog& dialog)
         options.original = toModel(QFileInfo(window_.currentFile()).fileName());
         options.revisionDate =
             toModel(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm+0000")));
+        // The font is read first, so that a missing one leaves no file half exported.
+        const std::string fontBytes =
+            choice.font ? kpd::BoundedFile::read(font.string(), 4u << 20, "the largest font") : std::string();
         const kpd::ExchangeDocument document = kpd::TranslationExport::build(*app, options);
         kpd::SafeFile::write(toFileName(choice.file), kpd::TranslationExport::fileText(document, choice.format));
+        if (choice.font)
+            kpd::SafeFile::write(
+                (std::filesystem::path(toFileName(choice.file)).parent_path() / kpd::TranslationExport::kFontFile)
+                    .string(),
+                fontBytes);
         return true;
     } catch (const kpd::ModelError& error) {
         reportError(window_, error);
     } catch (const kpd::FileWriteError& error) {
         reportError(window_, error);
+    } catch (const kpd::FileReadError& error) {
+        window_.ui().message("Could not read the keypad font " + font.string() + " : " + error.what(), "ERROR",
+                             kpd::MessageIcon::Critical);
     }
     return false;
 }

@@ -133,6 +133,10 @@ TEST_F(TranslationCommandsTest, BadInputExits2NamingFileAndLineAndWritesNothing)
     EXPECT_NE(err_.str().find(path("bad.xlf") + ":4:"), std::string::npos) << err_.str();
     EXPECT_FALSE(fs::exists(path("n.kpd")));
     EXPECT_EQ(run({"export-translation", path("s.kpd"), "--format", "csv", "-o", path("x")}), 2);
+    // The sample data folder of the sources holds no built font.
+    EXPECT_EQ(run({"export-translation", path("s.kpd"), "--format", "po", "--font", "-o", path("x.po")}), 2);
+    EXPECT_NE(err_.str().find("keypad-lcd.ttf: "), std::string::npos) << err_.str();
+    EXPECT_FALSE(fs::exists(path("x.po")));
     EXPECT_EQ(run({"export-translation", path("s.kpd"), "--format", "po", "--only", "changed-since", "-o", path("x")}),
               2);
 }

@@ -9,6 +9,9 @@
 
 #include "layoutcheck.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -64,6 +67,15 @@ TEST_F(TranslationMenuTest, TheExportDialogWritesTheChosenFormatWithTheCustomTex
     EXPECT_EQ(file.units[0].id, "m1.p1.Open_20loop.desc");
     EXPECT_EQ(file.units[0].source, "Speed ref");
     EXPECT_EQ(file.units[0].target, "Custom ref");
+
+    // The font comes from beside the program; where the build could not write it the
+    // export says so and writes nothing.
+    dialog.findChild<QCheckBox*>(QStringLiteral("chkFont"))->setChecked(true);
+    dialog.setFile(folder.file(QStringLiteral("de2.po")));
+    const bool fontBuilt = QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/keypad-lcd.ttf"));
+    EXPECT_EQ(TranslationMenuCommands(*window).exportAs(dialog), fontBuilt);
+    EXPECT_EQ(QFile::exists(folder.file(QStringLiteral("keypad-lcd.ttf"))), fontBuilt);
+    EXPECT_EQ(QFile::exists(folder.file(QStringLiteral("de2.po"))), fontBuilt);
 }
 
 TEST_F(TranslationMenuTest, AnImportOpensTheComparisonWithTheTranslationAsTheirsAndTakingItCanBeUndone)
