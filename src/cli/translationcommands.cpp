@@ -59,6 +59,17 @@ void printJsonList(std::ostream& out, const char* name, const std::vector<Transl
     out << (list.empty() ? "]" : "\n  ]");
 }
 
+void printJsonIds(std::ostream& out, const char* name, const std::vector<std::string>& ids)
+{
+    out << "  \"" << name << "\": [";
+    const char* separator = "";
+    for (const std::string& id : ids) {
+        out << separator << jsonString(id);
+        separator = ", ";
+    }
+    out << "]";
+}
+
 } // namespace
 
 bool TranslationCommands::formatNamed(const std::string& name, ExchangeFormat& format)
@@ -106,8 +117,11 @@ int TranslationCommands::importTranslation(TheApp& app, const std::string& inFil
     TranslationImport::apply(result, app.stringDatas().Item(app.getCustKey()));
     if (!app.xmlSave(newFile)) return BadInput;
     std::vector<std::string> changed;
-    for (const TranslationImport::Imported& text : result.imported)
+    std::vector<std::string> spaces;
+    for (const TranslationImport::Imported& text : result.imported) {
         if (text.sourceChanged) changed.push_back(text.id);
+        if (text.trailingSpaces) spaces.push_back(text.id);
+    }
     if (json) {
         out_ << "{\n  \"imported\": " << result.imported.size() << ",\n  \"untranslated\": " << result.untranslated
              << ",\n";
@@ -115,17 +129,15 @@ int TranslationCommands::importTranslation(TheApp& app, const std::string& inFil
         out_ << ",\n";
         printJsonList(out_, "unplaced", result.unplaced);
         out_ << ",\n";
-        out_ << "  \"sourceChanged\": [";
-        const char* separator = "";
-        for (const std::string& id : changed) {
-            out_ << separator << jsonString(id);
-            separator = ", ";
-        }
-        out_ << "]\n}\n";
+        printJsonIds(out_, "sourceChanged", changed);
+        out_ << ",\n";
+        printJsonIds(out_, "trailingSpaces", spaces);
+        out_ << "\n}\n";
     } else {
         printRejected(out_, "refused", result.refused, inFile);
         printRejected(out_, "unplaced", result.unplaced, inFile);
         for (const std::string& id : changed) out_ << "source changed since export: " << id << '\n';
+        for (const std::string& id : spaces) out_ << "trailing spaces: " << id << '\n';
         out_ << result.imported.size() << " texts imported, " << result.refused.size() << " refused, "
              << result.unplaced.size() << " unplaced, " << result.untranslated << " untranslated; written to "
              << newFile << '\n';

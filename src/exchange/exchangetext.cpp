@@ -3,6 +3,8 @@
 #include "checks/glyphscan.h"
 #include "keypadtext/lcdglyphs.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 
 namespace kpd {
@@ -38,8 +40,14 @@ bool ExchangeText::showsAsItself(unsigned char code)
 {
     // 0x7F and 0x80-0x9F are control characters in every character set a translator uses;
     // the rest is what the no-glyph check finds wrong with the character typed alone.
-    if (code < 0x20 || code == kTilde || (code >= 0x7F && code <= 0x9F)) return false;
-    return lcd::hasGlyph(code) && GlyphScan::scan(std::string(1, static_cast<char>(code))).empty();
+    static const std::array<bool, 256> table = [] {
+        std::array<bool, 256> shows{};
+        for (int c = 0x20; c < 0x100; ++c)
+            shows[c] = c != kTilde && (c < 0x7F || c > 0x9F) && lcd::hasGlyph(static_cast<std::uint8_t>(c)) &&
+                       GlyphScan::scan(std::string(1, static_cast<char>(c))).empty();
+        return shows;
+    }();
+    return table[code];
 }
 
 std::string ExchangeText::fromModel(const std::string& escaped)

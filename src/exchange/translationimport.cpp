@@ -101,8 +101,9 @@ TranslationImport::Result TranslationImport::match(const TheApp& app, const Tran
         }
         const bool sourceChanged =
             ExchangeText::toModel(read.source).escaped != ExchangeText::toModel(unit->source).escaped;
+        const bool trailingSpaces = KeypadTextLayout::stripTrailingSpaces(converted.escaped).removed > 0;
         result.imported.push_back({unit->id, unit->menuKey, unit->paraKey, unit->modeKey, unit->field,
-                                   std::move(converted.escaped), sourceChanged});
+                                   std::move(converted.escaped), sourceChanged, trailingSpaces});
     }
     return result;
 }

@@ -28,6 +28,8 @@ public:
         std::string text;
         // The reference text the translator saw is no longer the reference's.
         bool sourceChanged = false;
+        // Spaces at a line end: the keypad shows nothing for them, and they cost bytes.
+        bool trailingSpaces = false;
     };
     struct Rejected {
         std::string id;

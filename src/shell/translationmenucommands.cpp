@@ -133,14 +133,16 @@ CompareWindow* TranslationMenuCommands::importFile(const QString& file)
     try {
         const kpd::TranslationImport::Result result =
             kpd::TranslationImport::match(*app, kpd::TranslationReader::read(toFileName(file)));
-        std::string changed;
-        for (const kpd::TranslationImport::Imported& text : result.imported)
-            if (text.sourceChanged) changed += "\r\nsource changed since export: " + text.id;
-        if (!result.complete() || !changed.empty())
+        std::string notes;
+        for (const kpd::TranslationImport::Imported& text : result.imported) {
+            if (text.sourceChanged) notes += "\r\nsource changed since export: " + text.id;
+            if (text.trailingSpaces) notes += "\r\ntrailing spaces: " + text.id;
+        }
+        if (!result.complete() || !notes.empty())
             ui.message(counted(result.imported.size(), " text can", " texts can") + " be taken; " +
                            counted(result.refused.size(), " does", " do") + " not fit the keypad, " +
                            counted(result.unplaced.size(), " has", " have") + " no place in this drive." +
-                           listed("refused", result.refused) + listed("unplaced", result.unplaced) + changed,
+                           listed("refused", result.refused) + listed("unplaced", result.unplaced) + notes,
                        "Import translation", kpd::MessageIcon::Exclamation);
         const std::string folder = toFileName(window_.programFolder());
         const kpd::SetSnapshot ours = kpd::SetSnapshot::of(app->stringDatas().Item(app->getCustKey()));

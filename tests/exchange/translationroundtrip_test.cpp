@@ -133,7 +133,7 @@ TEST_F(TranslationTest, UnitsThatDoNotFitAreRefusedUnknownOnesUnplacedAndChanged
                            "msgctxt \"m1.p1.Closed_20loop.help\"\nmsgid \"Help 2\"\nmsgstr \"" +
                            std::string(81, 'h') +
                            "\"\n\n"
-                           "msgctxt \"m1.p1.Servo.help\"\nmsgid \"Old help\"\nmsgstr \"Hilfe\"\n\n"
+                           "msgctxt \"m1.p1.Servo.help\"\nmsgid \"Old help\"\nmsgstr \"Hilfe \"\n\n"
                            "msgctxt \"m1.p2.Open_20loop.help\"\nmsgid \"Help\"\nmsgstr \"Preis in \xE2\x82\xAC\"\n\n"
                            "msgctxt \"m7.p1.Open_20loop.help\"\nmsgid \"Help\"\nmsgstr \"x\"\n";
     const TranslationImport::Result result = TranslationImport::match(app, TranslationReader::parse(po, "de.po"));
@@ -147,6 +147,8 @@ TEST_F(TranslationTest, UnitsThatDoNotFitAreRefusedUnknownOnesUnplacedAndChanged
     ASSERT_EQ(result.imported.size(), 2u);
     EXPECT_FALSE(result.imported[0].sourceChanged);
     EXPECT_TRUE(result.imported[1].sourceChanged);
+    EXPECT_FALSE(result.imported[0].trailingSpaces);
+    EXPECT_TRUE(result.imported[1].trailingSpaces);
 
     // As a comparison: the help we left as the reference is theirs alone, the one we
     // changed ourselves a conflict.
