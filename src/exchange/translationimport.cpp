@@ -5,6 +5,7 @@
 #include "powriter.h"
 #include "translationexport.h"
 
+#include "build/escapes.h"
 #include "checks/keypadtextlayout.h"
 #include "model/modelerror.h"
 #include "model/stringdata.h"
@@ -51,6 +52,13 @@ std::string overLimit(const ExchangeUnit& unit, const std::string& escaped)
     if (escaped.size() > static_cast<std::size_t>(unit.maxLength))
         return std::to_string(escaped.size()) + " characters, at most " + std::to_string(unit.maxLength);
     return {};
+}
+
+// The same keypad codes written another way ("~xd8" for a raw "Ø") are the same text: the
+// set keeps the form it has.
+bool sameCodes(const std::string& escaped, const std::string& other)
+{
+    return escaped == other || decodeEscapes(escaped, false) == decodeEscapes(other, false);
 }
 
 ModeData* modeOf(stringData& set, const TranslationImport::Imported& text)
@@ -113,8 +121,8 @@ void TranslationImport::apply(const Result& result, stringData& set)
     for (const Imported& text : result.imported) {
         ModeData* mode = modeOf(set, text);
         if (!mode) continue;
-        if (text.field == Field::Help && mode->getHelp() != text.text) mode->setHelp(text.text);
-        if (text.field == Field::Description && mode->getDesc() != text.text) mode->setDesc(text.text);
+        if (text.field == Field::Help && !sameCodes(mode->getHelp(), text.text)) mode->setHelp(text.text);
+        if (text.field == Field::Description && !sameCodes(mode->getDesc(), text.text)) mode->setDesc(text.text);
     }
 }
 
@@ -145,7 +153,8 @@ SetSnapshot TranslationImport::theirs(const SetSnapshot& ours, const Result& res
     for (ModeRecord record : ours.records()) {
         for (const Field field : {Field::Description, Field::Help}) {
             const auto found = texts.find({record.menuKey, record.paraKey, record.modeKey, field});
-            if (found != texts.end()) textOf(record, field) = *found->second;
+            if (found != texts.end() && !sameCodes(textOf(record, field), *found->second))
+                textOf(record, field) = *found->second;
         }
         snapshot.add(std::move(record));
     }
@@ -164,8 +173,8 @@ SetSnapshot TranslationImport::base(const SetSnapshot& ours, const SetSnapshot& 
         for (const Field field : {Field::Description, Field::Help}) {
             const auto found = texts.find({record.menuKey, record.paraKey, record.modeKey, field});
             // An empty text of ours was never a translation: theirs fills it unasked.
-            if (found != texts.end() && *found->second != textOf(record, field) && !textOf(record, field).empty() &&
-                ref != references.end())
+            if (found != texts.end() && !sameCodes(textOf(record, field), *found->second) &&
+                !textOf(record, field).empty() && ref != references.end())
                 textOf(record, field) = field == Field::Help ? ref->second->help : ref->second->desc;
         }
         snapshot.add(std::move(record));

@@ -35,12 +35,12 @@ protected:
     {
         fs::create_directories(dir_);
         // The sample custom set with a translated description that holds escapes, a tilde,
-        // Latin-1 letters and a line break.
+        // Latin-1 letters, one the keypad shows otherwise (its escape goes out) and a line break.
         std::string sample = fileText(kSampleFolder + "/Custom.kpl");
         const std::string first = "Parameter zero~Mselect option";
         sample.replace(sample.find(first), first.size(),
                        "Gr\xC3\xB6\xC3\x9F"
-                       "e ~x80~~1~Mw\xC3\xA4hlen ~xd8");
+                       "e ~x80~~1~Mw\xC3\xA4hlen ~xd8\xC3\x98");
         std::ofstream(path("s.kpd"), std::ios::binary) << sample;
         // A base that differs in the first menu only: exporting what changed since it keeps
         // the files the outside tools read small.

@@ -55,11 +55,12 @@ struct TranslationTest : testing::Test {
     }
 
     // Every code in escaped texts that fit, a few empty, the rest random escapes, raw
-    // characters, tildes and line breaks.
+    // characters (some the keypad shows otherwise), tildes and line breaks.
     void giveCustomTexts(unsigned seed)
     {
         std::mt19937 random(seed);
-        const std::vector<std::string> pieces{"a", "Z", " ", "\xE4", "\xDF", "~M", "~~", "~A", "~x9f", "~xd8", "1"};
+        const std::vector<std::string> pieces{"a",  "Z",    " ",    "\xE4", "\xDF", "~M", "~~",
+                                              "~A", "~x9f", "~xd8", "1",    "\xD8", "\t"};
         int code = 0;
         std::size_t n = 0;
         for (ModeData* mode : modes("Custom")) {
