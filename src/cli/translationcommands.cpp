@@ -2,21 +2,16 @@
 
 #include "exchange/translationimport.h"
 #include "exchange/translationreader.h"
-#include "fileio/boundedfile.h"
-#include "fileio/filereaderror.h"
-#include "fileio/safefile.h"
 #include "model/theapp.h"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <ostream>
 
 namespace kpd {
 
 namespace {
-
-constexpr std::size_t kMaxFont = 4u << 20;
 
 std::string jsonString(const std::string& latin1)
 {
@@ -96,17 +91,8 @@ int TranslationCommands::exportTranslation(const TheApp& app, const TranslationE
                                            ExchangeFormat format, const std::string& outFile,
                                            const std::string& fontFile)
 {
-    std::string font;
-    try {
-        if (!fontFile.empty()) font = BoundedFile::read(fontFile, kMaxFont, "the largest font");
-    } catch (const FileReadError& error) {
-        throw FileReadError(fontFile + ": " + error.what());
-    }
-    const ExchangeDocument document = TranslationExport::build(app, options);
-    SafeFile::write(outFile, TranslationExport::fileText(document, format));
-    if (!font.empty())
-        SafeFile::write((std::filesystem::path(outFile).parent_path() / TranslationExport::kFontFile).string(), font);
-    err_ << document.units.size() << " texts written to " << outFile << '\n';
+    const std::size_t texts = TranslationExport::writeFiles(app, options, format, outFile, fontFile);
+    err_ << texts << " texts written to " << outFile << '\n';
     return Success;
 }
 

@@ -6,11 +6,15 @@
 #include "xliff12writer.h"
 #include "xliff21writer.h"
 
+#include "fileio/boundedfile.h"
+#include "fileio/filereaderror.h"
+#include "fileio/safefile.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
 
 #include "kpdversion.h"
 
+#include <filesystem>
 #include <map>
 #include <tuple>
 
@@ -103,6 +107,22 @@ ExchangeDocument TranslationExport::build(const TheApp& app, const Options& opti
         }
     }
     return document;
+}
+
+std::size_t TranslationExport::writeFiles(const TheApp& app, const Options& options, ExchangeFormat format,
+                                          const std::string& outFile, const std::string& fontFile)
+{
+    constexpr std::size_t kMaxFont = 4u << 20;
+    std::string font;
+    try {
+        if (!fontFile.empty()) font = BoundedFile::read(fontFile, kMaxFont, "the largest font");
+    } catch (const FileReadError& error) {
+        throw FileReadError(fontFile + ": " + error.what());
+    }
+    const ExchangeDocument document = build(app, options);
+    SafeFile::write(outFile, fileText(document, format));
+    if (!fontFile.empty()) SafeFile::write((std::filesystem::path(outFile).parent_path() / kFontFile).string(), font);
+    return document.units.size();
 }
 
 std::string TranslationExport::fileText(const ExchangeDocument& document, ExchangeFormat format)

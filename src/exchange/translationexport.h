@@ -50,6 +50,11 @@ public:
     // The set named by key or language tag; the drive's first language when wanted is empty.
     static std::string referenceKeyOf(const TheApp& app, const std::string& wanted);
     static std::string fileText(const ExchangeDocument& document, ExchangeFormat format);
+    // Builds and writes the file; with a font file, a copy of it goes beside. The font is
+    // read first, so that a missing one leaves nothing half exported. Throws FileReadError
+    // (naming the font), FileWriteError or ModelError. Returns the number of texts written.
+    static std::size_t writeFiles(const TheApp& app, const Options& options, ExchangeFormat format,
+                                  const std::string& outFile, const std::string& fontFile = {});
 };
 
 } // namespace kpd

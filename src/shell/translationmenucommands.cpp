@@ -9,10 +9,8 @@
 #include "exchange/translationexport.h"
 #include "exchange/translationimport.h"
 #include "exchange/translationreader.h"
-#include "fileio/boundedfile.h"
 #include "fileio/filereaderror.h"
 #include "fileio/filewriteerror.h"
-#include "fileio/safefile.h"
 #include "install/installlayout.h"
 #include "model/modelerror.h"
 #include "model/theapp.h"
@@ -89,23 +87,15 @@ bool TranslationMenuCommands::exportAs(const TranslationExportDialog& dialog)
         options.original = toModel(QFileInfo(window_.currentFile()).fileName());
         options.revisionDate =
             toModel(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm+0000")));
-        // The font is read first, so that a missing one leaves no file half exported.
-        const std::string fontBytes =
-            choice.font ? kpd::BoundedFile::read(font.string(), 4u << 20, "the largest font") : std::string();
-        const kpd::ExchangeDocument document = kpd::TranslationExport::build(*app, options);
-        kpd::SafeFile::write(toFileName(choice.file), kpd::TranslationExport::fileText(document, choice.format));
-        if (choice.font)
-            kpd::SafeFile::write(
-                (std::filesystem::path(toFileName(choice.file)).parent_path() / kpd::TranslationExport::kFontFile)
-                    .string(),
-                fontBytes);
+        kpd::TranslationExport::writeFiles(*app, options, choice.format, toFileName(choice.file),
+                                           choice.font ? font.string() : std::string());
         return true;
     } catch (const kpd::ModelError& error) {
         reportError(window_, error);
     } catch (const kpd::FileWriteError& error) {
         reportError(window_, error);
     } catch (const kpd::FileReadError& error) {
-        window_.ui().message("Could not read the keypad font " + font.string() + " : " + error.what(), "ERROR",
+        window_.ui().message(std::string("Could not read the keypad font ") + error.what(), "ERROR",
                              kpd::MessageIcon::Critical);
     }
     return false;
