@@ -1,39 +1,18 @@
 #include "translationcommands.h"
 
+#include "jsonstring.h"
+
 #include "exchange/translationimport.h"
 #include "exchange/translationreader.h"
 #include "model/theapp.h"
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 #include <ostream>
 
 namespace kpd {
 
 namespace {
-
-std::string jsonString(const std::string& latin1)
-{
-    std::string out = "\"";
-    for (char c : latin1) {
-        const auto code = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (code < 0x20) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(code));
-            out += buffer;
-        } else if (code < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return out + '"';
-}
 
 void printRejected(std::ostream& out, const char* what, const std::vector<TranslationImport::Rejected>& list,
                    const std::string& file)

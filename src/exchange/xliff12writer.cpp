@@ -9,14 +9,7 @@ namespace kpd {
 
 namespace {
 
-void element(XMLutils& xml, const std::string& name, const std::string& text)
-{
-    xml.startEl(name);
-    xml.chars(text);
-    xml.endEl(name);
-}
-
-void writeUnit(XMLutils& xml, const ExchangeUnit& unit)
+void writeTransUnit(XMLutils& xml, const ExchangeUnit& unit)
 {
     xml.clearAttr();
     xml.addAttr("id", unit.id);
@@ -30,14 +23,14 @@ void writeUnit(XMLutils& xml, const ExchangeUnit& unit)
     xml.addAttr("xml:space", "preserve");
     xml.startEl("trans-unit");
     xml.clearAttr();
-    element(xml, "source", unit.source);
+    xml.textElement("source", unit.source);
     xml.addAttr("state", unit.translated ? "translated" : "needs-translation");
     xml.startEl("target");
     xml.clearAttr();
     xml.chars(unit.target);
     xml.endEl("target");
-    element(xml, "note", UnitNotes::place(unit));
-    element(xml, "note", UnitNotes::limit(unit));
+    xml.textElement("note", UnitNotes::place(unit));
+    xml.textElement("note", UnitNotes::limit(unit));
     xml.endEl("trans-unit");
 }
 
@@ -64,7 +57,7 @@ std::string Xliff12Writer::fileText(const ExchangeDocument& document)
     xml.startEl("tool");
     xml.clearAttr();
     xml.endEl("tool");
-    element(xml, "note", ExchangeDocument::kEscapeNote);
+    xml.textElement("note", ExchangeDocument::kEscapeNote);
     xml.endEl("header");
     xml.startEl("body");
     const std::string* openMenu = nullptr;
@@ -76,10 +69,10 @@ std::string Xliff12Writer::fileText(const ExchangeDocument& document)
             xml.addAttr("resname", unit.menuKey);
             xml.startEl("group");
             xml.clearAttr();
-            element(xml, "note", UnitNotes::menu(unit));
+            xml.textElement("note", UnitNotes::menu(unit));
             openMenu = &unit.menuKey;
         }
-        writeUnit(xml, unit);
+        writeTransUnit(xml, unit);
     }
     if (openMenu) xml.endEl("group");
     xml.endEl("body");

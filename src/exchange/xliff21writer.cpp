@@ -9,18 +9,11 @@ namespace kpd {
 
 namespace {
 
-void element(XMLutils& xml, const std::string& name, const std::string& text)
-{
-    xml.startEl(name);
-    xml.chars(text);
-    xml.endEl(name);
-}
-
 void notes(XMLutils& xml, std::initializer_list<std::string> texts)
 {
     xml.clearAttr();
     xml.startEl("notes");
-    for (const std::string& text : texts) element(xml, "note", text);
+    for (const std::string& text : texts) xml.textElement("note", text);
     xml.endEl("notes");
 }
 
@@ -36,8 +29,8 @@ void writeUnit(XMLutils& xml, const ExchangeUnit& unit)
     xml.addAttr("state", unit.translated ? "translated" : "initial");
     xml.startEl("segment");
     xml.clearAttr();
-    element(xml, "source", unit.source);
-    element(xml, "target", unit.target);
+    xml.textElement("source", unit.source);
+    xml.textElement("target", unit.target);
     xml.endEl("segment");
     xml.endEl("unit");
 }

@@ -1,8 +1,10 @@
 #include "startededitor.h"
 
-#include "shell/comparewindow.h"
-#include "shell/translationexportdialog.h"
-#include "shell/translationmenucommands.h"
+#include "shell/backgroundanalysis.h"
+#include "shell/commands/translationmenucommands.h"
+#include "shell/drivedocument.h"
+#include "shell/panels/comparewindow.h"
+#include "shell/panels/translationexportdialog.h"
 
 #include "exchange/translationreader.h"
 #include "model/theapp.h"
@@ -14,7 +16,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <fstream>
 
@@ -33,9 +35,10 @@ protected:
         window.reset();
         qputenv("KPD_COMRT_REGISTRY", previousRegistry_);
     }
+    TranslationMenuCommands commands() { return TranslationMenuCommands(window->document(), window.get()); }
     kpd::ModeData& custom(const char* menu, const char* para, const char* mode = "Open loop")
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
 
     QTemporaryDir registryDir_;
@@ -59,7 +62,7 @@ TEST_F(TranslationMenuTest, TheExportDialogWritesTheChosenFormatWithTheCustomTex
     EXPECT_TRUE(ok->isEnabled());
     dialog.setFormat(kpd::ExchangeFormat::Po);
 
-    ASSERT_TRUE(TranslationMenuCommands(*window).exportAs(dialog)) << ui.texts().back();
+    ASSERT_TRUE(commands().exportAs(dialog)) << ui.texts().back();
     const kpd::TranslationFile file = kpd::TranslationReader::read(folder.file(QStringLiteral("de.po")).toStdString());
     EXPECT_EQ(file.format, kpd::ExchangeFormat::Po);
     EXPECT_EQ(file.sourceLanguage, "en");
@@ -73,7 +76,7 @@ TEST_F(TranslationMenuTest, TheExportDialogWritesTheChosenFormatWithTheCustomTex
     dialog.findChild<QCheckBox*>(QStringLiteral("chkFont"))->setChecked(true);
     dialog.setFile(folder.file(QStringLiteral("de2.po")));
     const bool fontBuilt = QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/keypad-lcd.ttf"));
-    EXPECT_EQ(TranslationMenuCommands(*window).exportAs(dialog), fontBuilt);
+    EXPECT_EQ(commands().exportAs(dialog), fontBuilt);
     EXPECT_EQ(QFile::exists(folder.file(QStringLiteral("keypad-lcd.ttf"))), fontBuilt);
     EXPECT_EQ(QFile::exists(folder.file(QStringLiteral("de2.po"))), fontBuilt);
 }
@@ -85,7 +88,7 @@ TEST_F(TranslationMenuTest, AnImportOpensTheComparisonWithTheTranslationAsTheirs
         << "msgctxt \"m1.p1.Open_20loop.desc\"\nmsgid \"Speed ref\"\nmsgstr \"Sollwert\"\n\n"
            "msgctxt \"m1.p1.Open_20loop.help\"\nmsgid \"Help\"\nmsgstr \""
         << std::string(101, 'h') << "\"\n";
-    CompareWindow* compare = TranslationMenuCommands(*window).importFile(po);
+    CompareWindow* compare = commands().importFile(po);
     ASSERT_NE(compare, nullptr);
     ASSERT_TRUE(compare->analysis().waitUntilIdle(10000));
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -94,7 +97,7 @@ TEST_F(TranslationMenuTest, AnImportOpensTheComparisonWithTheTranslationAsTheirs
     ASSERT_EQ(compare->differences().size(), 1u);
     EXPECT_EQ(compare->differences()[0].theirs.desc, "Sollwert");
 
-    compare->tree()->setCurrentItem(compare->tree()->topLevelItem(0));
+    compare->tree()->setCurrentIndex(compare->model().index(0, 0));
     compare->takeSelected(kpd::Side::Theirs);
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Sollwert");
     EXPECT_EQ(custom("m1", "p1").undoD(), "Custom ref");
@@ -104,7 +107,7 @@ TEST_F(TranslationMenuTest, AFileThatIsNoTranslationIsRefusedNamingFileAndLineAn
 {
     const QString bad = folder.file(QStringLiteral("bad.xlf"));
     std::ofstream(bad.toStdString(), std::ios::binary) << "<xliff version=\"1.2\">\n<file>\n</xliff>\n";
-    EXPECT_EQ(TranslationMenuCommands(*window).importFile(bad), nullptr);
+    EXPECT_EQ(commands().importFile(bad), nullptr);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.texts()[0].rfind(bad.toStdString() + ":3:", 0), 0u) << ui.texts()[0];
 }
