@@ -5,45 +5,68 @@
 
 namespace kpd {
 
+namespace {
+
+const DrvMenu* referenceMenu(const TheApp& app, const std::string& menuKey)
+{
+    const stringData* reference = app.stringDatas().find(app.getRefKey());
+    return reference ? reference->DrvMenus().find(menuKey) : nullptr;
+}
+
+} // namespace
+
 CheckInput CheckInput::fromApp(const TheApp& app)
 {
     CheckInput input;
     input.maxHelpChars = app.maxRecChars();
     const stringData* custom = app.stringDatas().find(app.getCustKey());
     if (!custom) return input;
-    const stringData* reference = app.stringDatas().find(app.getRefKey());
     for (const DrvMenu& menu : custom->DrvMenus()) {
         if (menu.isMapped()) continue;
-        const DrvMenu* refMenu = reference ? reference->DrvMenus().find(menu.menuKey()) : nullptr;
-        for (const Parameter& parameter : menu.Parameters()) {
-            const Parameter* refParam = refMenu ? refMenu->Parameters().find(parameter.paraKey()) : nullptr;
-            ParamTexts& texts = input.params.emplace_back();
-            texts.menuKey = menu.menuKey();
-            texts.paraKey = parameter.paraKey();
-            texts.modes.reserve(static_cast<std::size_t>(parameter.modes().Count()));
-            for (const ModeData& record : parameter.modes()) {
-                ModeTexts& mode = texts.modes.emplace_back();
-                mode.modeKey = record.modeKey();
-                mode.defined = record.defined();
-                mode.desc = record.getDesc();
-                mode.help = record.getHelp();
-                mode.unit = record.unit();
-                if (!app.lostCharacters().empty()) {
-                    LostCharacters::Place place{app.getCustKey(), menu.menuKey(), parameter.paraKey(), mode.modeKey};
-                    if (const auto* lost = app.lostCharacters().find(place, mode.desc)) mode.lostInDesc = *lost;
-                    place.help = true;
-                    if (const auto* lost = app.lostCharacters().find(place, mode.help)) mode.lostInHelp = *lost;
-                }
-                if (const ModeData* ref = refParam ? refParam->modes().find(record.modeKey()) : nullptr) {
-                    mode.refPresent = true;
-                    mode.refDefined = ref->defined();
-                    mode.refDesc = ref->getDesc();
-                    mode.refHelp = ref->getHelp();
-                }
-            }
-        }
+        const DrvMenu* refMenu = referenceMenu(app, menu.menuKey());
+        for (const Parameter& parameter : menu.Parameters()) input.add(app, menu, refMenu, parameter);
     }
     return input;
+}
+
+CheckInput CheckInput::fromParameter(const TheApp& app, const std::string& menuKey, const std::string& paraKey)
+{
+    CheckInput input;
+    input.maxHelpChars = app.maxRecChars();
+    const stringData* custom = app.stringDatas().find(app.getCustKey());
+    const DrvMenu* menu = custom ? custom->DrvMenus().find(menuKey) : nullptr;
+    const Parameter* parameter = menu ? menu->Parameters().find(paraKey) : nullptr;
+    if (parameter) input.add(app, *menu, referenceMenu(app, menuKey), *parameter);
+    return input;
+}
+
+void CheckInput::add(const TheApp& app, const DrvMenu& menu, const DrvMenu* refMenu, const Parameter& parameter)
+{
+    const Parameter* refParam = refMenu ? refMenu->Parameters().find(parameter.paraKey()) : nullptr;
+    ParamTexts& texts = params.emplace_back();
+    texts.menuKey = menu.menuKey();
+    texts.paraKey = parameter.paraKey();
+    texts.modes.reserve(static_cast<std::size_t>(parameter.modes().Count()));
+    for (const ModeData& record : parameter.modes()) {
+        ModeTexts& mode = texts.modes.emplace_back();
+        mode.modeKey = record.modeKey();
+        mode.defined = record.defined();
+        mode.desc = record.getDesc();
+        mode.help = record.getHelp();
+        mode.unit = record.unit();
+        if (!app.lostCharacters().empty()) {
+            LostCharacters::Place place{app.getCustKey(), menu.menuKey(), parameter.paraKey(), mode.modeKey};
+            if (const auto* lost = app.lostCharacters().find(place, mode.desc)) mode.lostInDesc = *lost;
+            place.help = true;
+            if (const auto* lost = app.lostCharacters().find(place, mode.help)) mode.lostInHelp = *lost;
+        }
+        if (const ModeData* ref = refParam ? refParam->modes().find(record.modeKey()) : nullptr) {
+            mode.refPresent = true;
+            mode.refDefined = ref->defined();
+            mode.refDesc = ref->getDesc();
+            mode.refHelp = ref->getHelp();
+        }
+    }
 }
 
 } // namespace kpd

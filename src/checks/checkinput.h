@@ -8,6 +8,8 @@
 
 namespace kpd {
 
+class DrvMenu;
+class Parameter;
 class TheApp;
 
 // A copy of what the checks read from the custom and reference sets, so that they can run
@@ -40,6 +42,12 @@ struct CheckInput {
     // Every parameter of every menu of the custom set, in collection order. The trips menu
     // is left out: its parameters are the ones of the other menus.
     static CheckInput fromApp(const TheApp& app);
+    // The one parameter alone, to check again after it was edited; empty when the custom
+    // set has no such parameter.
+    static CheckInput fromParameter(const TheApp& app, const std::string& menuKey, const std::string& paraKey);
+
+private:
+    void add(const TheApp& app, const DrvMenu& menu, const DrvMenu* refMenu, const Parameter& parameter);
 };
 
 } // namespace kpd
