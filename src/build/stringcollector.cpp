@@ -50,6 +50,8 @@ int StringCollector::fill(const TheApp& app, const DrvMenu& menu, const Paramete
     record.paraNumber = parameter.paraNumber();
     record.menuKey = menu.menuKey();
     record.paraKey = parameter.paraKey();
+    record.menuName = menu.menuName();
+    record.paraName = parameter.paraName();
     const std::int16_t number = menu.menuNumber();
     const modeNameMap& names = number >= 15 && number <= 17 ? app.modeOpMap() : app.modeDefMap();
     int undefined = 0;

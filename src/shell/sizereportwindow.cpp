@@ -23,6 +23,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -62,6 +63,12 @@ public:
 QTableWidgetItem* text(const QString& value)
 {
     return new QTableWidgetItem(value);
+}
+
+// Ids first, so that the column still sorts by them; the name says what the id is.
+QTableWidgetItem* named(const std::string& key, const std::string& name)
+{
+    return text(name.empty() ? toQt(key) : toQt(key) + QStringLiteral("  ") + toQt(name));
 }
 
 // Fills one row; the first cell carries the keys a double click opens.
@@ -113,15 +120,19 @@ SizeReportWindow::SizeReportWindow(kpd::UserInterface& ui, QString programFolder
     setWindowTitle(QStringLiteral("Size report"));
     tables_[Menus] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameters"), QStringLiteral("Bytes")}, this);
     tables_[Parameters] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Bytes"),
-                                    QStringLiteral("Saved by sharing")}, this);
+                                    QStringLiteral("Saved by sharing")},
+                                   this);
     tables_[Strings] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Bytes"),
                                  QStringLiteral("Shared by"), QStringLiteral("Saved by sharing"),
-                                 QStringLiteral("Kind"), QStringLiteral("Text")}, this);
-    tables_[Words] = newTable({QStringLiteral("Word"), QStringLiteral("Saved"), QStringLiteral("Cost"),
-                               QStringLiteral("Net"), QStringLiteral("Tokens"), QStringLiteral("Count"),
-                               QStringLiteral("Index")}, this);
+                                 QStringLiteral("Kind"), QStringLiteral("Text")},
+                                this);
+    tables_[Words] =
+        newTable({QStringLiteral("Word"), QStringLiteral("Saved"), QStringLiteral("Cost"), QStringLiteral("Net"),
+                  QStringLiteral("Tokens"), QStringLiteral("Count"), QStringLiteral("Index")},
+                 this);
     tables_[Changes] = newTable({QStringLiteral("Menu"), QStringLiteral("Parameter"), QStringLiteral("Before"),
-                                 QStringLiteral("After"), QStringLiteral("Change")}, this);
+                                 QStringLiteral("After"), QStringLiteral("Change")},
+                                this);
     tabs_->addTab(tables_[Menus], QStringLiteral("Menus"));
     tabs_->addTab(tables_[Parameters], QStringLiteral("Parameters"));
     tabs_->addTab(tables_[Strings], QStringLiteral("Strings"));
@@ -180,18 +191,19 @@ void SizeReportWindow::fill()
 
     fillSorted(tables_[Menus], static_cast<int>(r.menus.size()), 2, [&](int row) {
         const kpd::MenuSize& m = r.menus[static_cast<std::size_t>(row)];
-        setRow(tables_[Menus], row, m.menuKey, {}, {text(toQt(m.menuKey)), number(m.parameters), number(m.bytes)});
+        setRow(tables_[Menus], row, m.menuKey, {},
+               {named(m.menuKey, m.menuName), number(m.parameters), number(m.bytes)});
     });
     fillSorted(tables_[Parameters], static_cast<int>(r.parameters.size()), 2, [&](int row) {
         const kpd::ParamSize& p = r.parameters[static_cast<std::size_t>(row)];
         setRow(tables_[Parameters], row, p.menuKey, p.paraKey,
-               {text(toQt(p.menuKey)), text(toQt(p.paraKey)), number(p.bytes), number(p.savedBySharing)});
+               {named(p.menuKey, p.menuName), named(p.paraKey, p.paraName), number(p.bytes), number(p.savedBySharing)});
     });
     fillSorted(tables_[Strings], static_cast<int>(r.strings.size()), 2, [&](int row) {
         const kpd::StringSize& s = r.strings[static_cast<std::size_t>(row)];
         const kpd::ParamSize& owner = r.parameters[s.owner];
         setRow(tables_[Strings], row, owner.menuKey, owner.paraKey,
-               {text(toQt(owner.menuKey)), text(toQt(owner.paraKey)), number(s.bytes),
+               {named(owner.menuKey, owner.menuName), named(owner.paraKey, owner.paraName), number(s.bytes),
                 number(static_cast<std::int64_t>(s.sharedBy.size())), number(s.savedBySharing),
                 text(s.help ? QStringLiteral("help") : QStringLiteral("description")), text(readable(s.text))});
     });
@@ -209,11 +221,23 @@ void SizeReportWindow::fillChanges()
     std::vector<kpd::SizeChange> changes = kpd::SizeComparison::menus(*compared_, *report_);
     const std::vector<kpd::SizeChange> params = kpd::SizeComparison::parameters(*compared_, *report_);
     changes.insert(changes.end(), params.begin(), params.end());
+    // Named as the set names them now; a parameter gone since has only its ids.
+    std::map<std::string, std::string> names;
+    for (const kpd::ParamSize& p : report_->parameters) {
+        names.emplace(p.menuKey, p.menuName);
+        names.emplace(p.menuKey + '\n' + p.paraKey, p.paraName);
+    }
+    const auto nameOf = [&](const std::string& key) {
+        const auto found = names.find(key);
+        return found == names.end() ? std::string() : found->second;
+    };
     QTableWidget* table = tables_[Changes];
     fillSorted(table, static_cast<int>(changes.size()), 4, [&](int row) {
         const kpd::SizeChange& c = changes[static_cast<std::size_t>(row)];
         setRow(table, row, c.menuKey, c.paraKey,
-               {text(toQt(c.menuKey)), text(toQt(c.paraKey)), number(c.before), number(c.after), new ChangeItem(c.change())});
+               {named(c.menuKey, nameOf(c.menuKey)),
+                c.paraKey.empty() ? text({}) : named(c.paraKey, nameOf(c.menuKey + '\n' + c.paraKey)), number(c.before),
+                number(c.after), new ChangeItem(c.change())});
     });
     tabs_->setTabEnabled(Changes, true);
     tabs_->setTabText(Changes, QStringLiteral("Changes from ") + QFileInfo(comparedFile_).fileName());
@@ -270,6 +294,8 @@ void SizeReportWindow::activated(int row, int)
     const std::string menuKey = toModel(first->data(MenuKeyRole).toString());
     const std::string paraKey = toModel(first->data(ParaKeyRole).toString());
     if (menuKey.empty()) return;
-    if (paraKey.empty()) emit openMenu(menuKey);
-    else emit openParameter(menuKey, paraKey);
+    if (paraKey.empty())
+        emit openMenu(menuKey);
+    else
+        emit openParameter(menuKey, paraKey);
 }

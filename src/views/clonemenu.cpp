@@ -79,6 +79,10 @@ void CloneMenu::setData(kpd::DrvMenus& aMenuCol, const std::string& aKey)
     lstClones_->clear();
     for (std::int16_t number : cloner_->targets()) {
         auto* entry = new QListWidgetItem(QStringLiteral("Menu ") + QString::number(number), lstClones_);
+        // The entry's text is the keypad's own wording; the name the tree shows comes with it.
+        for (const kpd::DrvMenu& menu : aMenuCol)
+            if (menu.menuNumber() == number)
+                entry->setToolTip(toQt(menu.menuKey()) + QStringLiteral("  ") + toQt(menu.menuName()));
         entry->setData(Qt::UserRole, static_cast<int>(number));
     }
     listClicked();

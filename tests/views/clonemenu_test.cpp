@@ -44,6 +44,7 @@ TEST_F(CloneMenuTest, ListsTheCloneTargetsOfTheSourceMenu)
     ASSERT_EQ(dialog.lstClones()->count(), 3);
     EXPECT_EQ(dialog.lstClones()->item(0)->text(), QStringLiteral("Menu 4"));
     EXPECT_EQ(dialog.lstClones()->item(2)->text(), QStringLiteral("Menu 6"));
+    EXPECT_EQ(dialog.lstClones()->item(2)->toolTip(), QStringLiteral("m6  Menu m6"));
     EXPECT_FALSE(dialog.OKButton()->isEnabled());
     EXPECT_FALSE(dialog.arrow()->isVisibleTo(&dialog));
     EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Select the destination menu(s) from the list."));
@@ -54,9 +55,11 @@ TEST_F(CloneMenuTest, HintFollowsTheNumberOfSelectedMenus)
     select({1});
     EXPECT_TRUE(dialog.OKButton()->isEnabled());
     EXPECT_TRUE(dialog.arrow()->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Click OK to clone the source menu to the one selected") + kWarningLine);
+    EXPECT_EQ(dialog.Hint()->text(),
+              QStringLiteral("Click OK to clone the source menu to the one selected") + kWarningLine);
     select({2});
-    EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Click OK to clone the source menu to those selected") + kWarningLine);
+    EXPECT_EQ(dialog.Hint()->text(),
+              QStringLiteral("Click OK to clone the source menu to those selected") + kWarningLine);
     dialog.lstClones()->clearSelection();
     EXPECT_FALSE(dialog.OKButton()->isEnabled());
     EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Select the destination menu(s) from the list."));
