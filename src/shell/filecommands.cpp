@@ -106,6 +106,7 @@ void FileCommands::newFile()
         if (!window_.app()->loadUserFile(path, -1))
             window_.ui().message("Could not find the file custom.kpl, please use 'Open' to select a file");
         window_.setCurrentFile({});
+        emit window_.keypadFileOpened({});
         window_.showTitle(QString::fromLatin1(kNewDatabaseTitle));
         window_.refreshMenuWindows();
     });
@@ -202,6 +203,7 @@ bool FileCommands::loadChecked(const QString& name, bool agreed)
             // stays unsaved, with the texts the clearing emptied.
             window_.app()->setAppClean();
             window_.setCurrentFile(name);
+            emit window_.keypadFileOpened(name);
         } else if (result != kpd::LoadResult::Refused) {
             window_.setIncompleteFile(name);
         }
@@ -220,7 +222,10 @@ void FileCommands::save()
     }
     guarded(window_.ui(), [this] {
         const QString file = window_.currentFile();
-        if (watch_.settle() && window_.app()->xmlSave(toFileName(file), false)) watch_.wrote(file);
+        if (watch_.settle() && window_.app()->xmlSave(toFileName(file), false)) {
+            watch_.wrote(file);
+            emit window_.keypadFileSaved(file);
+        }
     });
 }
 
@@ -246,6 +251,7 @@ bool FileCommands::saveAsFile(const QString& name, int filter)
             if (saved) {
                 window_.setCurrentFile(file);
                 window_.showCurrentFile();
+                emit window_.keypadFileSaved(file);
             }
             break;
         }

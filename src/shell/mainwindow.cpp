@@ -16,6 +16,7 @@
 #include "menutree.h"
 #include "problemspanel.h"
 #include "sizereportwindow.h"
+#include "textspanel.h"
 #include "startupsplash.h"
 #include "startupsequence.h"
 #include "userdrivefolder.h"
@@ -207,6 +208,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         connect(step, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
     }
     menus_->driveMenu->addAction(problems_->toggleViewAction());
+    menus_->driveMenu->addAction(TextsPanel::attach(*this)->toggleViewAction());
     ScreenFit::resize(*this, {1200, 760});
     resizeDocks({problems_}, {std::min(340, width() / 3)}, Qt::Horizontal);
 }

@@ -117,6 +117,9 @@ signals:
     // The custom set may have changed: a command or the parameter editor committed texts,
     // or a file was loaded. Background analyses of the set listen to this.
     void customSetEdited();
+    // The keypad data file now edited (empty for a new set), and one just written whole.
+    void keypadFileOpened(const QString& file);
+    void keypadFileSaved(const QString& file);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,442 @@
+#include "textspanel.h"
+
+#include "budgetmeter.h"
+#include "findreplacedialog.h"
+#include "keypaddisplaymimic.h"
+#include "keypadlinesdelegate.h"
+#include "mainwindow.h"
+#include "referencepictures.h"
+#include "textslistmodel.h"
+
+#include "checks/keypadtextlayout.h"
+#include "checks/textrows.h"
+#include "fileio/filereaderror.h"
+#include "fileio/filewriteerror.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
+#include "model/theapp.h"
+#include "modeltext/modeltext.h"
+#include "views/keymapfile.h"
+#include "views/parampanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QComboBox* combo(QWidget* parent, const char* name, const QStringList& items)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItems(items);
+    return box;
+}
+
+} // namespace
+
+TextsPanel::TextsPanel(MainWindow& window)
+    : QDockWidget(QStringLiteral("Texts"), &window),
+      window_(window),
+      search_(new QLineEdit),
+      status_(combo(nullptr, "cboStatus",
+                    {QStringLiteral("Any status"), QStringLiteral("Empty"), QStringLiteral("Unchanged"),
+                     QStringLiteral("Problem"), QStringLiteral("Edited"), QStringLiteral("Done")})),
+      menu_(combo(nullptr, "cboMenu", {QStringLiteral("Every menu")})),
+      field_(combo(nullptr, "cboField",
+                   {QStringLiteral("Both fields"), QStringLiteral("Description"), QStringLiteral("Help")})),
+      count_(new QLabel),
+      list_(new QTableView),
+      references_(new ReferencePictures),
+      done_(new QCheckBox(QStringLiteral("&Done"))),
+      note_(new QLineEdit)
+{
+    setObjectName(QStringLiteral("TextsPanel"));
+    auto* body = new QWidget(this);
+    search_->setObjectName(QStringLiteral("txtSearch"));
+    search_->setPlaceholderText(QStringLiteral("Search texts, names and keys"));
+    search_->setClearButtonEnabled(true);
+    count_->setObjectName(QStringLiteral("lblCount"));
+    // Room for the largest drive's count, so that the filters do not move as it changes.
+    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000")));
+    list_->setObjectName(QStringLiteral("lstTexts"));
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(-1, Qt::AscendingOrder);
+    list_->setWordWrap(false);
+    list_->verticalHeader()->hide();
+    // Every row the same height: the view then never measures the thousands of rows.
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(
+        KeypadLinesDelegate::kShownLines * KeypadDisplayMimic::cellSize(KeypadLinesDelegate::kDot).height() +
+        2 * KeypadLinesDelegate::kMargin);
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->setItemDelegate(new KeypadLinesDelegate(list_));
+    list_->installEventFilter(this);
+    done_->setObjectName(QStringLiteral("chkDone"));
+    note_->setObjectName(QStringLiteral("txtNote"));
+    note_->setPlaceholderText(QStringLiteral("Note on this text"));
+    auto* findButton = new QPushButton(QStringLiteral("&Find and replace..."));
+    findButton->setObjectName(QStringLiteral("btnFindReplace"));
+    auto* undoButton = new QPushButton(QStringLiteral("&Undo"));
+    undoButton->setObjectName(QStringLiteral("btnUndo"));
+    undoButton->setToolTip(QStringLiteral("Undo the last change of this text; a second undo redoes it"));
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(search_, 1);
+    filters->addWidget(status_);
+    filters->addWidget(menu_);
+    filters->addWidget(field_);
+    filters->addWidget(count_);
+
+    auto* boxFrame = new QWidget;
+    box_ = new LcdtextboxHost(boxFrame, window.programFolder());
+    box_->setObjectName(QStringLiteral("gtbText"));
+    auto* boxLayout = new QVBoxLayout(boxFrame);
+    boxLayout->setContentsMargins(0, 0, 0, 0);
+    if (QWidget* widget = box_->widget()) {
+        boxLayout->addWidget(widget);
+        widget->installEventFilter(this);
+        widget->setToolTip(QStringLiteral("Enter writes the text and moves on, Ctrl+Enter writes it and stays, "
+                                          "Escape gives back the stored text"));
+    }
+    keyMap_ = std::make_unique<KeyMapFile>(window.programFolder(), *box_);
+
+    auto* marks = new QHBoxLayout;
+    marks->addWidget(done_);
+    marks->addWidget(note_, 1);
+    marks->addWidget(undoButton);
+    marks->addWidget(findButton);
+
+    auto* layout = new QVBoxLayout(body);
+    layout->addLayout(filters);
+    layout->addWidget(list_, 1);
+    layout->addWidget(references_);
+    layout->addWidget(boxFrame, 0, Qt::AlignLeft);
+    layout->addLayout(marks);
+    setWidget(body);
+
+    connect(search_, &QLineEdit::textChanged, this, &TextsPanel::applyFilter);
+    for (QComboBox* box : {status_, menu_, field_})
+        connect(box, &QComboBox::currentIndexChanged, this, &TextsPanel::applyFilter);
+    connect(done_, &QCheckBox::clicked, this, &TextsPanel::setDone);
+    connect(note_, &QLineEdit::editingFinished, this, [this] { setNote(note_->text()); });
+    connect(findButton, &QPushButton::clicked, this, [this] {
+        if (FindReplaceDialog* dialog = findReplace()) {
+            dialog->show();
+            dialog->raise();
+        }
+    });
+    connect(undoButton, &QPushButton::clicked, this, &TextsPanel::undoCurrent);
+    auto* next =
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(next, &QShortcut::activated, this, [this] { nextNotDone(false); });
+    auto* previous =
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(previous, &QShortcut::activated, this, [this] { nextNotDone(true); });
+}
+
+TextsPanel::~TextsPanel()
+{
+    keyMap_->save();
+}
+
+TextsPanel* TextsPanel::attach(MainWindow& window)
+{
+    auto* panel = new TextsPanel(window);
+    window.addDockWidget(Qt::RightDockWidgetArea, panel);
+    connect(&window, &MainWindow::customSetEdited, panel, &TextsPanel::setEdited);
+    connect(&window, &MainWindow::keypadFileOpened, panel, &TextsPanel::fileOpened);
+    connect(&window, &MainWindow::keypadFileSaved, panel, &TextsPanel::fileSaved);
+    if (BudgetMeter* budget = window.budgetMeter())
+        connect(budget, &BudgetMeter::reportChanged, panel, [panel, budget] {
+            if (panel->model()) panel->model()->setEstimator(budget->estimator());
+        });
+    return panel;
+}
+
+void TextsPanel::showEvent(QShowEvent* event)
+{
+    QDockWidget::showEvent(event);
+    if (ensureRows() && model_->rowCount() > 0 && !currentRow()) selectRow(0);
+}
+
+bool TextsPanel::ensureRows()
+{
+    kpd::TheApp* app = window_.app();
+    if (!app) return false;
+    if (rows_ && &rows_->app() == app) return true;
+    marks_ = {};
+    if (!window_.currentFile().isEmpty()) readMarks(window_.currentFile());
+    auto rows = std::make_unique<kpd::TextRows>(*app, marks_);
+    auto model = std::make_unique<TextsListModel>(*rows);
+    connect(model.get(), &TextsListModel::shownCountChanged, this, [this](int shown, int total) {
+        count_->setText(QString::number(shown) + QStringLiteral(" of ") + QString::number(total));
+    });
+    if (window_.budgetMeter()) model->setEstimator(window_.budgetMeter()->estimator());
+    rows->rebuild();
+    list_->setModel(model.get());
+    model_ = std::move(model);
+    rows_ = std::move(rows);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { loadRow(); });
+    fillMenus();
+    applyFilter();
+    return true;
+}
+
+void TextsPanel::readMarks(const QString& file)
+{
+    try {
+        marks_ = kpd::ReviewMarks::load(toFileName(file));
+    } catch (const kpd::FileReadError& error) {
+        window_.ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    }
+}
+
+void TextsPanel::saveMarks()
+{
+    const QString file = window_.currentFile();
+    if (file.isEmpty() || window_.readOnly()) return;
+    try {
+        marks_.save(toFileName(file));
+    } catch (const kpd::FileWriteError& error) {
+        window_.ui().message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
+    }
+}
+
+void TextsPanel::fillMenus()
+{
+    const QSignalBlocker quiet(menu_);
+    while (menu_->count() > 1) menu_->removeItem(1);
+    for (const kpd::DrvMenu& menu : rows_->app().getCustMenus())
+        if (!menu.isMapped())
+            menu_->addItem(toQt(menu.menuKey()) + QStringLiteral("  ") + toQt(menu.menuName()), toQt(menu.menuKey()));
+}
+
+void TextsPanel::applyFilter()
+{
+    if (!model_) return;
+    kpd::TextFilter filter;
+    filter.search = toModel(search_->text());
+    if (status_->currentIndex() > 0) filter.status = static_cast<kpd::TextRows::Status>(status_->currentIndex() - 1);
+    filter.menuKey = toModel(menu_->currentData().toString());
+    if (field_->currentIndex() > 0)
+        filter.field = field_->currentIndex() == 1 ? kpd::TextField::Description : kpd::TextField::Help;
+    const std::optional<std::size_t> kept = currentRow() ? std::optional(currentTextRow()) : std::nullopt;
+    model_->setFilter(std::move(filter));
+    const std::optional<int> again = kept ? model_->listRow(*kept) : std::nullopt;
+    if (model_->rowCount() > 0)
+        selectRow(again.value_or(0));
+    else
+        loadRow();
+}
+
+std::optional<int> TextsPanel::currentRow() const
+{
+    if (!model_ || !list_->selectionModel()) return std::nullopt;
+    const QModelIndex current = list_->selectionModel()->currentIndex();
+    if (!current.isValid() || current.row() >= model_->rowCount()) return std::nullopt;
+    return current.row();
+}
+
+std::size_t TextsPanel::currentTextRow() const
+{
+    return model_->textRow(*currentRow());
+}
+
+void TextsPanel::selectRow(int listRow)
+{
+    if (!model_ || listRow < 0 || listRow >= model_->rowCount()) return;
+    const QModelIndex at = model_->index(listRow, TextsListModel::Custom);
+    list_->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list_->scrollTo(at);
+    loadRow();
+}
+
+void TextsPanel::loadRow()
+{
+    const std::optional<int> row = currentRow();
+    const bool any = row.has_value();
+    box_->setEnabled(any && rows_->editable(currentTextRow()));
+    if (QWidget* widget = box_->widget()) widget->setEnabled(box_->Enabled());
+    done_->setEnabled(any);
+    note_->setEnabled(any);
+    if (!any) {
+        box_->assignText({});
+        references_->clear();
+        return;
+    }
+    const std::size_t i = currentTextRow();
+    const bool help = rows_->row(i).field == kpd::TextField::Help;
+    // The parameter editor's boxes: two lines that the description may not pass, or the
+    // help's six visible lines that scroll on.
+    const int lines = help ? 6 : kpd::KeypadTextLayout::kDescriptionLines;
+    box_->setNCols(kpd::KeypadTextLayout::kDisplayColumns);
+    box_->setNRows(static_cast<qint16>(lines));
+    box_->setLineLimit(static_cast<qint16>(help ? 0 : kpd::KeypadTextLayout::kDescriptionLines));
+    if (QWidget* widget = box_->widget())
+        widget->setFixedSize(kpd::KeypadTextLayout::kDisplayColumns * ParamPanel::kCellWidth,
+                             lines * ParamPanel::kCellHeight);
+    box_->assignText(toQt(rows_->text(i)));
+    done_->setChecked(rows_->has(i, kpd::TextRows::Status::Done));
+    note_->setText(toQt(rows_->marks().note(rows_->key(i))));
+    references_->showTexts(rows_->app(), window_.extraReferences(), rows_->row(i));
+}
+
+bool TextsPanel::commit()
+{
+    if (!currentRow()) return false;
+    const std::size_t i = currentTextRow();
+    if (!rows_->setText(i, toModel(box_->text()))) return false;
+    model_->textWritten(i);
+    saveMarks();
+    announce();
+    return true;
+}
+
+void TextsPanel::commitAndNext()
+{
+    commit();
+    if (const std::optional<int> row = currentRow(); row && *row + 1 < model_->rowCount()) selectRow(*row + 1);
+}
+
+void TextsPanel::revert()
+{
+    if (currentRow()) box_->assignText(toQt(rows_->text(currentTextRow())));
+}
+
+void TextsPanel::nextNotDone(bool backwards)
+{
+    const std::optional<int> row = currentRow();
+    if (!row) return;
+    commit();
+    const auto next = kpd::TextFilter::nextNotDone(*rows_, model_->order(), static_cast<std::size_t>(*row), backwards);
+    if (next) selectRow(static_cast<int>(*next));
+}
+
+void TextsPanel::undoCurrent()
+{
+    if (!currentRow()) return;
+    const std::size_t i = currentTextRow();
+    rows_->undo(i);
+    model_->textWritten(i);
+    loadRow();
+    saveMarks();
+    announce();
+}
+
+void TextsPanel::setDone(bool isDone)
+{
+    if (!currentRow()) return;
+    // The mark is set on what the box holds: a text written and marked in one go.
+    commit();
+    const std::size_t i = currentTextRow();
+    rows_->setDone(i, isDone);
+    model_->textWritten(i);
+    saveMarks();
+}
+
+void TextsPanel::setNote(const QString& note)
+{
+    if (!currentRow()) return;
+    const std::size_t i = currentTextRow();
+    if (rows_->marks().note(rows_->key(i)) == toModel(note)) return;
+    rows_->marks().setNote(rows_->key(i), toModel(note));
+    model_->textWritten(i);
+    saveMarks();
+}
+
+FindReplaceDialog* TextsPanel::findReplace()
+{
+    if (!ensureRows()) return nullptr;
+    if (!findReplace_ || &findReplace_->rows() != rows_.get()) {
+        delete findReplace_;
+        findReplace_ = new FindReplaceDialog(*rows_, *model_, window_.ui(), this);
+        connect(findReplace_, &FindReplaceDialog::textsWritten, this, &TextsPanel::textsWritten);
+    }
+    return findReplace_;
+}
+
+void TextsPanel::textsWritten()
+{
+    const std::optional<int> row = currentRow();
+    model_->setFilter(model_->filter());
+    if (row && *row < model_->rowCount()) selectRow(*row);
+    saveMarks();
+    announce();
+}
+
+void TextsPanel::announce()
+{
+    const QScopedValueRollback<bool> quiet(announcing_, true);
+    window_.refreshMenuWindows();
+}
+
+void TextsPanel::setEdited()
+{
+    if (announcing_ || !rows_ || !isVisible()) return;
+    if (&rows_->app() != window_.app()) {
+        ensureRows();
+        return;
+    }
+    const std::optional<std::size_t> kept = currentRow() ? std::optional(currentTextRow()) : std::nullopt;
+    model_->refresh();
+    if (const std::optional<int> again = kept ? model_->listRow(*kept) : std::nullopt) selectRow(*again);
+}
+
+void TextsPanel::fileOpened(const QString& file)
+{
+    marks_ = {};
+    if (!file.isEmpty()) readMarks(file);
+    if (!rows_ || &rows_->app() != window_.app()) return;
+    model_->reload();
+    if (model_->rowCount() > 0) selectRow(0);
+}
+
+void TextsPanel::fileSaved(const QString& file)
+{
+    if (file != window_.currentFile()) return;
+    try {
+        marks_.save(toFileName(file));
+    } catch (const kpd::FileWriteError& error) {
+        window_.ui().message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
+    }
+}
+
+bool TextsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QDockWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // The list would take Ctrl+Up and Ctrl+Down as plain moves when the shortcut is not
+    // reached first (another window active).
+    const bool step =
+        key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up);
+    if (step && (watched == list_ || watched == box_->widget())) {
+        nextNotDone(key->key() == Qt::Key_Up);
+        return true;
+    }
+    if (!box_->widget() || watched != box_->widget()) return QDockWidget::eventFilter(watched, event);
+    // Shift+Enter is left to the box: it breaks the line there.
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && !(key->modifiers() & Qt::ShiftModifier)) {
+        if (key->modifiers() & Qt::ControlModifier)
+            commit();
+        else
+            commitAndNext();
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+        revert();
+        return true;
+    }
+    return QDockWidget::eventFilter(watched, event);
+}

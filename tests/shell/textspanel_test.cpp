@@ -1,0 +1,274 @@
+#include "startededitor.h"
+
+#include "cli/kpdtool.h"
+#include "layoutcheck.h"
+
+#include "checks/reviewmarks.h"
+#include "checks/textrows.h"
+#include "lcdtextboxhost/lcdtextboxhost.h"
+#include "model/theapp.h"
+#include "modeltext/modeltext.h"
+#include "shell/backgroundanalysis.h"
+#include "shell/budgetmeter.h"
+#include "shell/controlregistration.h"
+#include "shell/filecommands.h"
+#include "shell/findreplacedialog.h"
+#include "shell/problemspanel.h"
+#include "shell/sizereportwindow.h"
+#include "shell/textslistmodel.h"
+#include "shell/textspanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include <regex>
+#include <sstream>
+
+namespace {
+
+using kpd::test::fitsScreen;
+using kpd::test::readableLayout;
+using Status = kpd::TextRows::Status;
+
+// The editor on a copy of the bundled sample drive, with its texts list shown.
+class TextsPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousRegistry_ = qgetenv("KPD_COMRT_REGISTRY");
+        qputenv("KPD_COMRT_REGISTRY", registryDir_.filePath(QStringLiteral("registry.json")).toLocal8Bit());
+        ASSERT_TRUE(comrt::succeeded(ControlRegistration::ensure(QStringLiteral(LCDTEXTBOX_FOLDER))));
+        QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
+        const QDir sample(QStringLiteral(KPD_SOURCE_DIR "/data"));
+        for (const QString& name : sample.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(sample.filePath(name), folder.file(name)));
+        window = std::make_unique<MainWindow>(ui, folder.path());
+        ASSERT_TRUE(window->load());
+        window->show();
+        panel = window->findChild<TextsPanel*>();
+        ASSERT_NE(panel, nullptr);
+        panel->show();
+        ASSERT_NE(panel->rows(), nullptr);
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        qputenv("KPD_COMRT_REGISTRY", previousRegistry_);
+    }
+
+    kpd::ModeData& record(std::size_t row) const { return *panel->rows()->row(row).mode; }
+    // The first list row from which `count` rows in a row can be written.
+    int writableRun(int count) const
+    {
+        for (int first = 0, run = 0; first + run < panel->model()->rowCount();) {
+            if (!panel->rows()->editable(textRow(first + run)))
+                first += run + 1, run = 0;
+            else if (++run == count)
+                return first;
+        }
+        ADD_FAILURE() << "no " << count << " writable rows";
+        return 0;
+    }
+    std::size_t textRow(int listRow) const { return panel->model()->textRow(listRow); }
+
+    void typeInBox(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        panel->box()->setText(text);
+        QTest::keyClick(panel->box()->widget(), Qt::Key_Return, modifiers);
+    }
+
+    QTemporaryDir registryDir_;
+    QByteArray previousRegistry_;
+    DriveFolder folder{0};
+    kpd::test::RecordingUserInterface ui;
+    std::unique_ptr<MainWindow> window;
+    TextsPanel* panel = nullptr;
+};
+
+TEST_F(TextsPanelTest, StatusesCountAsTheProblemsPanelAndKpdtoolCheckCountThem)
+{
+    kpd::TextRows& rows = *panel->rows();
+    ASSERT_GT(rows.size(), 100u);
+    // A few faults besides the sample's unchanged texts, each on a text of its own.
+    const std::size_t overflow = 0, empty = 2, trailing = 4;
+    rows.setText(overflow, "A description far too long for two lines of the keypad");
+    rows.setText(empty, "");
+    rows.setText(trailing, "Spaces  ");
+    window->refreshMenuWindows();
+    EXPECT_TRUE(rows.has(overflow, Status::Problem));
+    EXPECT_TRUE(rows.has(trailing, Status::Edited));
+    const std::map<kpd::ProblemKind, int> counts = rows.countsByKind();
+    EXPECT_GT(counts.at(kpd::ProblemKind::Unchanged), 0);
+
+    window->problemsPanel()->translation()->setChecked(true);
+    window->problemsPanel()->analysis().runNow();
+    ASSERT_TRUE(window->problemsPanel()->analysis().waitUntilIdle(10000));
+    EXPECT_EQ(window->problemsPanel()->list().countsByKind(), counts);
+
+    const QString file = folder.file(QStringLiteral("seeded.kpd"));
+    ASSERT_TRUE(window->fileCommands().saveAsFile(file, FileCommands::KeypadFile));
+    std::ostringstream out, err;
+    kpd::KpdTool tool(out, err, folder.path().toStdString());
+    tool.run({"check", file.toStdString(), "--json", "--kinds", "all"});
+    for (const auto& [kind, count] : counts) {
+        std::smatch match;
+        const std::string printed = out.str();
+        const std::string name(kpd::kindName(kind));
+        ASSERT_TRUE(std::regex_search(printed, match, std::regex("\"" + name + "\": ([0-9]+)[,}]"))) << name;
+        EXPECT_EQ(std::stoi(match[1]), count) << name;
+    }
+
+    panel->findChild<QComboBox*>(QStringLiteral("cboStatus"))->setCurrentIndex(static_cast<int>(Status::Empty) + 1);
+    EXPECT_EQ(panel->model()->rowCount(), counts.at(kpd::ProblemKind::Empty));
+    EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("lblCount"))->text(),
+              QString::number(counts.at(kpd::ProblemKind::Empty)) + QStringLiteral(" of ") +
+                  QString::number(rows.size()));
+}
+
+TEST_F(TextsPanelTest, EnterWritesFiveRowsInTurnAndUndoBringsEachBack)
+{
+    panel->findChild<QComboBox*>(QStringLiteral("cboField"))->setCurrentIndex(1);
+    const int first = writableRun(6);
+    panel->selectRow(first);
+    std::vector<std::pair<std::size_t, std::string>> before;
+    for (int k = 0; k < 5; ++k) {
+        const std::size_t row = textRow(first + k);
+        EXPECT_EQ(panel->currentRow(), first + k);
+        before.emplace_back(row, record(row).getDesc());
+        typeInBox(QStringLiteral("Text %1").arg(k));
+        EXPECT_EQ(record(row).getDesc(), "Text " + std::to_string(k));
+    }
+    EXPECT_EQ(panel->currentRow(), first + 5);
+    EXPECT_TRUE(window->app()->isAppDirty());
+
+    typeInBox(QStringLiteral("Stays"), Qt::ControlModifier);
+    EXPECT_EQ(panel->currentRow(), first + 5) << "Ctrl+Enter writes and stays";
+    panel->box()->setText(QStringLiteral("Typed"));
+    QTest::keyClick(panel->box()->widget(), Qt::Key_Escape);
+    EXPECT_EQ(panel->box()->text(), QStringLiteral("Stays"));
+
+    for (int k = 0; k < 5; ++k) {
+        panel->selectRow(first + k);
+        panel->undoCurrent();
+        EXPECT_EQ(record(before[static_cast<std::size_t>(k)].first).getDesc(),
+                  before[static_cast<std::size_t>(k)].second);
+    }
+}
+
+TEST_F(TextsPanelTest, NextUntranslatedPassesOverDoneTexts)
+{
+    panel->selectRow(1);
+    panel->setDone(true);
+    panel->selectRow(2);
+    panel->setDone(true);
+    panel->selectRow(0);
+    QTest::keyClick(panel->list(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(panel->currentRow(), 3);
+    QTest::keyClick(panel->list(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(panel->currentRow(), 0);
+}
+
+TEST_F(TextsPanelTest, DoneMarksAndNotesLiveBesideTheFileWhichStaysByteIdentical)
+{
+    const QString plain = folder.file(QStringLiteral("plain.kpd"));
+    ASSERT_TRUE(window->fileCommands().saveAsFile(plain, FileCommands::KeypadFile));
+    const QString marked = folder.file(QStringLiteral("marked.kpd"));
+    ASSERT_TRUE(window->fileCommands().saveAsFile(marked, FileCommands::KeypadFile));
+    const int first = writableRun(2);
+    panel->selectRow(first);
+    const kpd::TextKey key = panel->rows()->key(textRow(first));
+    panel->setDone(true);
+    panel->setNote(QStringLiteral("Checked with the drive team\tand reworded"));
+    panel->selectRow(first + 1);
+    panel->setDone(true);
+    typeInBox(QStringLiteral("Reworded"));
+    panel->selectRow(first + 1);
+    EXPECT_FALSE(panel->findChild<QCheckBox*>(QStringLiteral("chkDone"))->isChecked())
+        << "a text edited after it was marked done loses the mark";
+    ASSERT_TRUE(window->fileCommands().saveAsFile(marked, FileCommands::KeypadFile));
+    ASSERT_TRUE(window->fileCommands().saveAsFile(plain, FileCommands::KeypadFile));
+    QFile a(plain), b(marked);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_TRUE(QFile::exists(marked + QStringLiteral(".review")));
+
+    ASSERT_TRUE(window->fileCommands().openFile(marked));
+    const std::optional<std::size_t> row = panel->rows()->indexOf(key);
+    ASSERT_TRUE(row);
+    EXPECT_TRUE(panel->rows()->has(*row, Status::Done));
+    EXPECT_EQ(panel->rows()->marks().note(key), "Checked with the drive team\tand reworded");
+    EXPECT_FALSE(panel->rows()->has(*row + 1, Status::Done));
+}
+
+TEST_F(TextsPanelTest, AReplacementThatWouldOverflowIsLeftOutAndTheRunUndoesAsOneStep)
+{
+    kpd::TextRows& rows = *panel->rows();
+    panel->findChild<QComboBox*>(QStringLiteral("cboField"))->setCurrentIndex(1);
+    const int first = writableRun(4);
+    const std::size_t a = textRow(first), b = textRow(first + 1), c = textRow(first + 2), d = textRow(first + 3);
+    rows.setText(a, "Zorb ref");
+    rows.setText(b, "Max ZORB");
+    // 22 characters and 11 more: one past the two lines of 16.
+    rows.setText(c, "Zorb limit at 01234567");
+    rows.setText(d, "Zorbing");
+    FindReplaceDialog* dialog = panel->findReplace();
+    kpd::FindReplace::Options options;
+    options.find = "zorb";
+    options.replace = "Rotational zorb";
+    options.wholeWord = true;
+    dialog->setOptions(options);
+    dialog->preview();
+    QTableWidget* results = dialog->results();
+    ASSERT_EQ(results->rowCount(), 3) << "a whole word, in any case";
+    EXPECT_EQ(results->item(0, 0)->checkState(), Qt::Checked);
+    EXPECT_EQ(results->item(2, 0)->checkState(), Qt::Unchecked);
+    EXPECT_TRUE(results->item(2, 4)->text().contains(QStringLiteral("overflow")));
+    dialog->replace();
+    EXPECT_EQ(rows.text(a), "Rotational zorb ref");
+    EXPECT_EQ(rows.text(b), "Max Rotational zorb");
+    EXPECT_EQ(rows.text(c), "Zorb limit at 01234567");
+    EXPECT_TRUE(dialog->summary()->text().startsWith(QStringLiteral("2 replacements in 2 texts")))
+        << dialog->summary()->text().toStdString();
+
+    dialog->undoReplace();
+    EXPECT_EQ(rows.text(a), "Zorb ref");
+    EXPECT_EQ(rows.text(b), "Max ZORB");
+}
+
+TEST_F(TextsPanelTest, TheSizeReportNamesMenusAndParametersBesideTheirKeys)
+{
+    window->budgetMeter()->analysis().runNow();
+    ASSERT_TRUE(window->budgetMeter()->analysis().waitUntilIdle(10000));
+    SizeReportWindow* report = window->sizeReport();
+    QTableWidget* params = report->table(SizeReportWindow::Parameters);
+    ASSERT_GT(params->rowCount(), 0);
+    const QTableWidgetItem* first = params->item(0, 0);
+    const kpd::DrvMenu& menu =
+        window->app()->getCustMenus().Item(toModel(first->data(SizeReportWindow::MenuKeyRole).toString()));
+    const kpd::Parameter& param =
+        menu.Parameters().Item(toModel(first->data(SizeReportWindow::ParaKeyRole).toString()));
+    ASSERT_FALSE(param.paraName().empty());
+    EXPECT_EQ(params->item(0, 0)->text(), toQt(menu.menuKey()) + QStringLiteral("  ") + toQt(menu.menuName()));
+    EXPECT_EQ(params->item(0, 1)->text(), toQt(param.paraKey()) + QStringLiteral("  ") + toQt(param.paraName()));
+    EXPECT_TRUE(report->table(SizeReportWindow::Menus)->item(0, 0)->text().contains(QStringLiteral("  ")));
+}
+
+TEST_F(TextsPanelTest, ThePanelAndTheFindDialogAreReadable)
+{
+    EXPECT_TRUE(readableLayout(panel));
+    EXPECT_TRUE(fitsScreen(panel));
+    FindReplaceDialog* dialog = panel->findReplace();
+    dialog->show();
+    EXPECT_TRUE(readableLayout(dialog));
+    EXPECT_TRUE(fitsScreen(dialog));
+}
+
+} // namespace
