@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -64,6 +65,9 @@ TextsPanel::TextsPanel(MainWindow& window)
     search_->setObjectName(QStringLiteral("txtSearch"));
     search_->setPlaceholderText(QStringLiteral("Search texts, names and keys"));
     search_->setClearButtonEnabled(true);
+    // Long menu names would otherwise set the panel's width.
+    menu_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    menu_->setMinimumContentsLength(10);
     count_->setObjectName(QStringLiteral("lblCount"));
     // Room for the largest drive's count, so that the filters do not move as it changes.
     count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000")));
@@ -91,15 +95,19 @@ TextsPanel::TextsPanel(MainWindow& window)
     undoButton->setObjectName(QStringLiteral("btnUndo"));
     undoButton->setToolTip(QStringLiteral("Undo the last change of this text; a second undo redoes it"));
 
+    // Two short rows rather than one long one: the panel shares its side with the tree.
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(search_, 1);
+    searchRow->addWidget(count_);
     auto* filters = new QHBoxLayout;
-    filters->addWidget(search_, 1);
     filters->addWidget(status_);
-    filters->addWidget(menu_);
+    filters->addWidget(menu_, 1);
     filters->addWidget(field_);
-    filters->addWidget(count_);
 
     auto* boxFrame = new QWidget;
-    box_ = new LcdtextboxHost(boxFrame, window.programFolder());
+    // Registered from beside the program when it must be, as the parameter editor's boxes
+    // are: a drive folder holds no control library.
+    box_ = new LcdtextboxHost(boxFrame);
     box_->setObjectName(QStringLiteral("gtbText"));
     auto* boxLayout = new QVBoxLayout(boxFrame);
     boxLayout->setContentsMargins(0, 0, 0, 0);
@@ -114,15 +122,26 @@ TextsPanel::TextsPanel(MainWindow& window)
     auto* marks = new QHBoxLayout;
     marks->addWidget(done_);
     marks->addWidget(note_, 1);
-    marks->addWidget(undoButton);
-    marks->addWidget(findButton);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(undoButton);
+    buttons->addWidget(findButton);
+    buttons->addStretch();
+    // Extra reference languages stand side by side; they scroll rather than widen the panel.
+    auto* referenceArea = new QScrollArea;
+    referenceArea->setWidget(references_);
+    referenceArea->setWidgetResizable(true);
+    referenceArea->setFrameShape(QFrame::NoFrame);
+    referenceArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    referenceArea->setMinimumHeight(references_->minimumHeight());
 
     auto* layout = new QVBoxLayout(body);
+    layout->addLayout(searchRow);
     layout->addLayout(filters);
     layout->addWidget(list_, 1);
-    layout->addWidget(references_);
+    layout->addWidget(referenceArea);
     layout->addWidget(boxFrame, 0, Qt::AlignLeft);
     layout->addLayout(marks);
+    layout->addLayout(buttons);
     setWidget(body);
 
     connect(search_, &QLineEdit::textChanged, this, &TextsPanel::applyFilter);
@@ -153,7 +172,10 @@ TextsPanel::~TextsPanel()
 TextsPanel* TextsPanel::attach(MainWindow& window)
 {
     auto* panel = new TextsPanel(window);
+    // Right of the menu windows, shown when asked for (Drive > Texts): the editor opens as
+    // it always did, and a large drive's rows are not built before anyone looks at them.
     window.addDockWidget(Qt::RightDockWidgetArea, panel);
+    panel->hide();
     connect(&window, &MainWindow::customSetEdited, panel, &TextsPanel::setEdited);
     connect(&window, &MainWindow::keypadFileOpened, panel, &TextsPanel::fileOpened);
     connect(&window, &MainWindow::keypadFileSaved, panel, &TextsPanel::fileSaved);
