@@ -1,4 +1,4 @@
-// texts_qtbench [--benchmark options]
+// texts_qtbench [--benchmark options], run from out/bench (drivegen is found from there)
 // The texts list over the largest synthetic drive (8,192 parameters, made by drivegen):
 // opening it (rows, a check of every text, the first fill of the view) and filtering it
 // from the search box and the status filter.

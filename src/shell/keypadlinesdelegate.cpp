@@ -22,7 +22,8 @@ void KeypadLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const std::vector<std::string> lines =
         kpd::KeypadTextLayout::lines(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     const QSize cell = KeypadDisplayMimic::cellSize(kDot);
-    const int fit = std::max(1, (option.rect.height() - 2 * kMargin) / cell.height());
+    // The grid line takes a pixel of the row; the margin below may give it up.
+    const int fit = std::max(1, (option.rect.height() - kMargin + 1) / cell.height());
     const int width = kpd::KeypadTextLayout::kDisplayColumns * cell.width();
 
     painter->save();
@@ -45,10 +46,13 @@ void KeypadLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->restore();
 }
 
+int KeypadLinesDelegate::columnWidth()
+{
+    return kpd::KeypadTextLayout::kDisplayColumns * KeypadDisplayMimic::cellSize(kDot).width() + 2 * kMargin + 24;
+}
+
 QSize KeypadLinesDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     if (!index.data(TextsListModel::EscapedRole).isValid()) return QStyledItemDelegate::sizeHint(option, index);
-    const QSize cell = KeypadDisplayMimic::cellSize(kDot);
-    return {kpd::KeypadTextLayout::kDisplayColumns * cell.width() + 2 * kMargin + 24,
-            kShownLines * cell.height() + 2 * kMargin};
+    return {columnWidth(), kShownLines * KeypadDisplayMimic::cellSize(kDot).height() + 2 * kMargin};
 }

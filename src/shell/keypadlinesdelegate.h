@@ -13,6 +13,8 @@ public:
     static constexpr int kShownLines = 2;
 
     explicit KeypadLinesDelegate(QObject* parent = nullptr);
+    // A display line and the count of the lines beyond the row.
+    static int columnWidth();
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

@@ -34,6 +34,7 @@ QPixmap keypadPicture(const std::string& escaped, int lines)
 ReferencePictures::ReferencePictures(QWidget* parent) : QWidget(parent), layout_(new QHBoxLayout(this))
 {
     layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     // A caption and the help's lines: the room stays the same from row to row.
     setMinimumHeight(fontMetrics().height() + kHelpLines * KeypadDisplayMimic::cellSize(kDot).height() + 16);
 }

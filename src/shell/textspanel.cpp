@@ -209,6 +209,10 @@ bool TextsPanel::ensureRows()
     list_->setModel(model.get());
     model_ = std::move(model);
     rows_ = std::move(rows);
+    for (int column : {TextsListModel::Reference, TextsListModel::Custom})
+        list_->horizontalHeader()->resizeSection(column, KeypadLinesDelegate::columnWidth());
+    for (int column : {TextsListModel::Mode, TextsListModel::Field, TextsListModel::Bytes})
+        list_->resizeColumnToContents(column);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { loadRow(); });
     fillMenus();
     applyFilter();
@@ -319,6 +323,8 @@ bool TextsPanel::commit()
     if (!currentRow()) return false;
     const std::size_t i = currentTextRow();
     if (!rows_->setText(i, toModel(box_->text()))) return false;
+    // Writing took any done mark away.
+    done_->setChecked(rows_->has(i, kpd::TextRows::Status::Done));
     model_->textWritten(i);
     saveMarks();
     announce();
