@@ -10,7 +10,8 @@
 #include <QByteArray>
 
 #include <algorithm>
-#include <functional>
+#include <string_view>
+#include <utility>
 
 TextsListModel::TextsListModel(kpd::TextRows& rows, QObject* parent) : QAbstractTableModel(parent), rows_(rows)
 {
@@ -131,23 +132,23 @@ void TextsListModel::sortOrder()
     // The set's own order is the order of the menu, parameter, mode and field columns.
     std::sort(order_.begin(), order_.end());
     if (sortColumn_ < 0) return;
-    using Key = std::function<bool(std::size_t, std::size_t)>;
-    Key less;
+    const auto by = [this](auto key) {
+        // Each key worked out once: a cost or a status per comparison would take seconds
+        // over the largest drive's rows.
+        std::vector<std::pair<decltype(key(std::size_t{})), std::size_t>> keyed;
+        keyed.reserve(order_.size());
+        for (std::size_t row : order_) keyed.emplace_back(key(row), row);
+        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t k = 0; k < keyed.size(); ++k) order_[k] = keyed[k].second;
+    };
     switch (sortColumn_) {
-    case Reference: less = [this](auto a, auto b) { return rows_.refText(a) < rows_.refText(b); }; break;
-    case Custom: less = [this](auto a, auto b) { return rows_.text(a) < rows_.text(b); }; break;
-    case Status: less = [this](auto a, auto b) { return rows_.statusText(a) < rows_.statusText(b); }; break;
-    case Bytes:
-        less = [this](auto a, auto b) {
-            return cost(a, rows_.text(a)).value_or(-1) < cost(b, rows_.text(b)).value_or(-1);
-        };
-        break;
-    case Parameter:
-        less = [this](auto a, auto b) { return rows_.row(a).param->paraName() < rows_.row(b).param->paraName(); };
-        break;
+    case Reference: by([this](std::size_t r) { return std::string_view(rows_.refText(r)); }); break;
+    case Custom: by([this](std::size_t r) { return std::string_view(rows_.text(r)); }); break;
+    case Status: by([this](std::size_t r) { return rows_.statusText(r); }); break;
+    case Bytes: by([this](std::size_t r) { return cost(r, rows_.text(r)).value_or(-1); }); break;
+    case Parameter: by([this](std::size_t r) { return std::string_view(rows_.row(r).param->paraName()); }); break;
     default: break;
     }
-    if (less) std::stable_sort(order_.begin(), order_.end(), less);
     if (sortOrder_ == Qt::DescendingOrder) std::reverse(order_.begin(), order_.end());
 }
 

@@ -10,8 +10,6 @@
 
 #include "checks/keypadtextlayout.h"
 #include "checks/textrows.h"
-#include "fileio/filereaderror.h"
-#include "fileio/filewriteerror.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
@@ -47,6 +45,7 @@ QComboBox* combo(QWidget* parent, const char* name, const QStringList& items)
 TextsPanel::TextsPanel(MainWindow& window)
     : QDockWidget(QStringLiteral("Texts"), &window),
       window_(window),
+      marks_(window.ui()),
       search_(new QLineEdit),
       status_(combo(nullptr, "cboStatus",
                     {QStringLiteral("Any status"), QStringLiteral("Empty"), QStringLiteral("Unchanged"),
@@ -197,9 +196,8 @@ bool TextsPanel::ensureRows()
     kpd::TheApp* app = window_.app();
     if (!app) return false;
     if (rows_ && &rows_->app() == app) return true;
-    marks_ = {};
-    if (!window_.currentFile().isEmpty()) readMarks(window_.currentFile());
-    auto rows = std::make_unique<kpd::TextRows>(*app, marks_);
+    marks_.open(window_.currentFile());
+    auto rows = std::make_unique<kpd::TextRows>(*app, marks_.marks());
     auto model = std::make_unique<TextsListModel>(*rows);
     connect(model.get(), &TextsListModel::shownCountChanged, this, [this](int shown, int total) {
         count_->setText(QString::number(shown) + QStringLiteral(" of ") + QString::number(total));
@@ -219,24 +217,9 @@ bool TextsPanel::ensureRows()
     return true;
 }
 
-void TextsPanel::readMarks(const QString& file)
-{
-    try {
-        marks_ = kpd::ReviewMarks::load(toFileName(file));
-    } catch (const kpd::FileReadError& error) {
-        window_.ui().message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-    }
-}
-
 void TextsPanel::saveMarks()
 {
-    const QString file = window_.currentFile();
-    if (file.isEmpty() || window_.readOnly()) return;
-    try {
-        marks_.save(toFileName(file));
-    } catch (const kpd::FileWriteError& error) {
-        window_.ui().message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
-    }
+    if (!window_.readOnly()) marks_.write(window_.currentFile());
 }
 
 void TextsPanel::fillMenus()
@@ -423,8 +406,7 @@ void TextsPanel::setEdited()
 
 void TextsPanel::fileOpened(const QString& file)
 {
-    marks_ = {};
-    if (!file.isEmpty()) readMarks(file);
+    marks_.open(file);
     if (!rows_ || &rows_->app() != window_.app()) return;
     model_->reload();
     if (model_->rowCount() > 0) selectRow(0);
@@ -432,12 +414,8 @@ void TextsPanel::fileOpened(const QString& file)
 
 void TextsPanel::fileSaved(const QString& file)
 {
-    if (file != window_.currentFile()) return;
-    try {
-        marks_.save(toFileName(file));
-    } catch (const kpd::FileWriteError& error) {
-        window_.ui().message(messageOf(error), "ERROR", kpd::MessageIcon::Critical);
-    }
+    // Saved under a new name, the file takes its marks along.
+    if (file == window_.currentFile()) marks_.write(file);
 }
 
 bool TextsPanel::eventFilter(QObject* watched, QEvent* event)

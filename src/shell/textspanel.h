@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checks/reviewmarks.h"
+#include "reviewmarksfile.h"
 
 #include <QDockWidget>
 #include <QPointer>
@@ -71,13 +71,12 @@ private:
     void applyFilter();
     void fillMenus();
     void loadRow();
-    void readMarks(const QString& file);
     void saveMarks();
     void announce();
     std::size_t currentTextRow() const;
 
     MainWindow& window_;
-    kpd::ReviewMarks marks_;
+    ReviewMarksFile marks_;
     std::unique_ptr<kpd::TextRows> rows_;
     std::unique_ptr<TextsListModel> model_;
     QLineEdit* search_;

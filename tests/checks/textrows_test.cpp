@@ -1,10 +1,12 @@
 #include "checks/findreplace.h"
+#include "checks/keypadtextlayout.h"
 #include "checks/reviewmarks.h"
 #include "checks/textfilter.h"
 #include "checks/textrows.h"
 
 #include "recordinguserinterface.h"
 #include "smalldrive.h"
+#include "writefaults.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 namespace kpd {
 namespace {
 
+using test::SafeWriteTest;
 using Status = TextRows::Status;
 
 class TextRowsTest : public ::testing::Test {
@@ -66,6 +69,30 @@ TEST_F(TextRowsTest, StatusesFollowTheChecksEditsAndDoneMarks)
     EXPECT_FALSE(rows.has(p1, Status::Edited)) << "back to the text it had";
 }
 
+TEST_F(TextRowsTest, AWriteChecksItsParameterAgainAndLeavesNearDuplicatesToTheWholeCheck)
+{
+    const std::size_t p1 = row("m1", "p1"), p2 = row("m1", "p2");
+    rows.setText(p1, "Maximum speed.");
+    rows.recheck();
+    EXPECT_TRUE(rows.hasKind(p2, ProblemKind::NearDuplicate));
+    rows.setText(p1, "Speed reference ");
+    EXPECT_TRUE(rows.hasKind(p1, ProblemKind::TrailingSpace));
+    EXPECT_TRUE(rows.hasKind(p2, ProblemKind::NearDuplicate)) << "another parameter: kept until the next whole check";
+    rows.recheck();
+    EXPECT_FALSE(rows.hasKind(p2, ProblemKind::NearDuplicate));
+    EXPECT_EQ(rows.countsByKind(),
+              (std::map<ProblemKind, int>{
+                  {ProblemKind::Empty, 1}, {ProblemKind::Unchanged, 1}, {ProblemKind::TrailingSpace, 1}}));
+}
+
+TEST(KeypadTextLayout, LinesBreakAfterSixteenCellsAndAtLineBreaks)
+{
+    EXPECT_EQ(KeypadTextLayout::lines("0123456789abcdef"), (std::vector<std::string>{"0123456789abcdef"}));
+    EXPECT_EQ(KeypadTextLayout::lines("0123456789abcdefg"), (std::vector<std::string>{"0123456789abcdef", "g"}));
+    EXPECT_EQ(KeypadTextLayout::lines("Two~Mlines"), (std::vector<std::string>{"Two", "lines"}));
+    EXPECT_TRUE(KeypadTextLayout::lines("").empty());
+}
+
 TEST_F(TextRowsTest, TheFilterSearchesTextsNamesAndKeysAndNextSkipsDoneRows)
 {
     TextFilter filter;
@@ -110,6 +137,34 @@ TEST(ReviewMarks, NotesAndDoneMarksSurviveTheSideFileAndAChangedTextIsNoLongerDo
     EXPECT_TRUE(ReviewMarks::load((folder / "none.kpd").string()).empty());
     std::filesystem::remove_all(folder);
 }
+
+TEST(ReviewMarks, LinesThatCannotBeReadAreSkipped)
+{
+    const ReviewMarks marks = ReviewMarks::fromFileText("keypad-review 1\n"
+                                                        "m1\tp1\tA\tsummary\tdone\t0\t\n"
+                                                        "m1\tp1\tA\thelp\tdone\n"
+                                                        "m1\tp2\tA\thelp\topen\t0\tKept\n");
+    EXPECT_EQ(marks.fileText(), "keypad-review 1\nm1\tp2\tA\thelp\topen\t00000000\tKept\n");
+}
+
+const std::vector<test::WriterUnderTest> kMarksWriter = {
+    {"ReviewMarks",
+     [](const std::string& path) {
+         ReviewMarks marks;
+         marks.setNote({"m1", "p1", "A"}, "note");
+         return test::outcomeOf(
+             [&] { marks.save(path.substr(0, path.size() - ReviewMarks::sideFileName({}).size())); });
+     },
+     "drive.kpd.review"}};
+
+TEST_P(SafeWriteTest, KeepsItsPromises)
+{
+    test::expectSafeWrite(writer(), fault());
+}
+
+INSTANTIATE_TEST_SUITE_P(ReviewMarks, SafeWriteTest,
+                         testing::Combine(testing::ValuesIn(kMarksWriter), testing::ValuesIn(test::allWriteFaults())),
+                         test::safeWriteName);
 
 TEST_F(TextRowsTest, FindAndReplaceMatchWordsCaseAndExpressionsAndMarkWhatTheKeypadCannotShow)
 {

@@ -14,6 +14,7 @@
 #include "shell/filecommands.h"
 #include "shell/findreplacedialog.h"
 #include "shell/problemspanel.h"
+#include "shell/reviewmarksfile.h"
 #include "shell/sizereportwindow.h"
 #include "shell/textslistmodel.h"
 #include "shell/textspanel.h"
@@ -240,6 +241,86 @@ TEST_F(TextsPanelTest, AReplacementThatWouldOverflowIsLeftOutAndTheRunUndoesAsOn
     dialog->undoReplace();
     EXPECT_EQ(rows.text(a), "Zorb ref");
     EXPECT_EQ(rows.text(b), "Max ZORB");
+}
+
+TEST_F(TextsPanelTest, SortingKeepsTheRowBeingEditedAndBytesFollowTheBudget)
+{
+    window->budgetMeter()->analysis().runNow();
+    ASSERT_TRUE(window->budgetMeter()->analysis().waitUntilIdle(10000));
+    const TextsListModel& model = *panel->model();
+    panel->selectRow(5);
+    const std::size_t kept = textRow(5);
+    panel->list()->sortByColumn(TextsListModel::Bytes, Qt::DescendingOrder);
+    ASSERT_TRUE(panel->currentRow());
+    EXPECT_EQ(textRow(*panel->currentRow()), kept);
+    const auto bytes = [&](int r) { return model.data(model.index(r, TextsListModel::Bytes)).toLongLong(); };
+    EXPECT_GT(bytes(model.rowCount() / 2), 0);
+    EXPECT_GE(bytes(0), bytes(model.rowCount() / 2));
+    EXPECT_GE(bytes(model.rowCount() / 2), bytes(model.rowCount() - 1));
+}
+
+TEST_F(TextsPanelTest, EditsMadeElsewhereShowAndANewSetDropsTheMarks)
+{
+    kpd::TextRows& rows = *panel->rows();
+    panel->selectRow(3);
+    const std::size_t row = textRow(3);
+    panel->setDone(true);
+    if (rows.row(row).field == kpd::TextField::Description)
+        record(row).setDesc("Changed elsewhere");
+    else
+        record(row).setHelp("Changed elsewhere");
+    window->refreshMenuWindows();
+    EXPECT_EQ(panel->currentRow(), 3);
+    EXPECT_TRUE(rows.has(row, Status::Edited));
+    EXPECT_FALSE(rows.has(row, Status::Done)) << "changed since it was marked";
+    panel->setDone(true);
+    EXPECT_EQ(rows.shownStatus(row), Status::Done);
+
+    window->app()->setAppClean();
+    window->fileCommands().newFile();
+    EXPECT_FALSE(panel->rows()->has(row, Status::Done));
+    EXPECT_FALSE(panel->rows()->has(row, Status::Edited)) << "edits count from the new set";
+}
+
+TEST_F(TextsPanelTest, FindListsReferenceMatchesTooAndABadExpressionIsReported)
+{
+    FindReplaceDialog* dialog = panel->findReplace();
+    kpd::FindReplace::Options options;
+    options.find = "Parameter zero";
+    options.matchCase = true;
+    dialog->setOptions(options);
+    dialog->find();
+    const int custom = dialog->results()->rowCount();
+    EXPECT_GT(custom, 0);
+    options.inReferences = true;
+    dialog->setOptions(options);
+    dialog->find();
+    EXPECT_EQ(dialog->results()->rowCount(), 2 * custom) << "the sample's custom texts are the reference's";
+
+    options.find = "(";
+    options.regularExpression = true;
+    dialog->setOptions(options);
+    dialog->find();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().title, "ERROR");
+}
+
+TEST(ReviewMarksFile, FailuresAreShownAndTheMarksInMemoryStay)
+{
+    kpd::test::RecordingUserInterface ui;
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("drive.kpd"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("drive.kpd.review")));
+    ReviewMarksFile file(ui);
+    file.open(data);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "ERROR");
+    EXPECT_NE(ui.messages[0].text.find("drive.kpd.review"), std::string::npos) << ui.messages[0].text;
+    file.marks().setNote({"m1", "p1", "A"}, "note");
+    file.write(data);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].title, "ERROR");
+    EXPECT_EQ(file.marks().note({"m1", "p1", "A"}), "note");
 }
 
 TEST_F(TextsPanelTest, TheSizeReportNamesMenusAndParametersBesideTheirKeys)
