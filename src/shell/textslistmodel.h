@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace kpd {
 class StringCostEstimator;
 class TextRows;
+class TheApp;
 } // namespace kpd
 
 // The texts list as a table over TextRows: the rows the filter lets through, in the order
@@ -25,7 +27,9 @@ public:
     // The escaped text of the Reference and Custom cells, as a QByteArray of keypad bytes.
     static constexpr int EscapedRole = Qt::UserRole + 1;
 
-    explicit TextsListModel(kpd::TextRows& rows, QObject* parent = nullptr);
+    using AppSource = std::function<const kpd::TheApp*()>;
+    // currentApp names the data root the window holds now; rows of another show nothing.
+    TextsListModel(kpd::TextRows& rows, AppSource currentApp, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -59,6 +63,7 @@ private:
     void sortOrder();
 
     kpd::TextRows& rows_;
+    AppSource currentApp_;
     kpd::TextFilter filter_;
     std::vector<std::size_t> order_;
     int sortColumn_ = -1;

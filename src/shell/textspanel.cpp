@@ -32,9 +32,9 @@
 
 namespace {
 
-QComboBox* combo(QWidget* parent, const char* name, const QStringList& items)
+QComboBox* combo(const char* name, const QStringList& items)
 {
-    auto* box = new QComboBox(parent);
+    auto* box = new QComboBox;
     box->setObjectName(QString::fromLatin1(name));
     box->addItems(items);
     return box;
@@ -47,12 +47,10 @@ TextsPanel::TextsPanel(MainWindow& window)
       window_(window),
       marks_(window.ui()),
       search_(new QLineEdit),
-      status_(combo(nullptr, "cboStatus",
-                    {QStringLiteral("Any status"), QStringLiteral("Empty"), QStringLiteral("Unchanged"),
-                     QStringLiteral("Problem"), QStringLiteral("Edited"), QStringLiteral("Done")})),
-      menu_(combo(nullptr, "cboMenu", {QStringLiteral("Every menu")})),
-      field_(combo(nullptr, "cboField",
-                   {QStringLiteral("Both fields"), QStringLiteral("Description"), QStringLiteral("Help")})),
+      status_(combo("cboStatus", {QStringLiteral("Any status"), QStringLiteral("Empty"), QStringLiteral("Unchanged"),
+                                  QStringLiteral("Problem"), QStringLiteral("Edited"), QStringLiteral("Done")})),
+      menu_(combo("cboMenu", {QStringLiteral("Every menu")})),
+      field_(combo("cboField", {QStringLiteral("Both fields"), QStringLiteral("Description"), QStringLiteral("Help")})),
       count_(new QLabel),
       list_(new QTableView),
       references_(new ReferencePictures),
@@ -155,12 +153,11 @@ TextsPanel::TextsPanel(MainWindow& window)
         }
     });
     connect(undoButton, &QPushButton::clicked, this, &TextsPanel::undoCurrent);
-    auto* next =
-        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(next, &QShortcut::activated, this, [this] { nextNotDone(false); });
-    auto* previous =
-        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(previous, &QShortcut::activated, this, [this] { nextNotDone(true); });
+    for (const bool backwards : {false, true}) {
+        const QKeySequence keys(Qt::CTRL | (backwards ? Qt::Key_Up : Qt::Key_Down));
+        auto* step = new QShortcut(keys, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(step, &QShortcut::activated, this, [this, backwards] { nextNotDone(backwards); });
+    }
 }
 
 TextsPanel::~TextsPanel()
@@ -196,9 +193,12 @@ bool TextsPanel::ensureRows()
     kpd::TheApp* app = window_.app();
     if (!app) return false;
     if (rows_ && &rows_->app() == app) return true;
+    delete findReplace_;
     marks_.open(window_.currentFile());
     auto rows = std::make_unique<kpd::TextRows>(*app, marks_.marks());
-    auto model = std::make_unique<TextsListModel>(*rows);
+    // The list reads the model's records only while they belong to the window's data root:
+    // a drive folder switch drops them before the panel hears of it.
+    auto model = std::make_unique<TextsListModel>(*rows, [this] { return window_.app(); });
     connect(model.get(), &TextsListModel::shownCountChanged, this, [this](int shown, int total) {
         count_->setText(QString::number(shown) + QStringLiteral(" of ") + QString::number(total));
     });
