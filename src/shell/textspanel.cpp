@@ -6,6 +6,7 @@
 #include "keypadlinesdelegate.h"
 #include "mainwindow.h"
 #include "referencepictures.h"
+#include "textsfilterbar.h"
 #include "textslistmodel.h"
 
 #include "checks/keypadtextlayout.h"
@@ -17,11 +18,9 @@
 #include "views/parampanel.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -30,28 +29,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-QComboBox* combo(const char* name, const QStringList& items)
-{
-    auto* box = new QComboBox;
-    box->setObjectName(QString::fromLatin1(name));
-    box->addItems(items);
-    return box;
-}
-
-} // namespace
+#include <utility>
 
 TextsPanel::TextsPanel(MainWindow& window)
     : QDockWidget(QStringLiteral("Texts"), &window),
       window_(window),
       marks_(window.ui()),
-      search_(new QLineEdit),
-      status_(combo("cboStatus", {QStringLiteral("Any status"), QStringLiteral("Empty"), QStringLiteral("Unchanged"),
-                                  QStringLiteral("Problem"), QStringLiteral("Edited"), QStringLiteral("Done")})),
-      menu_(combo("cboMenu", {QStringLiteral("Every menu")})),
-      field_(combo("cboField", {QStringLiteral("Both fields"), QStringLiteral("Description"), QStringLiteral("Help")})),
-      count_(new QLabel),
+      filters_(new TextsFilterBar),
       list_(new QTableView),
       references_(new ReferencePictures),
       done_(new QCheckBox(QStringLiteral("&Done"))),
@@ -59,15 +43,6 @@ TextsPanel::TextsPanel(MainWindow& window)
 {
     setObjectName(QStringLiteral("TextsPanel"));
     auto* body = new QWidget(this);
-    search_->setObjectName(QStringLiteral("txtSearch"));
-    search_->setPlaceholderText(QStringLiteral("Search texts, names and keys"));
-    search_->setClearButtonEnabled(true);
-    // Long menu names would otherwise set the panel's width.
-    menu_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    menu_->setMinimumContentsLength(10);
-    count_->setObjectName(QStringLiteral("lblCount"));
-    // Room for the largest drive's count, so that the filters do not move as it changes.
-    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000")));
     list_->setObjectName(QStringLiteral("lstTexts"));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -91,15 +66,6 @@ TextsPanel::TextsPanel(MainWindow& window)
     auto* undoButton = new QPushButton(QStringLiteral("&Undo"));
     undoButton->setObjectName(QStringLiteral("btnUndo"));
     undoButton->setToolTip(QStringLiteral("Undo the last change of this text; a second undo redoes it"));
-
-    // Two short rows rather than one long one: the panel shares its side with the tree.
-    auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(search_, 1);
-    searchRow->addWidget(count_);
-    auto* filters = new QHBoxLayout;
-    filters->addWidget(status_);
-    filters->addWidget(menu_, 1);
-    filters->addWidget(field_);
 
     auto* boxFrame = new QWidget;
     // Registered from beside the program when it must be, as the parameter editor's boxes
@@ -132,8 +98,7 @@ TextsPanel::TextsPanel(MainWindow& window)
     referenceArea->setMinimumHeight(references_->minimumHeight());
 
     auto* layout = new QVBoxLayout(body);
-    layout->addLayout(searchRow);
-    layout->addLayout(filters);
+    layout->addWidget(filters_);
     layout->addWidget(list_, 1);
     layout->addWidget(referenceArea);
     layout->addWidget(boxFrame, 0, Qt::AlignLeft);
@@ -141,9 +106,7 @@ TextsPanel::TextsPanel(MainWindow& window)
     layout->addLayout(buttons);
     setWidget(body);
 
-    connect(search_, &QLineEdit::textChanged, this, &TextsPanel::applyFilter);
-    for (QComboBox* box : {status_, menu_, field_})
-        connect(box, &QComboBox::currentIndexChanged, this, &TextsPanel::applyFilter);
+    connect(filters_, &TextsFilterBar::changed, this, &TextsPanel::applyFilter);
     connect(done_, &QCheckBox::clicked, this, &TextsPanel::setDone);
     connect(note_, &QLineEdit::editingFinished, this, [this] { setNote(note_->text()); });
     connect(findButton, &QPushButton::clicked, this, [this] {
@@ -185,7 +148,9 @@ TextsPanel* TextsPanel::attach(MainWindow& window)
 void TextsPanel::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
-    if (ensureRows() && model_->rowCount() > 0 && !currentRow()) selectRow(0);
+    if (!ensureRows()) return;
+    if (std::exchange(stale_, false)) setEdited();
+    if (model_->rowCount() > 0 && !currentRow()) selectRow(0);
 }
 
 bool TextsPanel::ensureRows()
@@ -199,9 +164,7 @@ bool TextsPanel::ensureRows()
     // The list reads the model's records only while they belong to the window's data root:
     // a drive folder switch drops them before the panel hears of it.
     auto model = std::make_unique<TextsListModel>(*rows, [this] { return window_.app(); });
-    connect(model.get(), &TextsListModel::shownCountChanged, this, [this](int shown, int total) {
-        count_->setText(QString::number(shown) + QStringLiteral(" of ") + QString::number(total));
-    });
+    connect(model.get(), &TextsListModel::shownCountChanged, filters_, &TextsFilterBar::showCount);
     if (window_.budgetMeter()) model->setEstimator(window_.budgetMeter()->estimator());
     rows->rebuild();
     list_->setModel(model.get());
@@ -212,7 +175,7 @@ bool TextsPanel::ensureRows()
     for (int column : {TextsListModel::Mode, TextsListModel::Field, TextsListModel::Bytes})
         list_->resizeColumnToContents(column);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { loadRow(); });
-    fillMenus();
+    filters_->fillMenus(rows_->app());
     applyFilter();
     return true;
 }
@@ -222,26 +185,11 @@ void TextsPanel::saveMarks()
     if (!window_.readOnly()) marks_.write(window_.currentFile());
 }
 
-void TextsPanel::fillMenus()
-{
-    const QSignalBlocker quiet(menu_);
-    while (menu_->count() > 1) menu_->removeItem(1);
-    for (const kpd::DrvMenu& menu : rows_->app().getCustMenus())
-        if (!menu.isMapped())
-            menu_->addItem(toQt(menu.menuKey()) + QStringLiteral("  ") + toQt(menu.menuName()), toQt(menu.menuKey()));
-}
-
 void TextsPanel::applyFilter()
 {
     if (!model_) return;
-    kpd::TextFilter filter;
-    filter.search = toModel(search_->text());
-    if (status_->currentIndex() > 0) filter.status = static_cast<kpd::TextRows::Status>(status_->currentIndex() - 1);
-    filter.menuKey = toModel(menu_->currentData().toString());
-    if (field_->currentIndex() > 0)
-        filter.field = field_->currentIndex() == 1 ? kpd::TextField::Description : kpd::TextField::Help;
     const std::optional<std::size_t> kept = currentRow() ? std::optional(currentTextRow()) : std::nullopt;
-    model_->setFilter(std::move(filter));
+    model_->setFilter(filters_->filter());
     const std::optional<int> again = kept ? model_->listRow(*kept) : std::nullopt;
     if (model_->rowCount() > 0)
         selectRow(again.value_or(0));
@@ -394,7 +342,10 @@ void TextsPanel::announce()
 
 void TextsPanel::setEdited()
 {
-    if (announcing_ || !rows_ || !isVisible()) return;
+    if (announcing_ || !rows_) return;
+    // Hidden, the list is checked again when it is next shown.
+    stale_ = !isVisible();
+    if (stale_) return;
     if (&rows_->app() != window_.app()) {
         ensureRows();
         return;

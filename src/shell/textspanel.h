@@ -13,11 +13,10 @@ class LcdtextboxHost;
 class KeyMapFile;
 class MainWindow;
 class QCheckBox;
-class QComboBox;
-class QLabel;
 class QLineEdit;
 class QTableView;
 class ReferencePictures;
+class TextsFilterBar;
 class TextsListModel;
 
 namespace kpd {
@@ -69,7 +68,6 @@ protected:
 private:
     bool ensureRows();
     void applyFilter();
-    void fillMenus();
     void loadRow();
     void saveMarks();
     void announce();
@@ -79,11 +77,7 @@ private:
     ReviewMarksFile marks_;
     std::unique_ptr<kpd::TextRows> rows_;
     std::unique_ptr<TextsListModel> model_;
-    QLineEdit* search_;
-    QComboBox* status_;
-    QComboBox* menu_;
-    QComboBox* field_;
-    QLabel* count_;
+    TextsFilterBar* filters_;
     QTableView* list_;
     ReferencePictures* references_;
     LcdtextboxHost* box_;
@@ -93,5 +87,6 @@ private:
     QPointer<FindReplaceDialog> findReplace_;
     // Set while the panel itself tells the window of an edit, so that it does not reload.
     bool announcing_ = false;
-    bool loading_ = false;
+    // Edits were made elsewhere while the panel was hidden.
+    bool stale_ = false;
 };

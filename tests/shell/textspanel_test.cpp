@@ -265,12 +265,17 @@ TEST_F(TextsPanelTest, EditsMadeElsewhereShowAndANewSetDropsTheMarks)
     panel->selectRow(3);
     const std::size_t row = textRow(3);
     panel->setDone(true);
+    panel->hide();
     if (rows.row(row).field == kpd::TextField::Description)
         record(row).setDesc("Changed elsewhere");
     else
         record(row).setHelp("Changed elsewhere");
     window->refreshMenuWindows();
+    const QString before = panel->model()->data(panel->model()->index(3, TextsListModel::Status)).toString();
+    panel->show();
     EXPECT_EQ(panel->currentRow(), 3);
+    EXPECT_NE(panel->model()->data(panel->model()->index(3, TextsListModel::Status)).toString(), before)
+        << "checked again when shown";
     EXPECT_TRUE(rows.has(row, Status::Edited));
     EXPECT_FALSE(rows.has(row, Status::Done)) << "changed since it was marked";
     panel->setDone(true);
