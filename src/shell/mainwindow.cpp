@@ -535,6 +535,7 @@ bool MainWindow::switchDriveFolder(const QString& folder)
     menuWindows_->removeAll();
     if (help_) help_->close();
     tree_->clear();
+    emit dataRootDropped();
     app_.reset();
     const QString previous = folder_;
     folder_ = folder;

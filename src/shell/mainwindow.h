@@ -120,6 +120,8 @@ signals:
     // The keypad data file now edited (empty for a new set), and one just written whole.
     void keypadFileOpened(const QString& file);
     void keypadFileSaved(const QString& file);
+    // The data root is about to go (another drive folder): what points into it lets go.
+    void dataRootDropped();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

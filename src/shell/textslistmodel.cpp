@@ -13,8 +13,7 @@
 #include <string_view>
 #include <utility>
 
-TextsListModel::TextsListModel(kpd::TextRows& rows, AppSource currentApp, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows), currentApp_(std::move(currentApp))
+TextsListModel::TextsListModel(kpd::TextRows& rows, QObject* parent) : QAbstractTableModel(parent), rows_(rows)
 {
 }
 
@@ -38,7 +37,7 @@ QVariant TextsListModel::headerData(int section, Qt::Orientation orientation, in
 
 QVariant TextsListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() || currentApp_() != &rows_.app()) return {};
+    if (!index.isValid() || index.row() >= rowCount()) return {};
     const std::size_t i = textRow(index.row());
     const kpd::TextRows::Row& row = rows_.row(i);
     const bool textColumn = index.column() == Reference || index.column() == Custom;

@@ -5,7 +5,6 @@
 #include <QAbstractTableModel>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -13,7 +12,6 @@
 namespace kpd {
 class StringCostEstimator;
 class TextRows;
-class TheApp;
 } // namespace kpd
 
 // The texts list as a table over TextRows: the rows the filter lets through, in the order
@@ -27,9 +25,7 @@ public:
     // The escaped text of the Reference and Custom cells, as a QByteArray of keypad bytes.
     static constexpr int EscapedRole = Qt::UserRole + 1;
 
-    using AppSource = std::function<const kpd::TheApp*()>;
-    // currentApp names the data root the window holds now; rows of another show nothing.
-    TextsListModel(kpd::TextRows& rows, AppSource currentApp, QObject* parent = nullptr);
+    explicit TextsListModel(kpd::TextRows& rows, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -63,7 +59,6 @@ private:
     void sortOrder();
 
     kpd::TextRows& rows_;
-    AppSource currentApp_;
     kpd::TextFilter filter_;
     std::vector<std::size_t> order_;
     int sortColumn_ = -1;

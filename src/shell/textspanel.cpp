@@ -136,6 +136,7 @@ TextsPanel* TextsPanel::attach(MainWindow& window)
     window.addDockWidget(Qt::RightDockWidgetArea, panel);
     panel->hide();
     connect(&window, &MainWindow::customSetEdited, panel, &TextsPanel::setEdited);
+    connect(&window, &MainWindow::dataRootDropped, panel, &TextsPanel::dropRows);
     connect(&window, &MainWindow::keypadFileOpened, panel, &TextsPanel::fileOpened);
     connect(&window, &MainWindow::keypadFileSaved, panel, &TextsPanel::fileSaved);
     if (BudgetMeter* budget = window.budgetMeter())
@@ -157,13 +158,10 @@ bool TextsPanel::ensureRows()
 {
     kpd::TheApp* app = window_.app();
     if (!app) return false;
-    if (rows_ && &rows_->app() == app) return true;
-    delete findReplace_;
+    if (rows_) return true;
     marks_.open(window_.currentFile());
     auto rows = std::make_unique<kpd::TextRows>(*app, marks_.marks());
-    // The list reads the model's records only while they belong to the window's data root:
-    // a drive folder switch drops them before the panel hears of it.
-    auto model = std::make_unique<TextsListModel>(*rows, [this] { return window_.app(); });
+    auto model = std::make_unique<TextsListModel>(*rows);
     connect(model.get(), &TextsListModel::shownCountChanged, filters_, &TextsFilterBar::showCount);
     if (window_.budgetMeter()) model->setEstimator(window_.budgetMeter()->estimator());
     rows->rebuild();
@@ -317,8 +315,7 @@ void TextsPanel::setNote(const QString& note)
 FindReplaceDialog* TextsPanel::findReplace()
 {
     if (!ensureRows()) return nullptr;
-    if (!findReplace_ || &findReplace_->rows() != rows_.get()) {
-        delete findReplace_;
+    if (!findReplace_) {
         findReplace_ = new FindReplaceDialog(*rows_, *model_, window_.ui(), this);
         connect(findReplace_, &FindReplaceDialog::textsWritten, this, &TextsPanel::textsWritten);
     }
@@ -342,12 +339,12 @@ void TextsPanel::announce()
 
 void TextsPanel::setEdited()
 {
-    if (announcing_ || !rows_) return;
+    if (announcing_) return;
     // Hidden, the list is checked again when it is next shown.
     stale_ = !isVisible();
     if (stale_) return;
-    if (&rows_->app() != window_.app()) {
-        ensureRows();
+    if (!rows_) {
+        if (ensureRows() && model_->rowCount() > 0) selectRow(0);
         return;
     }
     const std::optional<std::size_t> kept = currentRow() ? std::optional(currentTextRow()) : std::nullopt;
@@ -355,10 +352,19 @@ void TextsPanel::setEdited()
     if (const std::optional<int> again = kept ? model_->listRow(*kept) : std::nullopt) selectRow(*again);
 }
 
+void TextsPanel::dropRows()
+{
+    delete findReplace_;
+    references_->clear();
+    list_->setModel(nullptr);
+    model_.reset();
+    rows_.reset();
+}
+
 void TextsPanel::fileOpened(const QString& file)
 {
     marks_.open(file);
-    if (!rows_ || &rows_->app() != window_.app()) return;
+    if (!rows_) return;
     model_->reload();
     if (model_->rowCount() > 0) selectRow(0);
 }

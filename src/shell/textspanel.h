@@ -59,6 +59,8 @@ public:
     void setEdited();
     // Another data file (or none): its marks are read, and edits count from here.
     void fileOpened(const QString& file);
+    // The window lets its data root go: rows, list and dialog point into it.
+    void dropRows();
     void fileSaved(const QString& file);
 
 protected:

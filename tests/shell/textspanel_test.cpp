@@ -310,6 +310,70 @@ TEST_F(TextsPanelTest, FindListsReferenceMatchesTooAndABadExpressionIsReported)
     EXPECT_EQ(ui.messages.back().title, "ERROR");
 }
 
+TEST_F(TextsPanelTest, TheBoxFollowsTheRowItsReferencesAndWhatMayBeWritten)
+{
+    window->setExtraReferences({QStringLiteral("French"), QStringLiteral("German")});
+    const int first = writableRun(1);
+    panel->selectRow(first);
+    const std::size_t row = textRow(first);
+    EXPECT_EQ(panel->box()->text(), toQt(panel->rows()->text(row)));
+    EXPECT_EQ(panel->findChildren<QLabel*>(QStringLiteral("lblReference")).size(), 3) << "English, French, German";
+    const bool help = panel->rows()->row(row).field == kpd::TextField::Help;
+    EXPECT_EQ(panel->box()->lineLimit(), help ? 0 : 2);
+
+    QTest::keyClick(panel->box()->widget(), Qt::Key_End);
+    QTest::keyClick(panel->box()->widget(), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(panel->currentRow(), first) << "Shift+Enter stays in the box";
+
+    // A mode the parameter does not define has nothing to write.
+    for (std::size_t r = 0; r < panel->rows()->size(); ++r) {
+        if (panel->rows()->editable(r)) continue;
+        const std::optional<int> at = panel->model()->listRow(r);
+        ASSERT_TRUE(at);
+        panel->selectRow(*at);
+        EXPECT_FALSE(panel->box()->Enabled());
+        EXPECT_FALSE(panel->rows()->setText(r, "Refused"));
+        return;
+    }
+}
+
+TEST_F(TextsPanelTest, AReplacementRunSaysWhatItSavesAndLeavesATextEditedSinceThePreviewAlone)
+{
+    window->budgetMeter()->analysis().runNow();
+    ASSERT_TRUE(window->budgetMeter()->analysis().waitUntilIdle(10000));
+    kpd::TextRows& rows = *panel->rows();
+    panel->findChild<QComboBox*>(QStringLiteral("cboField"))->setCurrentIndex(1);
+    const int first = writableRun(2);
+    const std::size_t a = textRow(first), b = textRow(first + 1);
+    rows.setText(a, "Quux quux quux quux");
+    rows.setText(b, "Quux");
+    FindReplaceDialog* dialog = panel->findReplace();
+    kpd::FindReplace::Options options;
+    options.find = "quux";
+    dialog->setOptions(options);
+    dialog->preview();
+    ASSERT_EQ(dialog->results()->rowCount(), 2);
+    rows.setText(b, "Quux, edited meanwhile");
+    dialog->replace();
+    EXPECT_EQ(rows.text(a), "   ");
+    EXPECT_EQ(rows.text(b), "Quux, edited meanwhile");
+    EXPECT_TRUE(dialog->summary()->text().contains(QStringLiteral("saves ")))
+        << dialog->summary()->text().toStdString();
+    EXPECT_TRUE(dialog->summary()->text().startsWith(QStringLiteral("4 replacements in 1 texts")));
+}
+
+TEST_F(TextsPanelTest, AnotherDriveFolderGivesTheListTheRowsOfItsOwnDrive)
+{
+    DriveFolder other;
+    const std::size_t before = panel->rows()->size();
+    ASSERT_TRUE(window->switchDriveFolder(other.path()));
+    ASSERT_NE(panel->rows(), nullptr);
+    EXPECT_EQ(&panel->rows()->app(), window->app());
+    EXPECT_LT(panel->rows()->size(), before);
+    EXPECT_EQ(panel->model()->rowCount(), static_cast<int>(panel->rows()->size()));
+    EXPECT_TRUE(panel->model()->data(panel->model()->index(0, TextsListModel::Menu)).isValid());
+}
+
 TEST(ReviewMarksFile, FailuresAreShownAndTheMarksInMemoryStay)
 {
     kpd::test::RecordingUserInterface ui;
