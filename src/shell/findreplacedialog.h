@@ -29,7 +29,6 @@ public:
     FindReplaceDialog(kpd::TextRows& rows, const TextsListModel& costs, kpd::UserInterface& ui,
                       QWidget* parent = nullptr);
 
-    kpd::TextRows& rows() const { return rows_; }
     QTableWidget* results() const { return results_; }
     QLabel* summary() const { return summary_; }
     void setOptions(const kpd::FindReplace::Options& options);

@@ -33,7 +33,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    kpd::TextRows& rows() const { return rows_; }
     const kpd::TextFilter& filter() const { return filter_; }
     void setFilter(kpd::TextFilter filter);
     // The rows rebuilt from the set (another file, another set), the filter applied again.
