@@ -5,6 +5,7 @@
 
 #include "checks/reviewmarks.h"
 #include "checks/textrows.h"
+#include "keypadtext/lcdglyphs.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
@@ -13,6 +14,8 @@
 #include "shell/controlregistration.h"
 #include "shell/filecommands.h"
 #include "shell/findreplacedialog.h"
+#include "shell/keypaddisplaymimic.h"
+#include "shell/keypadlinesdelegate.h"
 #include "shell/problemspanel.h"
 #include "shell/reviewmarksfile.h"
 #include "shell/sizereportwindow.h"
@@ -23,8 +26,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -372,6 +378,51 @@ TEST_F(TextsPanelTest, AnotherDriveFolderGivesTheListTheRowsOfItsOwnDrive)
     EXPECT_LT(panel->rows()->size(), before);
     EXPECT_EQ(panel->model()->rowCount(), static_cast<int>(panel->rows()->size()));
     EXPECT_TRUE(panel->model()->data(panel->model()->index(0, TextsListModel::Menu)).isValid());
+}
+
+TEST_F(TextsPanelTest, TheMenuFilterAndTheNameSortKeepToTheirRows)
+{
+    QComboBox* menus = panel->findChild<QComboBox*>(QStringLiteral("cboMenu"));
+    ASSERT_GT(menus->count(), 2);
+    menus->setCurrentIndex(2);
+    const std::string menuKey = toModel(menus->currentData().toString());
+    const TextsListModel& model = *panel->model();
+    ASSERT_GT(model.rowCount(), 0);
+    for (int r = 0; r < model.rowCount(); ++r) ASSERT_EQ(panel->rows()->row(textRow(r)).menu->menuKey(), menuKey);
+    panel->list()->sortByColumn(TextsListModel::Parameter, Qt::AscendingOrder);
+    for (int r = 1; r < model.rowCount(); ++r)
+        ASSERT_LE(panel->rows()->row(textRow(r - 1)).param->paraName(),
+                  panel->rows()->row(textRow(r)).param->paraName());
+}
+
+TEST(KeypadLinesDelegate, DrawsEachCharacterAsItsGlyphAndCountsTheLinesBeyondTheRow)
+{
+    QStandardItemModel model(1, 1);
+    const QByteArray text("A234567890123456~Msecond~Mthird");
+    model.setData(model.index(0, 0), text, TextsListModel::EscapedRole);
+    KeypadLinesDelegate delegate;
+    QStyleOptionViewItem option;
+    option.rect = QRect(QPoint(0, 0), delegate.sizeHint(option, model.index(0, 0)) + QSize(0, 1));
+    QImage image(option.rect.size() + QSize(40, 0), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    delegate.paint(&painter, option, model.index(0, 0));
+    painter.end();
+    const lcd::GlyphRows glyph = lcd::glyphRows('A');
+    const QColor background = KeypadDisplayMimic::background();
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 5; ++x) {
+            const bool lit = glyph[static_cast<std::size_t>(y)] & (0x10 >> x);
+            const QColor dot = image.pixelColor(KeypadLinesDelegate::kMargin + x, KeypadLinesDelegate::kMargin + y);
+            EXPECT_EQ(dot != background, lit) << x << "," << y;
+        }
+    // "+1" for the third line: some text is drawn right of the display.
+    bool marked = false;
+    for (int x = KeypadLinesDelegate::columnWidth() - 22; x < image.width() && !marked; ++x)
+        for (int y = 0; y < image.height() && !marked; ++y)
+            marked =
+                image.pixelColor(x, y) != QColor(Qt::white) && image.pixelColor(x, y) != option.palette.base().color();
+    EXPECT_TRUE(marked);
 }
 
 TEST(ReviewMarksFile, FailuresAreShownAndTheMarksInMemoryStay)
