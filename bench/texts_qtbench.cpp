@@ -3,11 +3,12 @@
 // opening it (rows, a check of every text, the first fill of the view) and filtering it
 // from the search box and the status filter.
 #include "model/theapp.h"
-#include "shell/controlregistration.h"
-#include "shell/mainwindow.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/controlregistration.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/panels/textslistmodel.h"
+#include "shell/panels/textspanel.h"
 #include "shell/qtdialogs.h"
-#include "shell/textslistmodel.h"
-#include "shell/textspanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,7 +51,7 @@ struct Editor {
         window.show();
         QCoreApplication::processEvents();
     }
-    ~Editor() { window.app()->setAppClean(); }
+    ~Editor() { window.document().app()->setAppClean(); }
 };
 
 void BM_TextsListOpens(benchmark::State& state)
@@ -59,7 +60,7 @@ void BM_TextsListOpens(benchmark::State& state)
     std::size_t rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto* panel = new TextsPanel(editor.window);
+        auto* panel = new TextsPanel(editor.window.document(), &editor.window);
         state.ResumeTiming();
         panel->show();
         QCoreApplication::processEvents();
@@ -75,7 +76,7 @@ BENCHMARK(BM_TextsListOpens)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_TextsListFilters(benchmark::State& state)
 {
     Editor editor;
-    auto* panel = new TextsPanel(editor.window);
+    auto* panel = new TextsPanel(editor.window.document(), &editor.window);
     panel->show();
     QCoreApplication::processEvents();
     QLineEdit* search = panel->findChild<QLineEdit*>(QStringLiteral("txtSearch"));

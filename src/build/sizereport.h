@@ -1,5 +1,7 @@
 #pragma once
 
+#include "databaseimage.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -64,7 +66,7 @@ struct SizeReport {
     std::string failure;
 
     bool built() const { return failure.empty(); }
-    bool fits() const { return built() && totalBytes <= limit; }
+    bool fits() const { return built() && DatabaseImage::fitsKeypad(totalBytes); }
     std::uint64_t attributedBytes() const;
 };
 

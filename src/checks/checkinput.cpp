@@ -1,5 +1,7 @@
 #include "checkinput.h"
 
+#include "glossary.h"
+
 #include "model/stringdatas.h"
 #include "model/theapp.h"
 
@@ -15,10 +17,29 @@ const DrvMenu* referenceMenu(const TheApp& app, const std::string& menuKey)
 
 } // namespace
 
-CheckInput CheckInput::fromApp(const TheApp& app)
+std::string CheckInput::referenceLanguageOf(const TheApp& app)
+{
+    const std::string code = Glossary::languageOfName(app.getRefKey());
+    return code.empty() ? Glossary::primaryLanguage(app.getRefKey()) : code;
+}
+
+CheckInput CheckInput::forSet(const TheApp& app, std::shared_ptr<const Glossary> glossary,
+                              const std::string& customLanguage)
 {
     CheckInput input;
     input.maxHelpChars = app.maxRecChars();
+    input.referenceLanguage = referenceLanguageOf(app);
+    if (glossary)
+        input.customLanguage = customLanguage.empty() ? glossary->otherLanguage(input.referenceLanguage)
+                                                      : Glossary::primaryLanguage(customLanguage);
+    input.glossary = std::move(glossary);
+    return input;
+}
+
+CheckInput CheckInput::fromApp(const TheApp& app, std::shared_ptr<const Glossary> glossary,
+                               const std::string& customLanguage)
+{
+    CheckInput input = forSet(app, std::move(glossary), customLanguage);
     const stringData* custom = app.stringDatas().find(app.getCustKey());
     if (!custom) return input;
     for (const DrvMenu& menu : custom->DrvMenus()) {
@@ -29,10 +50,10 @@ CheckInput CheckInput::fromApp(const TheApp& app)
     return input;
 }
 
-CheckInput CheckInput::fromParameter(const TheApp& app, const std::string& menuKey, const std::string& paraKey)
+CheckInput CheckInput::fromParameter(const TheApp& app, const std::string& menuKey, const std::string& paraKey,
+                                     std::shared_ptr<const Glossary> glossary)
 {
-    CheckInput input;
-    input.maxHelpChars = app.maxRecChars();
+    CheckInput input = forSet(app, std::move(glossary), {});
     const stringData* custom = app.stringDatas().find(app.getCustKey());
     const DrvMenu* menu = custom ? custom->DrvMenus().find(menuKey) : nullptr;
     const Parameter* parameter = menu ? menu->Parameters().find(paraKey) : nullptr;

@@ -28,8 +28,8 @@ std::vector<std::string> KeypadTextLayout::lines(const std::string& escaped, int
 {
     const CKeypadText text = laidOut(escaped, cols);
     std::vector<std::string> result;
-    if (text.length() == 0) return result;
     for (int line = 0; line <= text.lastLine(); ++line) {
+        // A line's end is its last byte, a break included.
         std::string bytes = text.text().substr(static_cast<std::size_t>(text.lineStart(line)),
                                                static_cast<std::size_t>(text.lineEnd(line) - text.lineStart(line) + 1));
         if (!bytes.empty() && static_cast<std::uint8_t>(bytes.back()) == CKeypadText::lineBreak) bytes.pop_back();

@@ -13,7 +13,7 @@ public:
     static constexpr int kDescriptionLines = 2;
 
     static int displayLines(const std::string& escaped, int cols = kDisplayColumns);
-    // The keypad bytes of each display line, without the line breaks that end them.
+    // The keypad bytes of each display line, without the breaks between them.
     static std::vector<std::string> lines(const std::string& escaped, int cols = kDisplayColumns);
 
     struct Stripped {

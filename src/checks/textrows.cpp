@@ -7,6 +7,7 @@
 #include "model/theapp.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kpd {
 
@@ -14,12 +15,19 @@ namespace {
 
 const std::string kNoText;
 
-TextChecker::Options everyKind()
+// What the Problems panel lists for a translator: the default kinds and unchanged texts.
+TextChecker::Options translatorKinds()
 {
     TextChecker::Options options;
-    options.kinds = {kAllProblemKinds.begin(), kAllProblemKinds.end()};
+    options.kinds = TextChecker::defaultKinds();
+    options.kinds.insert(ProblemKind::Unchanged);
     return options;
 }
+
+// Kinds found only by comparing texts across parameters: checking one parameter alone
+// cannot find or clear them.
+constexpr std::array<ProblemKind, 3> kAcrossParameters{ProblemKind::NearDuplicate, ProblemKind::Inconsistent,
+                                                       ProblemKind::Ambiguous};
 
 } // namespace
 
@@ -55,7 +63,7 @@ void TextRows::rebuild()
 void TextRows::recheck()
 {
     kinds_.assign(rows_.size(), 0);
-    applyProblems(0, rows_.size(), TextChecker::check(CheckInput::fromApp(app_), everyKind()));
+    applyProblems(0, rows_.size(), TextChecker::check(CheckInput::fromApp(app_, glossary_), translatorKinds()));
 }
 
 void TextRows::applyProblems(std::size_t first, std::size_t end, const std::vector<Problem>& problems)
@@ -193,19 +201,22 @@ void TextRows::written(std::size_t i)
     r.menu->setDirty(true);
     marks_.textEdited(key(i));
 
-    // The parameter's rows are contiguous; its texts are checked again alone. Texts of
-    // other parameters that were near-duplicates of the old text keep their mark until the
-    // next whole check.
+    // The parameter's rows are contiguous; its texts are checked again alone. Marks that
+    // compare texts across parameters stay until the next whole check.
     std::size_t first = i;
     while (first > 0 && rows_[first - 1].param == r.param) --first;
     std::size_t end = i + 1;
     while (end < rows_.size() && rows_[end].param == r.param) ++end;
-    const std::uint16_t kept = bit(ProblemKind::NearDuplicate);
+    std::uint16_t kept = 0;
+    TextChecker::Options options = translatorKinds();
+    for (ProblemKind kind : kAcrossParameters) {
+        kept |= bit(kind);
+        options.kinds.erase(kind);
+    }
     for (std::size_t k = first; k < end; ++k) kinds_[k] &= kept;
-    TextChecker::Options options = everyKind();
-    options.kinds.erase(ProblemKind::NearDuplicate);
-    applyProblems(first, end,
-                  TextChecker::check(CheckInput::fromParameter(app_, r.menu->menuKey(), r.param->paraKey()), options));
+    applyProblems(
+        first, end,
+        TextChecker::check(CheckInput::fromParameter(app_, r.menu->menuKey(), r.param->paraKey(), glossary_), options));
 }
 
 void TextRows::setDone(std::size_t i, bool done)

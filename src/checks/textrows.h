@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace kpd {
 
 class DrvMenu;
+class Glossary;
 class ModeData;
 class Parameter;
 class ReviewMarks;
@@ -34,6 +36,9 @@ public:
     };
 
     TextRows(TheApp& app, ReviewMarks& marks);
+
+    // The drive folder's glossary, for its kind; none leaves that kind unchecked.
+    void setGlossary(std::shared_ptr<const Glossary> glossary) { glossary_ = std::move(glossary); }
 
     // Rows of the set as it is now, checked; edits count from here on.
     void rebuild();
@@ -77,6 +82,7 @@ private:
 
     TheApp& app_;
     ReviewMarks& marks_;
+    std::shared_ptr<const Glossary> glossary_;
     std::vector<Row> rows_;
     std::vector<std::uint16_t> kinds_;
     // Fingerprints of the texts when the rows were built: a text differing is edited.

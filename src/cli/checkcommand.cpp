@@ -1,11 +1,14 @@
 #include "checkcommand.h"
 
 #include "checks/checkinput.h"
+#include "checks/glossary.h"
 #include "checks/textchecker.h"
+#include "jsonstring.h"
 #include "model/theapp.h"
+#include "xmlfiles/fixedfile.h"
+#include "xmlfiles/tbxfile.h"
 #include "xmlfiles/textcodec.h"
 
-#include <cstdio>
 #include <map>
 #include <ostream>
 
@@ -17,25 +20,6 @@ namespace {
 std::string utf8(const std::string& text)
 {
     return TextCodec::latin1ToUtf8(text);
-}
-
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : utf8(text)) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (b < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(b));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 std::map<ProblemKind, int> countByKind(const std::vector<Problem>& problems)
@@ -81,7 +65,9 @@ int CheckCommand::run(TheApp& app, bool json)
     if (app.getRefKey().empty()) app.setRefKey(app.getLangDBKey(0));
     TextChecker::Options options;
     options.kinds = kinds_;
-    const std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app), options);
+    auto glossary =
+        std::make_shared<const Glossary>(TbxFile::loadIfPresent(FixedFile::path(app.appFolder(), Glossary::kFileName)));
+    const std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app, glossary), options);
     if (json)
         printJson(problems, out_);
     else

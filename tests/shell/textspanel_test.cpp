@@ -10,17 +10,19 @@
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 #include "shell/backgroundanalysis.h"
-#include "shell/budgetmeter.h"
-#include "shell/controlregistration.h"
-#include "shell/filecommands.h"
-#include "shell/findreplacedialog.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/controlregistration.h"
+#include "shell/frame/mainmenus.h"
 #include "shell/keypaddisplaymimic.h"
-#include "shell/keypadlinesdelegate.h"
-#include "shell/problemspanel.h"
-#include "shell/reviewmarksfile.h"
-#include "shell/sizereportwindow.h"
-#include "shell/textslistmodel.h"
-#include "shell/textspanel.h"
+#include "shell/panels/budgetmeter.h"
+#include "shell/panels/findreplacedialog.h"
+#include "shell/panels/keypadlinesdelegate.h"
+#include "shell/panels/problemspanel.h"
+#include "shell/panels/reviewmarksfile.h"
+#include "shell/panels/sizereportwindow.h"
+#include "shell/panels/textslistmodel.h"
+#include "shell/panels/textspanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,7 +63,8 @@ protected:
         window->show();
         panel = window->findChild<TextsPanel*>();
         ASSERT_NE(panel, nullptr);
-        panel->show();
+        window->menus().driveTexts->trigger();
+        ASSERT_TRUE(panel->isVisible()) << "Drive > Texts shows the panel";
         ASSERT_NE(panel->rows(), nullptr);
     }
 
@@ -109,7 +112,7 @@ TEST_F(TextsPanelTest, StatusesCountAsTheProblemsPanelAndKpdtoolCheckCountThem)
     rows.setText(overflow, "A description far too long for two lines of the keypad");
     rows.setText(empty, "");
     rows.setText(trailing, "Spaces  ");
-    window->refreshMenuWindows();
+    window->windowArea().refreshMenuWindows();
     EXPECT_TRUE(rows.has(overflow, Status::Problem));
     EXPECT_TRUE(rows.has(trailing, Status::Edited));
     const std::map<kpd::ProblemKind, int> counts = rows.countsByKind();
@@ -121,7 +124,7 @@ TEST_F(TextsPanelTest, StatusesCountAsTheProblemsPanelAndKpdtoolCheckCountThem)
     EXPECT_EQ(window->problemsPanel()->list().countsByKind(), counts);
 
     const QString file = folder.file(QStringLiteral("seeded.kpd"));
-    ASSERT_TRUE(window->fileCommands().saveAsFile(file, FileCommands::KeypadFile));
+    ASSERT_TRUE(window->setFileCommands().saveAsFile(file, SetFileCommands::KeypadFile));
     std::ostringstream out, err;
     kpd::KpdTool tool(out, err, folder.path().toStdString());
     tool.run({"check", file.toStdString(), "--json", "--kinds", "all"});
@@ -154,7 +157,7 @@ TEST_F(TextsPanelTest, EnterWritesFiveRowsInTurnAndUndoBringsEachBack)
         EXPECT_EQ(record(row).getDesc(), "Text " + std::to_string(k));
     }
     EXPECT_EQ(panel->currentRow(), first + 5);
-    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->document().app()->isAppDirty());
 
     typeInBox(QStringLiteral("Stays"), Qt::ControlModifier);
     EXPECT_EQ(panel->currentRow(), first + 5) << "Ctrl+Enter writes and stays";
@@ -186,9 +189,9 @@ TEST_F(TextsPanelTest, NextUntranslatedPassesOverDoneTexts)
 TEST_F(TextsPanelTest, DoneMarksAndNotesLiveBesideTheFileWhichStaysByteIdentical)
 {
     const QString plain = folder.file(QStringLiteral("plain.kpd"));
-    ASSERT_TRUE(window->fileCommands().saveAsFile(plain, FileCommands::KeypadFile));
+    ASSERT_TRUE(window->setFileCommands().saveAsFile(plain, SetFileCommands::KeypadFile));
     const QString marked = folder.file(QStringLiteral("marked.kpd"));
-    ASSERT_TRUE(window->fileCommands().saveAsFile(marked, FileCommands::KeypadFile));
+    ASSERT_TRUE(window->setFileCommands().saveAsFile(marked, SetFileCommands::KeypadFile));
     const int first = writableRun(2);
     panel->selectRow(first);
     const kpd::TextKey key = panel->rows()->key(textRow(first));
@@ -199,14 +202,14 @@ TEST_F(TextsPanelTest, DoneMarksAndNotesLiveBesideTheFileWhichStaysByteIdentical
     typeInBox(QStringLiteral("Reworded"), Qt::ControlModifier);
     EXPECT_FALSE(panel->findChild<QCheckBox*>(QStringLiteral("chkDone"))->isChecked())
         << "a text edited after it was marked done loses the mark";
-    ASSERT_TRUE(window->fileCommands().saveAsFile(marked, FileCommands::KeypadFile));
-    ASSERT_TRUE(window->fileCommands().saveAsFile(plain, FileCommands::KeypadFile));
+    ASSERT_TRUE(window->setFileCommands().saveAsFile(marked, SetFileCommands::KeypadFile));
+    ASSERT_TRUE(window->setFileCommands().saveAsFile(plain, SetFileCommands::KeypadFile));
     QFile a(plain), b(marked);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
     EXPECT_TRUE(QFile::exists(marked + QStringLiteral(".review")));
 
-    ASSERT_TRUE(window->fileCommands().openFile(marked));
+    ASSERT_TRUE(window->setFileCommands().openFile(marked));
     const std::optional<std::size_t> row = panel->rows()->indexOf(key);
     ASSERT_TRUE(row);
     EXPECT_TRUE(panel->rows()->has(*row, Status::Done));
@@ -276,7 +279,7 @@ TEST_F(TextsPanelTest, EditsMadeElsewhereShowAndANewSetDropsTheMarks)
         record(row).setDesc("Changed elsewhere");
     else
         record(row).setHelp("Changed elsewhere");
-    window->refreshMenuWindows();
+    window->windowArea().refreshMenuWindows();
     const QString before = panel->model()->data(panel->model()->index(3, TextsListModel::Status)).toString();
     panel->show();
     EXPECT_EQ(panel->currentRow(), 3);
@@ -287,8 +290,8 @@ TEST_F(TextsPanelTest, EditsMadeElsewhereShowAndANewSetDropsTheMarks)
     panel->setDone(true);
     EXPECT_EQ(rows.shownStatus(row), Status::Done);
 
-    window->app()->setAppClean();
-    window->fileCommands().newFile();
+    window->document().app()->setAppClean();
+    window->setFileCommands().newFile();
     EXPECT_FALSE(panel->rows()->has(row, Status::Done));
     EXPECT_FALSE(panel->rows()->has(row, Status::Edited)) << "edits count from the new set";
 }
@@ -318,7 +321,7 @@ TEST_F(TextsPanelTest, FindListsReferenceMatchesTooAndABadExpressionIsReported)
 
 TEST_F(TextsPanelTest, TheBoxFollowsTheRowItsReferencesAndWhatMayBeWritten)
 {
-    window->setExtraReferences({QStringLiteral("French"), QStringLiteral("German")});
+    window->windowArea().setExtraReferences({QStringLiteral("French"), QStringLiteral("German")});
     const int first = writableRun(1);
     panel->selectRow(first);
     const std::size_t row = textRow(first);
@@ -372,9 +375,9 @@ TEST_F(TextsPanelTest, AnotherDriveFolderGivesTheListTheRowsOfItsOwnDrive)
 {
     DriveFolder other;
     const std::size_t before = panel->rows()->size();
-    ASSERT_TRUE(window->switchDriveFolder(other.path()));
+    ASSERT_TRUE(window->document().switchDriveFolder(other.path()));
     ASSERT_NE(panel->rows(), nullptr);
-    EXPECT_EQ(&panel->rows()->app(), window->app());
+    EXPECT_EQ(&panel->rows()->app(), window->document().app());
     EXPECT_LT(panel->rows()->size(), before);
     EXPECT_EQ(panel->model()->rowCount(), static_cast<int>(panel->rows()->size()));
     EXPECT_TRUE(panel->model()->data(panel->model()->index(0, TextsListModel::Menu)).isValid());
@@ -452,13 +455,16 @@ TEST_F(TextsPanelTest, TheSizeReportNamesMenusAndParametersBesideTheirKeys)
     ASSERT_GT(params->rowCount(), 0);
     const QTableWidgetItem* first = params->item(0, 0);
     const kpd::DrvMenu& menu =
-        window->app()->getCustMenus().Item(toModel(first->data(SizeReportWindow::MenuKeyRole).toString()));
+        window->document().app()->getCustMenus().Item(toModel(first->data(SizeReportWindow::MenuKeyRole).toString()));
     const kpd::Parameter& param =
         menu.Parameters().Item(toModel(first->data(SizeReportWindow::ParaKeyRole).toString()));
     ASSERT_FALSE(param.paraName().empty());
-    EXPECT_EQ(params->item(0, 0)->text(), toQt(menu.menuKey()) + QStringLiteral("  ") + toQt(menu.menuName()));
-    EXPECT_EQ(params->item(0, 1)->text(), toQt(param.paraKey()) + QStringLiteral("  ") + toQt(param.paraName()));
-    EXPECT_TRUE(report->table(SizeReportWindow::Menus)->item(0, 0)->text().contains(QStringLiteral("  ")));
+    EXPECT_EQ(params->item(0, 0)->text(), toQt(menu.menuKey()) + QStringLiteral(" ") + toQt(menu.menuName()));
+    EXPECT_EQ(params->item(0, 1)->text(), toQt(param.paraKey()) + QStringLiteral(" ") + toQt(param.paraName()));
+    const QTableWidgetItem* menuRow = report->table(SizeReportWindow::Menus)->item(0, 0);
+    const kpd::DrvMenu& listed =
+        window->document().app()->getCustMenus().Item(toModel(menuRow->data(SizeReportWindow::MenuKeyRole).toString()));
+    EXPECT_EQ(menuRow->text(), toQt(listed.menuKey()) + QStringLiteral(" ") + toQt(listed.menuName()));
 }
 
 TEST_F(TextsPanelTest, ThePanelAndTheFindDialogAreReadable)

@@ -1,8 +1,8 @@
 #include "menudialogsfixture.h"
 
 #include "views/clonemenu.h"
+#include "views/clonemenurun.h"
 #include "views/dialogarrow.h"
-#include "views/menucloner.h"
 #include "views/menuview.h"
 
 #include <QFile>
@@ -44,7 +44,7 @@ TEST_F(CloneMenuTest, ListsTheCloneTargetsOfTheSourceMenu)
     ASSERT_EQ(dialog.lstClones()->count(), 3);
     EXPECT_EQ(dialog.lstClones()->item(0)->text(), QStringLiteral("Menu 4"));
     EXPECT_EQ(dialog.lstClones()->item(2)->text(), QStringLiteral("Menu 6"));
-    EXPECT_EQ(dialog.lstClones()->item(2)->toolTip(), QStringLiteral("m6  Menu m6"));
+    EXPECT_EQ(dialog.lstClones()->item(2)->toolTip(), QStringLiteral("m6 Menu m6"));
     EXPECT_FALSE(dialog.OKButton()->isEnabled());
     EXPECT_FALSE(dialog.arrow()->isVisibleTo(&dialog));
     EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Select the destination menu(s) from the list."));
@@ -171,8 +171,8 @@ TEST_F(CloneMenuTest, ADestinationWhoseBackupFailsIsNotOverwritten)
     menus.Item("m1").Parameters().Item("p1").modes().Item("Servo").setDesc("Source p1");
     menus.Item("m4").Parameters().Item("p1").modes().Item("Servo").setDesc("Keep me");
 
-    MenuCloner cloner(menus, "m1", ui);
-    EXPECT_EQ(cloner.clone({4, 5}), MenuCloner::Result::BackupFailed);
+    CloneMenuRun run(menus, "m1", ui);
+    EXPECT_EQ(run.clone({4, 5}), CloneMenuRun::Result::BackupFailed);
     EXPECT_EQ(menus.Item("m4").Parameters().Item("p1").modes().Item("Servo").getDesc(), "Keep me");
     EXPECT_EQ(menus.Item("m5").Parameters().Item("p1").modes().Item("Servo").getDesc(), "");
     EXPECT_FALSE(ui.messages.empty()) << "the failed backup is reported";
