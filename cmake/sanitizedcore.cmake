@@ -21,7 +21,7 @@ include(cmake/precompiledheaders.cmake)
 
 add_compile_options(-fsanitize=fuzzer-no-link)
 foreach(dir src/install src/platform src/keypadtext src/model src/fileio src/xmlfiles src/build src/checks
-            src/compare src/cli)
+            src/compare src/exchange src/cli)
   add_subdirectory(${dir})
 endforeach()
 get_property(options DIRECTORY PROPERTY COMPILE_OPTIONS)

@@ -13,6 +13,9 @@ set_target_properties(${kpd_libraries} PROPERTIES INSTALL_RPATH "$ORIGIN")
 install(TARGETS ${kpd_programs} RUNTIME DESTINATION bin)
 install(TARGETS ${kpd_libraries} LIBRARY DESTINATION ${KPD_LIBDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${KPD_DATADIR})
+if(KPD_FONT)
+  install(FILES ${KPD_FONT} DESTINATION ${KPD_DATADIR})
+endif()
 
 set(kpd_packaging ${PROJECT_SOURCE_DIR}/packaging)
 configure_file(${kpd_packaging}/${KPD_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/packaging/${KPD_APP_ID}.metainfo.xml

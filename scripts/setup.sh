@@ -14,6 +14,9 @@ packages=(
   # and the package test's dpkg-deb, validators and manual page writer.
   libxml2-utils binutils python3 dpkg
   help2man desktop-file-utils appstream
+  # Outside judges of the translation exchange (msgfmt, po2xliff, xliff2po, pocount) and the
+  # keypad font: written with fontTools at build time, checked with fc-scan.
+  gettext translate-toolkit python3-fonttools fontconfig
 )
 
 missing=()

@@ -5,12 +5,14 @@
 #include "glossarycommand.h"
 #include "imageprinter.h"
 #include "reportcommand.h"
+#include "translationcommands.h"
 
 #include "build/buildmessages.h"
 #include "build/compress.h"
 #include "build/imagedecoder.h"
 #include "build/imagefilereader.h"
 #include "build/sizeanalysis.h"
+#include "compare/comparedfile.h"
 #include "fileio/boundedfile.h"
 #include "fileio/filereaderror.h"
 #include "fileio/safefile.h"
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <sstream>
 
@@ -49,7 +52,9 @@ struct KpdTool::Arguments {
     std::string lang = "english";
     std::string kinds, failOn;
     std::string base;
+    std::string format, source, target = "und", only, output;
     bool force = false;
+    bool font = false;
     bool json = false;
     bool help = false;
     bool version = false;
@@ -107,6 +112,19 @@ std::string KpdTool::usage()
            "  diff A B [--base C] [--json] compare the texts, units and limits of two keypad data\n"
            "                             files (with C, their common base: conflicts first);\n"
            "                             exit status 0 equal, 1 different, 2 bad input\n"
+           "  export-translation FILE.kpd --format xliff12|xliff21|po [--source LANG] [--target LANG]\n"
+           "                             [--only empty|unchanged|changed-since BASE] [--font] -o OUT\n"
+           "                             write the custom set's texts for translators, against the\n"
+           "                             reference LANG (a language of the drive, default its first)\n"
+           "                             with the keypad's limits; --target names the translation's\n"
+           "                             language (default und); --only picks the empty texts, those\n"
+           "                             still the reference's, or those changed since BASE.kpd;\n"
+           "                             --font puts the keypad's font (keypad-lcd.ttf) beside OUT\n"
+           "  import-translation FILE.kpd IN -o NEW.kpd [--json]\n"
+           "                             read a translation (XLIFF 1.2, XLIFF 2.1 or PO, told apart\n"
+           "                             by content) into FILE's custom set and write NEW.kpd with\n"
+           "                             every text that fits; the rest are listed with reasons.\n"
+           "                             Exit status 0 all imported, 1 some refused, 2 bad input\n"
            "--folder DIR takes the drive data (kpdconf.kpx, modeConstants.kpc, *.kpl) from DIR\n"
            "instead of the sample drive that came with the program. Messages go to standard error.\n"
            "Exit status: 0 success, 1 the image is too large for the keypad, 2 bad input.\n"
@@ -122,7 +140,9 @@ int KpdTool::run(const std::vector<std::string>& args)
         {"--folder", &Arguments::folder},  {"--hex", &Arguments::hex},         {"--bin", &Arguments::bin},
         {"--asm", &Arguments::asmDir},     {"--lang", &Arguments::lang},       {"--segments", &Arguments::segments},
         {"--image", &Arguments::image},    {"--options", &Arguments::options}, {"--kinds", &Arguments::kinds},
-        {"--fail-on", &Arguments::failOn}, {"--compare", &Arguments::compare}, {"--base", &Arguments::base}};
+        {"--fail-on", &Arguments::failOn}, {"--compare", &Arguments::compare}, {"--base", &Arguments::base},
+        {"--format", &Arguments::format},  {"--source", &Arguments::source},   {"--target", &Arguments::target},
+        {"--only", &Arguments::only},      {"-o", &Arguments::output}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -132,8 +152,11 @@ int KpdTool::run(const std::vector<std::string>& args)
                 return BadInput;
             }
             a.*(option->second) = args[++i];
+            if (arg == "--only" && a.only == "changed-since" && i + 1 < args.size()) a.base = args[++i];
         } else if (arg == "--force") {
             a.force = true;
+        } else if (arg == "--font") {
+            a.font = true;
         } else if (arg == "--json") {
             a.json = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -157,10 +180,14 @@ int KpdTool::run(const std::vector<std::string>& args)
         out_ << "kpdtool " << kVersion << '\n';
         return Success;
     }
-    const std::size_t wanted = a.command == "export" || a.command == "diff" || a.command == "glossary" ? 2 : 1;
+    const std::size_t wanted =
+        a.command == "export" || a.command == "diff" || a.command == "glossary" || a.command == "import-translation"
+            ? 2
+            : 1;
     const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" ||
                        a.command == "decode" || a.command == "check" || a.command == "report" || a.command == "diff" ||
-                       a.command == "glossary";
+                       a.command == "glossary" || a.command == "export-translation" ||
+                       a.command == "import-translation";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -181,6 +208,7 @@ int KpdTool::run(const std::vector<std::string>& args)
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }
         if (a.command == "report") return report(a);
+        if (a.command == "export-translation" || a.command == "import-translation") return translation(a);
         if (a.command == "glossary")
             return GlossaryCommand(out_, err_, a.folder).run(a.inputs[0], a.inputs[1], a.force);
         if (a.command == "diff") return DiffCommand(ui_, out_, a.folder).run({a.inputs[0], a.inputs[1], a.base, a.json});
@@ -267,6 +295,52 @@ int KpdTool::exportText(const Arguments& a)
     TextExport exporter;
     exporter.setData(app, app.hexBase());
     return exporter.exportText(a.inputs[1], static_cast<std::uint16_t>(mask.value)) ? Success : BadInput;
+}
+
+int KpdTool::translation(const Arguments& a)
+{
+    TranslationCommands command(out_, err_);
+    ExchangeFormat format = ExchangeFormat::Po;
+    TranslationExport::Options options;
+    const bool exporting = a.command == "export-translation";
+    const std::map<std::string, ExportSelection> selections{{"", ExportSelection::All},
+                                                            {"empty", ExportSelection::Empty},
+                                                            {"unchanged", ExportSelection::Unchanged},
+                                                            {"changed-since", ExportSelection::ChangedSince}};
+    const auto selection = selections.find(a.only);
+    if (a.output.empty() ||
+        (exporting && (!TranslationCommands::formatNamed(a.format, format) || selection == selections.end() ||
+                       (selection->second == ExportSelection::ChangedSince && a.base.empty())))) {
+        err_ << "kpdtool: " << a.command << " needs -o OUT"
+             << (exporting ? ", --format xliff12|xliff21|po and --only empty|unchanged|changed-since BASE" : "") << "\n"
+             << usage();
+        return BadInput;
+    }
+    if (!exporting) {
+        TheApp& app = newApp(a.folder);
+        return load(app, a.inputs[0]) ? command.importTranslation(app, a.inputs[1], a.output, a.json) : BadInput;
+    }
+    std::unique_ptr<ComparedFile> base;
+    if (!a.base.empty()) {
+        LoadResult result;
+        base = ComparedFile::load(ui_, a.folder, a.base, result);
+        if (result != LoadResult::Whole) {
+            if (result == LoadResult::Missing) err_ << "kpdtool: cannot read " << a.base << "\n";
+            return BadInput;
+        }
+    }
+    TheApp& app = newApp(a.folder);
+    if (!load(app, a.inputs[0])) return BadInput;
+    const SetSnapshot baseTexts = base ? base->snapshot() : SetSnapshot();
+    options.referenceKey = a.source;
+    options.targetLanguage = a.target;
+    options.selection = selection->second;
+    options.base = base ? &baseTexts : nullptr;
+    options.original = std::filesystem::path(a.inputs[0]).filename().string();
+    options.revisionDate = TranslationCommands::revisionDateNow();
+    const std::string font =
+        a.font ? (std::filesystem::path(programFolder_) / TranslationExport::kFontFile).string() : std::string();
+    return command.exportTranslation(app, options, format, a.output, font);
 }
 
 int KpdTool::report(const Arguments& a)

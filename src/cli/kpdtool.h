@@ -35,6 +35,7 @@ private:
     int exportText(const Arguments& a);
     int decode(const Arguments& a);
     int report(const Arguments& a);
+    int translation(const Arguments& a);
     // The configuration, constants and reference files of the folder, then the file into
     // the cleared custom set; false (after a message) when that cannot be done.
     bool load(TheApp& app, const std::string& file);

@@ -92,6 +92,14 @@ ComparedFile::ComparedFile(UserInterface& ui, const std::string& driveFolder)
 
 ComparedFile::~ComparedFile() = default;
 
+std::unique_ptr<ComparedFile> ComparedFile::ofTexts(UserInterface& ui, const std::string& driveFolder,
+                                                    SetSnapshot texts)
+{
+    std::unique_ptr<ComparedFile> file(new ComparedFile(ui, driveFolder));
+    file->texts_ = std::move(texts);
+    return file;
+}
+
 std::unique_ptr<ComparedFile> ComparedFile::load(UserInterface& ui, const std::string& driveFolder,
                                                  const std::string& path, LoadResult& result)
 {

@@ -5,6 +5,7 @@
 #include "model/theapp.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kpd {
@@ -19,11 +20,14 @@ public:
     // no such file or the drive folder has no configuration.
     static std::unique_ptr<ComparedFile> load(UserInterface& ui, const std::string& driveFolder,
                                               const std::string& path, LoadResult& result);
+    // Texts that came from elsewhere (a translation file) as the other side: no file is read.
+    static std::unique_ptr<ComparedFile> ofTexts(UserInterface& ui, const std::string& driveFolder, SetSnapshot texts);
     ~ComparedFile();
 
     // The set the file filled: the one its StringDB names, the custom set for a single menu.
+    // Only a loaded file has one.
     const stringData& set() const { return *set_; }
-    SetSnapshot snapshot() const { return SetSnapshot::of(*set_); }
+    SetSnapshot snapshot() const { return texts_ ? *texts_ : SetSnapshot::of(*set_); }
 
 private:
     class ContainedFailures;
@@ -32,6 +36,7 @@ private:
     std::unique_ptr<ContainedFailures> ui_;
     TheApp app_;
     const stringData* set_ = nullptr;
+    std::optional<SetSnapshot> texts_;
 };
 
 } // namespace kpd

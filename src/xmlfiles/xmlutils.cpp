@@ -141,4 +141,11 @@ void XMLutils::chars(const std::string& charStr)
     appendEscaped(output_, charStr, false);
 }
 
+void XMLutils::textElement(const std::string& name, const std::string& text)
+{
+    startEl(name);
+    chars(text);
+    endEl(name);
+}
+
 } // namespace kpd

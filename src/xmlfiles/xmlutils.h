@@ -22,6 +22,8 @@ public:
     void endEl(const std::string& name);
     // An empty text writes nothing, so the element can still come out empty.
     void chars(const std::string& charStr);
+    // An element holding only text.
+    void textElement(const std::string& name, const std::string& text);
 
     const std::string& getOutput() const { return output_; }
 

@@ -5,9 +5,9 @@
 # briefly from its seed corpus (label fuzz).
 include(ExternalProject)
 
-set(fuzz_targets configuration keypaddata imagedecoder intelhex keymap glossary)
+set(fuzz_targets configuration keypaddata imagedecoder intelhex keymap glossary translationfile)
 set(sanitized_test_programs keypadtext_tests model_tests model_alone_tests fileio_tests xmlfiles_tests build_tests
-                            checks_tests compare_tests
+                            checks_tests compare_tests exchange_tests
                             cli_tests)
 set(fuzz_binary_dir ${CMAKE_BINARY_DIR}/fuzz)
 

@@ -3,8 +3,10 @@
 #         [-DTEXTMODEL_DIR=<the keypad text model's folder>] -P layercheck.cmake
 # - a file of src/model or src/keypadtext includes only files of its own folder and the C++
 #   standard library: no other folder of src/, no Qt, no expat, no system header;
-# - a file of the core (src/model, xmlfiles, build, checks, compare, fileio) includes nothing
-#   of the keypad text box control;
+# - a file of the core (src/model, xmlfiles, build, checks, compare, fileio) or of the
+#   translation exchange (src/exchange) includes nothing of the keypad text box control;
+# - a file of src/exchange includes neither Qt nor the editor's folders: kpdtool and the
+#   editor export and import through the same code;
 # - the checks and the control include the text model from its folder, and no other folder
 #   holds a file of the text model's names: a text is laid out by one copy of the code;
 # - a file of src/comrt includes nothing of the keypad text box and names none of its
@@ -76,7 +78,7 @@ foreach(header IN LISTS control_headers)
   get_filename_component(name ${header} NAME)
   list(APPEND control_names ${name})
 endforeach()
-foreach(folder model xmlfiles build checks compare fileio)
+foreach(folder model xmlfiles build checks compare fileio exchange)
   file(GLOB files ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
   foreach(path IN LISTS files)
     file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include")
@@ -90,6 +92,17 @@ foreach(folder model xmlfiles build checks compare fileio)
         list(APPEND breaches "${path}: ${line}")
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+# The translation exchange stays below the editor.
+file(GLOB exchange_files ${SOURCE_DIR}/src/exchange/*.h ${SOURCE_DIR}/src/exchange/*.cpp)
+foreach(path IN LISTS exchange_files)
+  file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "include[ \t]*<Q" OR line MATCHES "include[ \t]*\"(shell|views|modeltext|download|lcdtextboxhost)/")
+      list(APPEND breaches "${path}: ${line}")
+    endif()
   endforeach()
 endforeach()
 

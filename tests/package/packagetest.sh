@@ -26,7 +26,7 @@ for f in /usr/bin/keypad-string-tool /usr/bin/kpdtool /usr/bin/regcomp /usr/bin/
          /usr/lib/keypad-string-tool/liblcdtextbox.so /usr/lib/keypad-string-tool/libcomrt.so \
          /usr/lib/keypad-string-tool/libzvnapi32.so \
          /usr/share/keypad-string-tool/kpdconf.kpx /usr/share/keypad-string-tool/modeConstants.kpc \
-         "/usr/share/keypad-string-tool/VX KEYPAD TOOL HELP.HLP" \
+         "/usr/share/keypad-string-tool/VX KEYPAD TOOL HELP.HLP" /usr/share/keypad-string-tool/keypad-lcd.ttf \
          /usr/share/applications/org.example.KeypadStringTool.desktop \
          /usr/share/metainfo/org.example.KeypadStringTool.metainfo.xml \
          /usr/share/icons/hicolor/48x48/apps/keypad-string-tool.png \

@@ -56,11 +56,18 @@ CompareWindow* CompareCommands::openComparison(const QString& file, const QStrin
         if (!theirs) return;
         std::unique_ptr<kpd::ComparedFile> common = base.isEmpty() ? nullptr : load(base);
         if (!base.isEmpty() && !common) return;
-        opened = new CompareWindow(document_, std::move(theirs), file, std::move(common), base, parent_);
-        opened->setAttribute(Qt::WA_DeleteOnClose);
-        opened->show();
+        opened = show(std::move(theirs), file, std::move(common), base);
     });
     return opened;
+}
+
+CompareWindow* CompareCommands::show(std::unique_ptr<kpd::ComparedFile> theirs, const QString& theirName,
+                                     std::unique_ptr<kpd::ComparedFile> base, const QString& baseName)
+{
+    auto* window = new CompareWindow(document_, std::move(theirs), theirName, std::move(base), baseName, parent_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
 }
 
 bool CompareCommands::mergeWithoutComparing(const QString& file)

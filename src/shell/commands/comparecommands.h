@@ -2,9 +2,15 @@
 
 #include <QString>
 
+#include <memory>
+
 class CompareWindow;
 class DriveDocument;
 class QWidget;
+
+namespace kpd {
+class ComparedFile;
+}
 
 // "Compare with...": picks a keypad data file (and, if the user wants one, their common
 // base) and opens a comparison window on it. Merge asks here first whether the user would
@@ -22,6 +28,9 @@ public:
     void compareWith();
     // The window on the file (and base); nullptr, after a message, when a file cannot be read whole.
     CompareWindow* openComparison(const QString& file, const QString& base = {});
+    // The window on sides already read, such as the texts of a translation file.
+    CompareWindow* show(std::unique_ptr<kpd::ComparedFile> theirs, const QString& theirName,
+                        std::unique_ptr<kpd::ComparedFile> base, const QString& baseName);
     // True when the merge is to go ahead: the user answered No. Yes opens the comparison instead.
     bool mergeWithoutComparing(const QString& file);
     // Lays what the file changed against the reference set over the custom set; false

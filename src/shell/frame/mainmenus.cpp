@@ -31,6 +31,8 @@ MainMenus::MainMenus(QMainWindow& window)
     fileSaveConstants = fileMenu->addAction(QStringLiteral("Save &Constants file"));
     fileExport = fileMenu->addAction(QStringLiteral("E&xport"));
     fileCompare = fileMenu->addAction(QStringLiteral("Compare &with..."));
+    fileExportTranslation = fileMenu->addAction(QStringLiteral("Export for &translation..."));
+    fileImportTranslation = fileMenu->addAction(QStringLiteral("&Import translation..."));
     fileAutoSave = fileMenu->addAction(QStringLiteral("Auto sa&ve"));
     fileMenu->addSeparator();
     fileExit = fileMenu->addAction(QStringLiteral("E&xit"));

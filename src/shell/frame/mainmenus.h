@@ -34,6 +34,8 @@ struct MainMenus {
     QAction* fileSaveConstants;
     QAction* fileExport;
     QAction* fileCompare;
+    QAction* fileExportTranslation;
+    QAction* fileImportTranslation;
     QAction* fileAutoSave;
     QAction* fileExit;
 

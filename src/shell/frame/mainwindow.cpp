@@ -18,6 +18,7 @@
 #include "shell/commands/exportcommands.h"
 #include "shell/commands/menufilecommands.h"
 #include "shell/commands/setfilecommands.h"
+#include "shell/commands/translationmenucommands.h"
 #include "shell/drivedocument.h"
 #include "shell/extrareferences.h"
 #include "shell/panels/budgetmeter.h"
@@ -177,6 +178,10 @@ void MainWindow::connectCommands()
             [this, &document] { ExportCommands(document, this).saveAssembler(); });
     connect(menus_->fileCompare, &QAction::triggered, this,
             [this, &document] { CompareCommands(document, this).compareWith(); });
+    connect(menus_->fileExportTranslation, &QAction::triggered, this,
+            [this, &document] { TranslationMenuCommands(document, this).exportForTranslation(); });
+    connect(menus_->fileImportTranslation, &QAction::triggered, this,
+            [this, &document] { TranslationMenuCommands(document, this).importTranslation(); });
     connect(menus_->fileAutoSave, &QAction::triggered, autoSave_, &QWidget::show);
     connect(menus_->fileExit, &QAction::triggered, this, &QWidget::close);
 

@@ -1,0 +1,3 @@
+#include "poreader.h"
+
+#include <QString>
