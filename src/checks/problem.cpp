@@ -12,6 +12,7 @@ std::string_view kindName(ProblemKind kind)
     case ProblemKind::TrailingSpace: return "trailing-space";
     case ProblemKind::ModeMismatch: return "mode-mismatch";
     case ProblemKind::NearDuplicate: return "near-duplicate";
+    case ProblemKind::Spelling: return "spelling";
     }
     return {};
 }

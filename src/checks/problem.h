@@ -4,15 +4,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kpd {
 
 // What is wrong with a text. The names are stable: scripts and CI jobs select kinds by them.
-enum class ProblemKind { Empty, Unchanged, Overflow, NoGlyph, TrailingSpace, ModeMismatch, NearDuplicate };
+enum class ProblemKind { Empty, Unchanged, Overflow, NoGlyph, TrailingSpace, ModeMismatch, NearDuplicate, Spelling };
 
-inline constexpr std::array<ProblemKind, 7> kAllProblemKinds{
-    ProblemKind::Empty,         ProblemKind::Unchanged,    ProblemKind::Overflow,     ProblemKind::NoGlyph,
-    ProblemKind::TrailingSpace, ProblemKind::ModeMismatch, ProblemKind::NearDuplicate};
+inline constexpr std::array<ProblemKind, 8> kAllProblemKinds{
+    ProblemKind::Empty,         ProblemKind::Unchanged,    ProblemKind::Overflow,      ProblemKind::NoGlyph,
+    ProblemKind::TrailingSpace, ProblemKind::ModeMismatch, ProblemKind::NearDuplicate, ProblemKind::Spelling};
 
 enum class TextField { Description, Help };
 
@@ -32,6 +33,12 @@ struct Problem {
     // A replacement in the escaped form the model holds: the whole text for trailing spaces,
     // near-duplicates and mode mismatches, the replacement of one character for a missing glyph.
     std::optional<std::string> suggestion;
+    // Further whole-text replacements after the suggestion, as the spelling dictionary
+    // ranks them.
+    std::vector<std::string> alternatives;
+    // The text the problem was found in, where the fix replaces a part of it: a text
+    // changed since is not fixed.
+    std::string checkedText;
     // What fixing it would save in the string database.
     int bytes = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "glyphscan.h"
 #include "keypadtextlayout.h"
+#include "spellingproblems.h"
 
 #include "build/escapes.h"
 #include "model/counted.h"
@@ -77,6 +78,8 @@ std::set<ProblemKind> TextChecker::defaultKinds()
 {
     std::set<ProblemKind> kinds(kAllProblemKinds.begin(), kAllProblemKinds.end());
     kinds.erase(ProblemKind::Unchanged);
+    // Spelling needs a dictionary of the custom set's language: asked for where one is known.
+    kinds.erase(ProblemKind::Spelling);
     return kinds;
 }
 
@@ -145,6 +148,8 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
         }
     }
     if (wanted(ProblemKind::NoGlyph)) checkGlyphs(param, mode, field, out);
+    if (wanted(ProblemKind::Spelling) && options.spelling)
+        checkSpelling(input, param, mode, field, *options.spelling, out);
     if (wanted(ProblemKind::TrailingSpace)) {
         KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
         if (stripped.removed > 0) {
@@ -181,6 +186,23 @@ void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckIn
         out.push_back(std::move(problem));
     }
     addLostBefore(std::string::npos);
+}
+
+void TextChecker::checkSpelling(const CheckInput& input, const CheckInput::ParamTexts& param,
+                                const CheckInput::ModeTexts& mode, TextField field, const SpellChecker& speller,
+                                std::vector<Problem>& out)
+{
+    const std::string& text = textOf(mode, field);
+    for (SpellingProblems::Found& found : SpellingProblems::find(speller, text, field, input.maxHelpChars)) {
+        Problem problem = make(ProblemKind::Spelling, param, mode, field, std::move(found.message));
+        problem.checkedText = text;
+        if (!found.fixes.empty()) {
+            problem.suggestion = std::move(found.fixes.front());
+            problem.alternatives.assign(std::make_move_iterator(found.fixes.begin() + 1),
+                                        std::make_move_iterator(found.fixes.end()));
+        }
+        out.push_back(std::move(problem));
+    }
 }
 
 void TextChecker::checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found)

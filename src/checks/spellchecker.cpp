@@ -1,0 +1,33 @@
+#include "spellchecker.h"
+
+#include <algorithm>
+
+namespace kpd {
+
+SpellChecker::SpellChecker(std::shared_ptr<const SpellDictionary> dictionary, WordList words)
+    : dictionary_(std::move(dictionary)), words_(std::move(words))
+{
+}
+
+bool SpellChecker::isMisspelled(const std::string& word) const
+{
+    if (words_.forbids(word)) return true;
+    if (accepted_.count(word) || words_.accepts(word)) return false;
+    return !dictionary_->knows(word);
+}
+
+std::vector<std::string> SpellChecker::suggestions(const std::string& word) const
+{
+    std::vector<std::string> offered = dictionary_->suggestions(word);
+    std::erase_if(offered, [&](const std::string& s) { return s == word || words_.forbids(s); });
+    return offered;
+}
+
+std::vector<SpellWords::Word> SpellChecker::misspelled(const std::string& escaped) const
+{
+    std::vector<SpellWords::Word> words = SpellWords::cut(escaped);
+    std::erase_if(words, [&](const SpellWords::Word& w) { return !isMisspelled(w.text); });
+    return words;
+}
+
+} // namespace kpd
