@@ -16,6 +16,19 @@ bool SpellChecker::isMisspelled(const std::string& word) const
     return !dictionary_->knows(word);
 }
 
+bool SpellChecker::isMisspelled(const SpellWords::Word& word) const
+{
+    if (!isMisspelled(word.text)) return false;
+    if (word.lineBreaks.empty()) return true;
+    // Read as the keypad shows it, a part at a line's end or start is a word of its own.
+    std::size_t from = 0;
+    for (std::size_t to : word.lineBreaks) {
+        if (to - from > 1 && isMisspelled(word.text.substr(from, to - from))) return true;
+        from = to;
+    }
+    return word.text.size() - from > 1 && isMisspelled(word.text.substr(from));
+}
+
 std::vector<std::string> SpellChecker::suggestions(const std::string& word) const
 {
     std::vector<std::string> offered = dictionary_->suggestions(word);
@@ -26,7 +39,7 @@ std::vector<std::string> SpellChecker::suggestions(const std::string& word) cons
 std::vector<SpellWords::Word> SpellChecker::misspelled(const std::string& escaped) const
 {
     std::vector<SpellWords::Word> words = SpellWords::cut(escaped);
-    std::erase_if(words, [&](const SpellWords::Word& w) { return !isMisspelled(w.text); });
+    std::erase_if(words, [&](const SpellWords::Word& w) { return !isMisspelled(w); });
     return words;
 }
 

@@ -25,6 +25,7 @@ public:
     const std::string& language() const { return dictionary_->language(); }
 
     bool isMisspelled(const std::string& word) const;
+    bool isMisspelled(const SpellWords::Word& word) const;
     // The dictionary's suggestions, without a forbidden word.
     std::vector<std::string> suggestions(const std::string& word) const;
     // The misspelled words of a text in the escaped form, in text order.

@@ -113,7 +113,7 @@ std::string SpellingLanguages::fromName(const std::string& name, const std::vect
     const std::string key = lowered(trimmed(name));
     std::string wanted = key;
     for (const auto& [setName, language] : kNamedLanguages)
-        if (key == setName) wanted = std::string(language);
+        if (key == setName) wanted = lowered(std::string(language));
     // An exact dictionary first ("fr_FR"), then any of the same language ("fr", "fr_CA").
     for (const std::string& language : offered)
         if (lowered(language) == wanted) return language;

@@ -1,7 +1,10 @@
 #include "spellwords.h"
 
+#include "keypadtextlayout.h"
+
 #include "build/keypadwords.h"
 #include "keypadtext/cescapedtext.h"
+#include "keypadtext/ckeypadtext.h"
 
 #include <algorithm>
 #include <array>
@@ -23,6 +26,15 @@ bool isWordSign(unsigned char c)
     return SpellWords::isLetter(c) || c == '-' || c == '\'';
 }
 
+// "PID", "EEPROM": names of things, which no dictionary holds and which a typo rarely hits.
+bool isAcronym(const std::string& word)
+{
+    return std::none_of(word.begin(), word.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b >= 'a' && b <= 'z') || b >= 0xDF;
+    });
+}
+
 } // namespace
 
 bool SpellWords::isLetter(unsigned char c)
@@ -40,6 +52,12 @@ std::vector<SpellWords::Word> SpellWords::cut(const std::string& escaped)
 {
     std::vector<CEscapedText::Source> sources;
     const std::string bytes = CEscapedText::decode(escaped, &sources);
+    CKeypadText layout;
+    layout.setCols(KeypadTextLayout::kDisplayColumns);
+    layout.setText(bytes);
+    std::vector<std::size_t> lineStarts;
+    for (int line = 1; line <= layout.lastLine(); ++line)
+        lineStarts.push_back(static_cast<std::size_t>(layout.lineStart(line)));
     std::vector<Word> words;
     forEachWord(bytes, [&](std::string_view piece) {
         auto first = static_cast<std::size_t>(piece.data() - bytes.data());
@@ -48,11 +66,14 @@ std::vector<SpellWords::Word> SpellWords::cut(const std::string& escaped)
         while (last > first && !isLetter(static_cast<unsigned char>(bytes[last - 1]))) --last;
         // One letter is an initial, a variable or a unit prefix.
         if (last - first < 2) return;
-        std::string word = bytes.substr(first, last - first);
-        if (!std::all_of(word.begin(), word.end(), [](char c) { return isWordSign(static_cast<unsigned char>(c)); }))
+        Word word{sources[first].begin, sources[last - 1].end, first, last, bytes.substr(first, last - first), {}};
+        if (!std::all_of(word.text.begin(), word.text.end(),
+                         [](char c) { return isWordSign(static_cast<unsigned char>(c)); }))
             return;
-        if (isUnit(word)) return;
-        words.push_back({sources[first].begin, sources[last - 1].end, first, last, std::move(word)});
+        if (isUnit(word.text) || isAcronym(word.text)) return;
+        for (std::size_t start : lineStarts)
+            if (start > first && start < last) word.lineBreaks.push_back(start - first);
+        words.push_back(std::move(word));
     });
     return words;
 }

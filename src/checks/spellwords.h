@@ -21,6 +21,9 @@ public:
         std::size_t last = 0;
         // The word in the model's 8-bit text.
         std::string text;
+        // Where in the word a display line starts. A text that fills a line may go on in the
+        // next without a space ("Reference select" "select option"): the keypad shows two words.
+        std::vector<std::size_t> lineBreaks;
     };
 
     static std::vector<Word> cut(const std::string& escaped);

@@ -1,6 +1,7 @@
 #include "checkcommand.h"
 
 #include "checks/checkinput.h"
+#include "checks/drivespelling.h"
 #include "checks/textchecker.h"
 #include "model/theapp.h"
 #include "xmlfiles/textcodec.h"
@@ -81,6 +82,15 @@ int CheckCommand::run(TheApp& app, bool json)
     if (app.getRefKey().empty()) app.setRefKey(app.getLangDBKey(0));
     TextChecker::Options options;
     options.kinds = kinds_;
+    if (kinds_.count(ProblemKind::Spelling)) {
+        const DriveSpelling spelling = DriveSpelling::ofCustomSet(app, language_);
+        if (!spelling.checker && !language_.empty()) {
+            err_ << "kpdtool: --language: " << spelling.missingMessage() << "\n";
+            return BadInput;
+        }
+        if (!spelling.checker) err_ << "kpdtool: " << spelling.missingMessage() << "\n";
+        options.spelling = spelling.checker;
+    }
     const std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app), options);
     if (json)
         printJson(problems, out_);

@@ -24,6 +24,9 @@ public:
     // message, when a name is no kind.
     bool setLists(const std::string& kinds, const std::string& failOn);
 
+    // The custom set's dictionary, instead of the drive folder's setting.
+    void setLanguage(std::string language) { language_ = std::move(language); }
+
     int run(TheApp& app, bool json);
 
     static void printText(const std::vector<Problem>& problems, std::ostream& out);
@@ -36,6 +39,7 @@ private:
     std::ostream& err_;
     std::set<ProblemKind> kinds_ = TextChecker::defaultKinds();
     std::set<ProblemKind> failOn_{ProblemKind::Overflow, ProblemKind::NoGlyph};
+    std::string language_;
 };
 
 } // namespace kpd

@@ -56,6 +56,7 @@ struct KpdTool::Arguments {
     std::string hex, bin, asmDir, segments, image, options, compare;
     std::string lang = "english";
     std::string kinds, failOn;
+    std::string language;
     std::string base;
     bool force = false;
     bool json = false;
@@ -89,12 +90,15 @@ std::string KpdTool::usage()
            "  export FILE.kpd OUT --options MASK [--force]\n"
            "                             write the text export with the option mask (0-65535);\n"
            "                             an existing OUT is replaced only with --force\n"
-           "  check FILE.kpd [--json] [--kinds LIST] [--fail-on LIST]\n"
+           "  check FILE.kpd [--json] [--kinds LIST] [--fail-on LIST] [--language LL_CC]\n"
            "                             list the problems of the texts; LIST is \"all\" or kinds joined\n"
            "                             by commas: empty, unchanged, overflow, no-glyph, trailing-space,\n"
-           "                             mode-mismatch, near-duplicate. --kinds defaults to all but\n"
-           "                             unchanged, --fail-on to overflow,no-glyph; exit status 1 when a\n"
-           "                             problem of a --fail-on kind was found\n"
+           "                             mode-mismatch, near-duplicate, spelling. --kinds defaults to all\n"
+           "                             but unchanged and spelling, --fail-on to overflow,no-glyph; exit\n"
+           "                             status 1 when a problem of a --fail-on kind was found. Spelling\n"
+           "                             uses the dictionary LL_CC of /usr/share/hunspell (else the one\n"
+           "                             the drive folder's spelling.ini gives the custom set) and accepts\n"
+           "                             the words of the drive folder's wordlist.dic\n"
            "  report FILE.kpd [--json] [--compare OLD.kpd]\n"
            "                             where the image's bytes go: menus, parameters, strings and\n"
            "                             dictionary words, as tables or JSON; --compare adds the\n"
@@ -118,11 +122,11 @@ int KpdTool::run(const std::vector<std::string>& args)
     Arguments a;
     a.folder = programFolder_;
     const std::vector<std::pair<std::string, std::string Arguments::*>> valued{
-        {"--folder", &Arguments::folder}, {"--hex", &Arguments::hex},     {"--bin", &Arguments::bin},
-        {"--asm", &Arguments::asmDir},    {"--lang", &Arguments::lang},   {"--segments", &Arguments::segments},
-        {"--image", &Arguments::image},   {"--options", &Arguments::options},
-        {"--kinds", &Arguments::kinds},   {"--fail-on", &Arguments::failOn}, {"--compare", &Arguments::compare},
-        {"--base", &Arguments::base}};
+        {"--folder", &Arguments::folder},    {"--hex", &Arguments::hex},         {"--bin", &Arguments::bin},
+        {"--asm", &Arguments::asmDir},       {"--lang", &Arguments::lang},       {"--segments", &Arguments::segments},
+        {"--image", &Arguments::image},      {"--options", &Arguments::options}, {"--kinds", &Arguments::kinds},
+        {"--fail-on", &Arguments::failOn},   {"--compare", &Arguments::compare}, {"--base", &Arguments::base},
+        {"--language", &Arguments::language}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -176,6 +180,7 @@ int KpdTool::run(const std::vector<std::string>& args)
         if (a.command == "check") {
             CheckCommand command(out_, err_);
             if (!command.setLists(a.kinds, a.failOn)) return BadInput;
+            command.setLanguage(a.language);
             TheApp& app = newApp(a.folder);
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }

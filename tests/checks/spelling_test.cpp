@@ -92,7 +92,9 @@ TEST_F(Spelling, TheWordListAcceptsAbbreviationsAndItsStarEntryForbidsADictionar
 
 TEST_F(Spelling, NumbersUnitsEscapesAndPunctuationAreNoWords)
 {
-    EXPECT_TRUE(spellingOf(english_, "Range 0 to 550 rpm~M(50Hz) 10kW", "Speed in Hz: see menu 1.").empty());
+    EXPECT_TRUE(spellingOf(english_, "Range 0 to 550 rpm~M(50Hz) 10kW", "Speed in Hz: PID gain, see menu 1.").empty());
+    // A text that fills its first display line goes on in the second without a space.
+    EXPECT_TRUE(spellingOf(english_, "Reference selectselect option").empty());
     const std::vector<SpellWords::Word> words = SpellWords::cut("Ref~M(Motor speeed)");
     ASSERT_EQ(words.size(), 3u);
     // "~M" is one cell: the escaped text and the cells count differently after it.
@@ -132,8 +134,9 @@ TEST_F(Spelling, TheQuickFixReplacesTheWordUnlessTheTextChangedSinceTheCheck)
 
 TEST(SpellingLanguages, SetsTakeTheLanguageOfTheirNameAndTheCustomSetTheReferencesUntilChosen)
 {
-    const std::vector<std::string> offered{"de_DE", "en_GB", "fr", "fr_CA"};
-    EXPECT_EQ(SpellingLanguages::fromName("French", offered), "fr");
+    const std::vector<std::string> offered{"de_DE", "en_GB", "fr", "fr_CA", "fr_FR"};
+    EXPECT_EQ(SpellingLanguages::fromName("French", offered), "fr_FR");
+    EXPECT_EQ(SpellingLanguages::fromName("fr", offered), "fr");
     EXPECT_EQ(SpellingLanguages::fromName("English", offered), "en_GB");
     EXPECT_EQ(SpellingLanguages::fromName("Spanish", offered), "");
 
