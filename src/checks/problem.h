@@ -36,9 +36,11 @@ struct Problem {
     // Further whole-text replacements after the suggestion, as the spelling dictionary
     // ranks them.
     std::vector<std::string> alternatives;
-    // The text the problem was found in, where the fix replaces a part of it: a text
-    // changed since is not fixed.
+    // The text the problem was found in and the characters of it the problem is about, where
+    // the fix replaces a part of it: a text changed since is not fixed.
     std::string checkedText;
+    std::size_t partBegin = 0;
+    std::size_t partEnd = 0;
     // What fixing it would save in the string database.
     int bytes = 0;
 };

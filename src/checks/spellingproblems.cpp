@@ -4,6 +4,8 @@
 #include "keypadtextlayout.h"
 #include "spellchecker.h"
 
+#include "keypadtext/cescapedtext.h"
+
 #include <algorithm>
 
 namespace kpd {
@@ -15,24 +17,43 @@ bool SpellingProblems::fits(const std::string& escaped, TextField field, int max
     return escaped.size() <= static_cast<std::size_t>(std::max(maxHelpChars, 0));
 }
 
-std::vector<SpellingProblems::Found> SpellingProblems::find(const SpellChecker& speller, const std::string& escaped,
-                                                            TextField field, int maxHelpChars)
+std::vector<Problem> SpellingProblems::find(const SpellChecker& speller, const std::string& escaped)
 {
-    std::vector<Found> found;
+    std::vector<Problem> found;
     for (const SpellWords::Word& word : speller.misspelled(escaped)) {
-        Found& problem = found.emplace_back();
+        Problem& problem = found.emplace_back();
+        problem.kind = ProblemKind::Spelling;
         problem.message = speller.words().forbids(word.text)
                               ? "\"" + word.text + "\" is forbidden by the drive's word list"
                               : "\"" + word.text + "\" is not in the " + speller.language() + " dictionary";
-        for (const std::string& suggestion : speller.suggestions(word.text)) {
-            if (problem.fixes.size() == kMaxFixes) break;
-            // Dictionary words hold no escape character, so they go into the text as they are.
-            std::string fixed = escaped.substr(0, word.begin) + suggestion + escaped.substr(word.end);
-            if (fits(fixed, field, maxHelpChars) && GlyphScan::scan(suggestion).empty())
-                problem.fixes.push_back(std::move(fixed));
-        }
+        problem.checkedText = escaped;
+        problem.partBegin = word.begin;
+        problem.partEnd = word.end;
     }
     return found;
+}
+
+void SpellingProblems::addFixes(const SpellChecker& speller, Problem& problem, int maxHelpChars)
+{
+    const std::string& escaped = problem.checkedText;
+    if (problem.kind != ProblemKind::Spelling || problem.partEnd > escaped.size() ||
+        problem.partBegin >= problem.partEnd)
+        return;
+    const std::string word =
+        CEscapedText::decode(escaped.substr(problem.partBegin, problem.partEnd - problem.partBegin));
+    std::vector<std::string> fixes;
+    for (const std::string& suggestion : speller.suggestions(word)) {
+        if (fixes.size() == kMaxFixes) break;
+        // Dictionary words hold no escape character, so they go into the text as they are.
+        std::string fixed = escaped.substr(0, problem.partBegin) + suggestion + escaped.substr(problem.partEnd);
+        if (fits(fixed, problem.field, maxHelpChars) && GlyphScan::scan(suggestion).empty())
+            fixes.push_back(std::move(fixed));
+    }
+    problem.suggestion.reset();
+    problem.alternatives.clear();
+    if (fixes.empty()) return;
+    problem.suggestion = std::move(fixes.front());
+    problem.alternatives.assign(std::make_move_iterator(fixes.begin() + 1), std::make_move_iterator(fixes.end()));
 }
 
 } // namespace kpd

@@ -148,8 +148,7 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
         }
     }
     if (wanted(ProblemKind::NoGlyph)) checkGlyphs(param, mode, field, out);
-    if (wanted(ProblemKind::Spelling) && options.spelling)
-        checkSpelling(input, param, mode, field, *options.spelling, out);
+    if (wanted(ProblemKind::Spelling) && options.spelling) checkSpelling(param, mode, field, *options.spelling, out);
     if (wanted(ProblemKind::TrailingSpace)) {
         KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
         if (stripped.removed > 0) {
@@ -188,19 +187,14 @@ void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckIn
     addLostBefore(std::string::npos);
 }
 
-void TextChecker::checkSpelling(const CheckInput& input, const CheckInput::ParamTexts& param,
-                                const CheckInput::ModeTexts& mode, TextField field, const SpellChecker& speller,
-                                std::vector<Problem>& out)
+void TextChecker::checkSpelling(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+                                const SpellChecker& speller, std::vector<Problem>& out)
 {
-    const std::string& text = textOf(mode, field);
-    for (SpellingProblems::Found& found : SpellingProblems::find(speller, text, field, input.maxHelpChars)) {
+    for (Problem& found : SpellingProblems::find(speller, textOf(mode, field))) {
         Problem problem = make(ProblemKind::Spelling, param, mode, field, std::move(found.message));
-        problem.checkedText = text;
-        if (!found.fixes.empty()) {
-            problem.suggestion = std::move(found.fixes.front());
-            problem.alternatives.assign(std::make_move_iterator(found.fixes.begin() + 1),
-                                        std::make_move_iterator(found.fixes.end()));
-        }
+        problem.checkedText = std::move(found.checkedText);
+        problem.partBegin = found.partBegin;
+        problem.partEnd = found.partEnd;
         out.push_back(std::move(problem));
     }
 }

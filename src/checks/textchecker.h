@@ -22,7 +22,8 @@ public:
         // Identical texts are only a fault in a translation; a set that copies the
         // reference would report nearly every text, so unchanged is asked for explicitly.
         std::set<ProblemKind> kinds = defaultKinds();
-        // Spelling is checked only with a dictionary for the custom set's language.
+        // Spelling is checked only with a dictionary for the custom set's language. Its
+        // problems come without corrections: SpellingProblems::addFixes asks for them.
         std::shared_ptr<const SpellChecker> spelling;
     };
 
@@ -45,9 +46,8 @@ private:
                           std::vector<Problem>& out);
     static void checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
                             std::vector<Problem>& out);
-    static void checkSpelling(const CheckInput& input, const CheckInput::ParamTexts& param,
-                              const CheckInput::ModeTexts& mode, TextField field, const SpellChecker& speller,
-                              std::vector<Problem>& out);
+    static void checkSpelling(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+                              const SpellChecker& speller, std::vector<Problem>& out);
     static void checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found);
     static void checkNearDuplicates(const CheckInput& input, Found& found);
 };

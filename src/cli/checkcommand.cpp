@@ -2,6 +2,7 @@
 
 #include "checks/checkinput.h"
 #include "checks/drivespelling.h"
+#include "checks/spellingproblems.h"
 #include "checks/textchecker.h"
 #include "model/theapp.h"
 #include "xmlfiles/textcodec.h"
@@ -91,7 +92,10 @@ int CheckCommand::run(TheApp& app, bool json)
         if (!spelling.checker) err_ << "kpdtool: " << spelling.missingMessage() << "\n";
         options.spelling = spelling.checker;
     }
-    const std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app), options);
+    std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app), options);
+    for (Problem& problem : problems)
+        if (problem.kind == ProblemKind::Spelling)
+            SpellingProblems::addFixes(*options.spelling, problem, app.maxRecChars());
     if (json)
         printJson(problems, out_);
     else

@@ -1,6 +1,7 @@
 #include "checks/problemfixer.h"
 #include "checks/spellchecker.h"
 #include "checks/spellinglanguages.h"
+#include "checks/spellingproblems.h"
 #include "checks/textchecker.h"
 #include "fileio/safefile.h"
 #include "model/drvmenus.h"
@@ -36,7 +37,9 @@ std::vector<Problem> spellingOf(const std::shared_ptr<const SpellChecker>& check
     TextChecker::Options options;
     options.kinds = {ProblemKind::Spelling};
     options.spelling = checker;
-    return TextChecker::check(input, options);
+    std::vector<Problem> problems = TextChecker::check(input, options);
+    for (Problem& problem : problems) SpellingProblems::addFixes(*checker, problem, input.maxHelpChars);
+    return problems;
 }
 
 bool offers(const Problem& problem, const std::string& text)
