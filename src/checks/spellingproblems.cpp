@@ -33,16 +33,19 @@ std::vector<Problem> SpellingProblems::find(const SpellChecker& speller, const s
     return found;
 }
 
+std::string SpellingProblems::word(const Problem& problem)
+{
+    if (problem.partEnd > problem.checkedText.size() || problem.partBegin >= problem.partEnd) return {};
+    return CEscapedText::decode(problem.checkedText.substr(problem.partBegin, problem.partEnd - problem.partBegin));
+}
+
 void SpellingProblems::addFixes(const SpellChecker& speller, Problem& problem, int maxHelpChars)
 {
     const std::string& escaped = problem.checkedText;
-    if (problem.kind != ProblemKind::Spelling || problem.partEnd > escaped.size() ||
-        problem.partBegin >= problem.partEnd)
-        return;
-    const std::string word =
-        CEscapedText::decode(escaped.substr(problem.partBegin, problem.partEnd - problem.partBegin));
+    const std::string misspelled = word(problem);
+    if (problem.kind != ProblemKind::Spelling || misspelled.empty()) return;
     std::vector<std::string> fixes;
-    for (const std::string& suggestion : speller.suggestions(word)) {
+    for (const std::string& suggestion : speller.suggestions(misspelled)) {
         if (fixes.size() == kMaxFixes) break;
         // Dictionary words hold no escape character, so they go into the text as they are.
         std::string fixed = escaped.substr(0, problem.partBegin) + suggestion + escaped.substr(problem.partEnd);

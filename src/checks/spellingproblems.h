@@ -22,6 +22,8 @@ public:
 
     // Problems without corrections, the misspelled word's characters in partBegin, partEnd.
     static std::vector<Problem> find(const SpellChecker& speller, const std::string& escaped);
+    // The misspelled word of a problem found here, in the model's 8-bit text.
+    static std::string word(const Problem& problem);
     // Sets the problem's suggestion and alternatives.
     static void addFixes(const SpellChecker& speller, Problem& problem, int maxHelpChars);
     static bool fits(const std::string& escaped, TextField field, int maxHelpChars);

@@ -1,6 +1,7 @@
 #include "problemspanel.h"
 
 #include "backgroundanalysis.h"
+#include "spellingmenu.h"
 
 #include "checks/problemfixer.h"
 #include "checks/textchecker.h"
@@ -9,6 +10,7 @@
 #include "model/theapp.h"
 #include "model/userinterface.h"
 #include "modeltext/modeltext.h"
+#include "views/spellingsession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,6 +52,7 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
 {
     setObjectName(QStringLiteral("problemsPanel"));
     analysis_ = new BackgroundAnalysis([this] { return checkWork(); }, this);
+    connect(&SpellingSession::instance(), &SpellingSession::changed, this, &ProblemsPanel::request);
 
     summary_->setWordWrap(true);
     summary_->setText(QStringLiteral("Checking..."));
@@ -111,9 +114,19 @@ BackgroundAnalysis::Work ProblemsPanel::checkWork()
     if (kpd::TheApp* root = app_()) *input = kpd::CheckInput::fromApp(*root);
     kpd::TextChecker::Options options;
     if (translation_->isChecked()) options.kinds.insert(kpd::ProblemKind::Unchanged);
-    return [this, input, options]() -> BackgroundAnalysis::Delivery {
+    QString spellingNote;
+    if (kpd::TheApp* root = app_()) {
+        options.spelling = SpellingSession::instance().checker(*root);
+        spellingNote = SpellingSession::instance().missingNote(*root);
+    }
+    if (options.spelling) options.kinds.insert(kpd::ProblemKind::Spelling);
+    return [this, input, options, spellingNote]() -> BackgroundAnalysis::Delivery {
         auto list = std::make_shared<kpd::ProblemList>(*input, kpd::TextChecker::check(*input, options));
-        return [this, list] { deliver(std::move(*list)); };
+        return [this, list, spellingNote] {
+            deliver(std::move(*list));
+            // Said once for the set, in place of a problem for every word.
+            if (!spellingNote.isEmpty()) summary_->setText(summary_->text() + QLatin1Char('\n') + spellingNote);
+        };
     };
 }
 
@@ -260,7 +273,9 @@ void ProblemsPanel::fixSelected()
         return;
     }
     try {
-        if (kpd::ProblemFixer(root->getCustMenus()).apply(*problem)) emit edited();
+        const kpd::Problem fix =
+            problem->kind == kpd::ProblemKind::Spelling ? SpellingMenu::withFixes(*problem, *root) : *problem;
+        if (kpd::ProblemFixer(root->getCustMenus()).apply(fix)) emit edited();
     } catch (const kpd::ModelError& error) {
         ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
     }
@@ -324,6 +339,14 @@ void ProblemsPanel::showContextMenu(const QPoint& pos)
         for (const auto& [form, uses] : kpd::ProblemFixer(root->getCustMenus()).nearDuplicateForms(chosen))
             menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))),
                            this, [this, chosen, form = form] { unify(chosen, form); });
+    } else if (chosen.kind == kpd::ProblemKind::Spelling) {
+        SpellingMenu::addItems(menu, chosen, *root, [this, root](const kpd::Problem& fix) {
+            try {
+                if (kpd::ProblemFixer(root->getCustMenus()).apply(fix)) emit edited();
+            } catch (const kpd::ModelError& error) {
+                ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+            }
+        });
     } else if (kpd::ProblemFixer::canFixAll(chosen.kind)) {
         menu.addAction(QStringLiteral("Fix this text"), this, &ProblemsPanel::fixSelected);
         menu.addAction(QStringLiteral("Fix all %1 problems").arg(QString::fromLatin1(kpd::kindName(chosen.kind))), this,

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "checks/drivespelling.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <set>
+#include <string>
+
+namespace kpd {
+class TheApp;
+}
+
+// The spelling of the drive the editor has open, shared by the Problems panel and the text
+// boxes: the custom set's checker, loaded once per drive, and the words accepted in this run
+// (ignored in a box, or forms a glossary supplies). Each change makes a new checker, so a
+// check running in the background keeps the one it started with.
+class SpellingSession : public QObject {
+    Q_OBJECT
+public:
+    static SpellingSession& instance();
+
+    // Nothing when no dictionary fits the custom set's language.
+    std::shared_ptr<const kpd::SpellChecker> checker(const kpd::TheApp& app);
+    // Why the custom set's spelling is not checked, or empty.
+    QString missingNote(const kpd::TheApp& app);
+
+    // Writes the word into the drive's word list; a failure is shown and changes nothing.
+    void addToWordList(const kpd::TheApp& app, const std::string& word);
+    void ignore(const std::string& word);
+    // Words accepted besides the dictionary and word list, such as a glossary's forms.
+    void setAcceptedWords(std::set<std::string> words);
+    // The drive folder's languages or word list changed on disk: read them again.
+    void reload();
+
+signals:
+    // The checker changed: what was marked may be wrong now.
+    void changed();
+
+private:
+    void prepare(const kpd::TheApp& app);
+    void renew();
+
+    std::string folder_;
+    std::string custKey_;
+    bool prepared_ = false;
+    kpd::DriveSpelling spelling_;
+    std::set<std::string> ignored_;
+    std::set<std::string> accepted_;
+};
