@@ -7,6 +7,10 @@
 #include "budgetmeter.h"
 #include "buildcommands.h"
 #include "comparecommands.h"
+#include "download/dlgnodeaddr.h"
+#include "download/downloadcommands.h"
+#include "download/steadydownloadclock.h"
+#include "download/zvnapilibrary.h"
 #include "exportcommands.h"
 #include "extrareferences.h"
 #include "extrareferencesdialog.h"
@@ -14,23 +18,20 @@
 #include "helpwindow.h"
 #include "mainmenus.h"
 #include "menutree.h"
+#include "model/theapp.h"
+#include "modeltext/modeltext.h"
+#include "platform/hugepageheap.h"
 #include "problemspanel.h"
 #include "sizereportwindow.h"
-#include "startupsplash.h"
+#include "spellinglanguagesdialog.h"
 #include "startupsequence.h"
+#include "startupsplash.h"
 #include "userdrivefolder.h"
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "views/screenfit.h"
-#include "model/theapp.h"
-#include "platform/hugepageheap.h"
 #include "xmlfiles/fixedfile.h"
-#include "modeltext/modeltext.h"
-#include "download/dlgnodeaddr.h"
-#include "download/downloadcommands.h"
-#include "download/steadydownloadclock.h"
-#include "download/zvnapilibrary.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -183,6 +184,10 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
         ExtraReferencesDialog dialog(ExtraReferences::offered(*app_), extraReferences_, this);
         if (dialog.exec() == QDialog::Accepted) setExtraReferences(dialog.chosen());
     });
+    connect(menus_->languageMenu->addAction(QStringLiteral("&Spelling languages...")), &QAction::triggered, this,
+            [this] {
+                if (app_) SpellingLanguagesDialog::edit(*app_, this);
+            });
     connect(menus_->windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
     connect(menus_->windowCloseAll, &QAction::triggered, this, [this] { menuWindows_->removeAll(); });
     connect(menus_->helpContents, &QAction::triggered, this, &MainWindow::showHelp);
