@@ -1,6 +1,7 @@
 #include "views/parameditor.h"
 #include "views/parammimic.h"
 #include "views/parampanel.h"
+#include "views/spellingsession.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/theapp.h"
@@ -437,4 +438,17 @@ TEST_F(EditorTest, ModeTabsChosenByKeyOrMouseSwitchTheEditedMode)
     EXPECT_EQ(e.session().modeKey(), "Servo");
     QTest::keyClick(e.modeTabs(), Qt::Key_Left);
     EXPECT_EQ(e.session().modeKey(), "Closed loop");
+}
+
+TEST_F(EditorTest, OnlyTheCustomBoxesMarkMisspelledWordsAndAnIgnoredWordLosesItsMarks)
+{
+    cust("m1", "p1").setDesc("Motor speeed");
+    ref("m1", "p1").setDesc("Motor speeed");
+    ParamEditor& e = open("m1", "p1");
+    EXPECT_TRUE(e.box(Box::CustDesc).spellCheck());
+    EXPECT_TRUE(e.box(Box::CustHelp).spellCheck());
+    EXPECT_FALSE(e.box(Box::RefDesc).spellCheck());
+    EXPECT_EQ(e.box(Box::CustDesc).misspelledWords(), "6 12");
+    SpellingSession::instance().ignore("speeed");
+    EXPECT_EQ(e.box(Box::CustDesc).misspelledWords(), "");
 }
