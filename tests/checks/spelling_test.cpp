@@ -1,3 +1,4 @@
+#include "checks/drivespelling.h"
 #include "checks/problemfixer.h"
 #include "checks/spellchecker.h"
 #include "checks/spellinglanguages.h"
@@ -173,6 +174,35 @@ TEST(WordList, AddingAWordLiftsItsBanAndKeepsTheOtherLinesOfTheFile)
                               "f"));
     EXPECT_EQ(list.fileText(), "# drive words\nSpd/S\nr\xc3\xa9"
                                "f\nAccl\n");
+}
+
+} // namespace
+} // namespace kpd
+
+namespace kpd {
+namespace {
+
+TEST(DriveSpelling, TakesTheDriveFoldersLanguageAndWordListAndNamesAMissingDictionary)
+{
+    const std::string folder = testing::TempDir() + "drivespelling-test";
+    std::filesystem::create_directories(folder);
+    SafeFile::write(folder + "/" + SpellingLanguages::kFileName, "Custom=fr_FR\n");
+    SafeFile::write(WordList::path(folder), "Zorglex\n");
+    test::RecordingUserInterface ui;
+    TheApp app(ui, folder);
+    test::buildSmallDrive(app);
+
+    const DriveSpelling custom = DriveSpelling::ofCustomSet(app);
+    if (!custom.checker) GTEST_SKIP() << "the hunspell-fr dictionary is not installed";
+    EXPECT_EQ(custom.language, "fr_FR");
+    EXPECT_TRUE(custom.checker->misspelled("Zorglex vitesse").empty());
+    EXPECT_EQ(custom.checker->misspelled("Zorglex Zorgleq").size(), 1u);
+
+    const DriveSpelling none = DriveSpelling::ofCustomSet(app, "xx_XX");
+    EXPECT_FALSE(none.checker);
+    EXPECT_EQ(none.missingMessage(),
+              "No spelling dictionary \"xx_XX\" is installed: the spelling of Custom is not checked");
+    EXPECT_TRUE(SpellDictionary::available().size() >= 2);
 }
 
 } // namespace

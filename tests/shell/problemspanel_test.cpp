@@ -5,6 +5,8 @@
 #include "shell/backgroundanalysis.h"
 #include "shell/mainmenus.h"
 #include "shell/problemspanel.h"
+#include "shell/spellingmenu.h"
+#include "modeltext/modeltext.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "views/problemmarkdelegate.h"
@@ -13,6 +15,8 @@
 #include "lcdtextboxhost/lcdtextboxhost.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
@@ -206,3 +210,37 @@ TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
 }
 
 } // namespace
+
+TEST_F(ProblemsPanelTest, SpellingIsListedWithCorrectionsAWordListAndIgnore)
+{
+    custom("m1", "p2", "Open loop").setDesc("Motor speeed");
+    custom("m1", "p1", "Open loop").setDesc("Zorglex gain");
+    panel().request();
+    settle();
+    const auto spelling = [this](const QString& word) -> QTreeWidgetItem* {
+        for (QTreeWidgetItemIterator it(panel().tree()); *it; ++it)
+            if ((*it)->parent() && (*it)->text(2).contains(word)) return *it;
+        return nullptr;
+    };
+    if (!spelling(QStringLiteral("speeed"))) GTEST_SKIP() << "no English dictionary is installed";
+
+    panel().tree()->setCurrentItem(spelling(QStringLiteral("speeed")));
+    QMenu menu;
+    SpellingMenu::addItems(menu, *panel().selected(), *window->app(), [](const kpd::Problem&) {});
+    QStringList items;
+    for (QAction* action : menu.actions()) items << action->text();
+    EXPECT_TRUE(items.contains(QStringLiteral("Change to \"Motor speed\""))) << items.join('|').toStdString();
+    EXPECT_EQ(items.mid(items.size() - 2), QStringList({"Add to word list", "Ignore"}));
+    panel().fixSelected();
+    EXPECT_TRUE(menu.actions().first()->text().contains(toQt(custom("m1", "p2", "Open loop").getDesc())));
+
+    panel().tree()->setCurrentItem(spelling(QStringLiteral("Zorglex")));
+    SpellingMenu::addItems(menu, *panel().selected(), *window->app(), [](const kpd::Problem&) {});
+    menu.actions().at(menu.actions().size() - 2)->trigger();
+    settle();
+    EXPECT_EQ(spelling(QStringLiteral("speeed")), nullptr);
+    EXPECT_EQ(spelling(QStringLiteral("Zorglex")), nullptr);
+    QFile list(QDir(toQt(window->app()->appFolder())).filePath(QStringLiteral("wordlist.dic")));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().endsWith("Zorglex\n"));
+}
