@@ -107,6 +107,16 @@ TEST_F(Spelling, NumbersUnitsEscapesAndPunctuationAreNoWords)
     EXPECT_EQ(words[2].first, 11u);
 }
 
+TEST_F(Spelling, ACorrectionReplacesOnlyTheWordAndKeepsTheEscapesAroundIt)
+{
+    // "~M" and "~x20" are escapes: the word's place in the escaped text is not its cell.
+    const auto found = spellingOf(english_, "Ref~MMaximum~x20speeed.");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(SpellingProblems::word(found[0]), "speeed");
+    EXPECT_TRUE(offers(found[0], "Ref~MMaximum~x20speed."));
+    for (const std::string& fix : found[0].alternatives) EXPECT_EQ(fix.substr(0, 16), "Ref~MMaximum~x20");
+}
+
 TEST_F(Spelling, CorrectionsThatWouldOverflowTheLinesAreNotOffered)
 {
     // "teh" ends a help text at its limit of 40 characters: "the" still fits, "teth" would not.

@@ -6,6 +6,8 @@
 #include "shell/mainmenus.h"
 #include "shell/problemspanel.h"
 #include "shell/spellingmenu.h"
+#include "checks/spellinglanguages.h"
+#include "views/spellingsession.h"
 #include "modeltext/modeltext.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
@@ -24,6 +26,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -243,4 +246,19 @@ TEST_F(ProblemsPanelTest, SpellingIsListedWithCorrectionsAWordListAndIgnore)
     QFile list(QDir(toQt(window->app()->appFolder())).filePath(QStringLiteral("wordlist.dic")));
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     EXPECT_TRUE(list.readAll().endsWith("Zorglex\n"));
+}
+
+// A language without a dictionary is said once for the set, never as a problem per word.
+TEST_F(ProblemsPanelTest, ACustomSetWithoutADictionaryIsSaidOnceInTheSummary)
+{
+    kpd::SpellingLanguages languages;
+    languages.choose(window->app()->getCustKey(), "xx_XX");
+    languages.write(window->app()->appFolder());
+    SpellingSession::instance().reload();
+    custom("m1", "p2", "Open loop").setDesc("Motor speeed");
+    settle();
+    EXPECT_EQ(itemOf(kpd::ProblemKind::Spelling), nullptr);
+    EXPECT_EQ(panel().summary()->text().count(QStringLiteral("xx_XX")), 1) << panel().summary()->text().toStdString();
+    std::filesystem::remove(window->app()->appFolder() + "/" + kpd::SpellingLanguages::kFileName);
+    SpellingSession::instance().reload();
 }
