@@ -67,7 +67,8 @@ SpellingLanguages SpellingLanguages::parse(std::string_view text)
         const std::string_view line = text.substr(pos, end - pos);
         pos = end + 1;
         const std::size_t equals = line.find('=');
-        if (line.empty() || line[0] == '#' || equals == std::string_view::npos) continue;
+        const std::string content = trimmed(line);
+        if (content.empty() || content[0] == '#' || equals == std::string_view::npos) continue;
         languages.choose(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)));
     }
     return languages;
