@@ -15,7 +15,14 @@ void SpellingSession::prepare(const kpd::TheApp& app)
     if (prepared_ && folder_ == app.appFolder() && custKey_ == app.getCustKey()) return;
     folder_ = app.appFolder();
     custKey_ = app.getCustKey();
-    spelling_ = kpd::DriveSpelling::ofCustomSet(app);
+    failure_.clear();
+    try {
+        spelling_ = kpd::DriveSpelling::ofCustomSet(app);
+    } catch (const std::exception& error) {
+        // An unreadable word list or languages file turns spelling off, said like a missing dictionary.
+        spelling_ = {};
+        failure_ = QStringLiteral("Spelling is not checked: %1").arg(toQt(error.what()));
+    }
     prepared_ = true;
     renew();
 }
@@ -39,6 +46,7 @@ std::shared_ptr<const kpd::SpellChecker> SpellingSession::checker(const kpd::The
 QString SpellingSession::missingNote(const kpd::TheApp& app)
 {
     prepare(app);
+    if (!failure_.isEmpty()) return failure_;
     return spelling_.checker ? QString() : toQt(spelling_.missingMessage());
 }
 

@@ -47,6 +47,7 @@ private:
     std::string custKey_;
     bool prepared_ = false;
     kpd::DriveSpelling spelling_;
+    QString failure_;
     std::set<std::string> ignored_;
     std::set<std::string> accepted_;
 };
