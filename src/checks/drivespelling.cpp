@@ -6,18 +6,27 @@
 
 namespace kpd {
 
-DriveSpelling DriveSpelling::of(const TheApp& app, const std::string& setKey, const std::string& language,
-                                const std::string& dictionaries)
+std::string DriveSpelling::languageOf(const TheApp& app, const std::string& setKey, const std::string& dictionaries)
+{
+    return SpellingLanguages::read(app.appFolder()).languageOf(app, setKey, SpellDictionary::available(dictionaries));
+}
+
+DriveSpelling DriveSpelling::load(const std::string& setKey, const std::string& language, const std::string& folder,
+                                  const std::string& dictionaries)
 {
     DriveSpelling spelling;
     spelling.setKey = setKey;
-    spelling.language =
-        language.empty()
-            ? SpellingLanguages::read(app.appFolder()).languageOf(app, setKey, SpellDictionary::available(dictionaries))
-            : language;
-    if (auto dictionary = SpellDictionary::open(spelling.language, dictionaries))
-        spelling.checker = std::make_shared<SpellChecker>(std::move(dictionary), WordList::read(app.appFolder()));
+    spelling.language = language;
+    if (auto dictionary = SpellDictionary::open(language, dictionaries))
+        spelling.checker = std::make_shared<SpellChecker>(std::move(dictionary), WordList::read(folder));
     return spelling;
+}
+
+DriveSpelling DriveSpelling::of(const TheApp& app, const std::string& setKey, const std::string& language,
+                                const std::string& dictionaries)
+{
+    return load(setKey, language.empty() ? languageOf(app, setKey, dictionaries) : language, app.appFolder(),
+                dictionaries);
 }
 
 DriveSpelling DriveSpelling::ofCustomSet(const TheApp& app, const std::string& language)

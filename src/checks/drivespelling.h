@@ -19,6 +19,13 @@ public:
     // Nothing when no dictionary of the language is installed.
     std::shared_ptr<SpellChecker> checker;
 
+    // The drive folder's setting for the set, or the set's default; empty when none fits.
+    static std::string languageOf(const TheApp& app, const std::string& setKey,
+                                  const std::string& dictionaries = SpellDictionary::kSystemFolder);
+    // Loads the dictionary and the folder's word list; this takes a while the first time a
+    // language is asked for, and touches no model data, so it may run on another thread.
+    static DriveSpelling load(const std::string& setKey, const std::string& language, const std::string& folder,
+                              const std::string& dictionaries = SpellDictionary::kSystemFolder);
     // With an empty `language`, the drive folder's setting or the set's default.
     static DriveSpelling of(const TheApp& app, const std::string& setKey, const std::string& language = {},
                             const std::string& dictionaries = SpellDictionary::kSystemFolder);

@@ -4,6 +4,11 @@
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <optional>
+
 SpellingSession& SpellingSession::instance()
 {
     static SpellingSession session;
@@ -12,19 +17,62 @@ SpellingSession& SpellingSession::instance()
 
 void SpellingSession::prepare(const kpd::TheApp& app)
 {
-    if (prepared_ && folder_ == app.appFolder() && custKey_ == app.getCustKey()) return;
+    const bool sameDrive = folder_ == app.appFolder() && custKey_ == app.getCustKey();
+    if (prepared_ && sameDrive) return;
+    // Read again for the same drive, the old checker serves until the new one is there.
+    if (!sameDrive) spelling_ = {};
     folder_ = app.appFolder();
     custKey_ = app.getCustKey();
-    failure_.clear();
-    try {
-        spelling_ = kpd::DriveSpelling::ofCustomSet(app);
-    } catch (const std::exception& error) {
-        // An unreadable word list or languages file turns spelling off, said like a missing dictionary.
-        spelling_ = {};
-        failure_ = QStringLiteral("Spelling is not checked: %1").arg(toQt(error.what()));
-    }
     prepared_ = true;
-    renew();
+    failure_.clear();
+    const std::uint64_t generation = ++generation_;
+    std::string language;
+    try {
+        language = kpd::DriveSpelling::languageOf(app, custKey_);
+    } catch (const std::exception& error) {
+        spelling_ = {};
+        loading_ = false;
+        failure_ = failureNote(error);
+        return;
+    }
+    // A large dictionary takes a good part of a second to load: it loads on a thread of its
+    // own, and until it is there spelling is simply not shown yet.
+    loading_ = true;
+    loader_ = std::async(std::launch::async, [this, generation, setKey = custKey_, language, folder = folder_] {
+        std::optional<kpd::DriveSpelling> loaded;
+        QString failure;
+        try {
+            loaded = kpd::DriveSpelling::load(setKey, language, folder);
+        } catch (const std::exception& error) {
+            failure = failureNote(error);
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, loaded = std::move(loaded), failure] {
+                // A load for a drive or a setting left meanwhile is of no use.
+                if (generation != generation_) return;
+                loading_ = false;
+                spelling_ = loaded ? *loaded : kpd::DriveSpelling{};
+                failure_ = failure;
+                renew();
+                emit changed();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+QString SpellingSession::failureNote(const std::exception& error)
+{
+    // An unreadable word list or languages file turns spelling off, said like a missing dictionary.
+    return QStringLiteral("Spelling is not checked: %1").arg(toQt(error.what()));
+}
+
+bool SpellingSession::waitUntilLoaded(int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (loading_ && timer.elapsed() < timeoutMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !loading_;
 }
 
 void SpellingSession::renew()
@@ -47,7 +95,7 @@ QString SpellingSession::missingNote(const kpd::TheApp& app)
 {
     prepare(app);
     if (!failure_.isEmpty()) return failure_;
-    return spelling_.checker ? QString() : toQt(spelling_.missingMessage());
+    return spelling_.checker || loading_ ? QString() : toQt(spelling_.missingMessage());
 }
 
 void SpellingSession::addToWordList(const kpd::TheApp& app, const std::string& word)

@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
+#include <exception>
+#include <future>
 #include <memory>
 #include <set>
 #include <string>
@@ -22,8 +25,11 @@ class SpellingSession : public QObject {
 public:
     static SpellingSession& instance();
 
-    // Nothing when no dictionary fits the custom set's language.
+    // Nothing when no dictionary fits the custom set's language, or while it loads (changed()
+    // follows once it is there).
     std::shared_ptr<const kpd::SpellChecker> checker(const kpd::TheApp& app);
+    // Processes events until the dictionary asked for is loaded (start-up and tests).
+    bool waitUntilLoaded(int timeoutMs);
     // Why the custom set's spelling is not checked, or empty.
     QString missingNote(const kpd::TheApp& app);
 
@@ -41,13 +47,18 @@ signals:
 
 private:
     void prepare(const kpd::TheApp& app);
+    static QString failureNote(const std::exception& error);
     void renew();
 
     std::string folder_;
     std::string custKey_;
     bool prepared_ = false;
+    bool loading_ = false;
+    std::uint64_t generation_ = 0;
     kpd::DriveSpelling spelling_;
     QString failure_;
     std::set<std::string> ignored_;
     std::set<std::string> accepted_;
+    // Last, so that it is joined while the rest is still whole.
+    std::future<void> loader_;
 };

@@ -70,6 +70,9 @@ protected:
 
     void settle()
     {
+        // The dictionary loads on a thread of its own; the check after it includes spelling.
+        SpellingSession::instance().checker(*window->app());
+        SpellingSession::instance().waitUntilLoaded(5000);
         panel().analysis().runNow();
         ASSERT_TRUE(panel().analysis().waitUntilIdle(5000));
     }

@@ -446,6 +446,7 @@ TEST_F(EditorTest, OnlyTheCustomBoxesMarkMisspelledWordsAndAnIgnoredWordLosesIts
     cust("m1", "p1").setDesc("Motor spedd");
     ref("m1", "p1").setDesc("Motor spedd");
     ParamEditor& e = open("m1", "p1");
+    ASSERT_TRUE(SpellingSession::instance().waitUntilLoaded(5000));
     EXPECT_TRUE(e.box(Box::CustDesc).spellCheck());
     EXPECT_TRUE(e.box(Box::CustHelp).spellCheck());
     EXPECT_FALSE(e.box(Box::RefDesc).spellCheck());
@@ -458,6 +459,7 @@ TEST_F(EditorTest, TheCustomBoxsMenuOffersTheDictionarysCorrectionsOfTheWordUnde
 {
     cust("m1", "p1").setDesc("Motor speeed");
     open("m1", "p1");
+    ASSERT_TRUE(SpellingSession::instance().waitUntilLoaded(5000));
     QWidget* box = widget(Box::CustDesc);
     ASSERT_EQ(editor->box(Box::CustDesc).misspelledWords(), "6 12");
     QStringList items;
