@@ -93,9 +93,7 @@ int CheckCommand::run(TheApp& app, bool json)
         options.spelling = spelling.checker;
     }
     std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app), options);
-    for (Problem& problem : problems)
-        if (problem.kind == ProblemKind::Spelling)
-            SpellingProblems::addFixes(*options.spelling, problem, app.maxRecChars());
+    addSpellingFixes(problems, options, app.maxRecChars());
     if (json)
         printJson(problems, out_);
     else
@@ -103,6 +101,28 @@ int CheckCommand::run(TheApp& app, bool json)
     for (const Problem& problem : problems)
         if (failOn_.count(problem.kind)) return Failed;
     return Clean;
+}
+
+void CheckCommand::addSpellingFixes(std::vector<Problem>& problems, const TextChecker::Options& options,
+                                    int maxHelpChars)
+{
+    // The dictionary takes tens of milliseconds a word: a set checked against the wrong
+    // language would take minutes.
+    std::set<std::string> looked;
+    bool more = false;
+    for (Problem& problem : problems) {
+        if (problem.kind != ProblemKind::Spelling) continue;
+        const std::string word = SpellingProblems::word(problem);
+        if (looked.size() == kMaxCorrectedWords && !looked.count(word)) {
+            more = true;
+            continue;
+        }
+        looked.insert(word);
+        SpellingProblems::addFixes(*options.spelling, problem, maxHelpChars);
+    }
+    if (more)
+        err_ << "kpdtool: corrections were looked up for the first " << kMaxCorrectedWords
+             << " misspelled words only\n";
 }
 
 void CheckCommand::printText(const std::vector<Problem>& problems, std::ostream& out)

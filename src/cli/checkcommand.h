@@ -32,7 +32,11 @@ public:
     static void printText(const std::vector<Problem>& problems, std::ostream& out);
     static void printJson(const std::vector<Problem>& problems, std::ostream& out);
 
+    // Spelling corrections are looked up for this many different words at most.
+    static constexpr std::size_t kMaxCorrectedWords = 100;
+
 private:
+    void addSpellingFixes(std::vector<Problem>& problems, const TextChecker::Options& options, int maxHelpChars);
     bool parse(const std::string& list, const std::string& option, std::set<ProblemKind>& kinds);
 
     std::ostream& out_;
