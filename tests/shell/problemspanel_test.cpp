@@ -1,17 +1,17 @@
 #include "startededitor.h"
 
 #include "checks/problem.h"
+#include "checks/spellinglanguages.h"
 #include "model/theapp.h"
+#include "modeltext/modeltext.h"
 #include "shell/backgroundanalysis.h"
 #include "shell/mainmenus.h"
 #include "shell/problemspanel.h"
 #include "shell/spellingmenu.h"
-#include "checks/spellinglanguages.h"
-#include "views/spellingsession.h"
-#include "modeltext/modeltext.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "views/problemmarkdelegate.h"
+#include "views/spellingsession.h"
 
 #include <QAction>
 #include "lcdtextboxhost/lcdtextboxhost.h"
