@@ -3,7 +3,8 @@
 // and fillGrid of the largest menu in display mode 3, on the drive data folder named by
 // KPD_BENCH_FOLDER (default: the sample drive beside this program).
 #include "model/theapp.h"
-#include "shell/mainwindow.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainwindow.h"
 #include "shell/qtdialogs.h"
 #include "views/menuview.h"
 
@@ -33,7 +34,7 @@ void BM_StartUpToMainWindow(benchmark::State& state)
         window.show();
         QCoreApplication::processEvents();
         state.PauseTiming();
-        window.app()->setAppClean();
+        window.document().app()->setAppClean();
         window.close();
         state.ResumeTiming();
     }
@@ -50,19 +51,19 @@ void BM_FillGridOfTheLargestMenuShowingBothSets(benchmark::State& state)
     }
     std::string largest;
     std::int32_t most = -1;
-    for (const kpd::DrvMenu& menu : window.app()->getCustMenus()) {
+    for (const kpd::DrvMenu& menu : window.document().app()->getCustMenus()) {
         if (!menu.isMapped() && !menu.hidden() && menu.Parameters().Count() > most) {
             most = menu.Parameters().Count();
             largest = menu.menuKey();
         }
     }
-    window.selectNode(window.findNode(QStringLiteral("menu") + QString::fromStdString(largest)));
+    window.selectNode(window.findNode({MenuTree::Node::Kind::Menu, QString::fromStdString(largest)}));
     MenuView& view = window.menuWindows().Item(largest);
     view.togglePanel(true);
     for (auto _ : state) view.fillGrid();
     state.counters["parameters"] = most;
     state.counters["rows"] = view.grid()->rowCount();
-    window.app()->setAppClean();
+    window.document().app()->setAppClean();
 }
 BENCHMARK(BM_FillGridOfTheLargestMenuShowingBothSets)->Unit(benchmark::kMillisecond);
 

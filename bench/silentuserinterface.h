@@ -28,11 +28,6 @@ public:
     {
         return std::make_unique<NoWindow>();
     }
-    void setHexBase(std::int32_t) override {}
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
     [[noreturn]] void endProgram() override { std::abort(); }
 };
 

@@ -2,8 +2,8 @@
 
 #include "assemblerwriter.h"
 #include "buildlimiterror.h"
-#include "imagefiles.h"
 #include "imagecompiler.h"
+#include "imagefiles.h"
 #include "intelhexwriter.h"
 #include "stringcollector.h"
 
@@ -113,11 +113,12 @@ CompressResult Compress::build()
     if (!translateDatabase()) return CompressResult::Stopped;
 
     OpenProgress window(ui(), *this, 100, "Compressing Strings");
-    if (!ImageCompiler::compile(records_, dictionary_, image_, [this](std::int32_t value) { return reportProgress(value); }))
+    if (!ImageCompiler::compile(records_, dictionary_, image_,
+                                [this](std::int32_t value) { return reportProgress(value); }))
         return CompressResult::Stopped;
 
     totalBytes_ = static_cast<std::int32_t>(image_.size());
-    return totalBytes_ > DatabaseImage::kKeypadLimit ? CompressResult::TooLarge : CompressResult::Fits;
+    return DatabaseImage::fitsKeypad(totalBytes_) ? CompressResult::Fits : CompressResult::TooLarge;
 }
 
 void Compress::CreateIntelHexData()

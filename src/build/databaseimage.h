@@ -14,6 +14,7 @@ public:
     static constexpr std::size_t kCapacity = 524289;
     // What the keypad's memory holds; a longer image is built but never written for it.
     static constexpr std::int32_t kKeypadLimit = 131072;
+    static constexpr bool fitsKeypad(std::int64_t bytes) { return bytes <= kKeypadLimit; }
 
     std::size_t size() const { return bytes_.size(); }
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }

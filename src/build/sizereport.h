@@ -1,5 +1,7 @@
 #pragma once
 
+#include "databaseimage.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,7 +12,7 @@ struct MenuSize {
     std::string menuKey;
     std::int16_t menuNumber = 0;
     std::uint32_t parameters = 0;
-    std::uint32_t bytes = 0;   // its records, strings included
+    std::uint32_t bytes = 0; // its records, strings included
 };
 
 struct ParamSize {
@@ -18,27 +20,27 @@ struct ParamSize {
     std::string paraKey;
     std::int16_t menuNumber = 0;
     std::int16_t paraNumber = 0;
-    std::uint32_t bytes = 0;            // its record: header, stored strings and back-references
-    std::int64_t savedBySharing = 0;    // what its back-references save against storing the texts again
+    std::uint32_t bytes = 0;         // its record: header, stored strings and back-references
+    std::int64_t savedBySharing = 0; // what its back-references save against storing the texts again
 };
 
 // A text stored once in the image, with every record that refers back to it.
 struct StringSize {
-    std::string text;                 // keypad bytes, before dictionary tokens
-    std::size_t owner = 0;            // index into SizeReport::parameters of the record that stores it
+    std::string text;      // keypad bytes, before dictionary tokens
+    std::size_t owner = 0; // index into SizeReport::parameters of the record that stores it
     bool help = false;
-    std::uint32_t bytes = 0;          // as stored: tokens, characters and terminator
-    std::vector<std::size_t> sharedBy;   // parameters rows of the back-references
-    std::int64_t savedBySharing = 0;  // stored bytes minus the 4 of a back-reference, per reference
+    std::uint32_t bytes = 0;           // as stored: tokens, characters and terminator
+    std::vector<std::size_t> sharedBy; // parameters rows of the back-references
+    std::int64_t savedBySharing = 0;   // stored bytes minus the 4 of a back-reference, per reference
 };
 
 struct WordSize {
     std::uint8_t index = 0;
     std::string word;
-    std::int32_t occurrences = 0;  // times counted among the collected strings
-    std::uint32_t tokens = 0;      // times it stands as a token in the stored strings
-    std::uint32_t saved = 0;       // each token saves the word's length less its 2 bytes
-    std::uint32_t cost = 0;        // its offset table entry, characters and terminator
+    std::int32_t occurrences = 0; // times counted among the collected strings
+    std::uint32_t tokens = 0;     // times it stands as a token in the stored strings
+    std::uint32_t saved = 0;      // each token saves the word's length less its 2 bytes
+    std::uint32_t cost = 0;       // its offset table entry, characters and terminator
     std::int64_t net() const { return static_cast<std::int64_t>(saved) - cost; }
 };
 
@@ -51,8 +53,8 @@ struct SizeReport {
 
     std::uint32_t totalBytes = 0;
     std::uint32_t limit = 0;
-    std::uint32_t tableBytes = 0;       // header and menu table
-    std::uint32_t dictionaryBytes = 0;  // offset table and words
+    std::uint32_t tableBytes = 0;      // header and menu table
+    std::uint32_t dictionaryBytes = 0; // offset table and words
     std::vector<MenuSize> menus;
     std::vector<ParamSize> parameters;
     std::vector<StringSize> strings;
@@ -61,7 +63,7 @@ struct SizeReport {
     std::string failure;
 
     bool built() const { return failure.empty(); }
-    bool fits() const { return built() && totalBytes <= limit; }
+    bool fits() const { return built() && DatabaseImage::fitsKeypad(totalBytes); }
     std::uint64_t attributedBytes() const;
 };
 

@@ -41,6 +41,17 @@ void StringCollector::requireRoom(std::size_t records)
                               " parameters; the string database cannot hold them.");
 }
 
+std::array<std::optional<std::string>, kModeSlots> StringCollector::slotModes(const TheApp& app, const DrvMenu& menu)
+{
+    const std::int16_t number = menu.menuNumber();
+    const modeNameMap& names = number >= 15 && number <= 17 ? app.modeOpMap() : app.modeDefMap();
+    std::array<std::optional<std::string>, kModeSlots> modes;
+    for (int m = kFirstModeKey; m <= kLastModeKey; ++m)
+        if (const ClsString* name = names.find("mode" + std::to_string(m)))
+            modes[static_cast<std::size_t>(m - 1)] = name->value;
+    return modes;
+}
+
 int StringCollector::fill(const TheApp& app, const DrvMenu& menu, const Parameter& parameter, ParamStrings& record)
 {
     requireByte(menu.menuNumber(), "Menu " + menu.menuKey());
@@ -50,19 +61,17 @@ int StringCollector::fill(const TheApp& app, const DrvMenu& menu, const Paramete
     record.paraNumber = parameter.paraNumber();
     record.menuKey = menu.menuKey();
     record.paraKey = parameter.paraKey();
-    const std::int16_t number = menu.menuNumber();
-    const modeNameMap& names = number >= 15 && number <= 17 ? app.modeOpMap() : app.modeDefMap();
+    const std::array<std::optional<std::string>, kModeSlots> modes = slotModes(app, menu);
     int undefined = 0;
     for (int m = kFirstModeKey; m <= kLastModeKey; ++m) {
         const std::size_t slot = static_cast<std::size_t>(m - 1);
-        const ClsString* name = names.find("mode" + std::to_string(m));
-        if (!name) {
+        if (!modes[slot]) {
             ++undefined;
             continue;
         }
         // Every parameter is built with every configured mode; one that lacks the mode
         // simply has no text in that slot.
-        const ModeData* mode = parameter.modes().find(name->value);
+        const ModeData* mode = parameter.modes().find(*modes[slot]);
         if (!mode) continue;
         record.descriptions[slot] = keypadText(mode->getDesc(), false, mode->unit());
         record.helps[slot] = keypadText(mode->getHelp(), true, 0);

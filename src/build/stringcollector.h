@@ -2,7 +2,9 @@
 
 #include "paramstrings.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <vector>
@@ -32,6 +34,10 @@ public:
     static std::vector<ParamStrings> collect(const TheApp& app);
 
     static void requireRoom(std::size_t records);
+
+    // The mode key whose texts each slot holds for the menu; nothing where its mode map
+    // does not define the slot's mode.
+    static std::array<std::optional<std::string>, kModeSlots> slotModes(const TheApp& app, const DrvMenu& menu);
 
     // One text as the image holds it: a description carries its unit's prefix code.
     static std::string keypadText(const std::string& escaped, bool help, std::int16_t unit);

@@ -1,14 +1,29 @@
 #include "checkinput.h"
 
+#include "glossary.h"
+#include "languagenames.h"
+
 #include "model/stringdatas.h"
 #include "model/theapp.h"
 
 namespace kpd {
 
-CheckInput CheckInput::fromApp(const TheApp& app)
+std::string CheckInput::referenceLanguageOf(const TheApp& app)
+{
+    const std::string code = LanguageNames::code(app.getRefKey());
+    return code.empty() ? Glossary::primaryLanguage(app.getRefKey()) : code;
+}
+
+CheckInput CheckInput::fromApp(const TheApp& app, std::shared_ptr<const Glossary> glossary,
+                               const std::string& customLanguage)
 {
     CheckInput input;
     input.maxHelpChars = app.maxRecChars();
+    input.referenceLanguage = referenceLanguageOf(app);
+    if (glossary)
+        input.customLanguage = customLanguage.empty() ? glossary->otherLanguage(input.referenceLanguage)
+                                                      : Glossary::primaryLanguage(customLanguage);
+    input.glossary = std::move(glossary);
     const stringData* custom = app.stringDatas().find(app.getCustKey());
     if (!custom) return input;
     const stringData* reference = app.stringDatas().find(app.getRefKey());

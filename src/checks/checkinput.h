@@ -1,13 +1,17 @@
 #pragma once
 
+#include "problem.h"
+
 #include "model/lostcharacters.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace kpd {
 
+class Glossary;
 class TheApp;
 
 // A copy of what the checks read from the custom and reference sets, so that they can run
@@ -27,6 +31,14 @@ struct CheckInput {
         // Characters the loaded file held where the text now has '?', while it is unedited.
         std::vector<LostCharacters::Character> lostInDesc;
         std::vector<LostCharacters::Character> lostInHelp;
+
+        const std::string& text(TextField field) const { return field == TextField::Description ? desc : help; }
+        const std::string& refText(TextField field) const
+        {
+            return field == TextField::Description ? refDesc : refHelp;
+        }
+        bool hasText(TextField field) const { return defined && !text(field).empty(); }
+        bool refHasText(TextField field) const { return refPresent && refDefined && !refText(field).empty(); }
     };
     struct ParamTexts {
         std::string menuKey;
@@ -36,10 +48,18 @@ struct CheckInput {
 
     std::vector<ParamTexts> params;
     int maxHelpChars = 80;
+    // The glossary checks run only with a glossary and both languages known.
+    std::shared_ptr<const Glossary> glossary;
+    std::string referenceLanguage;
+    std::string customLanguage;
 
     // Every parameter of every menu of the custom set, in collection order. The trips menu
-    // is left out: its parameters are the ones of the other menus.
-    static CheckInput fromApp(const TheApp& app);
+    // is left out: its parameters are the ones of the other menus. Without customLanguage
+    // the custom set is taken to be in the glossary's one language besides the reference's.
+    static CheckInput fromApp(const TheApp& app, std::shared_ptr<const Glossary> glossary = {},
+                              const std::string& customLanguage = {});
+    // The language code of the reference set, from its key ("English", or "en" itself).
+    static std::string referenceLanguageOf(const TheApp& app);
 };
 
 } // namespace kpd

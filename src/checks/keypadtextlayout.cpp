@@ -24,6 +24,20 @@ int KeypadTextLayout::displayLines(const std::string& escaped, int cols)
     return laidOut(escaped, cols).lastLine() + 1;
 }
 
+std::vector<std::string> KeypadTextLayout::lines(const std::string& escaped, int cols)
+{
+    const CKeypadText text = laidOut(escaped, cols);
+    std::vector<std::string> result;
+    for (int line = 0; line <= text.lastLine(); ++line) {
+        // A line's end is its last byte, a break included.
+        std::string bytes = text.text().substr(static_cast<std::size_t>(text.lineStart(line)),
+                                               static_cast<std::size_t>(text.lineEnd(line) - text.lineStart(line) + 1));
+        if (!bytes.empty() && static_cast<std::uint8_t>(bytes.back()) == CKeypadText::lineBreak) bytes.pop_back();
+        result.push_back(std::move(bytes));
+    }
+    return result;
+}
+
 KeypadTextLayout::Stripped KeypadTextLayout::stripTrailingSpaces(const std::string& escaped, int cols)
 {
     std::vector<CEscapedText::Source> sources;

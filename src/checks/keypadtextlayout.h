@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kpd {
 
@@ -12,6 +13,8 @@ public:
     static constexpr int kDescriptionLines = 2;
 
     static int displayLines(const std::string& escaped, int cols = kDisplayColumns);
+    // The keypad bytes of each display line, without the breaks between them.
+    static std::vector<std::string> lines(const std::string& escaped, int cols = kDisplayColumns);
 
     struct Stripped {
         std::string text;

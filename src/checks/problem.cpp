@@ -1,5 +1,7 @@
 #include "problem.h"
 
+#include "model/modedata.h"
+
 namespace kpd {
 
 std::string_view kindName(ProblemKind kind)
@@ -12,6 +14,10 @@ std::string_view kindName(ProblemKind kind)
     case ProblemKind::TrailingSpace: return "trailing-space";
     case ProblemKind::ModeMismatch: return "mode-mismatch";
     case ProblemKind::NearDuplicate: return "near-duplicate";
+    case ProblemKind::Glossary: return "glossary";
+    case ProblemKind::Inconsistent: return "inconsistent";
+    case ProblemKind::Ambiguous: return "ambiguous";
+    case ProblemKind::SourceHeadroom: return "source-headroom";
     case ProblemKind::Spelling: return "spelling";
     }
     return {};
@@ -27,6 +33,11 @@ std::optional<ProblemKind> kindFromName(std::string_view name)
 std::string_view fieldName(TextField field)
 {
     return field == TextField::Description ? "description" : "help";
+}
+
+const std::string& textOf(const ModeData& mode, TextField field)
+{
+    return field == TextField::Description ? mode.getDesc() : mode.getHelp();
 }
 
 } // namespace kpd

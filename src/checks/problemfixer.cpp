@@ -12,19 +12,15 @@
 
 namespace kpd {
 
-namespace {
-
-const std::string& textOf(const ModeData& record, TextField field)
-{
-    return field == TextField::Description ? record.getDesc() : record.getHelp();
-}
-
-} // namespace
-
 bool ProblemFixer::canFix(ProblemKind kind)
 {
     return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph || kind == ProblemKind::NearDuplicate ||
-           kind == ProblemKind::Spelling;
+           kind == ProblemKind::Inconsistent || kind == ProblemKind::Spelling;
+}
+
+bool ProblemFixer::canFix(const Problem& problem)
+{
+    return canFix(problem.kind) || (problem.kind == ProblemKind::Overflow && problem.suggestion);
 }
 
 bool ProblemFixer::canFixAll(ProblemKind kind)
@@ -66,6 +62,12 @@ bool ProblemFixer::apply(const Problem& problem)
                store(problem.menuKey, *target, problem.field, *problem.suggestion);
     const std::optional<std::string> fixed = fixedText(problem.kind, textOf(*target, problem.field));
     return fixed && store(problem.menuKey, *target, problem.field, *fixed);
+}
+
+bool ProblemFixer::replace(const Problem& problem, const std::string& text)
+{
+    ModeData* target = record(problem);
+    return target && store(problem.menuKey, *target, problem.field, text);
 }
 
 int ProblemFixer::applyAll(ProblemKind kind, const std::vector<Problem>& problems)

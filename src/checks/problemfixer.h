@@ -20,6 +20,8 @@ public:
     explicit ProblemFixer(DrvMenus& custom) : custom_(custom) {}
 
     static bool canFix(ProblemKind kind);
+    // An overflow has a fix only where the glossary's short forms make the text fit.
+    static bool canFix(const Problem& problem);
     // Kinds whose texts are each fixed on their own, so that all of them can be fixed at once.
     static bool canFixAll(ProblemKind kind);
     // What the fix of a trailing-space or no-glyph problem makes of the text as it is now;
@@ -28,6 +30,8 @@ public:
 
     // Fixes the text the problem names; false when it was not changed.
     bool apply(const Problem& problem);
+    // Gives the text the problem names a fix worked out elsewhere, such as a shortening.
+    bool replace(const Problem& problem, const std::string& text);
     // Fixes every text named by a problem of the kind; the number of texts changed.
     int applyAll(ProblemKind kind, const std::vector<Problem>& problems);
 
@@ -40,7 +44,8 @@ public:
 private:
     ModeData* record(const Problem& problem) const;
     bool store(const std::string& menuKey, ModeData& record, TextField field, const std::string& text);
-    template <typename Visit> void forEachText(Visit visit) const;
+    template <typename Visit>
+    void forEachText(Visit visit) const;
 
     DrvMenus& custom_;
 };

@@ -1,5 +1,7 @@
 #include "spellchecker.h"
 
+#include "glossary.h"
+
 #include <algorithm>
 
 namespace kpd {
@@ -27,6 +29,23 @@ bool SpellChecker::isMisspelled(const SpellWords::Word& word) const
         from = to;
     }
     return word.text.size() - from > 1 && isMisspelled(word.text.substr(from));
+}
+
+std::set<std::string> SpellChecker::glossaryWords(const Glossary& glossary, std::string_view language)
+{
+    // Forbidden forms stay out: the glossary's own check reports them.
+    std::set<std::string> words;
+    const auto add = [&words](const std::string& form) {
+        for (SpellWords::Word& word : SpellWords::cut(form)) words.insert(std::move(word.text));
+    };
+    for (const GlossaryTerm& term : glossary.terms()) {
+        const GlossaryForms* forms = term.forms(language);
+        if (!forms) continue;
+        add(forms->full);
+        for (const auto* list : {&forms->shortForms, &forms->synonyms})
+            for (const std::string& form : *list) add(form);
+    }
+    return words;
 }
 
 std::vector<std::string> SpellChecker::suggestions(const std::string& word) const

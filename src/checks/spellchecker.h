@@ -7,9 +7,12 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kpd {
+
+class Glossary;
 
 // Spelling of a drive's texts in one language: the dictionary, corrected by the drive's word
 // list and by the words its caller accepts (the glossary's forms, the words the user chose to
@@ -21,6 +24,9 @@ public:
     // Words taken as spelt right, exactly as written, besides the dictionary and word list.
     void setAccepted(std::set<std::string> words) { accepted_ = std::move(words); }
     const std::set<std::string>& accepted() const { return accepted_; }
+    // The words of the glossary's full, short and other admitted forms in the language
+    // ("fr" or "fr_FR"): the drive's approved abbreviations.
+    static std::set<std::string> glossaryWords(const Glossary& glossary, std::string_view language);
     const WordList& words() const { return words_; }
     const std::string& language() const { return dictionary_->language(); }
 

@@ -1,11 +1,12 @@
 #include "spellinglanguages.h"
 
+#include "languagenames.h"
+
 #include "fileio/boundedfile.h"
 #include "fileio/safefile.h"
 #include "model/theapp.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <utility>
 
@@ -13,21 +14,7 @@ namespace kpd {
 
 namespace {
 
-constexpr std::size_t kMaxFileBytes = 64 * 1024;
-
-// The usual dictionary of the languages the drive's sets are named after.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kNamedLanguages{{
-    {"english", "en_US"},
-    {"french", "fr_FR"},
-    {"german", "de_DE"},
-    {"spanish", "es_ES"},
-    {"italian", "it_IT"},
-    {"portuguese", "pt_PT"},
-    {"dutch", "nl_NL"},
-    {"swedish", "sv_SE"},
-    {"polish", "pl_PL"},
-    {"russian", "ru_RU"},
-}};
+constexpr std::size_t kMaxLanguagesFileBytes = 64 * 1024;
 
 std::string lowered(std::string text)
 {
@@ -35,7 +22,7 @@ std::string lowered(std::string text)
     return text;
 }
 
-std::string trimmed(std::string_view text)
+std::string trimmedSetting(std::string_view text)
 {
     const std::string_view blanks = " \t\r";
     const std::size_t first = text.find_first_not_of(blanks);
@@ -54,7 +41,7 @@ SpellingLanguages SpellingLanguages::read(const std::string& folder)
 {
     std::error_code error;
     if (!std::filesystem::exists(pathIn(folder), error)) return {};
-    return parse(BoundedFile::read(pathIn(folder), kMaxFileBytes, "spelling languages"));
+    return parse(BoundedFile::read(pathIn(folder), kMaxLanguagesFileBytes, "spelling languages"));
 }
 
 SpellingLanguages SpellingLanguages::parse(std::string_view text)
@@ -67,9 +54,9 @@ SpellingLanguages SpellingLanguages::parse(std::string_view text)
         const std::string_view line = text.substr(pos, end - pos);
         pos = end + 1;
         const std::size_t equals = line.find('=');
-        const std::string content = trimmed(line);
+        const std::string content = trimmedSetting(line);
         if (content.empty() || content[0] == '#' || equals == std::string_view::npos) continue;
-        languages.choose(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)));
+        languages.choose(trimmedSetting(line.substr(0, equals)), trimmedSetting(line.substr(equals + 1)));
     }
     return languages;
 }
@@ -111,10 +98,9 @@ std::string SpellingLanguages::languageOf(const TheApp& app, const std::string& 
 
 std::string SpellingLanguages::fromName(const std::string& name, const std::vector<std::string>& offered)
 {
-    const std::string key = lowered(trimmed(name));
-    std::string wanted = key;
-    for (const auto& [setName, language] : kNamedLanguages)
-        if (key == setName) wanted = lowered(std::string(language));
+    const std::string key = lowered(trimmedSetting(name));
+    const std::string usual = LanguageNames::usualDictionary(key);
+    const std::string wanted = usual.empty() ? key : lowered(usual);
     // An exact dictionary first ("fr_FR"), then any of the same language ("fr", "fr_CA").
     for (const std::string& language : offered)
         if (lowered(language) == wanted) return language;

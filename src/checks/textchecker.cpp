@@ -1,11 +1,16 @@
 #include "textchecker.h"
 
+#include "consistencycheck.h"
+#include "glossary.h"
+#include "glossarycheck.h"
 #include "glyphscan.h"
 #include "keypadtextlayout.h"
+#include "shortformfix.h"
 #include "spellingproblems.h"
 
 #include "build/escapes.h"
 #include "model/counted.h"
+#include "model/helplimit.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -29,26 +34,6 @@ bool referenceHasText(const CheckInput::ModeTexts& mode, TextField field)
     return mode.refPresent && mode.refDefined && !refTextOf(mode, field).empty();
 }
 
-Problem make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
-             TextField field, std::string message)
-{
-    Problem problem;
-    problem.kind = kind;
-    problem.menuKey = param.menuKey;
-    problem.paraKey = param.paraKey;
-    problem.modeKey = mode.modeKey;
-    problem.field = field;
-    problem.message = std::move(message);
-    return problem;
-}
-
-// Long help texts would drown the message that quotes them.
-std::string quoted(const std::string& text)
-{
-    constexpr std::size_t shown = 32;
-    return "\"" + (text.size() > shown ? text.substr(0, shown) + "..." : text) + "\"";
-}
-
 // The most frequent of the texts at the given modes; the first one seen wins a tie.
 std::string majority(const std::vector<const std::string*>& texts)
 {
@@ -65,19 +50,33 @@ std::string majority(const std::vector<const std::string*>& texts)
     return *best;
 }
 
-unsigned char lowered(unsigned char c)
+} // namespace
+
+Problem TextChecker::make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
+                          TextField field, std::string message)
 {
-    // 0xD7 and 0xD8 are the multiplication sign and a Greek letter on the keypad, not capitals.
-    const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7 && c != 0xD8);
-    return capital ? static_cast<unsigned char>(c + 0x20) : c;
+    Problem problem;
+    problem.kind = kind;
+    problem.menuKey = param.menuKey;
+    problem.paraKey = param.paraKey;
+    problem.modeKey = mode.modeKey;
+    problem.field = field;
+    problem.message = std::move(message);
+    return problem;
 }
 
-} // namespace
+std::string TextChecker::quoted(const std::string& text)
+{
+    constexpr std::size_t shown = 32;
+    return "\"" + (text.size() > shown ? text.substr(0, shown) + "..." : text) + "\"";
+}
 
 std::set<ProblemKind> TextChecker::defaultKinds()
 {
     std::set<ProblemKind> kinds(kAllProblemKinds.begin(), kAllProblemKinds.end());
     kinds.erase(ProblemKind::Unchanged);
+    // Only whoever writes the reference texts can act on their headroom.
+    kinds.erase(ProblemKind::SourceHeadroom);
     // Spelling needs a dictionary of the custom set's language: asked for where one is known.
     kinds.erase(ProblemKind::Spelling);
     return kinds;
@@ -88,7 +87,7 @@ std::string TextChecker::nearDuplicateKey(TextField field, std::int16_t unit, co
     std::string key = field == TextField::Description ? "d" + std::to_string(unit) : "h";
     key += '\n';
     std::string bytes = blankReservedBytes(decodeEscapes(escaped, false));
-    for (char& c : bytes) c = static_cast<char>(lowered(static_cast<unsigned char>(c)));
+    for (char& c : bytes) c = static_cast<char>(Glossary::lowered(static_cast<unsigned char>(c)));
     const std::string ignoredAtEnd = " .,:;!?\r";
     while (!bytes.empty() && ignoredAtEnd.find(bytes.back()) != std::string::npos) bytes.pop_back();
     return key + bytes;
@@ -103,6 +102,10 @@ std::vector<Problem> TextChecker::check(const CheckInput& input, const Options& 
             for (TextField field : {TextField::Description, TextField::Help})
                 checkModes(input.params[p], p, field, found);
     if (wanted(ProblemKind::NearDuplicate)) checkNearDuplicates(input, found);
+    if (wanted(ProblemKind::Inconsistent)) ConsistencyCheck::inconsistent(input, found);
+    if (wanted(ProblemKind::Ambiguous)) ConsistencyCheck::ambiguous(input, found);
+    if (wanted(ProblemKind::SourceHeadroom)) ConsistencyCheck::sourceHeadroom(input, found);
+    if (wanted(ProblemKind::Glossary)) GlossaryCheck::check(input, found);
 
     std::vector<Problem> problems;
     for (std::size_t p = 0; p < input.params.size(); ++p) {
@@ -135,17 +138,23 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
     if (wanted(ProblemKind::Unchanged) && referenceHasText(mode, field) && text == refTextOf(mode, field))
         out.push_back(make(ProblemKind::Unchanged, param, mode, field, "Same text as the reference"));
     if (wanted(ProblemKind::Overflow)) {
+        const std::size_t before = out.size();
         if (field == TextField::Description) {
             const int lines = KeypadTextLayout::displayLines(text);
             if (lines > KeypadTextLayout::kDescriptionLines)
                 out.push_back(make(ProblemKind::Overflow, param, mode, field,
-                                   "Takes " + std::to_string(lines) + " display lines, the keypad shows "
-                                       + std::to_string(KeypadTextLayout::kDescriptionLines)));
-        } else if (text.size() > static_cast<std::size_t>(std::max(input.maxHelpChars, 0))) {
-            out.push_back(make(ProblemKind::Overflow, param, mode, field,
-                               std::to_string(text.size()) + " characters, at most "
-                                   + std::to_string(input.maxHelpChars)));
+                                   "Takes " + std::to_string(lines) + " display lines, the keypad shows " +
+                                       std::to_string(KeypadTextLayout::kDescriptionLines)));
+        } else if (HelpLimit::exceeded(text.size(), input.maxHelpChars)) {
+            out.push_back(
+                make(ProblemKind::Overflow, param, mode, field,
+                     std::to_string(text.size()) + " characters, at most " + std::to_string(input.maxHelpChars)));
         }
+        // The glossary's short forms are the fix, where they make the text fit.
+        if (out.size() > before && input.glossary && !input.customLanguage.empty())
+            if (auto shorter =
+                    ShortFormFix::shorten(text, field, input.maxHelpChars, *input.glossary, input.customLanguage))
+                out.back().suggestion = std::move(shorter->text);
     }
     if (wanted(ProblemKind::NoGlyph)) checkGlyphs(param, mode, field, out);
     if (wanted(ProblemKind::Spelling) && options.spelling) checkSpelling(param, mode, field, *options.spelling, out);
@@ -153,8 +162,8 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
         KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
         if (stripped.removed > 0) {
             Problem problem = make(ProblemKind::TrailingSpace, param, mode, field,
-                                   counted(stripped.removed, "trailing space")
-                                       + (stripped.removed == 1 ? " at a line end" : " at line ends"));
+                                   counted(stripped.removed, "trailing space") +
+                                       (stripped.removed == 1 ? " at a line end" : " at line ends"));
             problem.suggestion = std::move(stripped.text);
             problem.bytes = stripped.removed;
             out.push_back(std::move(problem));
@@ -164,8 +173,8 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
 
 // A '?' that stands for a character the file held is named after that character; the
 // guess that a '?' inside a word was one is left for the texts nothing is known of.
-void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
-                              TextField field, std::vector<Problem>& out)
+void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+                              std::vector<Problem>& out)
 {
     const std::vector<LostCharacters::Character>& lost =
         field == TextField::Description ? mode.lostInDesc : mode.lostInHelp;
@@ -268,8 +277,9 @@ void TextChecker::checkNearDuplicates(const CheckInput& input, Found& found)
     }
     for (const auto& [key, variants] : groups) {
         if (variants.size() < 2) continue;
-        const auto usual = std::max_element(variants.begin(), variants.end(),
-                                            [](const Variant& a, const Variant& b) { return a.at.size() < b.at.size(); });
+        const auto usual = std::max_element(variants.begin(), variants.end(), [](const Variant& a, const Variant& b) {
+            return a.at.size() < b.at.size();
+        });
         for (const Variant& variant : variants) {
             if (&variant == &*usual) continue;
             // Unifying a variant saves its one stored copy and terminator; the first text
@@ -278,9 +288,9 @@ void TextChecker::checkNearDuplicates(const CheckInput& input, Found& found)
             for (const Location& at : variant.at) {
                 const auto& [p, m, field] = at;
                 const CheckInput::ParamTexts& param = input.params[p];
-                Problem problem = make(ProblemKind::NearDuplicate, param, param.modes[m], field,
-                                       "Differs from " + quoted(*usual->escaped)
-                                           + " only by case, spaces or final punctuation");
+                Problem problem =
+                    make(ProblemKind::NearDuplicate, param, param.modes[m], field,
+                         "Differs from " + quoted(*usual->escaped) + " only by case, spaces or final punctuation");
                 problem.suggestion = *usual->escaped;
                 problem.bytes = first ? static_cast<int>(variant.bytes + 1) : 0;
                 first = false;

@@ -37,10 +37,17 @@ public:
     // unit prefix never share a string, so the unit is part of the key.
     static std::string nearDuplicateKey(TextField field, std::int16_t unit, const std::string& escaped);
 
-private:
+    // A text by its parameter's and mode's indexes in the input; problems found over the
+    // whole set wait under it to join the text's own in order.
     using Location = std::tuple<std::size_t, std::size_t, TextField>;
     using Found = std::map<Location, std::vector<Problem>>;
 
+    static Problem make(ProblemKind kind, const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode,
+                        TextField field, std::string message);
+    // Long help texts would drown the message that quotes them.
+    static std::string quoted(const std::string& text);
+
+private:
     static void checkText(const CheckInput& input, const CheckInput::ParamTexts& param,
                           const CheckInput::ModeTexts& mode, TextField field, const Options& options,
                           std::vector<Problem>& out);

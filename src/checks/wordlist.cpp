@@ -11,9 +11,9 @@ namespace kpd {
 namespace {
 
 // A word list of this size already holds far more than a drive's abbreviations.
-constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxWordListBytes = 4 * 1024 * 1024;
 
-std::string trimmed(std::string_view line)
+std::string trimmedLine(std::string_view line)
 {
     const std::string_view blanks = " \t\r\n";
     const std::size_t first = line.find_first_not_of(blanks);
@@ -33,7 +33,7 @@ WordList WordList::read(const std::string& folder)
     const std::string file = path(folder);
     std::error_code error;
     if (!std::filesystem::exists(file, error)) return {};
-    return parse(BoundedFile::read(file, kMaxFileBytes, "word list"));
+    return parse(BoundedFile::read(file, kMaxWordListBytes, "word list"));
 }
 
 WordList WordList::parse(std::string_view utf8)
@@ -46,7 +46,7 @@ WordList WordList::parse(std::string_view utf8)
         const std::string_view line = utf8.substr(pos, end - pos);
         pos = end + 1;
         list.lines_.emplace_back(line);
-        std::string entry = trimmed(line);
+        std::string entry = trimmedLine(line);
         const bool forbidden = !entry.empty() && entry[0] == '*';
         if (forbidden) entry.erase(0, 1);
         // "word/model" takes its affixes from a word of the dictionary; the word alone is kept.
@@ -74,7 +74,7 @@ void WordList::add(const std::string& word)
     forbidden_.erase(word);
     accepted_.insert(word);
     const std::string utf8 = TextCodec::latin1ToUtf8(word);
-    std::erase_if(lines_, [&](const std::string& line) { return trimmed(line) == "*" + utf8; });
+    std::erase_if(lines_, [&](const std::string& line) { return trimmedLine(line) == "*" + utf8; });
     if (!lines_.empty() && lines_.back().empty()) lines_.pop_back();
     lines_.push_back(utf8);
 }

@@ -2,12 +2,15 @@
 
 #include "checks/checkinput.h"
 #include "checks/drivespelling.h"
+#include "checks/glossary.h"
 #include "checks/spellingproblems.h"
 #include "checks/textchecker.h"
+#include "jsonstring.h"
 #include "model/theapp.h"
+#include "xmlfiles/fixedfile.h"
+#include "xmlfiles/tbxfile.h"
 #include "xmlfiles/textcodec.h"
 
-#include <cstdio>
 #include <map>
 #include <ostream>
 
@@ -19,25 +22,6 @@ namespace {
 std::string utf8(const std::string& text)
 {
     return TextCodec::latin1ToUtf8(text);
-}
-
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : utf8(text)) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (b < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(b));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 std::map<ProblemKind, int> countByKind(const std::vector<Problem>& problems)
@@ -83,16 +67,23 @@ int CheckCommand::run(TheApp& app, bool json)
     if (app.getRefKey().empty()) app.setRefKey(app.getLangDBKey(0));
     TextChecker::Options options;
     options.kinds = kinds_;
+    // The glossary's forms are words of the drive's own, and --language names the custom
+    // set's language for the glossary's checks as for its dictionary.
+    auto glossary =
+        std::make_shared<const Glossary>(TbxFile::loadIfPresent(FixedFile::path(app.appFolder(), Glossary::kFileName)));
     if (kinds_.count(ProblemKind::Spelling)) {
         const DriveSpelling spelling = DriveSpelling::ofCustomSet(app, language_);
         if (!spelling.checker && !language_.empty()) {
             err_ << "kpdtool: --language: " << spelling.missingMessage() << "\n";
             return BadInput;
         }
-        if (!spelling.checker) err_ << "kpdtool: " << spelling.missingMessage() << "\n";
+        if (spelling.checker)
+            spelling.checker->setAccepted(SpellChecker::glossaryWords(*glossary, spelling.language));
+        else
+            err_ << "kpdtool: " << spelling.missingMessage() << "\n";
         options.spelling = spelling.checker;
     }
-    std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app), options);
+    std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app, glossary, language_), options);
     addSpellingFixes(problems, options, app.maxRecChars());
     if (json)
         printJson(problems, out_);

@@ -42,7 +42,10 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     std::set<ProblemKind> kinds_ = TextChecker::defaultKinds();
-    std::set<ProblemKind> failOn_{ProblemKind::Overflow, ProblemKind::NoGlyph};
+    // What the keypad would show wrongly: a text cut off or garbled, a term the glossary
+    // forbids, parameters the user cannot tell apart.
+    std::set<ProblemKind> failOn_{ProblemKind::Overflow, ProblemKind::NoGlyph, ProblemKind::Glossary,
+                                  ProblemKind::Ambiguous};
     std::string language_;
 };
 

@@ -2,9 +2,9 @@
 
 #include "compare/comparedfile.h"
 #include "compare/setcomparison.h"
+#include "jsonstring.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <ostream>
 
@@ -23,25 +23,6 @@ void appendUtf8(std::string& out, unsigned char byte)
         out += static_cast<char>(0xC0 | (byte >> 6));
         out += static_cast<char>(0x80 | (byte & 0x3F));
     }
-}
-
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            appendUtf8(out, byte);
-        }
-    }
-    return out + '"';
 }
 
 // Texts on one line in UTF-8: the escaped form already writes keypad line breaks as "~M", so only

@@ -2,6 +2,7 @@
 
 #include "checkcommand.h"
 #include "diffcommand.h"
+#include "glossarycommand.h"
 #include "imageprinter.h"
 #include "reportcommand.h"
 
@@ -16,8 +17,8 @@
 #include "model/numbertext.h"
 #include "model/theapp.h"
 #include "platform/hugepageheap.h"
-#include "xmlfiles/documentloader.h"
-#include "xmlfiles/fixedfile.h"
+#include "xmlfiles/drivefilenames.h"
+#include "xmlfiles/driveloader.h"
 #include "xmlfiles/textexport.h"
 
 #include "kpdversion.h"
@@ -32,15 +33,6 @@ namespace kpd {
 namespace {
 
 const std::vector<std::string> kLanguages{"english", "custom", "french", "german", "spanish", "italian"};
-
-// The editor's Open takes the name's last four characters from the first "." on.
-bool hasKeypadFileExtension(std::string name)
-{
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    std::string tail = name.size() > 4 ? name.substr(name.size() - 4) : name;
-    while (!tail.empty() && tail[0] != '.') tail.erase(0, 1);
-    return tail == ".kpd";
-}
 
 std::string joinPath(const std::string& folder, const std::string& name)
 {
@@ -93,13 +85,23 @@ std::string KpdTool::usage()
            "  check FILE.kpd [--json] [--kinds LIST] [--fail-on LIST] [--language LL_CC]\n"
            "                             list the problems of the texts; LIST is \"all\" or kinds joined\n"
            "                             by commas: empty, unchanged, overflow, no-glyph, trailing-space,\n"
-           "                             mode-mismatch, near-duplicate, spelling. --kinds defaults to all\n"
-           "                             but unchanged and spelling, --fail-on to overflow,no-glyph; exit\n"
-           "                             status 1 when a problem of a --fail-on kind was found. Spelling\n"
-           "                             uses the dictionary LL_CC of /usr/share/hunspell (else the one\n"
-           "                             the drive folder's spelling.ini gives the custom set) and accepts\n"
-           "                             the words of the drive folder's wordlist.dic; corrections are\n"
-           "                             looked up for the first 100 different misspelled words\n"
+           "                             mode-mismatch, near-duplicate, glossary, inconsistent,\n"
+           "                             ambiguous, source-headroom, spelling. --kinds defaults to all\n"
+           "                             but unchanged, source-headroom and spelling, --fail-on to\n"
+           "                             overflow,no-glyph,glossary,ambiguous; exit status 1 when a\n"
+           "                             problem of a --fail-on kind was found. The glossary is the drive\n"
+           "                             folder's glossary.tbx. Spelling uses the dictionary LL_CC of\n"
+           "                             /usr/share/hunspell (else the one the drive folder's spelling.ini\n"
+           "                             gives the custom set) and accepts the words of the drive folder's\n"
+           "                             wordlist.dic and the glossary's forms in that language;\n"
+           "                             corrections are looked up for the first 100 different misspelled\n"
+           "                             words. LL_CC is also the custom set's language for the glossary\n"
+           "  glossary import FILE [--force]\n"
+           "                             make FILE (a .csv table or a .tbx term base) the drive folder's\n"
+           "                             glossary.tbx; an existing glossary is replaced only with --force\n"
+           "  glossary export OUT [--force]\n"
+           "                             write the drive folder's glossary as OUT: a table when its name\n"
+           "                             ends in .csv, else a term base\n"
            "  report FILE.kpd [--json] [--compare OLD.kpd]\n"
            "                             where the image's bytes go: menus, parameters, strings and\n"
            "                             dictionary words, as tables or JSON; --compare adds the\n"
@@ -107,7 +109,8 @@ std::string KpdTool::usage()
            "  decode IMAGE               print the records and texts of a raw image, flashing file\n"
            "                             or Intel hex file: a regular file of at most " +
            BoundedFile::grouped(ImageFileReader::kMaxRawFile) + "\n                             bytes, or " +
-           BoundedFile::grouped(ImageFileReader::kMaxHexFile) + " as Intel hex\n"
+           BoundedFile::grouped(ImageFileReader::kMaxHexFile) +
+           " as Intel hex\n"
            "  diff A B [--base C] [--json] compare the texts, units and limits of two keypad data\n"
            "                             files (with C, their common base: conflicts first);\n"
            "                             exit status 0 equal, 1 different, 2 bad input\n"
@@ -162,9 +165,10 @@ int KpdTool::run(const std::vector<std::string>& args)
         out_ << "kpdtool " << kVersion << '\n';
         return Success;
     }
-    const std::size_t wanted = a.command == "export" || a.command == "diff" ? 2 : 1;
+    const std::size_t wanted = a.command == "export" || a.command == "diff" || a.command == "glossary" ? 2 : 1;
     const bool known = a.command == "check-size" || a.command == "build" || a.command == "export" ||
-                       a.command == "decode" || a.command == "check" || a.command == "report" || a.command == "diff";
+                       a.command == "decode" || a.command == "check" || a.command == "report" || a.command == "diff" ||
+                       a.command == "glossary";
     if (!known || a.inputs.size() != wanted) {
         err_ << (known ? "kpdtool: wrong number of files for " + a.command + "\n" : "kpdtool: no command given\n")
              << usage();
@@ -186,6 +190,8 @@ int KpdTool::run(const std::vector<std::string>& args)
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }
         if (a.command == "report") return report(a);
+        if (a.command == "glossary")
+            return GlossaryCommand(out_, err_, a.folder).run(a.inputs[0], a.inputs[1], a.force);
         if (a.command == "diff") return DiffCommand(ui_, out_, a.folder).run({a.inputs[0], a.inputs[1], a.base, a.json});
         return decode(a);
     } catch (const std::exception& e) {
@@ -196,40 +202,27 @@ int KpdTool::run(const std::vector<std::string>& args)
 
 bool KpdTool::load(TheApp& app, const std::string& file)
 {
-    if (!hasKeypadFileExtension(file)) {
-        ui_.message("Unknown file type ", "WARNING", MessageIcon::Exclamation, MessageButtons::Ok);
+    if (!DriveFileNames::isKeypadFile(file)) {
+        ui_.message(DriveFileNames::kUnknownFileType, "WARNING", MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
-    UserInterface& ui = ui_;
     const int errorsBefore = ui_.errorCount();
     std::error_code sizeError;
     const std::uintmax_t fileSize = std::filesystem::file_size(file, sizeError);
     HugePageHeap::prepareForDrive(app.appFolder(), sizeError ? 0 : fileSize);
-    if (!app.readConfiguration()) {
-        // A configuration that does not parse has said so, naming the file; the loader's
-        // message for a missing one names no folder.
-        if (!std::filesystem::exists(FixedFile::path(app.appFolder(), DocumentLoader::kConfigurationFile)))
-            ui_.message("Could not find the configuration file kpdconf.kpx in " + app.appFolder(), "ERROR",
-                        MessageIcon::Critical, MessageButtons::Ok);
+    DriveLoader loader(app);
+    switch (loader.readConfiguration()) {
+    case DriveLoader::Configuration::Read: break;
+    case DriveLoader::Configuration::Missing:
+        // The loader's message names no folder, and here the folder may come from the command line.
+        ui_.message("Could not find the configuration file kpdconf.kpx in " + app.appFolder(), "ERROR",
+                    MessageIcon::Critical, MessageButtons::Ok);
         return false;
+    case DriveLoader::Configuration::Faulty: return false;
     }
-    if (app.loadUserFile(FixedFile::path(app.appFolder(), "modeConstants.kpc"), -1)) {
-        // A configuration without a first language has no set for the constants to fill.
-        if (const stringData* first = app.stringDatas().find(app.getLangDBKey(0)))
-            for (std::int16_t i = 1; i <= app.getLastLangIndex(); ++i)
-                if (stringData* set = app.stringDatas().find(app.getLangDBKey(i))) set->copyMenus(*first, false);
-    } else {
-        ui.message("Could not find constants file, limits and defaults etc will not be available");
-    }
-    for (const stringData& set : app.stringDatas())
-        if (!app.loadUserFile(FixedFile::path(app.appFolder(), set.dbKey() + ".kpl"), -1))
-            ui.message("Could not find " + set.dbKey() + " reference file, this language selection will be empty");
-    app.clearAll();
-    if (!app.loadUserFile(file, -1)) {
-        ui_.message("Could not find the file " + file, "ERROR", MessageIcon::Critical, MessageButtons::Ok);
-        return false;
-    }
-    return ui_.errorCount() == errorsBefore;
+    loader.loadConstants();
+    loader.loadLanguages();
+    return loader.loadFile(file) && ui_.errorCount() == errorsBefore;
 }
 
 int KpdTool::checkSize(const Arguments& a)
@@ -237,10 +230,11 @@ int KpdTool::checkSize(const Arguments& a)
     TheApp& app = newApp(a.folder);
     if (!load(app, a.inputs[0])) return BadInput;
     Compress compress;
-    compress.setData(app, ui_.hexBase());
-    if (compress.compress() == CompressResult::Stopped) return BadInput;
+    compress.setData(app, app.hexBase());
+    const CompressResult result = compress.compress();
+    if (result == CompressResult::Stopped) return BadInput;
     ui_.message(checkSizeMessage(compress.getTotalBytes()), {}, MessageIcon::None, MessageButtons::Ok);
-    return compress.getTotalBytes() > DatabaseImage::kKeypadLimit ? TooLarge : Success;
+    return result == CompressResult::TooLarge ? TooLarge : Success;
 }
 
 int KpdTool::build(const Arguments& a)
@@ -248,7 +242,7 @@ int KpdTool::build(const Arguments& a)
     TheApp& app = newApp(a.folder);
     if (!load(app, a.inputs[0])) return BadInput;
     Compress compress;
-    compress.setData(app, ui_.hexBase());
+    compress.setData(app, app.hexBase());
     const CompressResult result = compress.compress();
     if (result == CompressResult::Stopped) return BadInput;
     if (!a.image.empty()) {
@@ -280,7 +274,7 @@ int KpdTool::exportText(const Arguments& a)
     if (!load(app, a.inputs[0])) return BadInput;
     ui_.setQuestionAnswer(a.force ? MessageAnswer::Yes : MessageAnswer::No);
     TextExport exporter;
-    exporter.setData(app, ui_.hexBase());
+    exporter.setData(app, app.hexBase());
     return exporter.exportText(a.inputs[1], static_cast<std::uint16_t>(mask.value)) ? Success : BadInput;
 }
 

@@ -12,8 +12,8 @@ namespace kpd {
 class TheApp;
 
 // The command-line tool over the core: check the size of, build, export and decode the
-// keypad string database without the editor's windows, loading the drive data exactly
-// as the editor's Open does.
+// keypad string database without the editor's windows, loading the drive data through
+// the editor's own loader.
 class KpdTool {
 public:
     enum ExitCode { Success = 0, TooLarge = 1, BadInput = 2 };

@@ -3,6 +3,7 @@
 #include "kpdtool.h"
 
 #include "build/sizecomparison.h"
+#include "jsonstring.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -115,7 +116,6 @@ void printChanges(const SizeReport& before, const SizeReport& after, const std::
 
 void printJson(const SizeReport& report, const SizeReport* before, const std::string& beforeFile, std::ostream& out)
 {
-    const auto str = [](const std::string& text) { return "\"" + ReportCommand::jsonString(text) + "\""; };
     out << "{\n  \"total_bytes\": " << report.totalBytes << ",\n  \"limit\": " << report.limit
         << ",\n  \"fits\": " << (report.fits() ? "true" : "false")
         << ",\n  \"bytes_left\": " << static_cast<std::int64_t>(report.limit) - report.totalBytes
@@ -123,14 +123,14 @@ void printJson(const SizeReport& report, const SizeReport* before, const std::st
         << ",\n  \"menus\": [";
     const char* sep = "\n    ";
     for (const MenuSize& m : report.menus) {
-        out << sep << "{\"menu\": " << str(m.menuKey) << ", \"number\": " << m.menuNumber
+        out << sep << "{\"menu\": " << jsonString(m.menuKey) << ", \"number\": " << m.menuNumber
             << ", \"parameters\": " << m.parameters << ", \"bytes\": " << m.bytes << "}";
         sep = ",\n    ";
     }
     out << "\n  ],\n  \"parameters\": [";
     sep = "\n    ";
     for (const ParamSize& p : report.parameters) {
-        out << sep << "{\"menu\": " << str(p.menuKey) << ", \"parameter\": " << str(p.paraKey)
+        out << sep << "{\"menu\": " << jsonString(p.menuKey) << ", \"parameter\": " << jsonString(p.paraKey)
             << ", \"bytes\": " << p.bytes << ", \"saved_by_sharing\": " << p.savedBySharing << "}";
         sep = ",\n    ";
     }
@@ -138,28 +138,28 @@ void printJson(const SizeReport& report, const SizeReport* before, const std::st
     sep = "\n    ";
     for (const StringSize& s : report.strings) {
         const ParamSize& owner = report.parameters[s.owner];
-        out << sep << "{\"menu\": " << str(owner.menuKey) << ", \"parameter\": " << str(owner.paraKey)
+        out << sep << "{\"menu\": " << jsonString(owner.menuKey) << ", \"parameter\": " << jsonString(owner.paraKey)
             << ", \"help\": " << (s.help ? "true" : "false") << ", \"bytes\": " << s.bytes << ", \"shared_by\": [";
         for (std::size_t i = 0; i < s.sharedBy.size(); ++i)
-            out << (i ? ", " : "") << str(name(report.parameters[s.sharedBy[i]]));
-        out << "], \"saved_by_sharing\": " << s.savedBySharing << ", \"text\": " << str(s.text) << "}";
+            out << (i ? ", " : "") << jsonString(name(report.parameters[s.sharedBy[i]]));
+        out << "], \"saved_by_sharing\": " << s.savedBySharing << ", \"text\": " << jsonString(s.text) << "}";
         sep = ",\n    ";
     }
     out << "\n  ],\n  \"words\": [";
     sep = "\n    ";
     for (const WordSize& w : report.words) {
-        out << sep << "{\"index\": " << int{w.index} << ", \"word\": " << str(w.word) << ", \"occurrences\": "
+        out << sep << "{\"index\": " << int{w.index} << ", \"word\": " << jsonString(w.word) << ", \"occurrences\": "
             << w.occurrences << ", \"tokens\": " << w.tokens << ", \"saved\": " << w.saved << ", \"cost\": " << w.cost
             << "}";
         sep = ",\n    ";
     }
     out << "\n  ]";
     if (before) {
-        out << ",\n  \"compare\": {\"file\": " << str(beforeFile) << ", \"total_before\": " << before->totalBytes
+        out << ",\n  \"compare\": {\"file\": " << jsonString(beforeFile) << ", \"total_before\": " << before->totalBytes
             << ", \"change\": " << static_cast<std::int64_t>(report.totalBytes) - before->totalBytes << ", \"menus\": [";
         sep = "\n    ";
         for (const SizeChange& c : SizeComparison::menus(*before, report)) {
-            out << sep << "{\"menu\": " << str(c.menuKey) << ", \"before\": " << c.before << ", \"after\": " << c.after
+            out << sep << "{\"menu\": " << jsonString(c.menuKey) << ", \"before\": " << c.before << ", \"after\": " << c.after
                 << ", \"change\": " << c.change() << "}";
             sep = ",\n    ";
         }
@@ -169,28 +169,6 @@ void printJson(const SizeReport& report, const SizeReport* before, const std::st
 }
 
 } // namespace
-
-std::string ReportCommand::jsonString(const std::string& keypadText)
-{
-    std::string out;
-    for (char c : keypadText) {
-        const auto code = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (code < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", code);
-            out += escaped;
-        } else if (code < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return out;
-}
 
 int ReportCommand::print(const SizeReport& report, const SizeReport* before, const std::string& beforeFile, bool json,
                          std::ostream& out)

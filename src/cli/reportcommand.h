@@ -16,10 +16,6 @@ public:
 
     static int print(const SizeReport& report, const SizeReport* before, const std::string& beforeFile, bool json,
                      std::ostream& out);
-
-    // Keypad bytes as UTF-8 JSON string contents: codes below 0x20 escaped, the others
-    // read as ISO-8859-1.
-    static std::string jsonString(const std::string& keypadText);
 };
 
 } // namespace kpd

@@ -17,7 +17,6 @@ public:
 
     void setQuestionAnswer(MessageAnswer answer) { questionAnswer_ = answer; }
     void setProgressShown(bool shown) { progressShown_ = shown; }
-    std::int32_t hexBase() const { return hexBase_; }
     // Messages shown so far whose title marks an error.
     int errorCount() const { return errorCount_; }
 
@@ -29,17 +28,11 @@ public:
     void processEvents() override;
     std::unique_ptr<ProgressWindow> openProgress(ProgressOwner& owner, std::int32_t range,
                                                  const std::string& caption) override;
-    void setHexBase(std::int32_t base) override { hexBase_ = base; }
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
     [[noreturn]] void endProgram() override;
 
 private:
     std::ostream& err_;
     MessageAnswer questionAnswer_ = MessageAnswer::No;
-    std::int32_t hexBase_ = 0;
     int errorCount_ = 0;
     bool progressShown_ = false;
     TerminalProgressBar* activeBar_ = nullptr;

@@ -2,9 +2,8 @@
 
 #include "model/modelerror.h"
 #include "xmlfiles/contenthandler.h"
-#include "xmlfiles/documentloader.h"
+#include "xmlfiles/driveloader.h"
 #include "xmlfiles/errorhandlerimpl.h"
-#include "xmlfiles/fixedfile.h"
 #include "xmlfiles/saxreader.h"
 
 #include <filesystem>
@@ -13,12 +12,11 @@
 
 namespace kpd {
 
-// The caller's user interface for messages and the busy pointer. The flags that belong to
-// the editor's own start-up (cannot run, hex base, alternate state, splash) are not the
-// business of a second data root, and a fatal configuration fault ends only this load.
-class ComparedFile::QuietFlags : public UserInterface {
+// The caller's user interface for messages and the busy pointer; a fatal configuration
+// fault ends only this load, not the program.
+class ComparedFile::ContainedFailures : public UserInterface {
 public:
-    explicit QuietFlags(UserInterface& ui) : ui_(ui) {}
+    explicit ContainedFailures(UserInterface& ui) : ui_(ui) {}
     MessageAnswer message(const std::string& text, const std::string& title, MessageIcon icon,
                           MessageButtons buttons) override
     {
@@ -32,11 +30,6 @@ public:
     {
         return ui_.openProgress(owner, range, caption);
     }
-    void setHexBase(std::int32_t) override {}
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
     [[noreturn]] void endProgram() override
     {
         throw ModelError(ModelError::InvalidCall, "The drive configuration cannot be read for the comparison");
@@ -60,9 +53,12 @@ public:
         if (qName != "StringDB") return;
         const std::string* dbid = attributes.find("DBID");
         if (!dbid) return;
-        if (*dbid == "Constants") found(app_.getLangDBKey(0));
-        else if (*dbid == "Alternate") found("Custom");
-        else found(*dbid);
+        if (*dbid == "Constants")
+            found(app_.getLangDBKey(0));
+        else if (*dbid == "Alternate")
+            found("Custom");
+        else
+            found(*dbid);
     }
     void endElement(const std::string&) override {}
     void characters(std::string_view) override {}
@@ -90,7 +86,7 @@ std::string probeSetName(const TheApp& app, const std::string& path)
 } // namespace
 
 ComparedFile::ComparedFile(UserInterface& ui, const std::string& driveFolder)
-    : ui_(std::make_unique<QuietFlags>(ui)), app_(*ui_, driveFolder)
+    : ui_(std::make_unique<ContainedFailures>(ui)), app_(*ui_, driveFolder)
 {
 }
 
@@ -104,14 +100,10 @@ std::unique_ptr<ComparedFile> ComparedFile::load(UserInterface& ui, const std::s
     if (!std::filesystem::is_regular_file(path, error)) return nullptr;
     std::unique_ptr<ComparedFile> file(new ComparedFile(ui, driveFolder));
     TheApp& app = file->app_;
-    if (!app.readConfiguration()) return nullptr;
+    DriveLoader loader(app);
+    if (loader.readConfiguration() != DriveLoader::Configuration::Read) return nullptr;
     // The editor warned about missing constants at start-up; both sides then lack them alike.
-    if (app.loadUserFile(FixedFile::path(driveFolder, "modeConstants.kpc"), -1)) {
-        if (const stringData* first = app.stringDatas().find(app.getLangDBKey(0))) {
-            for (std::int16_t i = 1; i <= app.getLastLangIndex(); ++i)
-                if (stringData* set = app.stringDatas().find(app.getLangDBKey(i))) set->copyMenus(*first, false);
-        }
-    }
+    loader.readConstants();
     const std::string name = probeSetName(app, path);
     file->set_ = app.stringDatas().find(name.empty() ? app.getCustKey() : name);
     if (!file->set_) return nullptr;

@@ -26,10 +26,10 @@ public:
     SetSnapshot snapshot() const { return SetSnapshot::of(*set_); }
 
 private:
-    class QuietFlags;
+    class ContainedFailures;
     ComparedFile(UserInterface& ui, const std::string& driveFolder);
 
-    std::unique_ptr<QuietFlags> ui_;
+    std::unique_ptr<ContainedFailures> ui_;
     TheApp app_;
     const stringData* set_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "safefolder.h"
 
 #include "filewriteerror.h"
+#include "folderentries.h"
 #include "safefile.h"
 #include "writetarget.h"
 
@@ -8,7 +9,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -27,23 +27,11 @@ bool inSet(const std::string& name, const Files& files)
     });
 }
 
-std::vector<std::string> entriesOf(const std::string& folder)
-{
-    std::vector<std::string> names;
-    const std::unique_ptr<DIR, decltype(&::closedir)> dir(::opendir(folder.c_str()), &::closedir);
-    if (!dir) return names;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-    }
-    return names;
-}
-
 // What the old folder held besides the set goes into the new one, and the old set goes.
 // Only names of the set are ever removed: a folder still holding anything else stays.
 void retire(const std::string& old, const std::string& target, const Files& files)
 {
-    for (const std::string& name : entriesOf(old)) {
+    for (const std::string& name : folderEntries(old)) {
         const std::string from = old + '/' + name;
         if (inSet(name, files))
             ::unlink(from.c_str());

@@ -1,13 +1,13 @@
 #include "writetarget.h"
 
 #include "filewriteerror.h"
+#include "folderentries.h"
 
 #include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdlib>
-#include <dirent.h>
 #include <memory>
 #include <signal.h>
 #include <sys/stat.h>
@@ -119,11 +119,9 @@ std::vector<std::string> WriteTarget::deadWritersTemporaries(const std::string& 
     std::vector<std::string> found;
     const std::string folder = folderOf(target);
     const std::string name = nameOf(target);
-    const std::unique_ptr<DIR, decltype(&::closedir)> dir(::opendir(folder.c_str()), &::closedir);
-    if (!dir) return found;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::optional<pid_t> writer = temporaryWriter(entry->d_name, name);
-        if (writer && !running(*writer)) found.push_back(folder + '/' + entry->d_name);
+    for (const std::string& entry : folderEntries(folder)) {
+        const std::optional<pid_t> writer = temporaryWriter(entry, name);
+        if (writer && !running(*writer)) found.push_back(folder + '/' + entry);
     }
     return found;
 }

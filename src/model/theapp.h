@@ -3,6 +3,7 @@
 #include "datafiles.h"
 #include "lostcharacters.h"
 #include "modenamemap.h"
+#include "startupstatus.h"
 #include "stringdatas.h"
 #include "userinterface.h"
 
@@ -55,6 +56,19 @@ public:
     kpd::modeNameMap& modeOpMap() { return modeOpMap_; }
     const kpd::modeNameMap& modeOpMap() const { return modeOpMap_; }
 
+    // What the configuration says of the drive: the address the keypad's image starts at,
+    // the makers' alternate mode, and that the drive cannot be edited at all.
+    std::int32_t hexBase() const { return hexBase_; }
+    void setHexBase(std::int32_t base) { hexBase_ = base; }
+    bool alternate() const { return alternate_; }
+    void setAlternate(bool alternate) { alternate_ = alternate; }
+    bool cannotRun() const { return cannotRun_; }
+    void setCannotRun(bool cannotRun) { cannotRun_ = cannotRun; }
+
+    // The splash the reading of the configuration reports to, or none.
+    void setStartupStatus(StartupStatus* status) { startupStatus_ = status; }
+    StartupStatus* startupStatus() const { return startupStatus_; }
+
     kpd::LostCharacters& lostCharacters() { return lostCharacters_; }
     const kpd::LostCharacters& lostCharacters() const { return lostCharacters_; }
 
@@ -85,6 +99,10 @@ private:
     std::string refKey_;
     std::string custKey_;
     std::int16_t maxRecChars_ = 80;
+    std::int32_t hexBase_ = 0;
+    bool alternate_ = false;
+    bool cannotRun_ = false;
+    StartupStatus* startupStatus_ = nullptr;
     kpd::modeNameMap modeDefMap_;
     kpd::modeNameMap modeOpMap_;
     kpd::LostCharacters lostCharacters_;

@@ -35,8 +35,9 @@ public:
     virtual void setStatus(const std::string&) {}
 };
 
-// Everything the core asks of the user interface. The editor implements it with Qt,
-// the command-line tool with the terminal, and the tests with a recorder. Strings are
+// Everything the core asks of the user interface: messages, the busy pointer and progress.
+// The editor implements it with Qt, the command-line tool with the terminal, and the tests
+// with a recorder. What the core learns of the drive stays in the data root. Strings are
 // the model's 8-bit text (one byte per character, ISO-8859-1).
 class UserInterface {
 public:
@@ -53,12 +54,6 @@ public:
 
     virtual std::unique_ptr<ProgressWindow> openProgress(ProgressOwner& owner, std::int32_t range,
                                                          const std::string& caption) = 0;
-
-    virtual void setHexBase(std::int32_t base) = 0;
-    virtual void setAlternate(bool alternate) = 0;
-    virtual void setCannotRun(bool cannotRun) = 0;
-    virtual void splashStatus(const std::string& status) = 0;
-    virtual void splashProgress(int value) = 0;
 
     // Ends the program at once after a fatal message; never returns to the caller.
     [[noreturn]] virtual void endProgram() = 0;

@@ -1,12 +1,11 @@
 #include "appsettings.h"
 
+#include "model/applicationname.h"
 #include "modeltext/modeltext.h"
 
 #include <QSettings>
 
 namespace {
-
-const QString kApplication = QStringLiteral("VXKey pad tool");
 
 QString text(const QSettings& store, const char* key, const char* fallback)
 {
@@ -15,9 +14,14 @@ QString text(const QSettings& store, const char* key, const char* fallback)
 
 } // namespace
 
+QString AppSettings::storeName()
+{
+    return QString::fromLatin1(kpd::kApplicationName);
+}
+
 StartupSettings AppSettings::read()
 {
-    QSettings store(kApplication, kApplication);
+    QSettings store(storeName(), storeName());
     store.beginGroup(QStringLiteral("Settings"));
     StartupSettings settings;
     settings.lastFile = toFileName(text(store, "LastFile", ""));
@@ -29,7 +33,7 @@ StartupSettings AppSettings::read()
 
 void AppSettings::write(const StartupSettings& settings)
 {
-    QSettings store(kApplication, kApplication);
+    QSettings store(storeName(), storeName());
     store.beginGroup(QStringLiteral("Settings"));
     store.setValue(QStringLiteral("LastFile"), fromFileName(settings.lastFile));
     store.setValue(QStringLiteral("AutoSaveFile"), fromFileName(settings.autoSaveFile));
@@ -39,12 +43,12 @@ void AppSettings::write(const StartupSettings& settings)
 
 QString AppSettings::driveFolder()
 {
-    QSettings store(kApplication, kApplication);
+    QSettings store(storeName(), storeName());
     return store.value(QStringLiteral("Folders/DriveFolder")).toString();
 }
 
 void AppSettings::setDriveFolder(const QString& folder)
 {
-    QSettings store(kApplication, kApplication);
+    QSettings store(storeName(), storeName());
     store.setValue(QStringLiteral("Folders/DriveFolder"), folder);
 }

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// The per-user settings store of the editor: application "VXKey pad tool", group "Settings".
+// The per-user settings store of the editor: under the application name, group "Settings".
 class AppSettings {
 public:
     static StartupSettings read();
@@ -14,4 +14,8 @@ public:
     // empty when the user never chose one.
     static QString driveFolder();
     static void setDriveFolder(const QString& folder);
+
+    // The name the store is kept under, as its organisation and its application alike; the
+    // editor's other per-user values live in the same store.
+    static QString storeName();
 };

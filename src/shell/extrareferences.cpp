@@ -1,5 +1,6 @@
 #include "extrareferences.h"
 
+#include "appsettings.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 
@@ -7,21 +8,20 @@
 
 namespace {
 
-const QString kApplication = QStringLiteral("VXKey pad tool");
 const QString kKey = QStringLiteral("ExtraReferences");
 
 } // namespace
 
 QStringList ExtraReferences::read()
 {
-    QSettings store(kApplication, kApplication);
+    QSettings store(AppSettings::storeName(), AppSettings::storeName());
     store.beginGroup(QStringLiteral("Settings"));
     return store.value(kKey).toStringList();
 }
 
 void ExtraReferences::write(const QStringList& languages)
 {
-    QSettings store(kApplication, kApplication);
+    QSettings store(AppSettings::storeName(), AppSettings::storeName());
     store.beginGroup(QStringLiteral("Settings"));
     store.setValue(kKey, languages);
 }
@@ -35,8 +35,8 @@ QStringList ExtraReferences::offered(const kpd::TheApp& app)
     return languages;
 }
 
-std::vector<MenuGridModel::ExtraReference> ExtraReferences::resolve(const kpd::TheApp& app, const QStringList& languages,
-                                                                    const std::string& menuKey)
+std::vector<MenuGridModel::ExtraReference>
+ExtraReferences::resolve(const kpd::TheApp& app, const QStringList& languages, const std::string& menuKey)
 {
     std::vector<MenuGridModel::ExtraReference> extras;
     for (const QString& language : languages) {

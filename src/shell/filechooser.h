@@ -21,15 +21,21 @@ public:
     };
 
     struct Choice {
-        QString name;          // empty: the user cancelled
-        int filterIndex = 0;   // 1-based position of the filter the user picked
+        QString name;        // empty: the user cancelled
+        int filterIndex = 0; // 1-based position of the filter the user picked
         bool cancelled() const { return name.isEmpty(); }
     };
+
+    // The filter of the keypad's own files, which every command that reads or writes one offers.
+    static QString keypadFilter() { return QStringLiteral("Keypad file (*.kpd)"); }
 
     explicit FileChooser(QWidget* parent = nullptr) : parent_(parent) {}
     virtual ~FileChooser() = default;
 
     virtual Choice choose(const Request& request);
+    // The request in one call, as the commands make it.
+    Choice ask(Kind kind, const QString& title, const QStringList& filters, const QString& suffix,
+               const QString& initialName = {});
 
 private:
     QWidget* parent_;

@@ -5,7 +5,7 @@
 class QWidget;
 
 // The editor's answers to the core: real message boxes, the busy pointer, pending events
-// and progress windows. The main window's own flags are kept by ShellUserInterface.
+// and progress windows.
 class QtDialogs : public kpd::UserInterface {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -18,11 +18,6 @@ public:
     void processEvents() override;
     std::unique_ptr<kpd::ProgressWindow> openProgress(kpd::ProgressOwner& owner, std::int32_t range,
                                                       const std::string& caption) override;
-    void setHexBase(std::int32_t) override {}
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
     [[noreturn]] void endProgram() override;
 
 private:

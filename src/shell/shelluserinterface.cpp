@@ -1,8 +1,5 @@
 #include "shelluserinterface.h"
 
-#include "splashwindow.h"
-#include "modeltext/modeltext.h"
-
 #include <cstdlib>
 
 namespace {
@@ -34,21 +31,14 @@ private:
 
 } // namespace
 
-void ShellUserInterface::resetFlags()
-{
-    hexBase_ = 0;
-    alternate_ = false;
-    cannotRun_ = false;
-}
-
 void ShellUserInterface::setAutoSaveSuspension(std::function<void()> suspend, std::function<void()> resume)
 {
     suspend_ = std::move(suspend);
     resume_ = std::move(resume);
 }
 
-kpd::MessageAnswer ShellUserInterface::message(const std::string& text, const std::string& title,
-                                               kpd::MessageIcon icon, kpd::MessageButtons buttons)
+kpd::MessageAnswer ShellUserInterface::message(const std::string& text, const std::string& title, kpd::MessageIcon icon,
+                                               kpd::MessageButtons buttons)
 {
     return dialogs_.message(text, title, icon, buttons);
 }
@@ -60,36 +50,6 @@ std::unique_ptr<kpd::ProgressWindow> ShellUserInterface::openProgress(kpd::Progr
     return std::make_unique<SuspendingProgressWindow>(dialogs_.openProgress(owner, range, caption), [this] {
         if (--openProgressWindows_ == 0 && resume_) resume_();
     });
-}
-
-void ShellUserInterface::setHexBase(std::int32_t base)
-{
-    hexBase_ = base;
-    dialogs_.setHexBase(base);
-}
-
-void ShellUserInterface::setAlternate(bool alternate)
-{
-    alternate_ = alternate;
-    dialogs_.setAlternate(alternate);
-}
-
-void ShellUserInterface::setCannotRun(bool cannotRun)
-{
-    cannotRun_ = cannotRun;
-    dialogs_.setCannotRun(cannotRun);
-}
-
-void ShellUserInterface::splashStatus(const std::string& status)
-{
-    if (splash_) splash_->setStatus(toQt(status));
-    dialogs_.splashStatus(status);
-}
-
-void ShellUserInterface::splashProgress(int value)
-{
-    if (splash_) splash_->setProgress(value);
-    dialogs_.splashProgress(value);
 }
 
 void ShellUserInterface::endProgram()

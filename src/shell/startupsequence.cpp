@@ -2,46 +2,16 @@
 
 #include "model/numbertext.h"
 #include "model/theapp.h"
-#include "xmlfiles/fixedfile.h"
+#include "xmlfiles/drivefilenames.h"
 
-#include <filesystem>
-
-StartupSequence::StartupSequence(kpd::TheApp& app, kpd::UserInterface& ui, std::string programFolder)
-    : app_(app), ui_(ui), folder_(std::move(programFolder))
+StartupSequence::StartupSequence(kpd::TheApp& app) : app_(app), loader_(app)
 {
 }
 
-void StartupSequence::loadConstants()
+void StartupSequence::loadReferences()
 {
-    ui_.splashStatus("Loading constants");
-    progress_ = 45;
-    ui_.splashProgress(progress_);
-    if (app_.loadUserFile(kpd::FixedFile::path(folder_, "modeConstants.kpc"), -1)) {
-        // The constants fill language 0 and every language starts from them; a configuration
-        // without a language 0 has nothing to fill.
-        if (const kpd::stringData* first = app_.stringDatas().find(app_.getLangDBKey(0))) {
-            for (std::int16_t i = 1; i <= app_.getLastLangIndex(); ++i) {
-                const std::string key = app_.getLangDBKey(i);
-                if (kpd::stringData* set = app_.stringDatas().find(key)) set->copyMenus(*first, false);
-            }
-        }
-    } else {
-        ui_.message("Could not find constants file, limits and defaults etc will not be available");
-    }
-    progress_ = 55;
-    ui_.splashProgress(progress_);
-}
-
-void StartupSequence::loadLanguages()
-{
-    for (const kpd::stringData& set : app_.stringDatas()) {
-        const std::string& key = set.dbKey();
-        ui_.splashStatus("Loading language " + key);
-        progress_ += 6;
-        ui_.splashProgress(progress_);
-        if (!app_.loadUserFile(kpd::FixedFile::path(folder_, key + ".kpl"), -1))
-            ui_.message("Could not find " + key + " reference file, this language selection will be empty");
-    }
+    loader_.loadConstants();
+    loader_.loadLanguages();
 }
 
 StartupSequence::Result StartupSequence::restore(const StartupSettings& settings)
@@ -56,8 +26,8 @@ StartupSequence::Result StartupSequence::restore(const StartupSettings& settings
         }
     }
 
-    result.autoSaveFile = settings.autoSaveFile.empty() ? (std::filesystem::path(folder_) / "autoSave.kpd").string()
-                                                        : settings.autoSaveFile;
+    result.autoSaveFile =
+        settings.autoSaveFile.empty() ? kpd::DriveFileNames::autoSave(app_.appFolder()) : settings.autoSaveFile;
     result.autoSaveOn = settings.autoSaveState != "off";
 
     // A stored index without a language (or no number at all) falls back to the first language.

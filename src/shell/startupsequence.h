@@ -2,17 +2,18 @@
 
 #include "startupsettings.h"
 
+#include "xmlfiles/driveloader.h"
+
 #include <cstdint>
 #include <string>
 
 namespace kpd {
 class TheApp;
-class UserInterface;
 }
 
 // What the editor's start-up loads after the data root has read the configuration: the
-// constants into every language, each language's reference file, the file edited last,
-// and the settings. It reports through the user-interface seam and the splash status.
+// drive's constants and reference files (as kpdtool loads them), the file edited last, and
+// the settings. It reports through the user-interface seam and the splash status.
 class StartupSequence {
 public:
     struct Result {
@@ -24,16 +25,14 @@ public:
         std::int16_t languageIndex = 0;
     };
 
-    StartupSequence(kpd::TheApp& app, kpd::UserInterface& ui, std::string programFolder);
+    explicit StartupSequence(kpd::TheApp& app);
 
-    void loadConstants();
-    void loadLanguages();
+    // The constants into every language, then each language's reference file.
+    void loadReferences();
     // Reopens the last file and reads the auto-save and language settings.
     Result restore(const StartupSettings& settings);
 
 private:
     kpd::TheApp& app_;
-    kpd::UserInterface& ui_;
-    std::string folder_;
-    int progress_ = 0;
+    kpd::DriveLoader loader_;
 };

@@ -1,20 +1,20 @@
 #include "startupsplash.h"
 
-#include "shelluserinterface.h"
+#include "drivedocument.h"
 #include "splashwindow.h"
 
-StartupSplash::StartupSplash(ShellUserInterface& ui) : ui_(ui), splash_(new SplashWindow)
+StartupSplash::StartupSplash(DriveDocument& document) : splash_(new SplashWindow)
 {
     splash_->setAttribute(Qt::WA_DeleteOnClose);
-    ui_.setSplash(splash_);
-    ui_.splashStatus("Starting up");
-    ui_.splashProgress(0);
+    QObject::connect(&document, &DriveDocument::startupStatus, splash_, &SplashWindow::setStatus);
+    QObject::connect(&document, &DriveDocument::startupProgress, splash_, &SplashWindow::setProgress);
+    document.splashStatus("Starting up");
+    document.splashProgress(0);
     splash_->show();
-    ui_.processEvents();
+    document.ui().processEvents();
 }
 
 StartupSplash::~StartupSplash()
 {
-    ui_.setSplash(nullptr);
     splash_->close();
 }

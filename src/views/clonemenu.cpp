@@ -1,11 +1,11 @@
 #include "clonemenu.h"
 
+#include "clonemenurun.h"
 #include "dialogarrow.h"
-#include "menucloner.h"
 
 #include "model/drvmenus.h"
-#include "model/modelerror.h"
 #include "model/userinterface.h"
+#include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
 
 #include <QLabel>
@@ -16,8 +16,8 @@
 namespace {
 
 // 15 twips are one pixel at 96 dots per inch.
-constexpr int kWidth = 5250 / 15;
-constexpr int kHeight = 2370 / 15;
+constexpr int kCloneMenuWidth = 5250 / 15;
+constexpr int kCloneMenuHeight = 2370 / 15;
 
 constexpr const char* kWarning = "WARNING: this cannot be undone - click Cancel to backout";
 
@@ -35,7 +35,7 @@ CloneMenu::CloneMenu(kpd::UserInterface& ui, QWidget* parent)
 {
     setObjectName(QStringLiteral("CloneMenu"));
     setWindowTitle(QStringLiteral("Clone menu to another menu"));
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kCloneMenuWidth, kCloneMenuHeight);
 
     txtSourceName_->setObjectName(QStringLiteral("txtSourceName"));
     txtSourceName_->setToolTip(QStringLiteral("The source menu"));
@@ -73,11 +73,11 @@ CloneMenu::~CloneMenu() = default;
 
 void CloneMenu::setData(kpd::DrvMenus& aMenuCol, const std::string& aKey)
 {
-    cloner_ = std::make_unique<MenuCloner>(aMenuCol, aKey, ui_);
-    txtSourceName_->setText(toQt(cloner_->source().menuName()));
+    run_ = std::make_unique<CloneMenuRun>(aMenuCol, aKey, ui_);
+    txtSourceName_->setText(toQt(run_->source().menuName()));
     const QSignalBlocker quiet(lstClones_);
     lstClones_->clear();
-    for (std::int16_t number : cloner_->targets()) {
+    for (std::int16_t number : run_->targets()) {
         auto* entry = new QListWidgetItem(QStringLiteral("Menu ") + QString::number(number), lstClones_);
         entry->setData(Qt::UserRole, static_cast<int>(number));
     }
@@ -115,19 +115,17 @@ void CloneMenu::okClicked()
     // The selected entries, never the list's current one: with one entry selected the
     // current entry may be another, unselected menu.
     const std::vector<std::int16_t> destinations = selectedMenus();
-    if (destinations.empty() || !cloner_) {
+    if (destinations.empty() || !run_) {
         hint_->setText(QString::fromLatin1(kSelectHint));
         return;
     }
     hint_->setText(destinations.size() == 1 ? QStringLiteral("Cloning the menu")
                                             : QStringLiteral("cloning the selected menus"));
-    try {
-        if (cloner_->clone(destinations) == MenuCloner::Result::Refused) {
-            listClicked();
-            return;
-        }
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
+    bool refused = false;
+    reportFailures(ui_, [&] { refused = run_->clone(destinations) == CloneMenuRun::Result::Refused; });
+    if (refused) {
+        listClicked();
+        return;
     }
     accept();
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+class CloneMenuRun;
 class DialogArrow;
-class MenuCloner;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,10 +17,10 @@ class QPushButton;
 namespace kpd {
 class DrvMenus;
 class UserInterface;
-}
+} // namespace kpd
 
 // Clone menu to another menu: the user picks one or more of the source menu's clone
-// targets, and OK copies the whole source menu over each of them.
+// targets, and OK copies the whole source menu over each of them (CloneMenuRun does it).
 class CloneMenu : public QDialog {
     Q_OBJECT
 public:
@@ -47,7 +47,7 @@ public:
 
 private:
     kpd::UserInterface& ui_;
-    std::unique_ptr<MenuCloner> cloner_;
+    std::unique_ptr<CloneMenuRun> run_;
     QLineEdit* txtSourceName_;
     QListWidget* lstClones_;
     QLabel* hint_;

@@ -1,7 +1,7 @@
 #include "copym2m.h"
 
+#include "copym2mrun.h"
 #include "dialogarrow.h"
-#include "modecopier.h"
 
 #include "model/drvmenu.h"
 #include "modeltext/modeltext.h"
@@ -20,8 +20,8 @@ int pixels(int twips)
     return (twips + 7) / 15;
 }
 
-constexpr int kWidth = 4080 / 15;
-constexpr int kHeight = 2700 / 15;
+constexpr int kCopyM2MWidth = 4080 / 15;
+constexpr int kCopyM2MHeight = 2700 / 15;
 constexpr int kAllLeft = 150;
 constexpr int kAllWidth = 36;
 constexpr int kModeLeft = 192;
@@ -40,16 +40,16 @@ CopyM2M::CopyM2M(QWidget* parent)
 {
     setObjectName(QStringLiteral("CopyM2M"));
     setWindowTitle(QStringLiteral("Copy mode to mode"));
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kCopyM2MWidth, kCopyM2MHeight);
 
     modeList_->setObjectName(QStringLiteral("modeList"));
-    modeList_->setGeometry(8, 8, 104, kHeight - 16);
+    modeList_->setGeometry(8, 8, 104, kCopyM2MHeight - 16);
     hint_->setObjectName(QStringLiteral("Hint"));
     hint_->setWordWrap(true);
     hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint_->setGeometry(120, 4, kWidth - 124, 40);
+    hint_->setGeometry(120, 4, kCopyM2MWidth - 124, 40);
     arrow_->setObjectName(QStringLiteral("arrow"));
-    arrow_->setGeometry(114, pixels(ModeCopier::kButtonCentre) - 8, 34, 16);
+    arrow_->setGeometry(114, pixels(CopyM2MRun::kButtonCentre) - 8, 34, 16);
     arrow_->hide();
 
     btnCopyToAll_->setObjectName(QStringLiteral("btnCopyToAll"));
@@ -94,23 +94,23 @@ void CopyM2M::listClicked()
 {
     if (state_ != 0 || modeList_->selectedItems().isEmpty()) return;
     const std::size_t source = static_cast<std::size_t>(modeList_->row(modeList_->selectedItems().first()));
-    const ModeButtonLayout layout = ModeCopier::layout(static_cast<std::size_t>(modeList_->count()), source);
+    const ModeButtonLayout layout = CopyM2MRun::layout(static_cast<std::size_t>(modeList_->count()), source);
 
     btnCopyToAll_->setGeometry(kAllLeft, pixels(layout.allTop), kAllWidth, pixels(layout.allHeight));
     btnCopyToAll_->show();
-    int right = kWidth;
+    int right = kCopyM2MWidth;
     for (const ModeButtonPlace& place : layout.buttons) {
         QPushButton* button = btnCopyMode_[place.position];
         const QString name = modeList_->item(static_cast<int>(place.position))->text();
         button->setGeometry(kModeLeft + place.column * (kModeWidth + kColumnGap), pixels(place.top), kModeWidth,
-                            pixels(ModeCopier::kButtonHeight));
+                            pixels(CopyM2MRun::kButtonHeight));
         button->setText(name);
         buttonTags_[place.position] = toModel(name);
         button->show();
         right = std::max(right, button->geometry().right() + kMargin);
     }
     // Beyond seven modes the further columns widen the dialog.
-    if (right > width()) setFixedSize(right, kHeight);
+    if (right > width()) setFixedSize(right, kCopyM2MHeight);
 
     arrow_->show();
     hint_->setText(QStringLiteral("Click the mode to copy to (or all modes)"));
@@ -120,12 +120,12 @@ void CopyM2M::listClicked()
 
 void CopyM2M::modeButtonClicked(std::size_t index)
 {
-    if (state_ == 1 && menu_ && index < buttonTags_.size()) ModeCopier::copy(*menu_, sourceMode(), buttonTags_[index]);
+    if (state_ == 1 && menu_ && index < buttonTags_.size()) CopyM2MRun::copy(*menu_, sourceMode(), buttonTags_[index]);
     accept();
 }
 
 void CopyM2M::allClicked()
 {
-    if (state_ == 1 && menu_) ModeCopier::copy(*menu_, sourceMode(), std::string());
+    if (state_ == 1 && menu_) CopyM2MRun::copy(*menu_, sourceMode(), std::string());
     accept();
 }

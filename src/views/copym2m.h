@@ -17,7 +17,7 @@ class DrvMenu;
 
 // Copy mode to mode: the user picks the source mode in the list, then a destination
 // mode button (or "All"), and every parameter of the menu gets the source mode's
-// texts and unit in that mode.
+// texts and unit in that mode (CopyM2MRun does it).
 class CopyM2M : public QDialog {
     Q_OBJECT
 public:

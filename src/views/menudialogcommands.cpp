@@ -1,16 +1,17 @@
 #include "menudialogcommands.h"
 
-#include "menucloner.h"
 #include "menuview.h"
 #include "stripspace.h"
 
 #include "model/counted.h"
 #include "model/theapp.h"
+#include "modeltext/failurereport.h"
+#include "xmlfiles/drivefilenames.h"
 
 #include <memory>
 
-MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui,
-                                       kpd::menuWindows<MenuView>& windows, std::function<void()> refresh)
+MenuDialogCommands::MenuDialogCommands(kpd::TheApp& app, kpd::UserInterface& ui, kpd::menuWindows<MenuView>& windows,
+                                       std::function<void()> refresh)
     : app_(app), ui_(ui), windows_(windows), refresh_(std::move(refresh))
 {
 }
@@ -26,11 +27,7 @@ void MenuDialogCommands::cloneMenu()
 {
     MenuView* view = viewInFocus();
     if (!view) return;
-    try {
-        view->cloneMenuToMenu();
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-    }
+    reportFailures(ui_, [view] { view->cloneMenuToMenu(); });
     refresh_();
 }
 
@@ -38,14 +35,14 @@ void MenuDialogCommands::copyModeToMode()
 {
     MenuView* view = viewInFocus();
     if (!view) return;
-    try {
+    bool backedUp = true;
+    reportFailures(ui_, [&] {
         const kpd::DrvMenu& menu = app_.getCustMenus().Item(view->myCustMenuKey());
         // The writer has said why the backup failed; the copy waits for a backup.
-        if (!menu.xmlSaveM(MenuCloner::backupPath(app_.appFolder(), menu.menuKey()), app_.appFolder())) return;
-        view->copyMode2Mode();
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-    }
+        backedUp = menu.xmlSaveM(kpd::DriveFileNames::menuBackup(app_.appFolder(), menu.menuKey()), app_.appFolder());
+        if (backedUp) view->copyMode2Mode();
+    });
+    if (!backedUp) return;
     refresh_();
 }
 
@@ -55,13 +52,11 @@ void MenuDialogCommands::stripTrailingSpaces(const QString& controlFolder, QWidg
     int changed = 0;
     // The window stays up under the report and goes with this scope.
     std::unique_ptr<Stripspace> window;
-    try {
+    reportFailures(ui_, [&] {
         window = std::make_unique<Stripspace>(ui_, controlFolder, parent);
         removed = window->stripTrail(app_.getCustMenus());
         changed = window->textsChanged();
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-    }
+    });
     // Open windows show the stripped texts, not the old ones.
     refresh_();
     ui_.message(std::to_string(removed) + kStripReport + "\n" + kpd::counted(changed, "text") + " changed");

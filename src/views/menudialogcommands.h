@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/menuwindows.h"
+#include "views/menuwindows.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ class QWidget;
 namespace kpd {
 class TheApp;
 class UserInterface;
-}
+} // namespace kpd
 
 // The commands that open the clone and copy mode dialogs on the menu window in focus,
 // and the strip of trailing spaces from the whole custom set.

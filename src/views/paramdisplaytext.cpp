@@ -5,7 +5,6 @@
 
 #include "model/theapp.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,8 +22,7 @@ std::string twoDigits(int number)
 
 } // namespace
 
-ParamDisplayText::ParamDisplayText(const ParamPosition& position)
-    : position_(position)
+ParamDisplayText::ParamDisplayText(const ParamPosition& position) : position_(position)
 {
 }
 
@@ -61,9 +59,4 @@ std::string ParamDisplayText::iconFile(std::int16_t unit)
     static const char* const files[kUnitCount] = {"noicon.bmp", "pcicon.bmp", "ampicon.bmp", "rpmicon.bmp",
                                                   "hzicon.bmp"};
     return unit >= 0 && unit < kUnitCount ? files[unit] : std::string();
-}
-
-bool ParamDisplayText::helpTooLong(const std::string& boxText, std::int16_t maxRecChars)
-{
-    return boxText.size() > static_cast<std::size_t>(std::max<std::int16_t>(maxRecChars, 0));
 }

@@ -25,8 +25,6 @@ public:
     static std::string mimicValue(const std::string& value);
     // The unit's icon file, or empty for a unit outside 0 to 4.
     static std::string iconFile(std::int16_t unit);
-    // Counted on the escaped form, as the record stores it.
-    static bool helpTooLong(const std::string& boxText, std::int16_t maxRecChars);
 
 private:
     const ParamPosition& position_;

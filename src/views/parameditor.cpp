@@ -11,12 +11,14 @@
 #include "screenfit.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
-#include "model/modelerror.h"
 #include "model/theapp.h"
 #include "model/userinterface.h"
+#include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,9 +33,10 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
       ui_(ui),
       content_(new ParamEditorContent(*this, programFolder, libraryFolder)),
       boxes_(new EditBoxes(session_, panel(Panel::Ref), panel(Panel::Cust), this)),
-      warning_(new LineLimitWarning(*panel(Panel::Cust).label7(),
-                                    // The caption of the kind being edited, so a trip's label comes back as a trip's.
-                                    [this] { panel(Panel::Cust).setTripEditing(shownTripMode_); }, this)),
+      warning_(new LineLimitWarning(
+          *panel(Panel::Cust).label7(),
+          // The caption of the kind being edited, so a trip's label comes back as a trip's.
+          [this] { panel(Panel::Cust).setTripEditing(shownTripMode_); }, this)),
       cost_(std::make_unique<CostText>(*content_->costLabel())),
       keyMap_(std::make_unique<KeyMapFile>(programFolder, panel(Panel::Cust).desc()))
 {
@@ -51,7 +54,8 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     connect(modeTabs(), &QTabBar::currentChanged, this, &ParamEditor::selectMode);
 
     for (const bool backwards : {false, true}) {
-        auto* action = new QAction(backwards ? QStringLiteral("Previous problem") : QStringLiteral("Next problem"), this);
+        auto* action =
+            new QAction(backwards ? QStringLiteral("Previous problem") : QStringLiteral("Next problem"), this);
         action->setShortcut(backwards ? QKeySequence(Qt::SHIFT | Qt::Key_F8) : QKeySequence(Qt::Key_F8));
         connect(action, &QAction::triggered, this, [this, backwards] { goToProblem(backwards); });
         addAction(action);
@@ -176,13 +180,7 @@ void ParamEditor::setWarningInterval(int milliseconds)
 
 bool ParamEditor::run(const std::function<void()>& command)
 {
-    try {
-        command();
-        return true;
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-        return false;
-    }
+    return reportFailures(ui_, command);
 }
 
 void ParamEditor::commit()
@@ -273,6 +271,21 @@ void ParamEditor::convertActive(void (ParamEditSession::*convert)())
     (session_.*convert)();
     refresh();
     boxes_->highlightActive(session_.activeBox() != Box::None);
+}
+
+void ParamEditor::addToGlossary()
+{
+    const Box active = session_.activeBox();
+    if (active == Box::None) return;
+    // The box tells its selection only through the clipboard; what the user had there comes
+    // back when nothing was selected.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString kept = clipboard->text();
+    clipboard->clear();
+    box(active).copy();
+    const QString selected = clipboard->text();
+    if (selected.isEmpty()) clipboard->setText(kept);
+    emit glossaryTermRequested(selected, !ParamEditSession::isCustom(active));
 }
 
 void ParamEditor::toUpper()

@@ -77,6 +77,8 @@ public:
 signals:
     // The custom set holds what was typed: analyses of the set are out of date.
     void committed();
+    // "Add to glossary" with the text selected in a reference or a custom box.
+    void glossaryTermRequested(const QString& text, bool reference);
 
 public slots:
     void commit();
@@ -85,6 +87,7 @@ public slots:
     void toUpper();
     void toLower();
     void underscoresToSpaces();
+    void addToGlossary();
     void copyRefToCust();
     void copyToMode(const QString& modeKey);
     void copyToAll();

@@ -126,6 +126,8 @@ QGroupBox* ParamEditorContent::buildTextTools(QWidget* parent)
          &ParamEditor::toLower);
     tool(QStringLiteral("_ to spc"), QStringLiteral("Convert all _ characters to spaces"),
          &ParamEditor::underscoresToSpaces);
+    tool(QStringLiteral("Add to glossary"), QStringLiteral("Add the selected text to the drive's glossary as a term"),
+         &ParamEditor::addToGlossary);
     return tools;
 }
 

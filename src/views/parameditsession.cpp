@@ -1,9 +1,10 @@
 #include "parameditsession.h"
 
+#include "model/helplimit.h"
 #include "model/theapp.h"
 
 void ParamEditSession::setMyData(kpd::TheApp& appData, const std::string& aMenuKey, const std::string& aParakey,
-                                const std::string& modeKey, bool tripMode)
+                                 const std::string& modeKey, bool tripMode)
 {
     position_.setMyData(appData, aMenuKey, aParakey, modeKey, tripMode);
 }
@@ -141,5 +142,5 @@ std::string ParamEditSession::mimicText() const
 
 bool ParamEditSession::helpTooLong(const std::string& boxText) const
 {
-    return ParamDisplayText::helpTooLong(boxText, maxRecChars());
+    return kpd::HelpLimit::exceeded(boxText.size(), maxRecChars());
 }

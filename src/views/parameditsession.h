@@ -91,6 +91,7 @@ public:
     std::string valueText(Panel panel) const { return display().valueText(panel); }
     std::string limitText(Panel panel, Limit limit) const { return display().limitText(panel, limit); }
     std::string mimicText() const;
+    // Counted on the escaped form, as the record stores it.
     bool helpTooLong(const std::string& boxText) const;
 
     static bool isHelp(Box box) { return box == Box::RefHelp || box == Box::CustHelp; }

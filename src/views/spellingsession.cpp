@@ -1,18 +1,34 @@
 #include "spellingsession.h"
 
+#include "checks/glossary.h"
+#include "fileio/filereaderror.h"
 #include "fileio/filewriteerror.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
+#include "xmlfiles/fixedfile.h"
+#include "xmlfiles/tbxfile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <optional>
 
+SpellingSession::SpellingSession()
+{
+    // A dictionary still loading when the application ends would go on while the process
+    // tears down what it uses: the application waits for it first.
+    qAddPostRoutine(&SpellingSession::finishLoading);
+}
+
 SpellingSession& SpellingSession::instance()
 {
     static SpellingSession session;
     return session;
+}
+
+void SpellingSession::finishLoading()
+{
+    if (instance().loader_.valid()) instance().loader_.wait();
 }
 
 void SpellingSession::prepare(const kpd::TheApp& app)
@@ -46,14 +62,16 @@ void SpellingSession::prepare(const kpd::TheApp& app)
         } catch (const std::exception& error) {
             failure = failureNote(error);
         }
+        std::set<std::string> words = glossaryWords(folder, language);
         QMetaObject::invokeMethod(
             this,
-            [this, generation, loaded = std::move(loaded), failure] {
+            [this, generation, loaded = std::move(loaded), failure, words = std::move(words)] {
                 // A load for a drive or a setting left meanwhile is of no use.
                 if (generation != generation_) return;
                 loading_ = false;
                 spelling_ = loaded ? *loaded : kpd::DriveSpelling{};
                 failure_ = failure;
+                glossaryWords_ = words;
                 renew();
                 emit changed();
             },
@@ -65,6 +83,16 @@ QString SpellingSession::failureNote(const std::exception& error)
 {
     // An unreadable word list or languages file turns spelling off, said like a missing dictionary.
     return QStringLiteral("Spelling is not checked: %1").arg(toQt(error.what()));
+}
+
+std::set<std::string> SpellingSession::glossaryWords(const std::string& folder, const std::string& language)
+{
+    try {
+        return kpd::SpellChecker::glossaryWords(
+            kpd::TbxFile::loadIfPresent(kpd::FixedFile::path(folder, kpd::Glossary::kFileName)), language);
+    } catch (const kpd::FileReadError&) {
+        return {};
+    }
 }
 
 bool SpellingSession::waitUntilLoaded(int timeoutMs)
@@ -79,7 +107,7 @@ void SpellingSession::renew()
 {
     if (!spelling_.checker) return;
     auto next = std::make_shared<kpd::SpellChecker>(*spelling_.checker);
-    std::set<std::string> words = accepted_;
+    std::set<std::string> words = glossaryWords_;
     words.insert(ignored_.begin(), ignored_.end());
     next->setAccepted(std::move(words));
     spelling_.checker = std::move(next);
@@ -112,13 +140,6 @@ void SpellingSession::addToWordList(const kpd::TheApp& app, const std::string& w
 void SpellingSession::ignore(const std::string& word)
 {
     ignored_.insert(word);
-    renew();
-    emit changed();
-}
-
-void SpellingSession::setAcceptedWords(std::set<std::string> words)
-{
-    accepted_ = std::move(words);
     renew();
     emit changed();
 }

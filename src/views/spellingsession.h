@@ -18,7 +18,7 @@ class TheApp;
 
 // The spelling of the drive the editor has open, shared by the Problems panel and the text
 // boxes: the custom set's checker, loaded once per drive, and the words accepted in this run
-// (ignored in a box, or forms a glossary supplies). Each change makes a new checker, so a
+// (ignored in a box) besides the forms of the drive's glossary. Each change makes a new checker, so a
 // check running in the background keeps the one it started with.
 class SpellingSession : public QObject {
     Q_OBJECT
@@ -36,9 +36,7 @@ public:
     // Writes the word into the drive's word list; a failure is shown and changes nothing.
     void addToWordList(const kpd::TheApp& app, const std::string& word);
     void ignore(const std::string& word);
-    // Words accepted besides the dictionary and word list, such as a glossary's forms.
-    void setAcceptedWords(std::set<std::string> words);
-    // The drive folder's languages or word list changed on disk: read them again.
+    // The drive folder's languages, word list or glossary changed on disk: read them again.
     void reload();
 
 signals:
@@ -46,8 +44,13 @@ signals:
     void changed();
 
 private:
+    SpellingSession();
+    static void finishLoading();
     void prepare(const kpd::TheApp& app);
     static QString failureNote(const std::exception& error);
+    // The glossary's words in the language; none from a glossary that cannot be read, which
+    // the Glossary window reports when opened.
+    static std::set<std::string> glossaryWords(const std::string& folder, const std::string& language);
     void renew();
 
     std::string folder_;
@@ -58,7 +61,7 @@ private:
     kpd::DriveSpelling spelling_;
     QString failure_;
     std::set<std::string> ignored_;
-    std::set<std::string> accepted_;
+    std::set<std::string> glossaryWords_;
     // Last, so that it is joined while the rest is still whole.
     std::future<void> loader_;
 };

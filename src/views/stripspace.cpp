@@ -1,6 +1,6 @@
 #include "stripspace.h"
 
-#include "trailingspacestrip.h"
+#include "stripspacerun.h"
 
 #include "checks/keypadtextlayout.h"
 #include "lcdtextboxhost/lcdtextboxhost.h"
@@ -14,8 +14,8 @@
 namespace {
 
 // 15 twips are one pixel at 96 dots per inch.
-constexpr int kWidth = 4215 / 15;
-constexpr int kHeight = 2625 / 15;
+constexpr int kStripspaceWidth = 4215 / 15;
+constexpr int kStripspaceHeight = 2625 / 15;
 constexpr int kBoxWidth = 192;
 constexpr int kBoxHeight = 54;
 // Half the height of a two-line message box, and a margin.
@@ -32,12 +32,12 @@ Stripspace::Stripspace(kpd::UserInterface& ui, const QString& controlFolder, QWi
     : QDialog(parent),
       ui_(ui),
       textBox_(std::make_unique<LcdtextboxHost>(this, controlFolder)),
-      strip_(std::make_unique<TrailingSpaceStrip>(ui, [this](std::string& text) { return stripText(text); })),
+      run_(std::make_unique<StripspaceRun>(ui, [this](std::string& text) { return stripText(text); })),
       stopButton_(new QPushButton(QStringLiteral("Stop"), this))
 {
     setObjectName(QStringLiteral("Stripspace"));
     setWindowTitle(QStringLiteral("Strip trailing spaces"));
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kStripspaceWidth, kStripspaceHeight);
 
     // Six rows of sixteen cells: a help text fits whole, so its lines are the keypad's.
     textBox_->setNRows(6);
@@ -45,10 +45,10 @@ Stripspace::Stripspace(kpd::UserInterface& ui, const QString& controlFolder, QWi
     textBox_->setEmptyCellColor(textBox_->BackColor());
     if (QWidget* box = textBox_->widget()) {
         box->setObjectName(QStringLiteral("gtbStripTrail"));
-        box->setGeometry((kWidth - kBoxWidth) / 2, 16, kBoxWidth, kBoxHeight);
+        box->setGeometry((kStripspaceWidth - kBoxWidth) / 2, 16, kBoxWidth, kBoxHeight);
     }
     stopButton_->setObjectName(QStringLiteral("btnStopStrip"));
-    stopButton_->setGeometry((kWidth - 80) / 2, kHeight - 48, 80, 28);
+    stopButton_->setGeometry((kStripspaceWidth - 80) / 2, kStripspaceHeight - 48, 80, 28);
     connect(stopButton_, &QPushButton::clicked, this, &Stripspace::stopStrip);
 }
 
@@ -56,7 +56,7 @@ Stripspace::~Stripspace() = default;
 
 void Stripspace::stopStrip()
 {
-    strip_->stop();
+    run_->stop();
 }
 
 std::optional<std::int32_t> Stripspace::stripText(std::string& text)
@@ -73,7 +73,7 @@ std::optional<std::int32_t> Stripspace::stripText(std::string& text)
 
 int Stripspace::textsChanged() const
 {
-    return strip_->textsChanged();
+    return run_->textsChanged();
 }
 
 std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
@@ -90,8 +90,8 @@ std::int32_t Stripspace::stripTrail(kpd::DrvMenus& aDB)
         move(centre.x() - width() / 2, std::max(0, centre.y() - height() - kReportClearance));
     }
     show();
-    const std::int32_t removed = strip_->stripTrail(aDB);
+    const std::int32_t removed = run_->stripTrail(aDB);
     stopButton_->setEnabled(false);
-    if (strip_->failed()) ui_.message(kControlFailedMessage, "ERROR", kpd::MessageIcon::Critical);
+    if (run_->failed()) ui_.message(kControlFailedMessage, "ERROR", kpd::MessageIcon::Critical);
     return removed;
 }

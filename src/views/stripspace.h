@@ -9,17 +9,17 @@
 
 class LcdtextboxHost;
 class QPushButton;
-class TrailingSpaceStrip;
+class StripspaceRun;
 
 namespace kpd {
 class DrvMenus;
 class UserInterface;
-}
+} // namespace kpd
 
 // The small window that strips trailing spaces from every text of a string set by
 // passing each text through its own keypad text box, so that what counts as a trailing
 // space is exactly what the keypad text box says. Its Stop button ends the run at the
-// end of the current menu.
+// end of the current menu; StripspaceRun walks the set.
 class Stripspace : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +48,6 @@ private:
 
     kpd::UserInterface& ui_;
     std::unique_ptr<LcdtextboxHost> textBox_;
-    std::unique_ptr<TrailingSpaceStrip> strip_;
+    std::unique_ptr<StripspaceRun> run_;
     QPushButton* stopButton_;
 };

@@ -135,13 +135,13 @@ void ConfigElementHandler::startToolData(const SaxAttributes& attributes)
 {
     trapped([&] { app_.setMaxRecChars(attributes.getValueFromQName("recMaxHelpChars")); });
     const std::string* mode = attributes.find("mode");
-    app_.ui().setAlternate(mode && *mode == kAccessCode);
+    app_.setAlternate(mode && *mode == kAccessCode);
     trapped([&] { customAttrName_ = attributes.getValueFromQName("custom"); });
     // An image placed at an address nobody meant would load without complaint and not run.
     if (attributes.find("base")) {
         const std::int32_t base =
             requireNumber(attributes, "keypadToolData", "base", std::numeric_limits<std::int32_t>::max());
-        if (base >= 0) app_.ui().setHexBase(base);
+        if (base >= 0) app_.setHexBase(base);
     }
     state_ = 1;
 }
@@ -210,8 +210,11 @@ void ConfigElementHandler::startMenu(const SaxAttributes& attributes)
         return refuse(named("menu", attributes) + " nmbr=" + quoted(attributes.getValueFromQName("nmbr")) +
                       " repeats menu " + std::to_string(number) + ": each menu number is declared once");
     menuKey_ = "m" + attributes.getValueFromQName("nmbr");
-    app_.ui().splashStatus("Preparing languages for " + menuKey_);
-    app_.ui().splashProgress(++menusSeen_);
+    ++menusSeen_;
+    if (StartupStatus* splash = app_.startupStatus()) {
+        splash->splashStatus("Preparing languages for " + menuKey_);
+        splash->splashProgress(menusSeen_);
+    }
     menuNumber_ = static_cast<std::int16_t>(number);
     const std::string* cloneable = attributes.find("cloneable");
     cloneMenus_ = cloneable ? parseNumberList(*cloneable) : std::vector<std::int16_t>{};

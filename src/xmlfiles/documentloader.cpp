@@ -125,7 +125,7 @@ bool DocumentLoader::loadConfiguration(TheApp& app, const std::string& fileName)
     if (!isFile(path)) {
         app.ui().message("Cannot find configuration file - kpdconf.kpx in my folder - Cannot run", "CRITICAL ERROR",
                          MessageIcon::Critical);
-        app.ui().setCannotRun(true);
+        app.setCannotRun(true);
         return false;
     }
     ContentHandlerImpl handler;
@@ -142,7 +142,7 @@ bool DocumentLoader::loadConfiguration(TheApp& app, const std::string& fileName)
                          MessageIcon::Critical);
     else
         app.ui().message("Parse Error " + errors.report(path), "ERROR", MessageIcon::Critical);
-    app.ui().setCannotRun(true);
+    app.setCannotRun(true);
     return false;
 }
 

@@ -47,7 +47,7 @@ TEST(RoundTrip, TheSampleDriveReadsBackFromItsImageAndItsHexFile)
     ASSERT_TRUE(app.readConfiguration());
     ASSERT_TRUE(app.loadUserFile(FixedFile::path(app.appFolder(), "Custom.kpl"), -1));
     Compress compress;
-    compress.setData(app, ui.hexBase);
+    compress.setData(app, app.hexBase());
     ASSERT_EQ(compress.compress(), CompressResult::Fits);
     EXPECT_GT(compress.paramStrings().size(), 500u);
     expectRoundTrip(compress);
@@ -58,7 +58,7 @@ TEST(RoundTrip, TheSampleDriveReadsBackFromItsImageAndItsHexFile)
     text += ":00000001FF\r\n";
     std::uint32_t lowest = 0;
     const std::vector<std::uint8_t> bytes = IntelHexReader::read(text, &lowest);
-    EXPECT_EQ(static_cast<std::int32_t>(lowest), ui.hexBase);
+    EXPECT_EQ(static_cast<std::int32_t>(lowest), app.hexBase());
     EXPECT_EQ(ImageDecoder::decode(bytes).records.size(), compress.paramStrings().size());
 }
 

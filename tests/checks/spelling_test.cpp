@@ -1,4 +1,5 @@
 #include "checks/drivespelling.h"
+#include "checks/glossary.h"
 #include "checks/problemfixer.h"
 #include "checks/spellchecker.h"
 #include "checks/spellinglanguages.h"
@@ -88,10 +89,19 @@ TEST_F(Spelling, TheWordListAcceptsAbbreviationsAndItsStarEntryForbidsADictionar
     const auto forbidden = spellingOf(english_, "Switching freq");
     ASSERT_EQ(forbidden.size(), 1u);
     EXPECT_NE(forbidden[0].message.find("forbidden"), std::string::npos);
-    // A glossary's forms come in as accepted words.
-    SpellChecker withGlossary(SpellDictionary::open("en_US"), {});
-    withGlossary.setAccepted({"Accl"});
-    EXPECT_TRUE(withGlossary.misspelled("Accl rate").empty());
+}
+
+TEST_F(Spelling, TheGlossarysApprovedFormsInTheCheckersLanguageAreAcceptedItsForbiddenOnesAreNot)
+{
+    Glossary glossary;
+    GlossaryTerm& term = glossary.terms().emplace_back();
+    term.formsFor("en") = {"Acceleration", {"Accl"}, {}, {}};
+    term.formsFor("fr-FR") = {"Acc\xe9l\xe9ration", {"Acc\xe9l."}, {"Rampe rapidit"}, {"Accel"}};
+    SpellChecker withGlossary(SpellDictionary::open("fr_FR"), {});
+    withGlossary.setAccepted(SpellChecker::glossaryWords(glossary, "fr_FR"));
+    EXPECT_TRUE(withGlossary.misspelled("Acc\xe9l. rapidit").empty());
+    const std::vector<SpellWords::Word> refused = withGlossary.misspelled("Accl Accel");
+    ASSERT_EQ(refused.size(), 2u) << "another language's short form and a forbidden form";
 }
 
 TEST_F(Spelling, NumbersUnitsEscapesAndPunctuationAreNoWords)

@@ -1,3 +1,4 @@
+#include "jsonstring.h"
 #include "kpdtool.h"
 #include "sampledrivefixture.h"
 #include "reportcommand.h"
@@ -66,7 +67,7 @@ TEST_F(ReportTest, BadInputExitsWithTwo)
 
 TEST(ReportJson, KeypadBytesBecomeEscapedUtf8)
 {
-    EXPECT_EQ(ReportCommand::jsonString(std::string("a\"b\\\x0D\xB0", 6)), "a\\\"b\\\\\\u000d\xC2\xB0");
+    EXPECT_EQ(jsonString(std::string("a\"b\\\x0D\xB0", 6)), "\"a\\\"b\\\\\\u000d\xC2\xB0\"");
 }
 
 } // namespace

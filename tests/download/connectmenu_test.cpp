@@ -1,10 +1,10 @@
 #include "download/dlgnodeaddr.h"
 #include "download/zvnapilibrary.h"
 #include "librarytosimulator.h"
-#include "startededitor.h"
 #include "recordinguserinterface.h"
-#include "shell/mainmenus.h"
-#include "shell/mainwindow.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/frame/mainwindow.h"
+#include "startededitor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +31,6 @@ protected:
         StartedEditor<>::SetUp();
         ui.messages.clear();
     }
-
 };
 
 TEST_F(ConnectMenu, SetupCommsGivesTheLibraryTheEditorsSettingsAndOpensItsDialog)
@@ -81,8 +80,7 @@ TEST_F(ConnectMenu, DownloadAsksForTheNodeAddressThenForParameter4008)
 TEST_F(ConnectMenu, ACancelledNodeAddressEndsTheDownload)
 {
     QTimer::singleShot(0, [] {
-        if (auto* dialog = dynamic_cast<dlgNodeAddr*>(QApplication::activeModalWidget()))
-            dialog->btnCancel()->click();
+        if (auto* dialog = dynamic_cast<dlgNodeAddr*>(QApplication::activeModalWidget())) dialog->btnCancel()->click();
     });
     window->menus().connectDownload->trigger();
     EXPECT_TRUE(ui.messages.empty());
@@ -153,11 +151,11 @@ TEST_F(ClosingDuringADownload, YesStopsTheDownloadThenTheEditorCloses)
 {
     ui.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
     window->menus().connectDownload->trigger();
-    EXPECT_EQ(ui.texts(), (std::vector<std::string>{
-                              "If you have not already done so, please set parameter 40.08 to enabled, then press OK",
-                              kStopToQuit,
-                              "The download has been stopped the keypad is now in an undefined state\r\n"
-                              "You should download the whole database before trying to use the keypad"}));
+    EXPECT_EQ(ui.texts(),
+              (std::vector<std::string>{
+                  "If you have not already done so, please set parameter 40.08 to enabled, then press OK", kStopToQuit,
+                  "The download has been stopped the keypad is now in an undefined state\r\n"
+                  "You should download the whole database before trying to use the keypad"}));
     EXPECT_TRUE(keypad->requests().empty());
     EXPECT_TRUE(ui.progressWindows.back().closed);
     EXPECT_FALSE(window->isVisible());

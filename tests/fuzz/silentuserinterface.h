@@ -27,11 +27,6 @@ public:
     {
         return nullptr;
     }
-    void setHexBase(std::int32_t) override {}
-    void setAlternate(bool) override {}
-    void setCannotRun(bool) override {}
-    void splashStatus(const std::string&) override {}
-    void splashProgress(int) override {}
     [[noreturn]] void endProgram() override { throw ProgramEnded(); }
 };
 

@@ -8,7 +8,11 @@
 # - the checks and the control include the text model from its folder, and no other folder
 #   holds a file of the text model's names: a text is laid out by one copy of the code;
 # - a file of src/comrt includes nothing of the keypad text box and names none of its
-#   classes or class identifiers, so that the runtime stays usable by any component.
+#   classes or class identifiers, so that the runtime stays usable by any component;
+# - the editor's shell points one way: its own files (the drive document and shared
+#   services) include nothing of panels/, commands/ or frame/, the panels nothing of the
+#   commands or the frame, the commands nothing of the frame: only the frame knows the
+#   main window.
 # Every breach is listed; the script fails when there is one.
 cmake_minimum_required(VERSION 3.25)
 
@@ -147,6 +151,26 @@ foreach(path IN LISTS comrt_files)
     if(lower MATCHES "(^|[^a-z0-9_])${lower_word}([^a-z0-9_]|$)")
       list(APPEND breaches "${path}: names ${word}")
     endif()
+  endforeach()
+endforeach()
+
+# The shell's tiers: each folder with the folders it must not include.
+set(shell_tiers
+  "shell\;panels\;commands\;frame"
+  "shell/panels\;commands\;frame"
+  "shell/commands\;frame")
+foreach(tier IN LISTS shell_tiers)
+  list(POP_FRONT tier folder)
+  file(GLOB files ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
+  foreach(path IN LISTS files)
+    file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+      foreach(above IN LISTS tier)
+        if(line MATCHES "include[ \t]*\"(shell/)?${above}/")
+          list(APPEND breaches "${path}: ${line}")
+        endif()
+      endforeach()
+    endforeach()
   endforeach()
 endforeach()
 

@@ -1,5 +1,5 @@
 #include "shell/autosavehost.h"
-#include "shell/autosavewindow.h"
+#include "shell/frame/autosavewindow.h"
 
 #include <QTest>
 

@@ -1,9 +1,10 @@
 #include "startededitor.h"
 
 #include "shell/backgroundanalysis.h"
-#include "shell/budgetmeter.h"
-#include "shell/mainwindow.h"
-#include "shell/sizereportwindow.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/panels/budgetmeter.h"
+#include "shell/panels/sizereportwindow.h"
 
 #include "build/compress.h"
 #include "model/theapp.h"
@@ -53,7 +54,7 @@ protected:
     std::int32_t builtBytes()
     {
         kpd::Compress compress;
-        compress.setData(*window->app(), 0);
+        compress.setData(*window->document().app(), 0);
         compress.compress();
         return compress.getTotalBytes();
     }
@@ -98,8 +99,15 @@ TEST_F(BudgetTest, TheMeterShowsTheBuiltSizeAtStartAndTheChangeAfterACommit)
 TEST_F(BudgetTest, TheCostLabelShowsTheFiguresOfTheTextNowInTheBox)
 {
     ASSERT_TRUE(settle());
-    window->app()->getCustMenus().Item("m1").Parameters().Item("p1").modes().Item("Closed loop").setDesc(
-        "A much longer description");
+    window->document()
+        .app()
+        ->getCustMenus()
+        .Item("m1")
+        .Parameters()
+        .Item("p1")
+        .modes()
+        .Item("Closed loop")
+        .setDesc("A much longer description");
     whileOpen = [&](ParamEditor& editor) {
         const auto figures = [&](const std::string& text) {
             const auto estimate = meter().estimator()->estimate(

@@ -1,10 +1,12 @@
-#include "startededitor.h"
 #include "recordinguserinterface.h"
+#include "startededitor.h"
 
 #include "build/compress.h"
-#include "shell/mainmenus.h"
-#include "shell/mainwindow.h"
 #include "model/theapp.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/frame/mainwindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -30,7 +32,7 @@ protected:
     std::int32_t builtSize()
     {
         kpd::Compress compress;
-        compress.setData(*window->app(), window->hexBase());
+        compress.setData(*window->document().app(), window->document().hexBase());
         compress.compress();
         return compress.getTotalBytes();
     }
@@ -48,7 +50,8 @@ protected:
                     for (int i = 0; i < 120; ++i) text += static_cast<char>(letter(random));
                     text += ' ';
                 }
-                window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode).setHelp(text);
+                window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode).setHelp(
+                    text);
             }
         }
     }
@@ -58,7 +61,6 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
 };
 
 } // namespace
@@ -91,13 +93,13 @@ TEST_F(BuildCommandsTest, CheckSizeOfATooLargeDatabaseSaysHowMuchToCut)
 TEST_F(BuildCommandsTest, SavedHexAndFlashingFilesHoldTheImage)
 {
     const QString hex = folder.file(QStringLiteral("db.hex"));
-    ASSERT_TRUE(window->saveCompressedFile(hex, 1));
+    ASSERT_TRUE(window->setFileCommands().saveCompressedFile(hex, BuildCommands::ImageFile::IntelHex));
     const QByteArray text = read(hex);
     EXPECT_TRUE(text.startsWith(":020000040001F9\r\n")) << "the configuration's base is 65,536";
     EXPECT_TRUE(text.endsWith(":00000001FF\r\n"));
 
     const QString bin = folder.file(QStringLiteral("db.bin"));
-    ASSERT_TRUE(window->saveCompressedFile(bin, 2));
+    ASSERT_TRUE(window->setFileCommands().saveCompressedFile(bin, BuildCommands::ImageFile::Flashing));
     EXPECT_GE(read(bin).size(), builtSize());
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -107,7 +109,7 @@ TEST_F(BuildCommandsTest, ATooLargeDatabaseIsNeverWritten)
     fillBeyondTheKeypad();
     const QString hex = folder.file(QStringLiteral("db.hex"));
     folder.write(QStringLiteral("db.hex"), "old contents");
-    EXPECT_FALSE(window->saveCompressedFile(hex, 1));
+    EXPECT_FALSE(window->setFileCommands().saveCompressedFile(hex, BuildCommands::ImageFile::IntelHex));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The compressed string database is to large for the Keypad. \r\n"
                                    "You need to shorten or remove some strings. \r\n"
@@ -118,7 +120,7 @@ TEST_F(BuildCommandsTest, ATooLargeDatabaseIsNeverWritten)
 TEST_F(BuildCommandsTest, AnUnwritableTargetIsReportedNotThrown)
 {
     const QString hex = folder.file(QStringLiteral("missing/db.hex"));
-    EXPECT_FALSE(window->saveCompressedFile(hex, 1));
+    EXPECT_FALSE(window->setFileCommands().saveCompressedFile(hex, BuildCommands::ImageFile::IntelHex));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "ERROR");
     EXPECT_NE(ui.messages[0].text.find("db.hex"), std::string::npos) << ui.messages[0].text;

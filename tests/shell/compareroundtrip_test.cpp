@@ -1,10 +1,11 @@
 #include "recordinguserinterface.h"
 
-#include "shell/comparecommands.h"
-#include "shell/comparewindow.h"
 #include "shell/backgroundanalysis.h"
-#include "shell/filecommands.h"
-#include "shell/mainwindow.h"
+#include "shell/commands/comparecommands.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/panels/comparewindow.h"
 #include "views/parameditsession.h"
 
 #include "compare/comparedfile.h"
@@ -51,26 +52,26 @@ TEST(CompareRoundTrip, EditedAndSavedSampleSetDiffersFromTheOriginalInExactlyThe
     {
         MainWindow window(ui, drive.path());
         ASSERT_TRUE(window.load());
-        ASSERT_TRUE(window.fileCommands().openFile(original));
+        ASSERT_TRUE(window.setFileCommands().openFile(original));
         const std::vector<std::tuple<std::string, std::string, ParamEditSession::Box, std::string>> edits{
             {"m0", "p3", ParamEditSession::Box::CustDesc, "Accel~Mchanged"},
             {"m1", "p2", ParamEditSession::Box::CustHelp, "New help text"},
             {"m4", "p1", ParamEditSession::Box::CustDesc, "Torque~Medited"}};
         for (const auto& [menu, para, box, text] : edits) {
             ParamEditSession session;
-            session.setMyData(*window.app(), menu, para);
+            session.setMyData(*window.document().app(), menu, para);
             session.loadModeData();
             session.markChanged(box);
             session.readBack(box, text);
             ASSERT_TRUE(session.commit());
         }
         const QString edited = drive.filePath(QStringLiteral("edited.kpd"));
-        ASSERT_TRUE(window.fileCommands().saveAsFile(edited, FileCommands::KeypadFile));
+        ASSERT_TRUE(window.setFileCommands().saveAsFile(edited, SetFileCommands::KeypadFile));
 
         const std::vector<Found> expected{{"m0", "p3", "Open loop", kpd::Field::Description},
                                           {"m1", "p2", "Open loop", kpd::Field::Help},
                                           {"m4", "p1", "Open loop", kpd::Field::Description}};
-        CompareWindow* compare = CompareCommands(window).openComparison(original);
+        CompareWindow* compare = CompareCommands(window.document(), &window).openComparison(original);
         ASSERT_NE(compare, nullptr);
         ASSERT_TRUE(compare->analysis().waitUntilIdle(20000));
         EXPECT_EQ(keysOf(compare->differences()), expected);

@@ -1,15 +1,16 @@
 #include "startededitor.h"
 
-#include "shell/cellmarkoverlay.h"
-#include "shell/comparecommands.h"
-#include "shell/comparewindow.h"
 #include "shell/backgroundanalysis.h"
-#include "shell/filecommands.h"
+#include "shell/commands/comparecommands.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/panels/cellmarkoverlay.h"
+#include "shell/panels/comparewindow.h"
 
 #include "model/theapp.h"
 
 #include <QLabel>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -45,7 +46,8 @@ protected:
         qputenv("KPD_COMRT_REGISTRY", registryDir_.filePath(QStringLiteral("registry.json")).toLocal8Bit());
         StartedEditor<>::SetUp();
         folder.write(QStringLiteral("theirs.kpd"), kTheirs);
-        compare = CompareCommands(*window).openComparison(folder.file(QStringLiteral("theirs.kpd")));
+        compare =
+            CompareCommands(window->document(), window.get()).openComparison(folder.file(QStringLiteral("theirs.kpd")));
         ASSERT_NE(compare, nullptr);
         settle();
     }
@@ -56,32 +58,32 @@ protected:
     }
     void settle() { ASSERT_TRUE(compare->analysis().waitUntilIdle(10000)); }
 
-    QTreeWidgetItem* find(const QStringList& path) const
+    const DifferenceTreeModel& model() const { return compare->model(); }
+    QModelIndex find(const QStringList& path) const
     {
-        QTreeWidgetItem* item = nullptr;
+        QModelIndex row;
         for (const QString& step : path) {
-            QTreeWidgetItem* next = nullptr;
-            const int count = item ? item->childCount() : compare->tree()->topLevelItemCount();
-            for (int i = 0; i < count && !next; ++i) {
-                QTreeWidgetItem* child = item ? item->child(i) : compare->tree()->topLevelItem(i);
-                if (child->text(0) == step) next = child;
-            }
-            if (!next) return nullptr;
-            item = next;
+            QModelIndex next;
+            for (int i = 0; i < model().rowCount(row) && !next.isValid(); ++i)
+                if (model().index(i, 0, row).data().toString() == step) next = model().index(i, 0, row);
+            if (!next.isValid()) return {};
+            row = next;
         }
-        return item;
+        return row;
     }
+    QString count(const QStringList& path) const { return find(path).siblingAtColumn(1).data().toString(); }
+    QString topText(int row, int column) const { return model().index(row, column).data().toString(); }
     void select(const QStringList& path)
     {
-        QTreeWidgetItem* item = find(path);
-        ASSERT_NE(item, nullptr) << path.join('/').toStdString();
-        compare->tree()->setCurrentItem(item);
+        const QModelIndex row = find(path);
+        ASSERT_TRUE(row.isValid()) << path.join('/').toStdString();
+        compare->tree()->setCurrentIndex(row);
     }
     kpd::ModeData& custom(const char* menu, const char* para, const char* mode = "Open loop")
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
-    bool dirty(const char* menu) { return window->app()->getCustMenus().Item(menu).dirty(); }
+    bool dirty(const char* menu) { return window->document().app()->getCustMenus().Item(menu).dirty(); }
 
     QTemporaryDir registryDir_;
     QByteArray previousRegistry_;
@@ -90,14 +92,14 @@ protected:
 
 TEST_F(CompareWindowTest, TheTreeCountsTheDifferencesOfEveryBranch)
 {
-    ASSERT_EQ(compare->tree()->topLevelItemCount(), 2);
-    EXPECT_EQ(compare->tree()->topLevelItem(0)->text(0), "m1 Speed");
-    EXPECT_EQ(compare->tree()->topLevelItem(0)->text(1), "2 (1 conflict)");
-    EXPECT_EQ(compare->tree()->topLevelItem(1)->text(1), "1");
-    EXPECT_EQ(find({"m1 Speed", "p1 Reference", "Open loop", "Help"})->text(1), "conflict");
-    EXPECT_EQ(find({"m1 Speed", "p2 Maximum"})->text(1), "1");
-    EXPECT_EQ(find({"m1 Speed", "p2 Maximum", "Open loop", "Description"})->text(1), "only theirs");
-    EXPECT_EQ(find({"m2 Protection", "p0 Trip store", "Open loop", "Description"})->text(1), "only ours");
+    ASSERT_EQ(model().rowCount(), 2);
+    EXPECT_EQ(topText(0, 0), "m1 Speed");
+    EXPECT_EQ(topText(0, 1), "2 (1 conflict)");
+    EXPECT_EQ(topText(1, 1), "1");
+    EXPECT_EQ(count({"m1 Speed", "p1 Reference", "Open loop", "Help"}), "conflict");
+    EXPECT_EQ(count({"m1 Speed", "p2 Maximum"}), "1");
+    EXPECT_EQ(count({"m1 Speed", "p2 Maximum", "Open loop", "Description"}), "only theirs");
+    EXPECT_EQ(count({"m2 Protection", "p0 Trip store", "Open loop", "Description"}), "only ours");
 }
 
 TEST_F(CompareWindowTest, TakingTheirSideOfOneDifferenceChangesOnlyThatTextAndUndoBringsItBack)
@@ -112,8 +114,8 @@ TEST_F(CompareWindowTest, TakingTheirSideOfOneDifferenceChangesOnlyThatTextAndUn
     EXPECT_TRUE(dirty("m1"));
     EXPECT_FALSE(dirty("m2"));
     settle();
-    EXPECT_EQ(find({"m1 Speed", "p1 Reference"}), nullptr);
-    EXPECT_EQ(compare->tree()->topLevelItem(0)->text(0), "m1 Speed *") << "the menu is marked unsaved";
+    EXPECT_FALSE(find({"m1 Speed", "p1 Reference"}).isValid());
+    EXPECT_EQ(topText(0, 0), "m1 Speed *") << "the menu is marked unsaved";
     EXPECT_EQ(custom("m1", "p1").undoH(), "Help");
 }
 
@@ -127,7 +129,7 @@ TEST_F(CompareWindowTest, TakingAllNonConflictingLeavesConflictsAndOurOwnTextsAl
     EXPECT_TRUE(dirty("m1"));
     EXPECT_FALSE(dirty("m2"));
     EXPECT_EQ(compare->summary(), "1 change taken from the other file in 1 menu");
-    EXPECT_EQ(compare->tree()->topLevelItem(0)->text(1), "1 (1 conflict)");
+    EXPECT_EQ(topText(0, 1), "1 (1 conflict)");
 }
 
 TEST_F(CompareWindowTest, KeepingOurSideOfABranchHidesItAndChangesNothing)
@@ -135,8 +137,8 @@ TEST_F(CompareWindowTest, KeepingOurSideOfABranchHidesItAndChangesNothing)
     select({"m2 Protection"});
     compare->takeSelected(kpd::Side::Ours);
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Custom trip");
-    EXPECT_FALSE(window->app()->isAppDirty());
-    ASSERT_EQ(compare->tree()->topLevelItemCount(), 1);
+    EXPECT_FALSE(window->document().app()->isAppDirty());
+    ASSERT_EQ(model().rowCount(), 1);
     EXPECT_EQ(compare->summary(), "0 changes taken from the other file in 0 menus, 1 kept as they were");
 }
 
@@ -152,18 +154,18 @@ TEST_F(CompareWindowTest, TheStatusCountsTheDifferencesStillListed)
         compare->takeSelected(kpd::Side::Ours);
         EXPECT_EQ(status->text(), left);
     }
-    EXPECT_EQ(compare->tree()->topLevelItemCount(), 0);
+    EXPECT_EQ(model().rowCount(), 0);
 }
 
 TEST_F(CompareWindowTest, MergeOffersTheComparisonFirst)
 {
     const QString file = folder.file(QStringLiteral("theirs.kpd"));
     ui.answers.push_back(kpd::MessageAnswer::Cancel);
-    EXPECT_FALSE(CompareCommands(*window).mergeWithoutComparing(file));
+    EXPECT_FALSE(CompareCommands(window->document(), window.get()).mergeWithoutComparing(file));
     ui.answers.push_back(kpd::MessageAnswer::No);
-    EXPECT_TRUE(CompareCommands(*window).mergeWithoutComparing(file));
+    EXPECT_TRUE(CompareCommands(window->document(), window.get()).mergeWithoutComparing(file));
     ui.answers.push_back(kpd::MessageAnswer::Yes);
-    EXPECT_FALSE(CompareCommands(*window).mergeWithoutComparing(file));
+    EXPECT_FALSE(CompareCommands(window->document(), window.get()).mergeWithoutComparing(file));
     EXPECT_EQ(window->findChildren<CompareWindow*>().size(), 2);
     EXPECT_EQ(custom("m1", "p1").getHelp(), "Help") << "nothing was merged";
 }

@@ -1,7 +1,8 @@
 #include "filecommandsfixture.h"
 
 #include "shell/backgroundanalysis.h"
-#include "shell/comparewindow.h"
+#include "shell/drivedocument.h"
+#include "shell/panels/comparewindow.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +21,7 @@ protected:
         folder.write(QStringLiteral("set.kpd"), folder.customDocument(QStringLiteral("Loaded")));
         ASSERT_TRUE(commands().openFile(file));
         custom("m1", "p1").setDesc("Edited here");
-        window->app()->getCustMenus().Item("m1").setDirty(true);
+        window->document().app()->getCustMenus().Item("m1").setDirty(true);
     }
     void TearDown() override
     {
@@ -65,8 +66,8 @@ TEST_F(ChangedOnDiskTest, SaveAsksFirstAndReloadTakesTheFileAfterABackup)
     EXPECT_EQ(ui.texts(), std::vector<std::string>{question()}) << "the reload asks nothing more";
     EXPECT_TRUE(read(file).contains(kTheirs.toUtf8())) << "the file on disk is not written over";
     EXPECT_EQ(custom("m1", "p1").getDesc(), kTheirs.toStdString());
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("Edited here"));
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("Edited here"));
+    EXPECT_FALSE(window->document().app()->isAppDirty());
 }
 
 TEST_F(ChangedOnDiskTest, CompareShowsTheFileOnDiskAsTheirsAndSaveWaitsForIt)

@@ -1,9 +1,10 @@
 #include "filecommandsfixture.h"
 
 #include "shell/appsettings.h"
-#include "shell/autosavewindow.h"
+#include "shell/drivedocument.h"
 #include "shell/drivefolderlock.h"
-#include "shell/mainmenus.h"
+#include "shell/frame/autosavewindow.h"
+#include "shell/frame/mainmenus.h"
 
 #include <QAction>
 #include <QProcess>
@@ -44,8 +45,8 @@ TEST_F(DriveFolderLockTest, ASecondEditorIsToldWhoHoldsTheFolderAndMayOnlyLookOr
     EXPECT_FALSE(second->autoSaveWindow()->isRunning());
     EXPECT_TRUE(window->menus().fileSave->isEnabled());
 
-    second->app()->getCustMenus().Item("m1").setDirty(true);
-    EXPECT_FALSE(second->hasChangesToSave()) << "nothing to auto save";
+    second->document().app()->getCustMenus().Item("m1").setDirty(true);
+    EXPECT_FALSE(second->document().hasChangesToSave()) << "nothing to auto save";
     EXPECT_TRUE(second->close());
     EXPECT_EQ(AppSettings::read().autoSaveState, "on") << "the settings are the holder's to write";
 
@@ -67,7 +68,7 @@ TEST_F(DriveFolderLockTest, TheLockOfAnEditorThatEndedWithoutClosingIsTakenOver)
     folder.write(QString::fromLatin1(DriveFolderLock::kLockName), left);
 
     bool loaded = false;
-    EXPECT_FALSE(start(folder, kpd::MessageAnswer::No, loaded)->readOnly());
+    EXPECT_FALSE(start(folder, kpd::MessageAnswer::No, loaded)->document().readOnly());
     EXPECT_TRUE(loaded);
     EXPECT_TRUE(other.messages.empty());
 }
@@ -81,24 +82,24 @@ TEST_F(DriveFolderLockTest, TheLockMovesWithTheDriveFolder)
     ASSERT_TRUE(loaded);
 
     ui.answers = {kpd::MessageAnswer::No};
-    EXPECT_FALSE(window->switchDriveFolder(third.path()));
+    EXPECT_FALSE(window->document().switchDriveFolder(third.path()));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("No: stay in the drive folder open now."), std::string::npos);
-    EXPECT_EQ(window->programFolder(), folder.path());
-    EXPECT_FALSE(window->readOnly());
+    EXPECT_EQ(window->document().programFolder(), folder.path());
+    EXPECT_FALSE(window->document().readOnly());
 
-    EXPECT_TRUE(window->switchDriveFolder(second.path()));
-    EXPECT_TRUE(window->switchDriveFolder(second.path()));
+    EXPECT_TRUE(window->document().switchDriveFolder(second.path()));
+    EXPECT_TRUE(window->document().switchDriveFolder(second.path()));
     EXPECT_EQ(ui.messages.size(), 1u) << "the folder it holds is no other editor's";
     other.messages.clear();
-    EXPECT_FALSE(start(folder, kpd::MessageAnswer::No, loaded)->readOnly());
+    EXPECT_FALSE(start(folder, kpd::MessageAnswer::No, loaded)->document().readOnly());
     EXPECT_TRUE(other.messages.empty()) << "the folder left is free";
-    EXPECT_TRUE(start(second, kpd::MessageAnswer::Yes, loaded)->readOnly());
+    EXPECT_TRUE(start(second, kpd::MessageAnswer::Yes, loaded)->document().readOnly());
 
     ui.answers = {kpd::MessageAnswer::No};
     EXPECT_TRUE(holder->close());
-    EXPECT_TRUE(window->switchDriveFolder(third.path()));
-    EXPECT_FALSE(window->readOnly()) << "the holder's lock went with it";
+    EXPECT_TRUE(window->document().switchDriveFolder(third.path()));
+    EXPECT_FALSE(window->document().readOnly()) << "the holder's lock went with it";
 }
 
 } // namespace

@@ -1,12 +1,13 @@
-#include "startededitor.h"
 #include "recordinguserinterface.h"
+#include "startededitor.h"
 
-#include "shell/assemblerwindow.h"
-#include "shell/exportcommands.h"
-#include "shell/exportwindow.h"
+#include "shell/commands/exportcommands.h"
+#include "shell/drivedocument.h"
 #include "shell/folderpicker.h"
-#include "shell/mainmenus.h"
-#include "shell/mainwindow.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/panels/assemblerwindow.h"
+#include "shell/panels/exportwindow.h"
 #include "xmlfiles/textexport.h"
 
 #include <QAction>
@@ -53,7 +54,6 @@ protected:
         StartedEditor<StoppingUserInterface>::SetUp();
         ui.messages.clear();
     }
-
 };
 
 } // namespace
@@ -189,9 +189,9 @@ TEST_F(ExportCommandsTest, ExportWritesTheCustomSetAsATable)
 {
     using namespace kpd;
     const QString path = folder.file(QStringLiteral("table.csv"));
-    EXPECT_TRUE(ExportCommands(*window).exportTo(
-        path, kExportComma | kExportParamName | kExportMenuNumber | kExportParamNumber | kExportOpenLoop |
-                  kExportDescription));
+    EXPECT_TRUE(ExportCommands(window->document(), window.get())
+                    .exportTo(path, kExportComma | kExportParamName | kExportMenuNumber | kExportParamNumber |
+                                        kExportOpenLoop | kExportDescription));
     EXPECT_EQ(read(path), QByteArray("Zarvik Veltrane VX Lumikey text export\r\n"
                                      "Reference,1,1,Custom ref,\r\n"
                                      "Maximum,1,2,,\r\n"
@@ -204,7 +204,8 @@ TEST_F(ExportCommandsTest, DecliningToOverwriteWritesNothing)
 {
     folder.write(QStringLiteral("table.txt"), "old table");
     ui.answers = {kpd::MessageAnswer::No};
-    EXPECT_FALSE(ExportCommands(*window).exportTo(folder.file(QStringLiteral("table.txt")), kpd::kExportDescription));
+    EXPECT_FALSE(ExportCommands(window->document(), window.get())
+                     .exportTo(folder.file(QStringLiteral("table.txt")), kpd::kExportDescription));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "File already exists do you want to overwrite?");
     EXPECT_EQ(read(folder.file(QStringLiteral("table.txt"))), QByteArray("old table"));
@@ -213,7 +214,8 @@ TEST_F(ExportCommandsTest, DecliningToOverwriteWritesNothing)
 
 TEST_F(ExportCommandsTest, AFileThatCannotBeWrittenIsReportedNotThrown)
 {
-    EXPECT_FALSE(ExportCommands(*window).exportTo(folder.file(QStringLiteral("missing/table.txt")), 0));
+    EXPECT_FALSE(
+        ExportCommands(window->document(), window.get()).exportTo(folder.file(QStringLiteral("missing/table.txt")), 0));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "ERROR");
 }
@@ -240,7 +242,7 @@ TEST_F(ExportCommandsTest, TheAssemblerFileIsNamedAfterTheLanguageAndHoldsTheSam
     EXPECT_EQ(ExportCommands::assemblerLanguage(6), QStringLiteral("english"));
     EXPECT_EQ(ExportCommands::assemblerLanguage(-1), QStringLiteral("english"));
 
-    ExportCommands commands(*window);
+    ExportCommands commands(window->document(), window.get());
     const QString custom = commands.saveAssemblerFile(folder.path(), 1);
     EXPECT_EQ(custom, QDir(folder.path()).filePath(QStringLiteral("custom_stringdb.asm")));
     const QList<QByteArray> lines = read(custom).split('\n');
@@ -260,7 +262,7 @@ TEST_F(ExportCommandsTest, AStoppedAssemblerTextReplacesNoFile)
 {
     ui.stopAssembler = true;
     folder.write(QStringLiteral("english_stringdb.asm"), "good module");
-    EXPECT_TRUE(ExportCommands(*window).saveAssemblerFile(folder.path(), 0).isEmpty());
+    EXPECT_TRUE(ExportCommands(window->document(), window.get()).saveAssemblerFile(folder.path(), 0).isEmpty());
     EXPECT_EQ(read(folder.file(QStringLiteral("english_stringdb.asm"))), QByteArray("good module"));
 }
 

@@ -1,8 +1,10 @@
 #include "recordinguserinterface.h"
 
+#include "shell/drivedocument.h"
 #include "shell/extrareferences.h"
-#include "shell/extrareferencesdialog.h"
-#include "shell/mainwindow.h"
+#include "shell/frame/extrareferencesdialog.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/frame/menuwindowarea.h"
 #include "views/menuview.h"
 
 #include "model/theapp.h"
@@ -45,7 +47,7 @@ protected:
     }
     MenuView* openMenu(const char* key)
     {
-        window->selectNode(window->findNode(QStringLiteral("menu") + QLatin1String(key)));
+        window->selectNode(window->findNode({MenuTree::Node::Kind::Menu, QLatin1String(key)}));
         return window->menuWindows().contains(key) ? &window->menuWindows().Item(key) : nullptr;
     }
     QStringList labels(MenuView& view, int count) const
@@ -66,8 +68,8 @@ TEST_F(ExtraReferencesTest, TwoExtraLanguagesShowUnderTheReferenceRowOfEveryPara
 {
     MenuView* view = openMenu("m0");
     ASSERT_NE(view, nullptr);
-    const int parameters = window->app()->getCustMenus().Item("m0").Parameters().Count();
-    window->setExtraReferences({QStringLiteral("French"), QStringLiteral("German")});
+    const int parameters = window->document().app()->getCustMenus().Item("m0").Parameters().Count();
+    window->windowArea().setExtraReferences({QStringLiteral("French"), QStringLiteral("German")});
 
     ASSERT_EQ(view->grid()->rowCount(), 4 * parameters);
     EXPECT_EQ(labels(*view, 4), (QStringList{"Parameter zero\n(reference)", "Parameter zero\n(French)",
@@ -77,17 +79,17 @@ TEST_F(ExtraReferencesTest, TwoExtraLanguagesShowUnderTheReferenceRowOfEveryPara
     EXPECT_EQ(view->rowKeys()[1], "p0") << "a click on a language row edits that parameter";
 
     // French as the main reference is not shown a second time as an extra one.
-    window->chooseLanguage(2);
-    EXPECT_EQ(labels(*view, 3), (QStringList{"Parameter zero\n(reference)", "Parameter zero\n(German)",
-                                             "Parameter zero\n(custom)"}));
+    window->document().chooseLanguage(2);
+    EXPECT_EQ(labels(*view, 3),
+              (QStringList{"Parameter zero\n(reference)", "Parameter zero\n(German)", "Parameter zero\n(custom)"}));
 }
 
 TEST_F(ExtraReferencesTest, TheChoiceIsRememberedForTheNextRun)
 {
-    window->setExtraReferences({QStringLiteral("Spanish"), QStringLiteral("Italian")});
+    window->windowArea().setExtraReferences({QStringLiteral("Spanish"), QStringLiteral("Italian")});
     window.reset();
     window = start();
-    EXPECT_EQ(window->extraReferences(), (QStringList{"Spanish", "Italian"}));
+    EXPECT_EQ(window->windowArea().extraReferences(), (QStringList{"Spanish", "Italian"}));
     MenuView* view = openMenu("m1");
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->extraReferences().size(), 2u);
@@ -95,7 +97,7 @@ TEST_F(ExtraReferencesTest, TheChoiceIsRememberedForTheNextRun)
 
 TEST_F(ExtraReferencesTest, TheDialogOffersEveryLanguageButTheCustomSet)
 {
-    ExtraReferencesDialog dialog(ExtraReferences::offered(*window->app()), {QStringLiteral("German")});
+    ExtraReferencesDialog dialog(ExtraReferences::offered(*window->document().app()), {QStringLiteral("German")});
     ASSERT_EQ(dialog.list()->count(), 5);
     EXPECT_EQ(dialog.chosen(), QStringList{"German"});
     dialog.list()->item(0)->setCheckState(Qt::Checked);

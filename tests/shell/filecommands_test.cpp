@@ -1,6 +1,7 @@
 #include "filecommandsfixture.h"
 
-#include "shell/mainmenus.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainmenus.h"
 #include "views/menuview.h"
 
 #include <QAction>
@@ -23,25 +24,12 @@ std::string title(const MainWindow& window)
 
 } // namespace
 
-TEST(FileNames, OnlyANameEndingInKpdIsAKeypadFile)
-{
-    EXPECT_TRUE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpd")));
-    EXPECT_TRUE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpd   "))) << "trailing spaces are dropped";
-    EXPECT_TRUE(FileCommands::hasKeypadExtension(QStringLiteral(".kpd")));
-    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.txt")));
-    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.KPD")));
-    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/setkpd")));
-    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kpdx")));
-    EXPECT_FALSE(FileCommands::hasKeypadExtension(QStringLiteral("/data/set.kp")));
-    EXPECT_FALSE(FileCommands::hasKeypadExtension(QString()));
-}
-
 TEST(FileNames, TheBaseDropsOnlyTheExtensionOfTheFileName)
 {
-    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/out.txt")), QStringLiteral("/data/out"));
-    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/out.v2.kpd")), QStringLiteral("/data/out.v2"));
-    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/out")), QStringLiteral("/data/out"));
-    EXPECT_EQ(FileCommands::baseName(QStringLiteral("/data/drive.v1/out")), QStringLiteral("/data/drive.v1/out"))
+    EXPECT_EQ(SetFileCommands::baseName(QStringLiteral("/data/out.txt")), QStringLiteral("/data/out"));
+    EXPECT_EQ(SetFileCommands::baseName(QStringLiteral("/data/out.v2.kpd")), QStringLiteral("/data/out.v2"));
+    EXPECT_EQ(SetFileCommands::baseName(QStringLiteral("/data/out")), QStringLiteral("/data/out"));
+    EXPECT_EQ(SetFileCommands::baseName(QStringLiteral("/data/drive.v1/out")), QStringLiteral("/data/drive.v1/out"))
         << "a full stop in a folder name is no extension";
 }
 
@@ -58,7 +46,7 @@ TEST_F(FileCommandsTest, OpenClearsTheSetLoadsTheFileAndEditsIt)
     EXPECT_EQ(dialogs.requests[0].filters, QStringList{QStringLiteral("Keypad file (*.kpd)")});
     EXPECT_EQ(custom("m1", "p1").getDesc(), "From file");
     EXPECT_EQ(custom("m1", "p2").getDesc(), "") << "Open starts from an empty set";
-    EXPECT_EQ(window->currentFile(), file);
+    EXPECT_EQ(window->document().currentFile(), file);
     EXPECT_EQ(title(*window), kEditingTitle + file.toStdString());
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -66,15 +54,15 @@ TEST_F(FileCommandsTest, OpenClearsTheSetLoadsTheFileAndEditsIt)
 TEST_F(FileCommandsTest, AFileOpenedAndLeftAsItWasHoldsNothingUnsaved)
 {
     folder.write(QStringLiteral("autoBackup.kpd"), "earlier backup");
-    window->selectNode(window->findNode(QStringLiteral("menum1")));
+    window->selectNode(window->findNode({MenuTree::Node::Kind::Menu, QStringLiteral("m1")}));
     const QString file = folder.file(QStringLiteral("in.kpd"));
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
     ASSERT_TRUE(commands().openFile(file));
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_FALSE(window->document().app()->isAppDirty());
     commands().newFile();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(ui.messages.empty()) << "New and Exit ask nothing";
-    EXPECT_EQ(read(commands().setBackupPath()), QByteArray("earlier backup"));
+    EXPECT_EQ(read(commands().customSetBackupPath()), QByteArray("earlier backup"));
 }
 
 // The user's file holds "Custom ref" for m1.p1 and "Custom trip" for m2.p0; the reference
@@ -82,10 +70,10 @@ TEST_F(FileCommandsTest, AFileOpenedAndLeftAsItWasHoldsNothingUnsaved)
 TEST_F(FileCommandsTest, MergeTakesWhatTheOtherFileChangedAndSaveStillWritesTheUsersFile)
 {
     const QString mine = folder.file(QStringLiteral("mine.kpd"));
-    ASSERT_TRUE(commands().saveAsFile(mine, FileCommands::KeypadFile));
+    ASSERT_TRUE(commands().saveAsFile(mine, SetFileCommands::KeypadFile));
     custom("m1", "p1").setDesc("My speed");
     custom("m2", "p0").setDesc("My trip");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     const QString unchanged = folder.file(QStringLiteral("unchanged.kpd"));
     folder.write(QStringLiteral("unchanged.kpd"), folder.customDocument(QStringLiteral("Speed ref")));
     const QString changed = folder.file(QStringLiteral("changed.kpd"));
@@ -94,13 +82,13 @@ TEST_F(FileCommandsTest, MergeTakesWhatTheOtherFileChangedAndSaveStillWritesTheU
     EXPECT_TRUE(commands().mergeFile(unchanged));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "My speed") << "their text is the reference's";
     EXPECT_EQ(custom("m2", "p0").getDesc(), "My trip") << "their text is empty";
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("My speed"));
-    EXPECT_TRUE(window->app()->isAppDirty()) << "the backup is not the user's file";
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("My speed"));
+    EXPECT_TRUE(window->document().app()->isAppDirty()) << "the backup is not the user's file";
 
     EXPECT_TRUE(commands().mergeFile(changed));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Their speed");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "My trip");
-    EXPECT_EQ(window->currentFile(), mine);
+    EXPECT_EQ(window->document().currentFile(), mine);
     EXPECT_EQ(title(*window), kEditingTitle + mine.toStdString());
     commands().save();
     EXPECT_TRUE(read(mine).contains("Their speed"));
@@ -119,7 +107,7 @@ TEST_F(FileCommandsTest, OpenOrMergeOfAnotherFileTypeLoadsNothing)
         EXPECT_EQ(ui.messages[0].text, "Unknown file type ");
         EXPECT_EQ(ui.messages[0].title, "WARNING");
         EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref") << "the set is neither cleared nor loaded";
-        EXPECT_TRUE(window->currentFile().isEmpty());
+        EXPECT_TRUE(window->document().currentFile().isEmpty());
         EXPECT_EQ(title(*window), "Keypad data editor");
     }
 }
@@ -129,8 +117,8 @@ TEST_F(FileCommandsTest, OpenOfAFileThatIsGoneKeepsTheSetInMemory)
     const QString file = folder.file(QStringLiteral("gone.kpd"));
     EXPECT_FALSE(commands().openFile(file));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
-    EXPECT_FALSE(window->app()->isAppDirty());
-    EXPECT_TRUE(window->currentFile().isEmpty());
+    EXPECT_FALSE(window->document().app()->isAppDirty());
+    EXPECT_TRUE(window->document().currentFile().isEmpty());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "ERROR");
 }
@@ -152,7 +140,7 @@ TEST_F(FileCommandsTest, NewReloadsTheCustomLanguageFileOverTheSet)
     commands().newFile();
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
     EXPECT_EQ(custom("m1", "p2").getDesc(), "kept") << "nothing is cleared before the load";
-    EXPECT_TRUE(window->currentFile().isEmpty());
+    EXPECT_TRUE(window->document().currentFile().isEmpty());
     EXPECT_EQ(title(*window), "Keypad data editor: - editing: New database");
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -160,13 +148,13 @@ TEST_F(FileCommandsTest, NewReloadsTheCustomLanguageFileOverTheSet)
 TEST_F(FileCommandsTest, NewWithoutTheCustomLanguageFileSaysSoAndStillStartsANewDatabase)
 {
     QFile::remove(folder.file(QStringLiteral("Custom.kpl")));
-    commands().saveAsFile(folder.file(QStringLiteral("set.kpd")), FileCommands::KeypadFile);
+    commands().saveAsFile(folder.file(QStringLiteral("set.kpd")), SetFileCommands::KeypadFile);
     commands().newFile();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Could not find the file custom.kpl, please use 'Open' to select a file");
     EXPECT_EQ(ui.messages[0].title, "");
     EXPECT_EQ(title(*window), "Keypad data editor: - editing: New database");
-    EXPECT_TRUE(window->currentFile().isEmpty());
+    EXPECT_TRUE(window->document().currentFile().isEmpty());
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheCurrentFileAndMarksEverythingClean)
@@ -178,7 +166,7 @@ TEST_F(FileCommandsTest, SaveWritesTheCurrentFileAndMarksEverythingClean)
     commands().save();
     EXPECT_TRUE(dialogs.requests.empty()) << "a current file needs no dialog";
     EXPECT_TRUE(read(file).contains("<Desc>Saved text</Desc>")) << read(file).toStdString();
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_FALSE(window->document().app()->isAppDirty());
 }
 
 TEST_F(FileCommandsTest, SaveWithoutACurrentFileAsksForOne)
@@ -190,38 +178,38 @@ TEST_F(FileCommandsTest, SaveWithoutACurrentFileAsksForOne)
     const FileChooser::Request& request = dialogs.requests[0];
     EXPECT_EQ(request.kind, FileChooser::Kind::Save);
     EXPECT_EQ(request.title, QStringLiteral("Save keypad string file"));
-    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Keypad file (*.kpd)"),
-                                            QStringLiteral("Downloadable hex file (*.hex)"),
-                                            QStringLiteral("Burnix file (*.bin)")}));
+    EXPECT_EQ(request.filters,
+              (QStringList{QStringLiteral("Keypad file (*.kpd)"), QStringLiteral("Downloadable hex file (*.hex)"),
+                           QStringLiteral("Burnix file (*.bin)")}));
     EXPECT_TRUE(QFileInfo(file).isFile());
-    EXPECT_EQ(window->currentFile(), file);
+    EXPECT_EQ(window->document().currentFile(), file);
     EXPECT_EQ(title(*window), kEditingTitle + file.toStdString());
 }
 
 TEST_F(FileCommandsTest, SaveAsOffersTheCurrentFileAndReplacesItsExtension)
 {
-    commands().saveAsFile(folder.file(QStringLiteral("one.kpd")), FileCommands::KeypadFile);
-    answerFile(folder.file(QStringLiteral("two.txt")), FileCommands::KeypadFile);
+    commands().saveAsFile(folder.file(QStringLiteral("one.kpd")), SetFileCommands::KeypadFile);
+    answerFile(folder.file(QStringLiteral("two.txt")), SetFileCommands::KeypadFile);
     commands().saveAs();
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].initialName, folder.file(QStringLiteral("one.kpd")));
     EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("two.kpd"))).isFile());
     EXPECT_FALSE(QFileInfo(folder.file(QStringLiteral("two.txt"))).exists());
-    EXPECT_EQ(window->currentFile(), folder.file(QStringLiteral("two.kpd")));
+    EXPECT_EQ(window->document().currentFile(), folder.file(QStringLiteral("two.kpd")));
 }
 
 TEST_F(FileCommandsTest, SaveAsHexOrFlashingFileLeavesTheFileBeingEdited)
 {
     const QString edited = folder.file(QStringLiteral("set.kpd"));
-    commands().saveAsFile(edited, FileCommands::KeypadFile);
-    EXPECT_TRUE(commands().saveAsFile(folder.file(QStringLiteral("image.txt")), FileCommands::HexFile));
+    commands().saveAsFile(edited, SetFileCommands::KeypadFile);
+    EXPECT_TRUE(commands().saveAsFile(folder.file(QStringLiteral("image.txt")), SetFileCommands::HexFile));
     EXPECT_TRUE(read(folder.file(QStringLiteral("image.hex"))).endsWith(":00000001FF\r\n"));
     EXPECT_FALSE(QFileInfo(folder.file(QStringLiteral("image.txt"))).exists());
-    EXPECT_TRUE(commands().saveAsFile(folder.file(QStringLiteral("image")), FileCommands::FlashingFile));
+    EXPECT_TRUE(commands().saveAsFile(folder.file(QStringLiteral("image")), SetFileCommands::FlashingFile));
     const qint64 flashing = QFileInfo(folder.file(QStringLiteral("image.bin"))).size();
     EXPECT_GT(flashing, 0);
     EXPECT_EQ(flashing % 30, 0) << "whole 30-byte blocks";
-    EXPECT_EQ(window->currentFile(), edited);
+    EXPECT_EQ(window->document().currentFile(), edited);
     EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
 }
 
@@ -237,20 +225,20 @@ TEST_F(FileCommandsTest, SaveAsWithAnotherFilterWritesNothing)
 TEST_F(FileCommandsTest, AKeypadFileThatCouldNotBeWrittenDoesNotBecomeTheFileBeingEdited)
 {
     const QString edited = folder.file(QStringLiteral("set.kpd"));
-    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    commands().saveAsFile(edited, SetFileCommands::KeypadFile);
     custom("m1", "p1").setDesc("unsaved");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
-    EXPECT_FALSE(commands().saveAsFile(folder.file(QStringLiteral("missing/set.kpd")), FileCommands::KeypadFile));
-    EXPECT_EQ(window->currentFile(), edited);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
+    EXPECT_FALSE(commands().saveAsFile(folder.file(QStringLiteral("missing/set.kpd")), SetFileCommands::KeypadFile));
+    EXPECT_EQ(window->document().currentFile(), edited);
     EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
-    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->document().app()->isAppDirty());
     ASSERT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(FileCommandsTest, SaveConstantsWritesNoTextsAndKeepsThemUnsaved)
 {
     custom("m1", "p1").setDesc("unsaved text");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     answerFile(folder.file(QStringLiteral("limits.kpc")));
     commands().saveConstants();
     ASSERT_EQ(dialogs.requests.size(), 1u);
@@ -259,9 +247,9 @@ TEST_F(FileCommandsTest, SaveConstantsWritesNoTextsAndKeepsThemUnsaved)
     const QByteArray written = read(folder.file(QStringLiteral("limits.kpc")));
     EXPECT_TRUE(written.contains("uLim=\"1000\"")) << written.toStdString();
     EXPECT_FALSE(written.contains("unsaved text"));
-    EXPECT_TRUE(window->app()->isAppDirty()) << "the text is still only in memory";
-    EXPECT_FALSE(window->app()->getCustMenus().Item("m2").dirty()) << "menus that were clean stay clean";
-    EXPECT_TRUE(window->currentFile().isEmpty());
+    EXPECT_TRUE(window->document().app()->isAppDirty()) << "the text is still only in memory";
+    EXPECT_FALSE(window->document().app()->getCustMenus().Item("m2").dirty()) << "menus that were clean stay clean";
+    EXPECT_TRUE(window->document().currentFile().isEmpty());
 }
 
 TEST_F(FileCommandsTest, ClearAllAsksBacksUpAndEmptiesOnlyTheCustomSet)
@@ -271,13 +259,13 @@ TEST_F(FileCommandsTest, ClearAllAsksBacksUpAndEmptiesOnlyTheCustomSet)
     EXPECT_EQ(ui.messages[0].text, "This command will clear the all the string data in the editable set!\r\n"
                                    "Old data will be saved to autoBackup.kpd, do you want to proceed ");
     EXPECT_EQ(ui.messages[0].buttons, kpd::MessageButtons::YesNo);
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("<Desc>Custom ref</Desc>"));
-    EXPECT_EQ(commands().setBackupPath(), QDir(folder.path()).filePath(QStringLiteral("autoBackup.kpd")));
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_EQ(commands().customSetBackupPath(), QDir(folder.path()).filePath(QStringLiteral("autoBackup.kpd")));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "");
     EXPECT_EQ(custom("m1", "p1").getHelp(), "");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "");
     EXPECT_EQ(reference("m1", "p1").getDesc(), "Speed ref");
-    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->document().app()->isAppDirty());
 }
 
 TEST_F(FileCommandsTest, CopyRefToCustAsksBacksUpAndCopiesTheReferenceSet)
@@ -286,10 +274,10 @@ TEST_F(FileCommandsTest, CopyRefToCustAsksBacksUpAndCopiesTheReferenceSet)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "This command will change the all the string data in the editable set!\r\n"
                                    "Old data will be saved to autoBackup.kpd, do you want to proceed ");
-    EXPECT_TRUE(read(commands().setBackupPath()).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_TRUE(read(commands().customSetBackupPath()).contains("<Desc>Custom ref</Desc>"));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Speed ref");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Over volts");
-    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->document().app()->isAppDirty());
 }
 
 TEST_F(FileCommandsTest, AnsweringNoChangesNothingAndWritesNoBackup)
@@ -298,9 +286,9 @@ TEST_F(FileCommandsTest, AnsweringNoChangesNothingAndWritesNoBackup)
     commands().clearAllData();
     commands().copyRefToCust();
     EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_FALSE(QFileInfo(commands().setBackupPath()).exists());
+    EXPECT_FALSE(QFileInfo(commands().customSetBackupPath()).exists());
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_FALSE(window->document().app()->isAppDirty());
 }
 
 TEST_F(FileCommandsTest, WithoutItsBackupTheSetIsNeitherClearedNorReplaced)
@@ -316,9 +304,9 @@ TEST_F(FileCommandsTest, WithoutItsBackupTheSetIsNeitherClearedNorReplaced)
 TEST_F(FileCommandsTest, TheMenusRunTheFileCommands)
 {
     MainMenus& menus = window->menus();
-    for (QAction* action : {menus.fileNew, menus.fileOpen, menus.fileSave, menus.fileSaveAs,
-                            menus.driveClearAll, menus.driveMerge, menus.driveCopyRefToCust, menus.menuLoad,
-                            menus.menuSave, menus.menuClear, menus.menuCopyRefToCust, menus.menuCopyLimitsOnly})
+    for (QAction* action : {menus.fileNew, menus.fileOpen, menus.fileSave, menus.fileSaveAs, menus.driveClearAll,
+                            menus.driveMerge, menus.driveCopyRefToCust, menus.menuLoad, menus.menuSave, menus.menuClear,
+                            menus.menuCopyRefToCust, menus.menuCopyLimitsOnly})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     EXPECT_TRUE(menus.fileSaveConstants->isVisible());
     EXPECT_FALSE(menus.fileSaveConstants->isEnabled()) << "offered only in the alternate state";
@@ -328,7 +316,7 @@ TEST_F(FileCommandsTest, TheMenusRunTheFileCommands)
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
     answerFile(file);
     menus.fileOpen->trigger();
-    EXPECT_EQ(window->currentFile(), file);
+    EXPECT_EQ(window->document().currentFile(), file);
     menus.menuClear->trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "No menu in focus");
@@ -339,9 +327,9 @@ TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataAskAndNoKeepsEverything)
     const QString file = folder.file(QStringLiteral("in.kpd"));
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
     const QString edited = folder.file(QStringLiteral("set.kpd"));
-    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    commands().saveAsFile(edited, SetFileCommands::KeypadFile);
     custom("m1", "p1").setDesc("unsaved");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
 
     ui.answers = {kpd::MessageAnswer::No, kpd::MessageAnswer::No};
     EXPECT_FALSE(commands().openFile(file));
@@ -354,9 +342,9 @@ TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataAskAndNoKeepsEverything)
         EXPECT_EQ(question.buttons, kpd::MessageButtons::YesNo);
     }
     EXPECT_EQ(custom("m1", "p1").getDesc(), "unsaved");
-    EXPECT_TRUE(window->app()->isAppDirty());
-    EXPECT_FALSE(QFileInfo(commands().setBackupPath()).exists());
-    EXPECT_EQ(window->currentFile(), edited);
+    EXPECT_TRUE(window->document().app()->isAppDirty());
+    EXPECT_FALSE(QFileInfo(commands().customSetBackupPath()).exists());
+    EXPECT_EQ(window->document().currentFile(), edited);
     EXPECT_EQ(title(*window), kEditingTitle + edited.toStdString());
 }
 
@@ -365,14 +353,17 @@ TEST_F(FileCommandsTest, OpenAndNewOverUnsavedDataBackItUpBeforeReplacingIt)
     const QString file = folder.file(QStringLiteral("in.kpd"));
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
     for (bool open : {true, false}) {
-        QFile::remove(commands().setBackupPath());
+        QFile::remove(commands().customSetBackupPath());
         custom("m1", "p1").setDesc(open ? "unsaved before open" : "unsaved before new");
-        window->app()->getCustMenus().Item("m1").setDirty(true);
+        window->document().app()->getCustMenus().Item("m1").setDirty(true);
         ui.messages.clear();
-        if (open) EXPECT_TRUE(commands().openFile(file));
-        else commands().newFile();
+        if (open)
+            EXPECT_TRUE(commands().openFile(file));
+        else
+            commands().newFile();
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_TRUE(read(commands().setBackupPath()).contains(open ? "unsaved before open" : "unsaved before new"));
+        EXPECT_TRUE(
+            read(commands().customSetBackupPath()).contains(open ? "unsaved before open" : "unsaved before new"));
         EXPECT_EQ(custom("m1", "p1").getDesc(), open ? "From file" : "Custom ref");
     }
 }
@@ -384,13 +375,13 @@ TEST_F(FileCommandsTest, OpenOverSavedDataAsksNothingAndKeepsTheBackup)
     folder.write(QStringLiteral("in.kpd"), folder.customDocument(QStringLiteral("From file")));
     EXPECT_TRUE(commands().openFile(file));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(read(commands().setBackupPath()), QByteArray("earlier backup"));
+    EXPECT_EQ(read(commands().customSetBackupPath()), QByteArray("earlier backup"));
 }
 
 TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrites)
 {
     const QString edited = folder.file(QStringLiteral("set.kpd"));
-    commands().saveAsFile(edited, FileCommands::KeypadFile);
+    commands().saveAsFile(edited, SetFileCommands::KeypadFile);
     const QByteArray editedBytes = read(edited);
     QByteArray broken = folder.customDocument(QStringLiteral("Before the fault"));
     broken.insert(broken.indexOf("<Menu MenuID=\"m2\">"), "&broken;");
@@ -404,7 +395,7 @@ TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrit
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_EQ(ui.messages.back().title, "ERROR");
         EXPECT_EQ(custom("m1", "p1").getDesc(), "Before the fault") << "what came before the fault is kept";
-        EXPECT_TRUE(window->currentFile().isEmpty());
+        EXPECT_TRUE(window->document().currentFile().isEmpty());
         EXPECT_EQ(title(*window), kEditingTitle + file.toStdString() + " (incomplete)");
 
         commands().save();
@@ -416,19 +407,19 @@ TEST_F(FileCommandsTest, AFileThatLoadsOnlyInPartNeverBecomesTheFileThatSaveWrit
     }
 
     const QString whole = folder.file(QStringLiteral("whole.kpd"));
-    commands().saveAsFile(whole, FileCommands::KeypadFile);
-    EXPECT_EQ(window->currentFile(), whole);
+    commands().saveAsFile(whole, SetFileCommands::KeypadFile);
+    EXPECT_EQ(window->document().currentFile(), whole);
     EXPECT_EQ(title(*window), kEditingTitle + whole.toStdString());
 }
 
 TEST_F(FileCommandsTest, MenuNamesAndPathsReachTheDialogsAsTheirOwnCharacters)
 {
-    window->app()->getCustMenus().Item("m1").setMenuName("Vit\xE9sse");
-    window->selectNode(window->findNode(QStringLiteral("menum1")));
+    window->document().app()->getCustMenus().Item("m1").setMenuName("Vit\xE9sse");
+    window->selectNode(window->findNode({MenuTree::Node::Kind::Menu, QStringLiteral("m1")}));
     QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(window->menuWindows().Item("m1").grid(), &focus);
-    commands().loadMenu();
-    commands().saveMenu();
+    menuCommands().loadMenu();
+    menuCommands().saveMenu();
     ASSERT_EQ(dialogs.requests.size(), 2u);
     EXPECT_EQ(dialogs.requests[0].title, QStringLiteral(u"Partial load of Vit\u00E9sse from file"));
     EXPECT_EQ(dialogs.requests[1].title, QStringLiteral(u"Save keypad strings for menu: Vit\u00E9sse"));
@@ -436,7 +427,7 @@ TEST_F(FileCommandsTest, MenuNamesAndPathsReachTheDialogsAsTheirOwnCharacters)
     const QString missing = folder.file(QStringLiteral(u"caf\u00E9.kpd"));
     EXPECT_FALSE(commands().openFile(missing));
     const QString unwritable = folder.file(QStringLiteral(u"d\u00E9j\u00E0/set.kpd"));
-    EXPECT_FALSE(commands().saveAsFile(unwritable, FileCommands::KeypadFile));
+    EXPECT_FALSE(commands().saveAsFile(unwritable, SetFileCommands::KeypadFile));
     const std::string folderText = folder.path().toStdString();
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, "Could not find the file " + folderText + "/caf\xE9.kpd");

@@ -3,10 +3,13 @@
 #include "drivefolder.h"
 #include "recordinguserinterface.h"
 
-#include "shell/filechooser.h"
-#include "shell/filecommands.h"
-#include "shell/mainwindow.h"
 #include "model/theapp.h"
+#include "shell/commands/menufilecommands.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/filechooser.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/frame/menuwindowarea.h"
 
 #include <QFile>
 #include <QSettings>
@@ -47,19 +50,22 @@ protected:
         QSettings(QStringLiteral("VXKey pad tool"), QStringLiteral("VXKey pad tool")).clear();
         window = std::make_unique<MainWindow>(ui, folder.path());
         ASSERT_TRUE(window->load());
-        window->fileCommands().setChooser(std::make_unique<ScriptedChooser>(dialogs));
+        const auto chooser = std::make_shared<ScriptedChooser>(dialogs);
+        window->setFileCommands().setChooser(chooser);
+        window->menuFileCommands().setChooser(chooser);
         ui.messages.clear();
     }
 
-    FileCommands& commands() { return window->fileCommands(); }
+    SetFileCommands& commands() { return window->setFileCommands(); }
+    MenuFileCommands& menuCommands() { return window->menuFileCommands(); }
 
     kpd::ModeData& custom(const char* menu, const char* para, const char* mode = "Open loop")
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
     kpd::ModeData& reference(const char* menu, const char* para, const char* mode = "Open loop")
     {
-        return window->app()->getRefMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getRefMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
 
     void answerFile(const QString& name, int filter = 1) { dialogs.answers.push_back({name, filter}); }

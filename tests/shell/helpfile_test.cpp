@@ -1,7 +1,7 @@
 #include "startededitor.h"
 
-#include "shell/helpwindow.h"
-#include "shell/mainmenus.h"
+#include "shell/frame/helpwindow.h"
+#include "shell/frame/mainmenus.h"
 
 #include <QAction>
 #include <QDir>

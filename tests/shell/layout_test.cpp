@@ -3,20 +3,21 @@
 #include "startededitor.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
-#include "shell/aboutwindow.h"
-#include "shell/assemblerwindow.h"
-#include "shell/autosavewindow.h"
-#include "shell/backgroundanalysis.h"
-#include "shell/comparecommands.h"
-#include "shell/comparewindow.h"
-#include "shell/controlregistration.h"
-#include "shell/exportwindow.h"
-#include "shell/folderpicker.h"
-#include "shell/frmprogress.h"
-#include "shell/helpwindow.h"
-#include "shell/mainwindow.h"
-#include "shell/splashwindow.h"
 #include "model/userinterface.h"
+#include "shell/backgroundanalysis.h"
+#include "shell/commands/comparecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/folderpicker.h"
+#include "shell/frame/aboutwindow.h"
+#include "shell/frame/autosavewindow.h"
+#include "shell/frame/controlregistration.h"
+#include "shell/frame/helpwindow.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/frmprogress.h"
+#include "shell/panels/assemblerwindow.h"
+#include "shell/panels/comparewindow.h"
+#include "shell/panels/exportwindow.h"
+#include "shell/splashwindow.h"
 #include "views/menuview.h"
 
 #include <QCheckBox>
@@ -52,9 +53,10 @@ protected:
     {
         QFile configuration(folder.file(QStringLiteral("kpdconf.kpx")));
         ASSERT_TRUE(configuration.open(QIODevice::ReadOnly));
-        folder.write(QStringLiteral("kpdconf.kpx"), configuration.readAll()
-                                                        .replace(R"(name="Speed")", R"(name="Speed references")")
-                                                        .replace(R"(name="Reference")", R"(name="Reference select of source")"));
+        folder.write(QStringLiteral("kpdconf.kpx"),
+                     configuration.readAll()
+                         .replace(R"(name="Speed")", R"(name="Speed references")")
+                         .replace(R"(name="Reference")", R"(name="Reference select of source")"));
         StartedEditor<>::SetUp();
     }
 };
@@ -154,9 +156,10 @@ TEST_F(LongMenuNameLayoutTest, TheMainWindowFitsTheScreenShowsTheMenuNamesAndScr
     window->show();
     EXPECT_TRUE(fitsScreen(window.get()));
     QTreeWidget* tree = window->tree();
-    for (const QString& tag : {QStringLiteral("menum1"), QStringLiteral("parap1")}) {
-        QTreeWidgetItem* node = window->findNode(tag);
-        ASSERT_NE(node, nullptr) << tag.toStdString();
+    for (const MenuTree::Node& wanted : {MenuTree::Node{MenuTree::Node::Kind::Menu, QStringLiteral("m1")},
+                                         MenuTree::Node{MenuTree::Node::Kind::Parameter, QStringLiteral("p1")}}) {
+        QTreeWidgetItem* node = window->findNode(wanted);
+        ASSERT_NE(node, nullptr) << wanted.key.toStdString();
         node->parent()->setExpanded(true);
         EXPECT_LE(tree->visualItemRect(node).x() + tree->fontMetrics().horizontalAdvance(node->text(0)),
                   tree->viewport()->width())
@@ -164,9 +167,10 @@ TEST_F(LongMenuNameLayoutTest, TheMainWindowFitsTheScreenShowsTheMenuNamesAndScr
     }
 
     window->resize(QSize(1000, 640).boundedTo(window->size()));
-    for (const QString& tag : {QStringLiteral("menum1"), QStringLiteral("menutrips")}) {
-        QTreeWidgetItem* node = window->findNode(tag);
-        ASSERT_NE(node, nullptr) << tag.toStdString();
+    for (const MenuTree::Node& wanted : {MenuTree::Node{MenuTree::Node::Kind::Menu, QStringLiteral("m1")},
+                                         MenuTree::Node{MenuTree::Node::Kind::Menu, QStringLiteral("trips")}}) {
+        QTreeWidgetItem* node = window->findNode(wanted);
+        ASSERT_NE(node, nullptr) << wanted.key.toStdString();
         window->selectNode(node);
     }
     ASSERT_EQ(window->menuWindows().Count(), 2);
@@ -186,15 +190,19 @@ TEST_F(ShellLayoutTest, TheCompareWindowFitsTheScreenAndShowsEveryLineOfALongHel
     ASSERT_TRUE(comrt::succeeded(ControlRegistration::ensure(QStringLiteral(LCDTEXTBOX_FOLDER))));
     QByteArray help;
     for (int line = 1; line <= 12; ++line) help += "Line " + QByteArray::number(line) + "~M";
-    folder.write(QStringLiteral("theirs.kpd"),
-                 folder.customDocument(QStringLiteral("Custom ref")).replace("<Help>Help</Help>", "<Help>" + help + "</Help>"));
+    folder.write(
+        QStringLiteral("theirs.kpd"),
+        folder.customDocument(QStringLiteral("Custom ref")).replace("<Help>Help</Help>", "<Help>" + help + "</Help>"));
 
-    CompareWindow* compare = CompareCommands(*window).openComparison(folder.file(QStringLiteral("theirs.kpd")));
+    CompareWindow* compare =
+        CompareCommands(window->document(), window.get()).openComparison(folder.file(QStringLiteral("theirs.kpd")));
     ASSERT_NE(compare, nullptr);
     ASSERT_TRUE(compare->analysis().waitUntilIdle(10000));
-    const QList<QTreeWidgetItem*> helpItems = compare->tree()->findItems(QStringLiteral("Help"), Qt::MatchRecursive);
+    const QModelIndexList helpItems =
+        compare->model().match(compare->model().index(0, 0), Qt::DisplayRole, QStringLiteral("Help"), -1,
+                               Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(helpItems.size(), 1);
-    compare->tree()->setCurrentItem(helpItems.front());
+    compare->tree()->setCurrentIndex(helpItems.front());
     QCoreApplication::processEvents();
     const auto* theirs = compare->findChild<LcdtextboxHost*>(QStringLiteral("gtbTheirs"));
     ASSERT_TRUE(theirs && theirs->widget());

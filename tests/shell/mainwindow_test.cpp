@@ -1,25 +1,27 @@
-#include "startededitor.h"
 #include "filecommandsfixture.h"
 #include "recordinguserinterface.h"
+#include "startededitor.h"
 
+#include "model/theapp.h"
 #include "shell/appsettings.h"
-#include "shell/autosavewindow.h"
-#include "shell/helpwindow.h"
-#include "shell/mainmenus.h"
-#include "shell/mainwindow.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/autosavewindow.h"
+#include "shell/frame/helpwindow.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/frame/mainwindow.h"
 #include "shell/qtdialogs.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
-#include "model/theapp.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMdiSubWindow>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -40,30 +42,29 @@ protected:
         window->show();
     }
 
-    void select(const QString& tag)
+    void select(MenuTree::Node::Kind kind, const QString& key)
     {
-        QTreeWidgetItem* node = window->findNode(tag);
-        ASSERT_NE(node, nullptr) << tag.toStdString();
+        QTreeWidgetItem* node = window->findNode({kind, key});
+        ASSERT_NE(node, nullptr) << key.toStdString();
         window->selectNode(node);
     }
 
     kpd::ModeData& customRecord(const char* menu, const char* para, const char* mode = "Open loop")
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
-
 };
 
 } // namespace
 
 TEST_F(MainWindowTest, SelectingAMenuTwiceOpensOneWindowAndRestoresItWhenMinimised)
 {
-    select(QStringLiteral("menum1"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("m1"));
     ASSERT_EQ(window->menuWindows().Count(), 1);
     MenuView& view = window->menuWindows().Item("m1");
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Speed - (Menu 1)"));
     view.parentWidget()->showMinimized();
-    select(QStringLiteral("menum1"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("m1"));
     EXPECT_EQ(window->menuWindows().Count(), 1);
     EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
     EXPECT_FALSE(view.parentWidget()->isMinimized());
@@ -71,7 +72,7 @@ TEST_F(MainWindowTest, SelectingAMenuTwiceOpensOneWindowAndRestoresItWhenMinimis
 
 TEST_F(MainWindowTest, TheTripsMenuOpensAsDriveTripDescriptions)
 {
-    select(QStringLiteral("menutrips"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("trips"));
     MenuView& view = window->menuWindows().Item("trips");
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Drive Trip Descriptions"));
     EXPECT_EQ(view.grid()->item(0, 0)->text(), QStringLiteral("Custom trip"));
@@ -79,8 +80,8 @@ TEST_F(MainWindowTest, TheTripsMenuOpensAsDriveTripDescriptions)
 
 TEST_F(MainWindowTest, ClosingAMenuWindowTakesItOutOfTheList)
 {
-    select(QStringLiteral("menum1"));
-    select(QStringLiteral("menutrips"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("m1"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("trips"));
     window->menuWindows().Item("m1").closeWindow();
     EXPECT_EQ(window->menuWindows().Count(), 1);
     EXPECT_FALSE(window->menuWindows().contains("m1"));
@@ -90,8 +91,8 @@ TEST_F(MainWindowTest, ClosingAMenuWindowTakesItOutOfTheList)
 
 TEST_F(MainWindowTest, TheWindowMenuListsTheWindowsEachTimeItOpensAndClosesThemAll)
 {
-    select(QStringLiteral("menum1"));
-    select(QStringLiteral("menutrips"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("m1"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("trips"));
     QMenu* menu = window->menus().windowMenu;
     QAction* closeAll = nullptr;
     for (int opening = 0; opening < 2; ++opening) {
@@ -110,14 +111,14 @@ TEST_F(MainWindowTest, TheWindowMenuListsTheWindowsEachTimeItOpensAndClosesThemA
 
 TEST_F(MainWindowTest, ChoosingALanguageRefreshesTheOpenWindows)
 {
-    select(QStringLiteral("menum1"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("m1"));
     MenuView& view = window->menuWindows().Item("m1");
     view.togglePanel(true);
     ASSERT_EQ(view.grid()->rowCount(), 4);
     EXPECT_EQ(view.grid()->item(0, 0)->text(), QStringLiteral("Speed ref"));
 
     window->menus().languages[2]->trigger();
-    EXPECT_EQ(window->app()->getRefKey(), "French");
+    EXPECT_EQ(window->document().app()->getRefKey(), "French");
     EXPECT_EQ(view.grid()->item(0, 0)->text(), QStringLiteral("Vitesse"));
     EXPECT_TRUE(window->menus().languages[2]->isChecked());
 
@@ -128,23 +129,23 @@ TEST_F(MainWindowTest, ChoosingALanguageRefreshesTheOpenWindows)
 TEST_F(MainWindowTest, ClosingWithUnsavedDataAsksAndNoKeepsRunning)
 {
     customRecord("m1", "p1").setDesc("changed");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     ui.answers.push_back(kpd::MessageAnswer::No);
     EXPECT_FALSE(window->close());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "There is unsaved data - do you really want to quit?");
     EXPECT_EQ(ui.messages[0].title, "WARNING");
-    ASSERT_NE(window->app(), nullptr);
+    ASSERT_NE(window->document().app(), nullptr);
     EXPECT_EQ(customRecord("m1", "p1").getDesc(), "changed");
-    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->document().app()->isAppDirty());
 }
 
 TEST_F(MainWindowTest, ClosingWithYesWritesTheSettings)
 {
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     window->menus().languages[2]->trigger();
     window->autoSaveWindow()->setRunning(false);
-    window->setASFIleName(folder.file(QStringLiteral("mine.kpd")));
+    window->document().setASFIleName(folder.file(QStringLiteral("mine.kpd")));
     ui.answers.push_back(kpd::MessageAnswer::Yes);
     EXPECT_TRUE(window->close());
     const StartupSettings stored = AppSettings::read();
@@ -163,36 +164,36 @@ TEST_F(MainWindowTest, ClosingAfterStartUpAsksNothing)
 
 TEST_F(MainWindowTest, ReportProgressHandsOverTheStopFlagOnce)
 {
-    EXPECT_FALSE(window->reportProgress(10));
-    window->stopProcess();
-    EXPECT_TRUE(window->reportProgress(20));
-    EXPECT_FALSE(window->reportProgress(30));
-    EXPECT_EQ(window->progress(), 30);
+    EXPECT_FALSE(window->document().reportProgress(10));
+    window->document().stopProcess();
+    EXPECT_TRUE(window->document().reportProgress(20));
+    EXPECT_FALSE(window->document().reportProgress(30));
+    EXPECT_EQ(window->document().progress(), 30);
 }
 
 TEST_F(MainWindowTest, AutoSaveWritesTheCustomSetAndMarksEverythingClean)
 {
     customRecord("m1", "p1").setDesc("auto saved");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     const QString target = folder.file(QStringLiteral("autoSave.kpd"));
-    window->setASFIleName(target);
-    window->AutoSave();
+    window->document().setASFIleName(target);
+    window->document().AutoSave();
     QFile saved(target);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("auto saved"));
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_FALSE(window->document().app()->isAppDirty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor")) << "auto saves do not change the title";
 }
 
 TEST_F(MainWindowTest, AutoSaveWritesOnlyWhenSomethingChangedSinceTheLastSave)
 {
     const QString target = folder.file(QStringLiteral("autoSave.kpd"));
-    window->setASFIleName(target);
+    window->document().setASFIleName(target);
     AutoSaveWindow* autoSave = window->autoSaveWindow();
     autoSave->setMinutes(1);
     autoSave->tick();
     EXPECT_FALSE(QFile::exists(target)) << "nothing changed since start-up";
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     autoSave->tick();
     EXPECT_TRUE(QFile::remove(target));
     autoSave->tick();
@@ -202,9 +203,9 @@ TEST_F(MainWindowTest, AutoSaveWritesOnlyWhenSomethingChangedSinceTheLastSave)
 TEST_F(MainWindowTest, AFailedAutoSaveReportsOnceAndKeepsDataTimerAndDirtyState)
 {
     customRecord("m1", "p1").setDesc("precious");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     const QString target = folder.file(QStringLiteral("no/such/folder/autoSave.kpd"));
-    window->setASFIleName(target);
+    window->document().setASFIleName(target);
     AutoSaveWindow* autoSave = window->autoSaveWindow();
     autoSave->setMinutes(1);
     autoSave->tick();
@@ -212,14 +213,14 @@ TEST_F(MainWindowTest, AFailedAutoSaveReportsOnceAndKeepsDataTimerAndDirtyState)
     EXPECT_EQ(ui.messages[0].title, "ERROR");
     EXPECT_NE(ui.messages[0].text.find(target.toStdString()), std::string::npos) << ui.messages[0].text;
     EXPECT_TRUE(autoSave->isRunning());
-    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->document().app()->isAppDirty());
     EXPECT_EQ(customRecord("m1", "p1").getDesc(), "precious");
 }
 
 TEST_F(MainWindowTest, TheDefaultAutoSaveFileNeverFollowsALinkOutOfTheDriveFolder)
 {
     customRecord("m1", "p1").setDesc("auto saved");
-    window->app()->getCustMenus().Item("m1").setDirty(true);
+    window->document().app()->getCustMenus().Item("m1").setDirty(true);
     QTemporaryDir outside;
     const QString victim = QDir(outside.path()).filePath(QStringLiteral("victim"));
     {
@@ -229,18 +230,19 @@ TEST_F(MainWindowTest, TheDefaultAutoSaveFileNeverFollowsALinkOutOfTheDriveFolde
     }
     const QString target = folder.file(QStringLiteral("autoSave.kpd"));
     ASSERT_TRUE(QFile::link(victim, target));
-    window->setASFIleName(target);
-    window->AutoSave();
+    window->document().setASFIleName(target);
+    window->document().AutoSave();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.rfind("Cannot write the file " + target.toStdString() +
-                                            " : a symbolic link leads it out of the folder " + folder.path().toStdString(),
+                                            " : a symbolic link leads it out of the folder " +
+                                            folder.path().toStdString(),
                                         0),
               0u)
         << ui.messages[0].text;
     QFile kept(victim);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("not the editor's"));
-    EXPECT_TRUE(window->app()->isAppDirty());
+    EXPECT_TRUE(window->document().app()->isAppDirty());
 }
 
 TEST_F(MainWindowTest, AnOpenProgressWindowSuspendsTheAutoSave)
@@ -252,13 +254,13 @@ TEST_F(MainWindowTest, AnOpenProgressWindowSuspendsTheAutoSave)
     AutoSaveWindow* autoSave = window->autoSaveWindow();
     ASSERT_TRUE(autoSave->isRunning());
     {
-        auto progress = window->ui().openProgress(owner, 100, "Compressing");
+        auto progress = window->document().ui().openProgress(owner, 100, "Compressing");
         EXPECT_FALSE(autoSave->isRunning());
         progress->close();
         EXPECT_TRUE(autoSave->isRunning());
     }
     autoSave->setRunning(false);
-    window->ui().openProgress(owner, 100, "Compressing")->close();
+    window->document().ui().openProgress(owner, 100, "Compressing")->close();
     EXPECT_FALSE(autoSave->isRunning()) << "a stopped auto save stays stopped";
 }
 
@@ -313,12 +315,12 @@ TEST(MainWindowStart, ALastFileThatLoadsOnlyInPartIsShownIncompleteAndSaveAsksFo
 
     EditorOn editor(folder);
     ASSERT_TRUE(editor.window.load());
-    EXPECT_TRUE(editor.window.currentFile().isEmpty());
-    EXPECT_EQ(editor.window.windowTitle(), QStringLiteral("Keypad data editor: - editing: ") + last +
-                                               QStringLiteral(" (incomplete)"));
+    EXPECT_TRUE(editor.window.document().currentFile().isEmpty());
+    EXPECT_EQ(editor.window.windowTitle(),
+              QStringLiteral("Keypad data editor: - editing: ") + last + QStringLiteral(" (incomplete)"));
     ScriptedChooser::Script dialogs;
-    editor.window.fileCommands().setChooser(std::make_unique<ScriptedChooser>(dialogs));
-    editor.window.fileCommands().save();
+    editor.window.setFileCommands().setChooser(std::make_shared<ScriptedChooser>(dialogs));
+    editor.window.setFileCommands().save();
     EXPECT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(fileBytes(last), broken);
 }
@@ -339,7 +341,7 @@ TEST(MainWindowText, AModeNamedBeyondAsciiShowsInTheTreeAndOpensItsEditor)
         EditorOn editor(folder);
         ASSERT_TRUE(editor.window.load());
         editor.window.setEditorRunner([&](ParamEditor& opened) { openedMode = opened.session().modeKey(); });
-        QTreeWidgetItem* node = editor.window.findNode(QStringLiteral(u"dataR\u00E9gen"));
+        QTreeWidgetItem* node = editor.window.findNode({MenuTree::Node::Kind::Mode, QStringLiteral(u"R\u00E9gen")});
         ASSERT_NE(node, nullptr);
         EXPECT_EQ(node->text(0), QStringLiteral(u"R\u00E9gen"));
         editor.window.selectNode(node);

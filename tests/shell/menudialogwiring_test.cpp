@@ -1,11 +1,12 @@
-#include "startededitor.h"
 #include "recordinguserinterface.h"
+#include "startededitor.h"
 
-#include "shell/mainmenus.h"
-#include "shell/mainwindow.h"
+#include "model/theapp.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/frame/mainwindow.h"
 #include "views/copym2m.h"
 #include "views/menuview.h"
-#include "model/theapp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,7 +35,7 @@ protected:
 
     MenuView& focusMenu(const char* key)
     {
-        window->selectNode(window->findNode(QStringLiteral("menu") + QLatin1String(key)));
+        window->selectNode(window->findNode({MenuTree::Node::Kind::Menu, QLatin1String(key)}));
         MenuView& view = window->menuWindows().Item(key);
         QFocusEvent event(QEvent::FocusIn, Qt::MouseFocusReason);
         QCoreApplication::sendEvent(view.grid(), &event);
@@ -43,9 +44,8 @@ protected:
 
     kpd::ModeData& customRecord(const char* menu, const char* para, const char* mode)
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
-
 };
 
 } // namespace

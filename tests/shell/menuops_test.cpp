@@ -1,6 +1,7 @@
 #include "filecommandsfixture.h"
 
-#include "shell/mainmenus.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainmenus.h"
 #include "views/menuview.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ protected:
     // Opens the menu's window from the tree and gives it the focus.
     MenuView& focusMenu(const char* key)
     {
-        window->selectNode(window->findNode(QStringLiteral("menu") + QLatin1String(key)));
+        window->selectNode(window->findNode({MenuTree::Node::Kind::Menu, QLatin1String(key)}));
         MenuView& view = window->menuWindows().Item(key);
         QFocusEvent event(QEvent::FocusIn, Qt::MouseFocusReason);
         QCoreApplication::sendEvent(view.grid(), &event);
@@ -48,37 +49,37 @@ protected:
 
 TEST_F(MenuOpsTest, WithoutAMenuInFocusEveryMenuCommandOnlySaysSo)
 {
-    for (auto command : {&FileCommands::loadMenu, &FileCommands::saveMenu, &FileCommands::clearMenu,
-                         &FileCommands::copyMenuRefToCust, &FileCommands::copyLimitsOnly}) {
+    for (auto command : {&MenuFileCommands::loadMenu, &MenuFileCommands::saveMenu, &MenuFileCommands::clearMenu,
+                         &MenuFileCommands::copyMenuRefToCust, &MenuFileCommands::copyLimitsOnly}) {
         ui.messages.clear();
-        (commands().*command)();
+        (menuCommands().*command)();
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, "No menu in focus");
         EXPECT_EQ(ui.messages[0].title, "");
     }
     EXPECT_TRUE(dialogs.requests.empty());
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
-    EXPECT_FALSE(QFileInfo(commands().menuBackupPath("m1")).exists());
+    EXPECT_FALSE(QFileInfo(menuCommands().menuBackupPath("m1")).exists());
 }
 
 TEST_F(MenuOpsTest, LoadMenuBacksUpAndTakesOnlyThatMenuFromTheFile)
 {
     focusMenu("m1");
     answerFile(twoMenusFile());
-    commands().loadMenu();
+    menuCommands().loadMenu();
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Partial load of Speed from file"));
     EXPECT_EQ(dialogs.requests[0].kind, FileChooser::Kind::Open);
     EXPECT_TRUE(read(folder.file(QStringLiteral("autoBackupm1.kpd"))).contains("<Desc>Custom ref</Desc>"));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Loaded speed");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Custom trip") << "other menus of the file are left out";
-    EXPECT_TRUE(window->currentFile().isEmpty());
+    EXPECT_TRUE(window->document().currentFile().isEmpty());
 }
 
 TEST_F(MenuOpsTest, LoadMenuOnTheTripsWindowLoadsEachForwardMenu)
 {
     MenuView& trips = focusMenu("trips");
-    EXPECT_TRUE(commands().loadMenuFile(trips, twoMenusFile()));
+    EXPECT_TRUE(menuCommands().loadMenuFile(trips, twoMenusFile()));
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Loaded trip");
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref") << "m1 carries no trip";
     const QByteArray backup = read(folder.file(QStringLiteral("autoBackuptrips.kpd")));
@@ -90,7 +91,7 @@ TEST_F(MenuOpsTest, SaveMenuWritesTheMenuAlone)
     focusMenu("m1");
     const QString file = folder.file(QStringLiteral("speed.kpd"));
     answerFile(file);
-    commands().saveMenu();
+    menuCommands().saveMenu();
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save keypad strings for menu: Speed"));
     EXPECT_TRUE(dialogs.requests[0].initialName.isEmpty());
@@ -103,9 +104,9 @@ TEST_F(MenuOpsTest, SaveMenuWritesTheMenuAlone)
 TEST_F(MenuOpsTest, ClearMenuBacksUpAndEmptiesThatMenuWithoutAsking)
 {
     focusMenu("m1");
-    commands().clearMenu();
+    menuCommands().clearMenu();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(read(commands().menuBackupPath("m1")).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_TRUE(read(menuCommands().menuBackupPath("m1")).contains("<Desc>Custom ref</Desc>"));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "");
     EXPECT_EQ(custom("m1", "p1", "Closed loop").getDesc(), "");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Custom trip");
@@ -116,10 +117,10 @@ TEST_F(MenuOpsTest, WithoutItsBackupTheMenuIsNotChanged)
 {
     MenuView& view = focusMenu("m1");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("autoBackupm1.kpd")));
-    commands().clearMenu();
-    commands().copyLimitsOnly();
-    commands().copyMenuRefToCust();
-    EXPECT_FALSE(commands().loadMenuFile(view, twoMenusFile()));
+    menuCommands().clearMenu();
+    menuCommands().copyLimitsOnly();
+    menuCommands().copyMenuRefToCust();
+    EXPECT_FALSE(menuCommands().loadMenuFile(view, twoMenusFile()));
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Custom ref");
     EXPECT_EQ(ui.messages.size(), 4u) << "one failed backup each";
 }
@@ -127,10 +128,10 @@ TEST_F(MenuOpsTest, WithoutItsBackupTheMenuIsNotChanged)
 TEST_F(MenuOpsTest, CopyRefToCustOfTheMenuCopiesItsTextsAfterABackup)
 {
     focusMenu("m1");
-    commands().copyMenuRefToCust();
+    menuCommands().copyMenuRefToCust();
     EXPECT_EQ(custom("m1", "p1").getDesc(), "Speed ref");
     EXPECT_EQ(custom("m2", "p0").getDesc(), "Custom trip");
-    EXPECT_TRUE(read(commands().menuBackupPath("m1")).contains("<Desc>Custom ref</Desc>"));
+    EXPECT_TRUE(read(menuCommands().menuBackupPath("m1")).contains("<Desc>Custom ref</Desc>"));
 }
 
 TEST_F(MenuOpsTest, CopyLimitsOnlyLeavesEmptyTextsAndTheReferenceLimits)
@@ -138,8 +139,8 @@ TEST_F(MenuOpsTest, CopyLimitsOnlyLeavesEmptyTextsAndTheReferenceLimits)
     focusMenu("m1");
     custom("m1", "p2").setULim("5");
     custom("m1", "p2").setDesc("Max text");
-    commands().copyLimitsOnly();
-    EXPECT_TRUE(read(commands().menuBackupPath("m1")).contains("<Desc>Max text</Desc>"));
+    menuCommands().copyLimitsOnly();
+    EXPECT_TRUE(read(menuCommands().menuBackupPath("m1")).contains("<Desc>Max text</Desc>"));
     EXPECT_EQ(custom("m1", "p2").uLim(), "1000");
     EXPECT_EQ(custom("m1", "p1").getDesc(), "");
     EXPECT_EQ(custom("m1", "p2").getDesc(), "");
@@ -149,9 +150,9 @@ TEST_F(MenuOpsTest, CopyLimitsOnlyLeavesEmptyTextsAndTheReferenceLimits)
 TEST_F(MenuOpsTest, CopyLimitsOnlyOnTheTripsWindowBringsNoTexts)
 {
     focusMenu("trips");
-    commands().copyLimitsOnly();
+    menuCommands().copyLimitsOnly();
     EXPECT_EQ(custom("m2", "p0").getDesc(), "") << "the reference text must not arrive";
-    EXPECT_TRUE(QFileInfo(commands().menuBackupPath("trips")).isFile());
+    EXPECT_TRUE(QFileInfo(menuCommands().menuBackupPath("trips")).isFile());
 }
 
 TEST_F(MenuOpsTest, TheOpenWindowsShowTheChange)
@@ -165,6 +166,6 @@ TEST_F(MenuOpsTest, TheOpenWindowsShowTheChange)
         return false;
     };
     ASSERT_TRUE(shows(QStringLiteral("Custom ref")));
-    commands().copyMenuRefToCust();
+    menuCommands().copyMenuRefToCust();
     EXPECT_FALSE(shows(QStringLiteral("Custom ref")));
 }

@@ -1,6 +1,7 @@
-#include "startededitor.h"
-#include "shell/mainwindow.h"
 #include "recordinguserinterface.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainwindow.h"
+#include "startededitor.h"
 
 #include "model/theapp.h"
 #include "views/menuview.h"
@@ -57,10 +58,10 @@ protected:
         qputenv("KPD_COMRT_REGISTRY", previousRegistry_);
     }
 
-    void select(const QString& tag)
+    void select(MenuTree::Node::Kind kind, const QString& key)
     {
-        QTreeWidgetItem* node = window->findNode(tag);
-        ASSERT_NE(node, nullptr) << tag.toStdString();
+        QTreeWidgetItem* node = window->findNode({kind, key});
+        ASSERT_NE(node, nullptr) << key.toStdString();
         window->selectNode(node);
     }
 
@@ -74,7 +75,7 @@ protected:
 
 TEST_F(ParamEditorOpenTest, AParameterNodeOpensItsFirstMode)
 {
-    select(QStringLiteral("parap2"));
+    select(MenuTree::Node::Kind::Parameter, QStringLiteral("p2"));
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->menuKey, "m1");
     EXPECT_EQ(opened->paraKey, "p2");
@@ -85,7 +86,7 @@ TEST_F(ParamEditorOpenTest, AParameterNodeOpensItsFirstMode)
 
 TEST_F(ParamEditorOpenTest, AModeNodeOpensThatMode)
 {
-    select(QStringLiteral("dataClosed loop"));
+    select(MenuTree::Node::Kind::Mode, QStringLiteral("Closed loop"));
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->menuKey, "m1");
     EXPECT_EQ(opened->paraKey, "p1");
@@ -94,7 +95,7 @@ TEST_F(ParamEditorOpenTest, AModeNodeOpensThatMode)
 
 TEST_F(ParamEditorOpenTest, ATripNodeOpensTheEditorInTripMode)
 {
-    select(QStringLiteral("parat1"));
+    select(MenuTree::Node::Kind::Parameter, QStringLiteral("t1"));
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->menuKey, "trips");
     EXPECT_EQ(opened->paraKey, "t1");
@@ -103,13 +104,13 @@ TEST_F(ParamEditorOpenTest, ATripNodeOpensTheEditorInTripMode)
 
 TEST_F(ParamEditorOpenTest, MenuAndRootNodesOpenNoEditor)
 {
-    select(QStringLiteral("menum1"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("m1"));
     EXPECT_FALSE(opened);
 }
 
 TEST_F(ParamEditorOpenTest, AGridClickOpensTheEditorAndShowsWhatItCommitted)
 {
-    select(QStringLiteral("menum1"));
+    select(MenuTree::Node::Kind::Menu, QStringLiteral("m1"));
     MenuView* view = &window->menuWindows().Item("m1");
     view->grid()->setCurrentCell(1, 0);
     whileOpen = [](ParamEditor& editor) {
@@ -121,17 +122,19 @@ TEST_F(ParamEditorOpenTest, AGridClickOpensTheEditorAndShowsWhatItCommitted)
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->paraKey, "p2");
     EXPECT_EQ(opened->modeKey, "Open loop");
-    EXPECT_EQ(window->app()->getCustMenus().Item("m1").Parameters().Item("p2").modes().Item("Open loop").getDesc(),
-              "Edited");
+    EXPECT_EQ(
+        window->document().app()->getCustMenus().Item("m1").Parameters().Item("p2").modes().Item("Open loop").getDesc(),
+        "Edited");
     EXPECT_EQ(view->grid()->item(1, 0)->text(), "Edited");
 }
 
 TEST_F(ParamEditorOpenTest, AParameterTheReferenceLacksOpensNoEditor)
 {
-    ASSERT_NE(window->findNode(QStringLiteral("parap2")), nullptr) << "the branch is made before the removal";
-    window->app()->getRefMenus().Item("m1").Parameters().Remove("p2");
+    ASSERT_NE(window->findNode({MenuTree::Node::Kind::Parameter, QStringLiteral("p2")}), nullptr)
+        << "the branch is made before the removal";
+    window->document().app()->getRefMenus().Item("m1").Parameters().Remove("p2");
     const std::size_t before = ui.messages.size();
-    select(QStringLiteral("parap2"));
+    select(MenuTree::Node::Kind::Parameter, QStringLiteral("p2"));
     EXPECT_FALSE(opened);
     ASSERT_EQ(ui.messages.size(), before + 1);
     EXPECT_EQ(ui.messages.back().title, "ERROR");
@@ -160,7 +163,7 @@ TEST_F(ParamEditorOpenTest, TheMimicShowsTheShippedIconOfEachUnit)
         editor.panel(ParamEditSession::Panel::Cust).indicator(4)->click();
         if (shows(editor, 0)) shown.push_back(0);
     };
-    select(QStringLiteral("parap1"));
+    select(MenuTree::Node::Kind::Parameter, QStringLiteral("p1"));
     ASSERT_TRUE(opened);
     EXPECT_EQ(shown, (std::vector<int>{4, 1, 2, 3, 4, 0}));
 }

@@ -5,17 +5,19 @@
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
 #include "shell/backgroundanalysis.h"
-#include "shell/mainmenus.h"
-#include "shell/problemspanel.h"
-#include "shell/spellingmenu.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/frame/menuwindowarea.h"
+#include "shell/panels/problemspanel.h"
+#include "shell/panels/spellingmenu.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "views/problemmarkdelegate.h"
 #include "views/spellingsession.h"
 
-#include <QAction>
 #include "lcdtextboxhost/lcdtextboxhost.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -24,7 +26,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <filesystem>
 #include <optional>
@@ -51,7 +53,7 @@ protected:
         });
         custom("m1", "p1", "Open loop").setDesc("Custom ref  ");
         custom("m2", "p0", "Open loop").setDesc("Trip~A");
-        window->refreshMenuWindows();
+        window->windowArea().refreshMenuWindows();
         settle();
     }
 
@@ -63,7 +65,7 @@ protected:
 
     kpd::ModeData& custom(const std::string& menu, const std::string& para, const std::string& mode)
     {
-        return window->app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
+        return window->document().app()->getCustMenus().Item(menu).Parameters().Item(para).modes().Item(mode);
     }
 
     ProblemsPanel& panel() { return *window->problemsPanel(); }
@@ -71,17 +73,21 @@ protected:
     void settle()
     {
         // The dictionary loads on a thread of its own; the check after it includes spelling.
-        SpellingSession::instance().checker(*window->app());
+        SpellingSession::instance().checker(*window->document().app());
         SpellingSession::instance().waitUntilLoaded(5000);
         panel().analysis().runNow();
         ASSERT_TRUE(panel().analysis().waitUntilIdle(5000));
     }
 
-    QTreeWidgetItem* itemOf(kpd::ProblemKind kind)
+    QModelIndex itemOf(kpd::ProblemKind kind)
     {
-        for (QTreeWidgetItemIterator it(panel().tree()); *it; ++it)
-            if ((*it)->parent() && (*it)->text(0) == QString::fromLatin1(kpd::kindName(kind))) return *it;
-        return nullptr;
+        const ProblemTreeModel& model = panel().model();
+        for (int m = 0; m < model.rowCount(); ++m)
+            for (int r = 0; r < model.rowCount(model.index(m, 0)); ++r) {
+                const QModelIndex row = model.index(r, 0, model.index(m, 0));
+                if (row.data().toString() == QString::fromLatin1(kpd::kindName(kind))) return row;
+            }
+        return {};
     }
 
     QAction* mainAction(const QString& text)
@@ -99,13 +105,14 @@ protected:
 
 TEST_F(ProblemsPanelTest, ListsSeededProblemsAndOpensTheEditorOnThem)
 {
-    QTreeWidgetItem* trailing = itemOf(kpd::ProblemKind::TrailingSpace);
-    ASSERT_NE(trailing, nullptr);
-    EXPECT_EQ(trailing->text(1), QStringLiteral("m1 p1 Open loop description"));
-    EXPECT_EQ(panel().tree()->topLevelItemCount(), 2) << "one group per menu";
+    const QModelIndex trailing = itemOf(kpd::ProblemKind::TrailingSpace);
+    ASSERT_TRUE(trailing.isValid());
+    EXPECT_EQ(trailing.siblingAtColumn(1).data().toString(), QStringLiteral("m1 p1 Reference, Open loop, description"));
+    EXPECT_EQ(panel().model().rowCount(), 2) << "one group per menu";
+    EXPECT_EQ(panel().model().index(0, 0).data().toString(), QStringLiteral("m1 Speed (1)"));
     EXPECT_TRUE(panel().summary()->text().contains(QStringLiteral("1 no-glyph")));
 
-    emit panel().tree()->itemDoubleClicked(trailing, 0);
+    emit panel().tree()->doubleClicked(trailing);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], (Place{"m1", "p1", "Open loop"}));
 
@@ -121,7 +128,7 @@ TEST_F(ProblemsPanelTest, ListsSeededProblemsAndOpensTheEditorOnThem)
         QTest::keyClick(&editor, Qt::Key_F8);
         afterF8 = Place{editor.session().menuKey(), editor.session().paraKey(), editor.session().modeKey()};
     };
-    panel().tree()->setCurrentItem(trailing);
+    panel().tree()->setCurrentIndex(trailing);
     next->trigger();
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[1], (Place{"m2", "p0", "Open loop"}));
@@ -131,14 +138,14 @@ TEST_F(ProblemsPanelTest, ListsSeededProblemsAndOpensTheEditorOnThem)
 
 TEST_F(ProblemsPanelTest, AQuickFixClearsTheProblemMarksTheMenuUnsavedAndTheEditorUndoesIt)
 {
-    window->app()->setAppClean();
-    panel().tree()->setCurrentItem(itemOf(kpd::ProblemKind::TrailingSpace));
+    window->document().app()->setAppClean();
+    panel().tree()->setCurrentIndex(itemOf(kpd::ProblemKind::TrailingSpace));
     panel().fixSelected();
     EXPECT_EQ(custom("m1", "p1", "Open loop").getDesc(), "Custom ref");
-    EXPECT_TRUE(window->app()->getCustMenus().Item("m1").dirty());
-    EXPECT_FALSE(window->app()->getCustMenus().Item("m2").dirty());
+    EXPECT_TRUE(window->document().app()->getCustMenus().Item("m1").dirty());
+    EXPECT_FALSE(window->document().app()->getCustMenus().Item("m2").dirty());
     settle();
-    EXPECT_EQ(itemOf(kpd::ProblemKind::TrailingSpace), nullptr);
+    EXPECT_FALSE(itemOf(kpd::ProblemKind::TrailingSpace).isValid());
     EXPECT_EQ(panel().summary()->text(), QStringLiteral("1 problem: 1 no-glyph"));
 
     whileOpen = [](ParamEditor& editor) {
@@ -152,7 +159,7 @@ TEST_F(ProblemsPanelTest, AQuickFixClearsTheProblemMarksTheMenuUnsavedAndTheEdit
     window->openParamEditor("m1", "p1", "Open loop", false);
     EXPECT_EQ(custom("m1", "p1", "Open loop").getDesc(), "Custom ref  ");
     settle();
-    EXPECT_NE(itemOf(kpd::ProblemKind::TrailingSpace), nullptr);
+    EXPECT_TRUE(itemOf(kpd::ProblemKind::TrailingSpace).isValid());
 }
 
 TEST_F(ProblemsPanelTest, InsideTheEditorTheListFollowsEveryCommit)
@@ -171,7 +178,7 @@ TEST_F(ProblemsPanelTest, InsideTheEditorTheListFollowsEveryCommit)
         settle();
         listedWhileOpen = !panel().list().problems().empty();
     };
-    emit panel().tree()->itemDoubleClicked(itemOf(kpd::ProblemKind::TrailingSpace), 0);
+    emit panel().tree()->doubleClicked(itemOf(kpd::ProblemKind::TrailingSpace));
     // With both texts fixed, the second F8 has nowhere left to go.
     EXPECT_EQ(afterF8, (std::vector<Place>{{"m2", "p0", "Open loop"}, {"m2", "p0", "Open loop"}}));
     EXPECT_FALSE(listedWhileOpen) << "the panel caught up while the editor was open";
@@ -179,10 +186,10 @@ TEST_F(ProblemsPanelTest, InsideTheEditorTheListFollowsEveryCommit)
 
 TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)
 {
-    window->selectNode(window->findNode(QStringLiteral("menum1")));
+    window->selectNode(window->findNode({MenuTree::Node::Kind::Menu, QStringLiteral("m1")}));
     MenuView& view = *window->menuWindows().begin();
-    const int column = static_cast<int>(std::find(view.columnKeys().begin(), view.columnKeys().end(), "Open loop")
-                                        - view.columnKeys().begin());
+    const int column = static_cast<int>(std::find(view.columnKeys().begin(), view.columnKeys().end(), "Open loop") -
+                                        view.columnKeys().begin());
     QTableWidgetItem* cell = view.grid()->item(0, column);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->toolTip(), QStringLiteral("trailing-space (description): 2 trailing spaces at line ends"));
@@ -190,7 +197,7 @@ TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)
     EXPECT_TRUE(view.grid()->item(0, column + 1)->toolTip().isEmpty());
 
     custom("m1", "p1", "Open loop").setDesc("Custom ref");
-    window->refreshMenuWindows();
+    window->windowArea().refreshMenuWindows();
     settle();
     EXPECT_TRUE(view.grid()->item(0, column)->toolTip().isEmpty()) << "marks follow the delivered list";
 }
@@ -198,14 +205,15 @@ TEST_F(ProblemsPanelTest, GridCellsWithProblemsCarryAMarkAndATip)
 TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
 {
     custom("m1", "p2", "Open loop").setHelp("x\xD8");
-    window->refreshMenuWindows();
+    window->windowArea().refreshMenuWindows();
     settle();
     ui.answers.push_back(kpd::MessageAnswer::No);
     panel().fixAllOfKind(kpd::ProblemKind::NoGlyph);
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().title, "Replace characters");
-    EXPECT_NE(ui.messages.back().text.find("m1 p2 Open loop help: \"\xD8\" (0xD8) shows as the Greek capital letter Phi "
-                                           "at character 2 -> \"O\""),
+    EXPECT_NE(ui.messages.back().text.find(
+                  "m1 p2 Maximum, Open loop, help: \"\xD8\" (0xD8) shows as the Greek capital letter Phi "
+                  "at character 2 -> \"O\""),
               std::string::npos)
         << ui.messages.back().text;
     EXPECT_EQ(custom("m1", "p2", "Open loop").getHelp(), "x\xD8");
@@ -215,24 +223,27 @@ TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
     EXPECT_EQ(custom("m2", "p0", "Open loop").getDesc(), "Trip~A") << "no suggestion, nothing replaced";
 }
 
-} // namespace
-
 TEST_F(ProblemsPanelTest, SpellingIsListedWithCorrectionsAWordListAndIgnore)
 {
     custom("m1", "p2", "Open loop").setDesc("Motor speeed");
     custom("m1", "p1", "Open loop").setDesc("Zorglex gain");
     panel().request();
     settle();
-    const auto spelling = [this](const QString& word) -> QTreeWidgetItem* {
-        for (QTreeWidgetItemIterator it(panel().tree()); *it; ++it)
-            if ((*it)->parent() && (*it)->text(2).contains(word)) return *it;
-        return nullptr;
+    const auto spelling = [this](const QString& word) {
+        const ProblemTreeModel& model = panel().model();
+        for (int m = 0; m < model.rowCount(); ++m)
+            for (int r = 0; r < model.rowCount(model.index(m, 0)); ++r) {
+                const QModelIndex row = model.index(r, 0, model.index(m, 0));
+                if (row.siblingAtColumn(2).data().toString().contains(word)) return row;
+            }
+        return QModelIndex();
     };
-    if (!spelling(QStringLiteral("speeed"))) GTEST_SKIP() << "no English dictionary is installed";
+    if (!spelling(QStringLiteral("speeed")).isValid()) GTEST_SKIP() << "no English dictionary is installed";
 
-    panel().tree()->setCurrentItem(spelling(QStringLiteral("speeed")));
+    kpd::TheApp& app = *window->document().app();
+    panel().tree()->setCurrentIndex(spelling(QStringLiteral("speeed")));
     QMenu menu;
-    SpellingMenu::addItems(menu, *panel().selected(), *window->app(), [](const kpd::Problem&) {});
+    SpellingMenu::addItems(menu, *panel().selected(), app, [](const kpd::Problem&) {});
     QStringList items;
     for (QAction* action : menu.actions()) items << action->text();
     EXPECT_TRUE(items.contains(QStringLiteral("Change to \"Motor speed\""))) << items.join('|').toStdString();
@@ -240,13 +251,13 @@ TEST_F(ProblemsPanelTest, SpellingIsListedWithCorrectionsAWordListAndIgnore)
     panel().fixSelected();
     EXPECT_TRUE(menu.actions().first()->text().contains(toQt(custom("m1", "p2", "Open loop").getDesc())));
 
-    panel().tree()->setCurrentItem(spelling(QStringLiteral("Zorglex")));
-    SpellingMenu::addItems(menu, *panel().selected(), *window->app(), [](const kpd::Problem&) {});
+    panel().tree()->setCurrentIndex(spelling(QStringLiteral("Zorglex")));
+    SpellingMenu::addItems(menu, *panel().selected(), app, [](const kpd::Problem&) {});
     menu.actions().at(menu.actions().size() - 2)->trigger();
     settle();
-    EXPECT_EQ(spelling(QStringLiteral("speeed")), nullptr);
-    EXPECT_EQ(spelling(QStringLiteral("Zorglex")), nullptr);
-    QFile list(QDir(toQt(window->app()->appFolder())).filePath(QStringLiteral("wordlist.dic")));
+    EXPECT_FALSE(spelling(QStringLiteral("speeed")).isValid());
+    EXPECT_FALSE(spelling(QStringLiteral("Zorglex")).isValid());
+    QFile list(QDir(toQt(app.appFolder())).filePath(QStringLiteral("wordlist.dic")));
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     EXPECT_TRUE(list.readAll().endsWith("Zorglex\n"));
 }
@@ -254,14 +265,17 @@ TEST_F(ProblemsPanelTest, SpellingIsListedWithCorrectionsAWordListAndIgnore)
 // A language without a dictionary is said once for the set, never as a problem per word.
 TEST_F(ProblemsPanelTest, ACustomSetWithoutADictionaryIsSaidOnceInTheSummary)
 {
+    const kpd::TheApp& app = *window->document().app();
     kpd::SpellingLanguages languages;
-    languages.choose(window->app()->getCustKey(), "xx_XX");
-    languages.write(window->app()->appFolder());
+    languages.choose(app.getCustKey(), "xx_XX");
+    languages.write(app.appFolder());
     SpellingSession::instance().reload();
     custom("m1", "p2", "Open loop").setDesc("Motor speeed");
     settle();
-    EXPECT_EQ(itemOf(kpd::ProblemKind::Spelling), nullptr);
+    EXPECT_FALSE(itemOf(kpd::ProblemKind::Spelling).isValid());
     EXPECT_EQ(panel().summary()->text().count(QStringLiteral("xx_XX")), 1) << panel().summary()->text().toStdString();
-    std::filesystem::remove(window->app()->appFolder() + "/" + kpd::SpellingLanguages::kFileName);
+    std::filesystem::remove(app.appFolder() + "/" + kpd::SpellingLanguages::kFileName);
     SpellingSession::instance().reload();
 }
+
+} // namespace

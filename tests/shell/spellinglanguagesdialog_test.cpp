@@ -2,7 +2,7 @@
 #include "recordinguserinterface.h"
 #include "smalldrive.h"
 
-#include "shell/spellinglanguagesdialog.h"
+#include "shell/frame/spellinglanguagesdialog.h"
 
 #include "model/theapp.h"
 

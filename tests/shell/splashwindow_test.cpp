@@ -1,6 +1,6 @@
-#include "shell/aboutwindow.h"
-#include "shell/splashwindow.h"
 #include "recordinguserinterface.h"
+#include "shell/frame/aboutwindow.h"
+#include "shell/splashwindow.h"
 
 #include <QTest>
 
@@ -9,7 +9,7 @@
 TEST(SplashWindow, PhrasesCycleEverySixTicks)
 {
     SplashWindow splash;
-    const QStringList expected{"Frequency Reference", "Your param name ",  "Frequence Reference",
+    const QStringList expected{"Frequency Reference",    "Your param name ",      "Frequence Reference",
                                "Frequenz Sollwertkreis", "Referencia frecuencia", "Riferimento frequenza"};
     for (int round = 0; round < 2; ++round) {
         for (const QString& phrase : expected) {
@@ -38,5 +38,6 @@ TEST(AboutWindow, ShowsTheVersionAndReportsAMissingSystemInformationProgram)
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Veltrane VX Keypad String Editor"));
     EXPECT_EQ(about.versionText(), QStringLiteral("Version 1.5.0"));
     EXPECT_TRUE(AboutWindow::findSystemInfoProgram({QStringLiteral("no-such-program-here")}).isEmpty());
-    EXPECT_FALSE(AboutWindow::findSystemInfoProgram({QStringLiteral("no-such-program"), QStringLiteral("sh")}).isEmpty());
+    EXPECT_FALSE(
+        AboutWindow::findSystemInfoProgram({QStringLiteral("no-such-program"), QStringLiteral("sh")}).isEmpty());
 }

@@ -3,7 +3,11 @@
 #include "drivefolder.h"
 #include "recordinguserinterface.h"
 
-#include "shell/mainwindow.h"
+#include "shell/commands/menufilecommands.h"
+#include "shell/commands/setfilecommands.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainwindow.h"
+#include "shell/frame/menuwindowarea.h"
 
 #include <QSettings>
 

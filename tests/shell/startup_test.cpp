@@ -1,11 +1,12 @@
 #include "drivefolder.h"
 #include "recordinguserinterface.h"
 
-#include "shell/appsettings.h"
-#include "shell/autosavewindow.h"
-#include "shell/mainmenus.h"
-#include "shell/mainwindow.h"
 #include "model/theapp.h"
+#include "shell/appsettings.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/autosavewindow.h"
+#include "shell/frame/mainmenus.h"
+#include "shell/frame/mainwindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,6 +27,10 @@ protected:
     std::unique_ptr<MainWindow> start(const DriveFolder& folder)
     {
         auto window = std::make_unique<MainWindow>(ui, folder.path());
+        QObject::connect(&window->document(), &DriveDocument::startupStatus,
+                         [this](const QString& status) { splashStatuses.push_back(status.toStdString()); });
+        QObject::connect(&window->document(), &DriveDocument::startupProgress,
+                         [this](int value) { splashValues.push_back(value); });
         loaded = window->load();
         return window;
     }
@@ -39,6 +44,8 @@ protected:
 
     RecordingUserInterface ui;
     bool loaded = false;
+    std::vector<std::string> splashStatuses;
+    std::vector<int> splashValues;
 };
 
 } // namespace
@@ -50,7 +57,7 @@ TEST_F(StartUp, OnAFullDriveFolderShowsNoMessageAndEndsClean)
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor"));
-    EXPECT_FALSE(window->app()->isAppDirty()) << "what start-up loads counts as saved";
+    EXPECT_FALSE(window->document().app()->isAppDirty()) << "what start-up loads counts as saved";
     EXPECT_TRUE(QDir(folder.path()).exists(QStringLiteral("dlSegs")));
     EXPECT_EQ(ui.busyDepth, 0) << "every busy pointer is taken back";
 }
@@ -60,15 +67,14 @@ TEST_F(StartUp, SplashReportsEachStepAndRaisesTheBarBySixPerLanguage)
     DriveFolder folder;
     auto window = start(folder);
     // The configuration reports its own steps between "Starting up" and the constants.
-    ASSERT_GE(ui.splashStatuses.size(), 5u);
-    EXPECT_EQ(ui.splashStatuses.front(), "Starting up");
-    EXPECT_EQ(std::vector<std::string>(ui.splashStatuses.end() - 4, ui.splashStatuses.end()),
+    ASSERT_GE(splashStatuses.size(), 5u);
+    EXPECT_EQ(splashStatuses.front(), "Starting up");
+    EXPECT_EQ(std::vector<std::string>(splashStatuses.end() - 4, splashStatuses.end()),
               (std::vector<std::string>{"Loading constants", "Loading language English", "Loading language Custom",
                                         "Loading language French"}));
-    ASSERT_GE(ui.splashValues.size(), 6u);
-    EXPECT_EQ(ui.splashValues.front(), 0);
-    EXPECT_EQ(std::vector<int>(ui.splashValues.end() - 5, ui.splashValues.end()),
-              (std::vector<int>{45, 55, 61, 67, 73}));
+    ASSERT_GE(splashValues.size(), 6u);
+    EXPECT_EQ(splashValues.front(), 0);
+    EXPECT_EQ(std::vector<int>(splashValues.end() - 5, splashValues.end()), (std::vector<int>{45, 55, 61, 67, 73}));
 }
 
 TEST_F(StartUp, TreeShowsVisibleMenusWithTripNamesUnderTheDriveName)
@@ -90,9 +96,9 @@ TEST_F(StartUp, TreeShowsVisibleMenusWithTripNamesUnderTheDriveName)
     EXPECT_EQ(childTexts(root->child(0)), (QStringList{"Reference", "Maximum"})) << "made once";
     EXPECT_EQ(childTexts(root->child(1)), QStringList{"Over volts"});
     EXPECT_EQ(childTexts(root->child(0)->child(0)), (QStringList{"Open loop", "Closed loop", "Servo", "Regen"}));
-    EXPECT_NE(window->findNode(QStringLiteral("parat1")), nullptr);
-    EXPECT_NE(window->findNode(QStringLiteral("dataClosed loop")), nullptr);
-    EXPECT_EQ(window->findNode(QStringLiteral("menum2")), nullptr);
+    EXPECT_NE(window->findNode({MenuTree::Node::Kind::Parameter, QStringLiteral("t1")}), nullptr);
+    EXPECT_NE(window->findNode({MenuTree::Node::Kind::Mode, QStringLiteral("Closed loop")}), nullptr);
+    EXPECT_EQ(window->findNode({MenuTree::Node::Kind::Menu, QStringLiteral("m2")}), nullptr);
 }
 
 TEST_F(StartUp, LanguageMenuCarriesTheKeysAndChecksTheStoredIndex)
@@ -110,7 +116,7 @@ TEST_F(StartUp, LanguageMenuCarriesTheKeysAndChecksTheStoredIndex)
     EXPECT_FALSE(items[3]->isEnabled()) << "an index without a language is not offered";
     EXPECT_TRUE(items[2]->isChecked());
     EXPECT_FALSE(items[0]->isChecked());
-    EXPECT_EQ(window->app()->getRefKey(), "French");
+    EXPECT_EQ(window->document().app()->getRefKey(), "French");
 }
 
 TEST_F(StartUp, AStoredLanguageAboveTheLastFallsBackToTheFirst)
@@ -120,8 +126,8 @@ TEST_F(StartUp, AStoredLanguageAboveTheLastFallsBackToTheFirst)
     settings.lang = "5";
     AppSettings::write(settings);
     auto window = start(folder);
-    EXPECT_EQ(window->languageIndex(), 0);
-    EXPECT_EQ(window->app()->getRefKey(), "English");
+    EXPECT_EQ(window->document().languageIndex(), 0);
+    EXPECT_EQ(window->document().app()->getRefKey(), "English");
     EXPECT_TRUE(window->menus().languages[0]->isChecked());
 }
 
@@ -129,10 +135,10 @@ TEST_F(StartUp, NoSettingsMeansAutoSaveOnIntoTheProgramFolder)
 {
     DriveFolder folder;
     auto window = start(folder);
-    EXPECT_EQ(window->autoSaveFile(), QDir(folder.path()).filePath(QStringLiteral("autoSave.kpd")));
+    EXPECT_EQ(window->document().autoSaveFile(), QDir(folder.path()).filePath(QStringLiteral("autoSave.kpd")));
     EXPECT_TRUE(window->autoSaveWindow()->isRunning());
     EXPECT_EQ(window->autoSavePanelText(), QStringLiteral("Auto save is on"));
-    EXPECT_EQ(window->languageIndex(), 0);
+    EXPECT_EQ(window->document().languageIndex(), 0);
 }
 
 TEST_F(StartUp, AutoSaveStateIsOffOnlyForExactlyOff)
@@ -155,8 +161,16 @@ TEST_F(StartUp, ConstantsFillEveryLanguage)
     DriveFolder folder;
     auto window = start(folder);
     for (const char* set : {"English", "Custom", "French"}) {
-        const kpd::ModeData& record =
-            window->app()->stringDatas().Item(set).DrvMenus().Item("m1").Parameters().Item("p2").modes().Item("Open loop");
+        const kpd::ModeData& record = window->document()
+                                          .app()
+                                          ->stringDatas()
+                                          .Item(set)
+                                          .DrvMenus()
+                                          .Item("m1")
+                                          .Parameters()
+                                          .Item("p2")
+                                          .modes()
+                                          .Item("Open loop");
         EXPECT_EQ(record.uLim(), "1000") << set;
         EXPECT_EQ(record.unit(), 1) << set;
     }
@@ -170,20 +184,21 @@ TEST_F(StartUp, WithoutConfigurationTheProgramCannotRun)
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages[0].text, "Cannot find configuration file - kpdconf.kpx in my folder - Cannot run");
     EXPECT_EQ(ui.messages[0].title, "CRITICAL ERROR");
-    EXPECT_EQ(window->app(), nullptr);
+    EXPECT_EQ(window->document().app(), nullptr);
 }
 
 TEST_F(StartUp, ABrokenConfigurationEndsStartUpWithItsOwnMessage)
 {
     DriveFolder folder(DriveFolder::All & ~DriveFolder::Configuration);
-    folder.write(QStringLiteral("kpdconf.kpx"), QByteArrayLiteral("<keypadToolData><dbNames Lang0=\"English\"/><modes"));
+    folder.write(QStringLiteral("kpdconf.kpx"),
+                 QByteArrayLiteral("<keypadToolData><dbNames Lang0=\"English\"/><modes"));
     auto window = start(folder);
     EXPECT_FALSE(loaded);
     ASSERT_EQ(ui.messages.size(), 1u) << ui.messages.back().text;
     EXPECT_EQ(ui.messages[0].text.rfind("Parse Error ", 0), 0u) << ui.messages[0].text;
     EXPECT_NE(ui.messages[0].text.find(folder.file(QStringLiteral("kpdconf.kpx")).toStdString()), std::string::npos)
         << ui.messages[0].text;
-    EXPECT_EQ(window->app(), nullptr);
+    EXPECT_EQ(window->document().app(), nullptr);
 }
 
 TEST_F(StartUp, MissingConstantsAndLanguagesAreReportedAndStartUpGoesOn)
@@ -195,8 +210,18 @@ TEST_F(StartUp, MissingConstantsAndLanguagesAreReportedAndStartUpGoesOn)
                               "Could not find constants file, limits and defaults etc will not be available",
                               "Could not find French reference file, this language selection will be empty"}));
     EXPECT_EQ(ui.messages[0].title, "") << "shown under the program title";
-    EXPECT_EQ(window->app()->stringDatas().Item("French").DrvMenus().Item("m1").Parameters().Item("p2")
-                  .modes().Item("Open loop").uLim(), "");
+    EXPECT_EQ(window->document()
+                  .app()
+                  ->stringDatas()
+                  .Item("French")
+                  .DrvMenus()
+                  .Item("m1")
+                  .Parameters()
+                  .Item("p2")
+                  .modes()
+                  .Item("Open loop")
+                  .uLim(),
+              "");
 }
 
 TEST_F(StartUp, TheLastFileIsReopenedWhenItStillExists)
@@ -207,11 +232,13 @@ TEST_F(StartUp, TheLastFileIsReopenedWhenItStillExists)
     settings.lastFile = folder.file(QStringLiteral("work.kpd")).toStdString();
     AppSettings::write(settings);
     auto window = start(folder);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor: - editing: ") + folder.file(QStringLiteral("work.kpd")));
-    EXPECT_EQ(window->currentFile(), folder.file(QStringLiteral("work.kpd")));
-    EXPECT_EQ(window->app()->getCustMenus().Item("m1").Parameters().Item("p1").modes().Item("Open loop").getDesc(),
-              "Edited text");
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Keypad data editor: - editing: ") + folder.file(QStringLiteral("work.kpd")));
+    EXPECT_EQ(window->document().currentFile(), folder.file(QStringLiteral("work.kpd")));
+    EXPECT_EQ(
+        window->document().app()->getCustMenus().Item("m1").Parameters().Item("p1").modes().Item("Open loop").getDesc(),
+        "Edited text");
+    EXPECT_FALSE(window->document().app()->isAppDirty());
 }
 
 TEST_F(StartUp, AVanishedLastFileStartsQuietlyWithoutAFile)
@@ -223,7 +250,7 @@ TEST_F(StartUp, AVanishedLastFileStartsQuietlyWithoutAFile)
     auto window = start(folder);
     EXPECT_TRUE(ui.texts().empty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Keypad data editor"));
-    EXPECT_TRUE(window->currentFile().isEmpty());
+    EXPECT_TRUE(window->document().currentFile().isEmpty());
 }
 
 TEST_F(StartUp, TheBundledSampleDriveStartsWithoutAMessage)
@@ -239,12 +266,13 @@ TEST_F(StartUp, TheBundledSampleDriveStartsWithoutAMessage)
     ASSERT_NE(root, nullptr);
     EXPECT_GE(root->childCount(), 20);
     for (int i = 0; i < root->childCount(); ++i) {
-        const QString tag = root->child(i)->data(0, Qt::UserRole).toString();
-        const kpd::DrvMenu& menu = window->app()->getCustMenus().Item(tag.mid(4).toStdString());
-        EXPECT_FALSE(menu.hidden()) << tag.toStdString();
+        const MenuTree::Node node = MenuTree::nodeOf(root->child(i));
+        ASSERT_EQ(node.kind, MenuTree::Node::Kind::Menu);
+        const kpd::DrvMenu& menu = window->document().app()->getCustMenus().Item(node.key.toStdString());
+        EXPECT_FALSE(menu.hidden()) << node.key.toStdString();
     }
     EXPECT_EQ(window->menus().languages[5]->text(), QStringLiteral("Italian"));
-    EXPECT_FALSE(window->app()->isAppDirty());
+    EXPECT_FALSE(window->document().app()->isAppDirty());
 }
 
 TEST_F(StartUp, TheAccessCodeOffersTheAssemblerFile)
@@ -258,7 +286,7 @@ TEST_F(StartUp, TheAccessCodeOffersTheAssemblerFile)
                  text.replace("custom=\"Lang1\"", "custom=\"Lang1\" mode=\"brightfennel\""));
     auto window = start(folder);
     ASSERT_TRUE(loaded);
-    EXPECT_TRUE(window->alternate());
+    EXPECT_TRUE(window->document().alternate());
     EXPECT_TRUE(window->menus().fileSaveAssembler->isVisible());
-    EXPECT_EQ(window->hexBase(), 65536);
+    EXPECT_EQ(window->document().hexBase(), 65536);
 }

@@ -1,4 +1,4 @@
-#include "shell/controlregistration.h"
+#include "shell/frame/controlregistration.h"
 #include "shell/userdrivefolder.h"
 
 #include "comrt/comruntime.h"
@@ -53,8 +53,10 @@ TEST(InstallLayout, TellsTheBuildTreeFromAnInstalledPrefixByWhereTheDriveDataLie
     put(root.filePath(QStringLiteral("share/keypad-string-tool/kpdconf.kpx")), "<App/>");
     const kpd::InstallLayout installed = kpd::InstallLayout::of(toFileName(bin));
     EXPECT_TRUE(installed.installed());
-    EXPECT_EQ(fromFileName(installed.libraryFolder().string()), root.filePath(QStringLiteral("lib/keypad-string-tool")));
-    EXPECT_EQ(fromFileName(installed.bundledData().string()), root.filePath(QStringLiteral("share/keypad-string-tool")));
+    EXPECT_EQ(fromFileName(installed.libraryFolder().string()),
+              root.filePath(QStringLiteral("lib/keypad-string-tool")));
+    EXPECT_EQ(fromFileName(installed.bundledData().string()),
+              root.filePath(QStringLiteral("share/keypad-string-tool")));
 
     // Data beside the program is a build tree, whatever else the prefix holds.
     put(bin + QStringLiteral("/kpdconf.kpx"), "<App/>");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/startupstatus.h"
 #include "model/userinterface.h"
 
 #include <deque>
@@ -30,20 +31,26 @@ struct RecordedProgress {
     bool closed = false;
 };
 
-// Records everything the core asks of the user interface and answers questions from a
-// script; an unscripted question is answered with the first button (Ok or Yes).
-class RecordingUserInterface : public UserInterface {
+// Records everything the core asks of the user interface, and the splash steps of a data
+// root that was given it as its start-up status; answers questions from a script, an
+// unscripted question with the first button (Ok or Yes).
+class RecordingUserInterface : public UserInterface, public StartupStatus {
 public:
     MessageAnswer message(const std::string& text, const std::string& title, MessageIcon icon,
                           MessageButtons buttons) override;
-    void waitOn() override { ++waitOnCount; ++busyDepth; }
-    void waitOff() override { ++waitOffCount; --busyDepth; }
+    void waitOn() override
+    {
+        ++waitOnCount;
+        ++busyDepth;
+    }
+    void waitOff() override
+    {
+        ++waitOffCount;
+        --busyDepth;
+    }
     void processEvents() override { ++eventRuns; }
     std::unique_ptr<ProgressWindow> openProgress(ProgressOwner& owner, std::int32_t range,
                                                  const std::string& caption) override;
-    void setHexBase(std::int32_t base) override { hexBase = base; }
-    void setAlternate(bool value) override { alternate = value; }
-    void setCannotRun(bool value) override { cannotRun = value; }
     void splashStatus(const std::string& status) override { splashStatuses.push_back(status); }
     void splashProgress(int value) override { splashValues.push_back(value); }
     [[noreturn]] void endProgram() override;
@@ -58,9 +65,6 @@ public:
     int waitOffCount = 0;
     int busyDepth = 0;
     int eventRuns = 0;
-    std::int32_t hexBase = 0;
-    bool alternate = false;
-    bool cannotRun = false;
     bool ended = false;
     std::vector<std::string> splashStatuses;
     std::vector<int> splashValues;

@@ -1,8 +1,8 @@
 #include "menudialogsfixture.h"
 
 #include "views/clonemenu.h"
+#include "views/clonemenurun.h"
 #include "views/dialogarrow.h"
-#include "views/menucloner.h"
 #include "views/menuview.h"
 
 #include <QFile>
@@ -54,9 +54,11 @@ TEST_F(CloneMenuTest, HintFollowsTheNumberOfSelectedMenus)
     select({1});
     EXPECT_TRUE(dialog.OKButton()->isEnabled());
     EXPECT_TRUE(dialog.arrow()->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Click OK to clone the source menu to the one selected") + kWarningLine);
+    EXPECT_EQ(dialog.Hint()->text(),
+              QStringLiteral("Click OK to clone the source menu to the one selected") + kWarningLine);
     select({2});
-    EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Click OK to clone the source menu to those selected") + kWarningLine);
+    EXPECT_EQ(dialog.Hint()->text(),
+              QStringLiteral("Click OK to clone the source menu to those selected") + kWarningLine);
     dialog.lstClones()->clearSelection();
     EXPECT_FALSE(dialog.OKButton()->isEnabled());
     EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Select the destination menu(s) from the list."));
@@ -168,8 +170,8 @@ TEST_F(CloneMenuTest, ADestinationWhoseBackupFailsIsNotOverwritten)
     menus.Item("m1").Parameters().Item("p1").modes().Item("Servo").setDesc("Source p1");
     menus.Item("m4").Parameters().Item("p1").modes().Item("Servo").setDesc("Keep me");
 
-    MenuCloner cloner(menus, "m1", ui);
-    EXPECT_EQ(cloner.clone({4, 5}), MenuCloner::Result::BackupFailed);
+    CloneMenuRun run(menus, "m1", ui);
+    EXPECT_EQ(run.clone({4, 5}), CloneMenuRun::Result::BackupFailed);
     EXPECT_EQ(menus.Item("m4").Parameters().Item("p1").modes().Item("Servo").getDesc(), "Keep me");
     EXPECT_EQ(menus.Item("m5").Parameters().Item("p1").modes().Item("Servo").getDesc(), "");
     EXPECT_FALSE(ui.messages.empty()) << "the failed backup is reported";

@@ -1,9 +1,9 @@
 #include "menudialogsfixture.h"
 
 #include "views/copym2m.h"
+#include "views/copym2mrun.h"
 #include "views/dialogarrow.h"
 #include "views/menuview.h"
-#include "views/modecopier.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,7 +13,7 @@
 // high whose top is 1450 - (n - 1) x 255 / 2, halves going to the even neighbour.
 TEST(ModeButtonLayout, FourModesWithTheSecondAsSource)
 {
-    const ModeButtonLayout layout = ModeCopier::layout(4, 1);
+    const ModeButtonLayout layout = CopyM2MRun::layout(4, 1);
     EXPECT_EQ(layout.allHeight, 765);
     EXPECT_EQ(layout.allTop, 1068);
     ASSERT_EQ(layout.buttons.size(), 3u);
@@ -27,18 +27,18 @@ TEST(ModeButtonLayout, FourModesWithTheSecondAsSource)
 
 TEST(ModeButtonLayout, HalvesGoToTheEvenNeighbour)
 {
-    EXPECT_EQ(ModeCopier::layout(2, 0).allTop, 1322) << "1322.5";
-    EXPECT_EQ(ModeCopier::layout(4, 0).allTop, 1068) << "1067.5";
-    EXPECT_EQ(ModeCopier::layout(3, 2).allTop, 1195) << "no half";
-    EXPECT_EQ(ModeCopier::roundHalfEven(-3), -2);
-    EXPECT_EQ(ModeCopier::roundHalfEven(-1), 0);
-    EXPECT_EQ(ModeCopier::roundHalfEven(5), 2);
-    EXPECT_EQ(ModeCopier::roundHalfEven(7), 4);
+    EXPECT_EQ(CopyM2MRun::layout(2, 0).allTop, 1322) << "1322.5";
+    EXPECT_EQ(CopyM2MRun::layout(4, 0).allTop, 1068) << "1067.5";
+    EXPECT_EQ(CopyM2MRun::layout(3, 2).allTop, 1195) << "no half";
+    EXPECT_EQ(CopyM2MRun::roundHalfEven(-3), -2);
+    EXPECT_EQ(CopyM2MRun::roundHalfEven(-1), 0);
+    EXPECT_EQ(CopyM2MRun::roundHalfEven(5), 2);
+    EXPECT_EQ(CopyM2MRun::roundHalfEven(7), 4);
 }
 
 TEST(ModeButtonLayout, TheLastModeAsSourceLeavesNoGap)
 {
-    const ModeButtonLayout layout = ModeCopier::layout(3, 2);
+    const ModeButtonLayout layout = CopyM2MRun::layout(3, 2);
     ASSERT_EQ(layout.buttons.size(), 2u);
     EXPECT_EQ(layout.buttons[0].top, 1195);
     EXPECT_EQ(layout.buttons[1].top, 1450);
@@ -69,7 +69,7 @@ protected:
 
 TEST_F(CopyModeTest, OneModeOntoAnotherInEveryParameter)
 {
-    EXPECT_EQ(ModeCopier::copy(custom("m1"), "Open loop", "Servo"), 3);
+    EXPECT_EQ(CopyM2MRun::copy(custom("m1"), "Open loop", "Servo"), 3);
     for (const char* para : {"p1", "p2", "p3"}) {
         kpd::ModeData& servo = record("m1", para, "Servo");
         EXPECT_EQ(servo.getDesc(), std::string("Open ") + para);
@@ -86,7 +86,7 @@ TEST_F(CopyModeTest, OneModeOntoAnotherInEveryParameter)
 
 TEST_F(CopyModeTest, AnEmptyDestinationCopiesOntoAllModes)
 {
-    ModeCopier::copy(custom("m1"), "Open loop", "");
+    CopyM2MRun::copy(custom("m1"), "Open loop", "");
     for (const char* mode : {"Open loop", "Closed loop", "Servo"})
         EXPECT_EQ(record("m1", "p2", mode).getDesc(), "Open p2") << mode;
     EXPECT_EQ(record("m1", "p2", "Open loop").undoD(), "") << "the source is not rewritten";
@@ -95,9 +95,9 @@ TEST_F(CopyModeTest, AnEmptyDestinationCopiesOntoAllModes)
 TEST_F(CopyModeTest, AParameterWithoutTheModeIsLeftAlone)
 {
     custom("m1").Parameters().Item("p3").modes().Remove("Servo");
-    EXPECT_EQ(ModeCopier::copy(custom("m1"), "Open loop", "Servo"), 2);
+    EXPECT_EQ(CopyM2MRun::copy(custom("m1"), "Open loop", "Servo"), 2);
     EXPECT_EQ(record("m1", "p1", "Servo").getDesc(), "Open p1");
-    EXPECT_EQ(ModeCopier::copy(custom("m2"), "No such mode", ""), 0);
+    EXPECT_EQ(CopyM2MRun::copy(custom("m2"), "No such mode", ""), 0);
     EXPECT_FALSE(custom("m2").dirty());
 }
 

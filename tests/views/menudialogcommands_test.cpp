@@ -1,18 +1,18 @@
 #include "menudialogsfixture.h"
 
-#include "model/menuwindows.h"
 #include "views/clonemenu.h"
 #include "views/copym2m.h"
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
+#include "views/menuwindows.h"
 #include "views/stripspace.h"
 
 #include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTableWidget>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <memory>

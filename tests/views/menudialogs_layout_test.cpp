@@ -3,7 +3,7 @@
 
 #include "views/clonemenu.h"
 #include "views/copym2m.h"
-#include "views/modecopier.h"
+#include "views/copym2mrun.h"
 #include "views/stripspace.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
@@ -34,8 +34,8 @@ protected:
 // sixteen wrap into columns of six at that height.
 TEST(ModeButtonLayout, BeyondSevenModesTheButtonsWrapIntoColumnsOfSix)
 {
-    EXPECT_EQ(ModeCopier::layout(7, 0).allTop, 685);
-    const ModeButtonLayout layout = ModeCopier::layout(16, 3);
+    EXPECT_EQ(CopyM2MRun::layout(7, 0).allTop, 685);
+    const ModeButtonLayout layout = CopyM2MRun::layout(16, 3);
     EXPECT_EQ(layout.allTop, 685);
     EXPECT_EQ(layout.allHeight, 6 * 255);
     ASSERT_EQ(layout.buttons.size(), 15u);

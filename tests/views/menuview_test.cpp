@@ -1,18 +1,18 @@
 #include "recordinguserinterface.h"
 #include "smalldrive.h"
 
+#include "model/theapp.h"
 #include "views/menugridmodel.h"
 #include "views/menuview.h"
-#include "model/menuwindows.h"
-#include "model/theapp.h"
+#include "views/menuwindows.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableWidget>
-#include <QCoreApplication>
-#include <QFile>
-#include <QFocusEvent>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -474,4 +475,34 @@ TEST_F(EditorTest, TheCustomBoxsMenuOffersTheDictionarysCorrectionsOfTheWordUnde
     ASSERT_GE(items.size(), 3) << items.join('|').toStdString();
     EXPECT_TRUE(items.contains(QStringLiteral("speed"))) << items.join('|').toStdString();
     EXPECT_TRUE(items.contains(QStringLiteral("Add to word list")));
+}
+
+TEST_F(EditorTest, AddToGlossaryHandsOnTheSelectionOfTheActiveBoxAndKeepsTheClipboardWithoutOne)
+{
+    cust("m1", "p1").setDesc("Vitesse max");
+    ParamEditor& e = open("m1", "p1");
+    std::vector<std::pair<QString, bool>> asked;
+    QObject::connect(&e, &ParamEditor::glossaryTermRequested,
+                     [&](const QString& text, bool reference) { asked.emplace_back(text, reference); });
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    focus(Box::CustDesc);
+    e.box(Box::CustDesc).setCursorPos(0);
+    e.button(QStringLiteral("Add to glossary"))->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
+
+    focus(Box::CustDesc);
+    e.box(Box::CustDesc).setCursorPos(0);
+    // A drag from the first cell to the eighth, which the selection stops before.
+    QWidget* box = widget(Box::CustDesc);
+    const int cell = box->width() / 16;
+    const int y = box->height() / 4;
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(cell / 2, y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(cell * 7 + cell / 2, y),
+                     box->mapToGlobal(QPointF(cell * 7 + cell / 2, y)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(cell * 7 + cell / 2, y));
+    e.button(QStringLiteral("Add to glossary"))->click();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], std::make_pair(QString(), false));
+    EXPECT_EQ(asked[1], std::make_pair(QStringLiteral("Vitesse"), false));
 }

@@ -57,23 +57,23 @@ TEST(ConfigurationSettings, HelpLengthBaseAndAlternateState)
 {
     LoadedDrive drive;
     EXPECT_EQ(drive.app->maxRecChars(), 120);
-    EXPECT_EQ(drive.ui.hexBase, 65536);
-    EXPECT_FALSE(drive.ui.alternate);
+    EXPECT_EQ(drive.app->hexBase(), 65536);
+    EXPECT_FALSE(drive.app->alternate());
 }
 
 TEST(ConfigurationSettings, AccessCodeIsComparedExactly)
 {
     LoadedDrive on(withMenus("", "custom=\"cust\" mode=\"brightfennel\""));
-    EXPECT_TRUE(on.ui.alternate);
+    EXPECT_TRUE(on.app->alternate());
     LoadedDrive capitals(withMenus("", "custom=\"cust\" mode=\"Brightfennel\""));
-    EXPECT_FALSE(capitals.ui.alternate);
+    EXPECT_FALSE(capitals.app->alternate());
 }
 
 TEST(ConfigurationSettings, UnusableValuesLeaveTheDefaults)
 {
     LoadedDrive drive(withMenus("", "custom=\"cust\" recMaxHelpChars=\"lots\""));
     EXPECT_EQ(drive.app->maxRecChars(), 80);
-    EXPECT_EQ(drive.ui.hexBase, 0);
+    EXPECT_EQ(drive.app->hexBase(), 0);
     EXPECT_TRUE(drive.ui.messages.empty());
 }
 
@@ -199,7 +199,7 @@ TEST(ConfigurationFailures, MissingFileCannotRun)
     TempFolder folder;
     TheApp app(ui, folder.path());
     EXPECT_FALSE(app.readConfiguration());
-    EXPECT_TRUE(ui.cannotRun);
+    EXPECT_TRUE(app.cannotRun());
     ASSERT_THAT(ui.texts(), ElementsAre("Cannot find configuration file - kpdconf.kpx in my folder - Cannot run"));
     EXPECT_EQ(ui.messages[0].title, "CRITICAL ERROR");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
@@ -228,7 +228,7 @@ TEST(ConfigurationFailures, MalformedFileKeepsWhatWasBuiltAndCannotRun)
         << drive.ui.messages[0].text;
     EXPECT_THAT(drive.ui.messages[0].text, EndsWith(" in the file " + drive.folder.file("kpdconf.kpx")));
     EXPECT_THAT(drive.app->stringDatas().Item("Custom").DrvMenus().keys(), ElementsAre("m1", "m2"));
-    EXPECT_TRUE(drive.ui.cannotRun);
+    EXPECT_TRUE(drive.app->cannotRun());
 }
 
 TEST(ConfigurationFailures, ElementsOutOfPlaceAreIgnored)

@@ -184,7 +184,7 @@ TEST(HostileConfigurations, ErrorsNameTheElementTheValueAndTheRange)
     };
     for (const auto& row : rows) {
         LoadedDrive drive(readFile(kSamples + row.file));
-        EXPECT_TRUE(drive.ui.cannotRun) << row.file;
+        EXPECT_TRUE(drive.app->cannotRun()) << row.file;
         EXPECT_THAT(drive.ui.texts(),
                     ElementsAre("Configuration error in " + drive.folder.file("kpdconf.kpx") + ", " + row.error));
         EXPECT_EQ(drive.ui.messages.at(0).title, "ERROR");

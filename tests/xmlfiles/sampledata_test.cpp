@@ -50,9 +50,9 @@ TEST(SampleDrive, LoadsWithoutAnyMessage)
 {
     SampleDrive drive;
     EXPECT_TRUE(drive.ui.messages.empty()) << drive.ui.messages.front().text;
-    EXPECT_FALSE(drive.ui.cannotRun);
-    EXPECT_FALSE(drive.ui.alternate);
-    EXPECT_EQ(drive.ui.hexBase, 65536);
+    EXPECT_FALSE(drive.app.cannotRun());
+    EXPECT_FALSE(drive.app.alternate());
+    EXPECT_EQ(drive.app.hexBase(), 65536);
 }
 
 TEST(SampleDrive, SkeletonHasTheSetsModesMenusAndTrips)

@@ -3,6 +3,7 @@
 #include "writefaults.h"
 
 #include "xmlfiles/keypaddatawriter.h"
+#include "xmlfiles/tbxfile.h"
 #include "xmlfiles/textexport.h"
 #include "xmlfiles/xmlutils.h"
 
@@ -310,6 +311,11 @@ const std::vector<WriterUnderTest> kDataWriters = {
          TextExport exporter;
          exporter.setData(*drive.app, 0);
          return outcomeOf([&] { exporter.exportText(path, kExportParamName | kExportDescription); });
+     }},
+    {"TermBase", [](const std::string& path) {
+         Glossary glossary;
+         glossary.terms().emplace_back().formsFor("en").full = "Speed";
+         return outcomeOf([&] { TbxFile::save(path, glossary); });
      }},
 };
 

@@ -1,15 +1,16 @@
 // editor-screenshot DATA_FOLDER OUT_FOLDER
 // Starts the editor on a drive data folder, opens the first menu with both string sets
 // shown, and writes mainwindow.png and menugrid.png into OUT_FOLDER.
-#include "shell/mainwindow.h"
+#include "model/theapp.h"
+#include "shell/drivedocument.h"
+#include "shell/frame/mainwindow.h"
 #include "shell/qtdialogs.h"
 #include "views/menuview.h"
-#include "model/theapp.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMdiSubWindow>
 #include <QEventLoop>
+#include <QMdiSubWindow>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -47,7 +48,7 @@ int main(int argc, char* argv[])
     bool ok = window.grab().save(out.filePath(QStringLiteral("mainwindow.png")));
     for (MenuView& view : window.menuWindows())
         ok = view.parentWidget()->grab().save(out.filePath(QStringLiteral("menugrid.png"))) && ok;
-    window.app()->setAppClean();
+    window.document().app()->setAppClean();
     window.close();
     return ok ? 0 : 1;
 }

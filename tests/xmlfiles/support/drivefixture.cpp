@@ -89,6 +89,7 @@ LoadedDrive::LoadedDrive(const std::string& configuration)
 {
     folder.write("kpdconf.kpx", configuration);
     app = std::make_unique<TheApp>(ui, folder.path());
+    app->setStartupStatus(&ui);
     app->readConfiguration();
 }
 

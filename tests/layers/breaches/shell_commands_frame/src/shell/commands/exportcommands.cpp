@@ -1,0 +1,3 @@
+#include "exportcommands.h"
+
+#include "shell/frame/mainwindow.h"

@@ -1,0 +1,3 @@
+#include "comparewindow.h"
+
+#include "shell/commands/comparecommands.h"
