@@ -1,6 +1,7 @@
 #include "checkinput.h"
 
 #include "glossary.h"
+#include "languagenames.h"
 
 #include "model/stringdatas.h"
 #include "model/theapp.h"
@@ -19,7 +20,7 @@ const DrvMenu* referenceMenu(const TheApp& app, const std::string& menuKey)
 
 std::string CheckInput::referenceLanguageOf(const TheApp& app)
 {
-    const std::string code = Glossary::languageOfName(app.getRefKey());
+    const std::string code = LanguageNames::code(app.getRefKey());
     return code.empty() ? Glossary::primaryLanguage(app.getRefKey()) : code;
 }
 

@@ -84,6 +84,7 @@ MainMenus::MainMenus(QMainWindow& window)
     languages[1]->setEnabled(false);
     languageMenu->addSeparator();
     languageExtra = languageMenu->addAction(QStringLiteral("&Extra reference languages..."));
+    languageSpelling = languageMenu->addAction(QStringLiteral("&Spelling languages..."));
 
     characterMenu = bar->addMenu(QStringLiteral("Cha&racter"));
     disabledAction(characterMenu, QStringLiteral("Character &Map"));
@@ -107,9 +108,9 @@ void MainMenus::applyDriveState(bool alternate, bool writable)
     fileSaveAssembler->setEnabled(alternate);
     // Constants files are for the drive's makers: listed always, offered only to them.
     fileSaveConstants->setEnabled(alternate && writable);
-    for (QAction* action :
-         {fileSave, fileSaveAs, fileAutoSave, driveClearAll, driveMerge, driveCopyRefToCust, menuLoad, menuSave,
-          menuClear, menuClone, menuCopyRefToCust, menuCopyModeToMode, menuCopyLimitsOnly, connectDownload})
+    for (QAction* action : {fileSave, fileSaveAs, fileAutoSave, driveClearAll, driveMerge, driveCopyRefToCust, menuLoad,
+                            menuSave, menuClear, menuClone, menuCopyRefToCust, menuCopyModeToMode, menuCopyLimitsOnly,
+                            connectDownload, languageSpelling})
         action->setEnabled(writable);
 }
 

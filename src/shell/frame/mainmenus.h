@@ -70,6 +70,8 @@ struct MainMenus {
     QMenu* languageMenu;
     QList<QAction*> languages;
     QAction* languageExtra;
+    // Writes the drive folder's spelling.ini.
+    QAction* languageSpelling;
 
     QMenu* characterMenu;
 

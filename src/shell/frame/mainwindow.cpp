@@ -26,6 +26,7 @@
 #include "shell/panels/problemspanel.h"
 #include "shell/panels/sizereportwindow.h"
 #include "shell/panels/textspanel.h"
+#include "spellinglanguagesdialog.h"
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
@@ -218,6 +219,8 @@ void MainWindow::connectCommands()
                                              windowArea_->extraReferences(), this);
                 if (dialog.exec() == QDialog::Accepted) windowArea_->setExtraReferences(dialog.chosen());
             }));
+    connect(menus_->languageSpelling, &QAction::triggered, this,
+            whenLoaded([this] { SpellingLanguagesDialog::edit(*document_->app(), this); }));
     connect(menus_->windowMenu, &QMenu::aboutToShow, this,
             [this] { windowArea_->fillWindowMenu(*menus_->windowMenu, menus_->windowCloseAll); });
     connect(menus_->windowCloseAll, &QAction::triggered, this, [this] { windowArea_->menuWindows().removeAll(); });
