@@ -59,9 +59,13 @@ set(CPACK_PACKAGE_CONTACT "Keypad String Tool maintainers <keypad-string-tool@ex
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-# Run-time packages only: the Qt libraries with their platform plugins, and expat.
+# Run-time packages only: the Qt libraries with their platform plugins, expat and the
+# spelling library. The dictionaries are recommended: without one, spelling is said to be off.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libexpat1 (>= 2.2)")
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libexpat1 (>= 2.2),\
+ libhunspell-1.7-0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "hunspell-en-us, hunspell-en-gb, hunspell-fr, hunspell-de-de, hunspell-it, hunspell-es")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 

@@ -8,6 +8,8 @@ packages=(
   libexpat1-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
+  # Spelling: the library and the dictionaries the tests check with.
+  libhunspell-dev hunspell-en-us hunspell-en-gb hunspell-fr hunspell-de-de hunspell-it hunspell-es
   # The fuzz targets and the sanitized core tests: clang with its sanitizer and fuzzer runtimes.
   clang libclang-rt-dev
   # Tools the tests call: xmllint, objcopy and readelf, python3 for the drive generator,

@@ -17,6 +17,9 @@ struct ParamStrings {
     std::int16_t paraNumber = 0;
     std::string menuKey;
     std::string paraKey;
+    // Carried for reports, which name what they count; the image stores neither.
+    std::string menuName;
+    std::string paraName;
     std::array<std::string, kModeSlots> descriptions;
     std::array<std::string, kModeSlots> helps;
 };

@@ -91,7 +91,8 @@ SizeReport SizeAnalysis::analyse(const SizeInput& input)
     DatabaseImage image;
     ImageMap map;
     try {
-        ImageCompiler::compile(input.records, dictionary, image, [](std::int32_t) { return false; }, &map);
+        ImageCompiler::compile(
+            input.records, dictionary, image, [](std::int32_t) { return false; }, &map);
     } catch (const BuildLimitError& e) {
         report.failure = e.what();
         return report;
@@ -106,12 +107,15 @@ SizeReport SizeAnalysis::analyse(const SizeInput& input)
         ParamSize& param = report.parameters.emplace_back();
         param.menuKey = source.menuKey;
         param.paraKey = source.paraKey;
+        param.menuName = source.menuName;
+        param.paraName = source.paraName;
         param.menuNumber = source.menuNumber;
         param.paraNumber = source.paraNumber;
         param.bytes = placed.length;
         if (report.menus.empty() || report.menus.back().menuKey != source.menuKey) {
             MenuSize& menu = report.menus.emplace_back();
             menu.menuKey = source.menuKey;
+            menu.menuName = source.menuName;
             menu.menuNumber = source.menuNumber;
         }
         ++report.menus.back().parameters;

@@ -10,6 +10,7 @@ namespace kpd {
 
 struct MenuSize {
     std::string menuKey;
+    std::string menuName;
     std::int16_t menuNumber = 0;
     std::uint32_t parameters = 0;
     std::uint32_t bytes = 0; // its records, strings included
@@ -18,6 +19,8 @@ struct MenuSize {
 struct ParamSize {
     std::string menuKey;
     std::string paraKey;
+    std::string menuName;
+    std::string paraName;
     std::int16_t menuNumber = 0;
     std::int16_t paraNumber = 0;
     std::uint32_t bytes = 0;         // its record: header, stored strings and back-references

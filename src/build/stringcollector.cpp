@@ -61,6 +61,8 @@ int StringCollector::fill(const TheApp& app, const DrvMenu& menu, const Paramete
     record.paraNumber = parameter.paraNumber();
     record.menuKey = menu.menuKey();
     record.paraKey = parameter.paraKey();
+    record.menuName = menu.menuName();
+    record.paraName = parameter.paraName();
     const std::array<std::optional<std::string>, kModeSlots> modes = slotModes(app, menu);
     int undefined = 0;
     for (int m = kFirstModeKey; m <= kLastModeKey; ++m) {

@@ -11,7 +11,9 @@
 
 namespace kpd {
 
+class DrvMenu;
 class Glossary;
+class Parameter;
 class TheApp;
 
 // A copy of what the checks read from the custom and reference sets, so that they can run
@@ -58,8 +60,18 @@ struct CheckInput {
     // the custom set is taken to be in the glossary's one language besides the reference's.
     static CheckInput fromApp(const TheApp& app, std::shared_ptr<const Glossary> glossary = {},
                               const std::string& customLanguage = {});
+    // The one parameter alone, to check again after it was edited; empty when the custom
+    // set has no such parameter.
+    static CheckInput fromParameter(const TheApp& app, const std::string& menuKey, const std::string& paraKey,
+                                    std::shared_ptr<const Glossary> glossary = {});
     // The language code of the reference set, from its key ("English", or "en" itself).
     static std::string referenceLanguageOf(const TheApp& app);
+
+private:
+    // The limits and languages every check reads, without a text yet.
+    static CheckInput forSet(const TheApp& app, std::shared_ptr<const Glossary> glossary,
+                             const std::string& customLanguage);
+    void add(const TheApp& app, const DrvMenu& menu, const DrvMenu* refMenu, const Parameter& parameter);
 };
 
 } // namespace kpd

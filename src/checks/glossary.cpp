@@ -64,20 +64,6 @@ std::string Glossary::primaryLanguage(std::string_view code)
     return primary;
 }
 
-std::string Glossary::languageOfName(std::string_view name)
-{
-    static const std::pair<const char*, const char*> kNames[] = {
-        {"english", "en"}, {"french", "fr"},     {"german", "de"},  {"italian", "it"},
-        {"spanish", "es"}, {"portuguese", "pt"}, {"dutch", "nl"},   {"swedish", "sv"},
-        {"danish", "da"},  {"finnish", "fi"},    {"polish", "pl"},  {"czech", "cs"},
-        {"turkish", "tr"}, {"norwegian", "nb"},  {"russian", "ru"}, {"hungarian", "hu"}};
-    std::string folded;
-    for (char c : name) folded += static_cast<char>(lowered(static_cast<unsigned char>(c)));
-    for (const auto& [known, code] : kNames)
-        if (folded == known) return code;
-    return {};
-}
-
 unsigned char Glossary::lowered(unsigned char c)
 {
     const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7 && c != 0xD8);

@@ -51,9 +51,6 @@ public:
 
     // "en" from "en_US", "en-GB" or "EN": what a glossary language and a dictionary share.
     static std::string primaryLanguage(std::string_view code);
-    // The code of a configuration's language name ("French" gives "fr"); empty for a name
-    // that is no language this knows.
-    static std::string languageOfName(std::string_view name);
 
     // A Latin-1 letter in lower case. 0xD7 and 0xD8 are the multiplication sign and a Greek
     // letter on the keypad, not capitals.

@@ -18,6 +18,7 @@ std::string_view kindName(ProblemKind kind)
     case ProblemKind::Inconsistent: return "inconsistent";
     case ProblemKind::Ambiguous: return "ambiguous";
     case ProblemKind::SourceHeadroom: return "source-headroom";
+    case ProblemKind::Spelling: return "spelling";
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kpd {
 
@@ -22,12 +23,13 @@ enum class ProblemKind {
     Inconsistent,
     Ambiguous,
     SourceHeadroom,
+    Spelling,
 };
 
-inline constexpr std::array<ProblemKind, 11> kAllProblemKinds{
-    ProblemKind::Empty,         ProblemKind::Unchanged,    ProblemKind::Overflow,      ProblemKind::NoGlyph,
-    ProblemKind::TrailingSpace, ProblemKind::ModeMismatch, ProblemKind::NearDuplicate, ProblemKind::Glossary,
-    ProblemKind::Inconsistent,  ProblemKind::Ambiguous,    ProblemKind::SourceHeadroom};
+inline constexpr std::array<ProblemKind, 12> kAllProblemKinds{
+    ProblemKind::Empty,         ProblemKind::Unchanged,    ProblemKind::Overflow,       ProblemKind::NoGlyph,
+    ProblemKind::TrailingSpace, ProblemKind::ModeMismatch, ProblemKind::NearDuplicate,  ProblemKind::Glossary,
+    ProblemKind::Inconsistent,  ProblemKind::Ambiguous,    ProblemKind::SourceHeadroom, ProblemKind::Spelling};
 
 enum class TextField { Description, Help };
 
@@ -52,6 +54,14 @@ struct Problem {
     std::optional<std::string> suggestion;
     // What fixing it would save in the string database.
     int bytes = 0;
+    // Further whole-text replacements after the suggestion, as the spelling dictionary
+    // ranks them.
+    std::vector<std::string> alternatives;
+    // The text the problem was found in and the characters of it the problem is about, where
+    // the fix replaces a part of it: a text changed since is not fixed.
+    std::string checkedText;
+    std::size_t partBegin = 0;
+    std::size_t partEnd = 0;
 };
 
 } // namespace kpd

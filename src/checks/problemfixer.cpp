@@ -15,7 +15,7 @@ namespace kpd {
 bool ProblemFixer::canFix(ProblemKind kind)
 {
     return kind == ProblemKind::TrailingSpace || kind == ProblemKind::NoGlyph || kind == ProblemKind::NearDuplicate ||
-           kind == ProblemKind::Inconsistent;
+           kind == ProblemKind::Inconsistent || kind == ProblemKind::Spelling;
 }
 
 bool ProblemFixer::canFix(const Problem& problem)
@@ -57,6 +57,9 @@ bool ProblemFixer::apply(const Problem& problem)
 {
     ModeData* target = record(problem);
     if (!target) return false;
+    if (problem.kind == ProblemKind::Spelling)
+        return problem.suggestion && textOf(*target, problem.field) == problem.checkedText &&
+               store(problem.menuKey, *target, problem.field, *problem.suggestion);
     const std::optional<std::string> fixed = fixedText(problem.kind, textOf(*target, problem.field));
     return fixed && store(problem.menuKey, *target, problem.field, *fixed);
 }

@@ -6,6 +6,7 @@
 #include "glyphscan.h"
 #include "keypadtextlayout.h"
 #include "shortformfix.h"
+#include "spellingproblems.h"
 
 #include "build/escapes.h"
 #include "model/counted.h"
@@ -76,6 +77,8 @@ std::set<ProblemKind> TextChecker::defaultKinds()
     kinds.erase(ProblemKind::Unchanged);
     // Only whoever writes the reference texts can act on their headroom.
     kinds.erase(ProblemKind::SourceHeadroom);
+    // Spelling needs a dictionary of the custom set's language: asked for where one is known.
+    kinds.erase(ProblemKind::Spelling);
     return kinds;
 }
 
@@ -154,6 +157,7 @@ void TextChecker::checkText(const CheckInput& input, const CheckInput::ParamText
                 out.back().suggestion = std::move(shorter->text);
     }
     if (wanted(ProblemKind::NoGlyph)) checkGlyphs(param, mode, field, out);
+    if (wanted(ProblemKind::Spelling) && options.spelling) checkSpelling(param, mode, field, *options.spelling, out);
     if (wanted(ProblemKind::TrailingSpace)) {
         KeypadTextLayout::Stripped stripped = KeypadTextLayout::stripTrailingSpaces(text);
         if (stripped.removed > 0) {
@@ -190,6 +194,18 @@ void TextChecker::checkGlyphs(const CheckInput::ParamTexts& param, const CheckIn
         out.push_back(std::move(problem));
     }
     addLostBefore(std::string::npos);
+}
+
+void TextChecker::checkSpelling(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+                                const SpellChecker& speller, std::vector<Problem>& out)
+{
+    for (Problem& found : SpellingProblems::find(speller, textOf(mode, field))) {
+        Problem problem = make(ProblemKind::Spelling, param, mode, field, std::move(found.message));
+        problem.checkedText = std::move(found.checkedText);
+        problem.partBegin = found.partBegin;
+        problem.partEnd = found.partEnd;
+        out.push_back(std::move(problem));
+    }
 }
 
 void TextChecker::checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found)

@@ -4,12 +4,15 @@
 #include "problem.h"
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace kpd {
+
+class SpellChecker;
 
 // Walks a snapshot of the custom set against the reference set and lists the problems of
 // its texts, in menu, parameter and mode order.
@@ -19,6 +22,9 @@ public:
         // Identical texts are only a fault in a translation; a set that copies the
         // reference would report nearly every text, so unchanged is asked for explicitly.
         std::set<ProblemKind> kinds = defaultKinds();
+        // Spelling is checked only with a dictionary for the custom set's language. Its
+        // problems come without corrections: SpellingProblems::addFixes asks for them.
+        std::shared_ptr<const SpellChecker> spelling;
     };
 
     static std::set<ProblemKind> defaultKinds();
@@ -47,6 +53,8 @@ private:
                           std::vector<Problem>& out);
     static void checkGlyphs(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
                             std::vector<Problem>& out);
+    static void checkSpelling(const CheckInput::ParamTexts& param, const CheckInput::ModeTexts& mode, TextField field,
+                              const SpellChecker& speller, std::vector<Problem>& out);
     static void checkModes(const CheckInput::ParamTexts& param, std::size_t p, TextField field, Found& found);
     static void checkNearDuplicates(const CheckInput& input, Found& found);
 };

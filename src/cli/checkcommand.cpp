@@ -1,7 +1,9 @@
 #include "checkcommand.h"
 
 #include "checks/checkinput.h"
+#include "checks/drivespelling.h"
 #include "checks/glossary.h"
+#include "checks/spellingproblems.h"
 #include "checks/textchecker.h"
 #include "jsonstring.h"
 #include "model/theapp.h"
@@ -65,9 +67,24 @@ int CheckCommand::run(TheApp& app, bool json)
     if (app.getRefKey().empty()) app.setRefKey(app.getLangDBKey(0));
     TextChecker::Options options;
     options.kinds = kinds_;
+    // The glossary's forms are words of the drive's own, and --language names the custom
+    // set's language for the glossary's checks as for its dictionary.
     auto glossary =
         std::make_shared<const Glossary>(TbxFile::loadIfPresent(FixedFile::path(app.appFolder(), Glossary::kFileName)));
-    const std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app, glossary), options);
+    if (kinds_.count(ProblemKind::Spelling)) {
+        const DriveSpelling spelling = DriveSpelling::ofCustomSet(app, language_);
+        if (!spelling.checker && !language_.empty()) {
+            err_ << "kpdtool: --language: " << spelling.missingMessage() << "\n";
+            return BadInput;
+        }
+        if (spelling.checker)
+            spelling.checker->setAccepted(SpellChecker::glossaryWords(*glossary, spelling.language));
+        else
+            err_ << "kpdtool: " << spelling.missingMessage() << "\n";
+        options.spelling = spelling.checker;
+    }
+    std::vector<Problem> problems = TextChecker::check(CheckInput::fromApp(app, glossary, language_), options);
+    addSpellingFixes(problems, options, app.maxRecChars());
     if (json)
         printJson(problems, out_);
     else
@@ -75,6 +92,28 @@ int CheckCommand::run(TheApp& app, bool json)
     for (const Problem& problem : problems)
         if (failOn_.count(problem.kind)) return Failed;
     return Clean;
+}
+
+void CheckCommand::addSpellingFixes(std::vector<Problem>& problems, const TextChecker::Options& options,
+                                    int maxHelpChars)
+{
+    // The dictionary takes tens of milliseconds a word: a set checked against the wrong
+    // language would take minutes.
+    std::set<std::string> looked;
+    bool more = false;
+    for (Problem& problem : problems) {
+        if (problem.kind != ProblemKind::Spelling) continue;
+        const std::string word = SpellingProblems::word(problem);
+        if (looked.size() == kMaxCorrectedWords && !looked.count(word)) {
+            more = true;
+            continue;
+        }
+        looked.insert(word);
+        SpellingProblems::addFixes(*options.spelling, problem, maxHelpChars);
+    }
+    if (more)
+        err_ << "kpdtool: corrections were looked up for the first " << kMaxCorrectedWords
+             << " misspelled words only\n";
 }
 
 void CheckCommand::printText(const std::vector<Problem>& problems, std::ostream& out)

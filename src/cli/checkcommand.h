@@ -24,12 +24,19 @@ public:
     // message, when a name is no kind.
     bool setLists(const std::string& kinds, const std::string& failOn);
 
+    // The custom set's dictionary, instead of the drive folder's setting.
+    void setLanguage(std::string language) { language_ = std::move(language); }
+
     int run(TheApp& app, bool json);
 
     static void printText(const std::vector<Problem>& problems, std::ostream& out);
     static void printJson(const std::vector<Problem>& problems, std::ostream& out);
 
+    // Spelling corrections are looked up for this many different words at most.
+    static constexpr std::size_t kMaxCorrectedWords = 100;
+
 private:
+    void addSpellingFixes(std::vector<Problem>& problems, const TextChecker::Options& options, int maxHelpChars);
     bool parse(const std::string& list, const std::string& option, std::set<ProblemKind>& kinds);
 
     std::ostream& out_;
@@ -39,6 +46,7 @@ private:
     // forbids, parameters the user cannot tell apart.
     std::set<ProblemKind> failOn_{ProblemKind::Overflow, ProblemKind::NoGlyph, ProblemKind::Glossary,
                                   ProblemKind::Ambiguous};
+    std::string language_;
 };
 
 } // namespace kpd

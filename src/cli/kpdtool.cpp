@@ -51,6 +51,7 @@ struct KpdTool::Arguments {
     std::string hex, bin, asmDir, segments, image, options, compare;
     std::string lang = "english";
     std::string kinds, failOn;
+    std::string language;
     std::string base;
     std::string format, source, target = "und", only, output;
     bool force = false;
@@ -86,14 +87,20 @@ std::string KpdTool::usage()
            "  export FILE.kpd OUT --options MASK [--force]\n"
            "                             write the text export with the option mask (0-65535);\n"
            "                             an existing OUT is replaced only with --force\n"
-           "  check FILE.kpd [--json] [--kinds LIST] [--fail-on LIST]\n"
+           "  check FILE.kpd [--json] [--kinds LIST] [--fail-on LIST] [--language LL_CC]\n"
            "                             list the problems of the texts; LIST is \"all\" or kinds joined\n"
            "                             by commas: empty, unchanged, overflow, no-glyph, trailing-space,\n"
            "                             mode-mismatch, near-duplicate, glossary, inconsistent,\n"
-           "                             ambiguous, source-headroom. --kinds defaults to all but\n"
-           "                             unchanged and source-headroom, --fail-on to overflow,no-glyph,\n"
-           "                             glossary,ambiguous; exit status 1 when a problem of a --fail-on\n"
-           "                             kind was found. The glossary is the drive folder's glossary.tbx\n"
+           "                             ambiguous, source-headroom, spelling. --kinds defaults to all\n"
+           "                             but unchanged, source-headroom and spelling, --fail-on to\n"
+           "                             overflow,no-glyph,glossary,ambiguous; exit status 1 when a\n"
+           "                             problem of a --fail-on kind was found. The glossary is the drive\n"
+           "                             folder's glossary.tbx. Spelling uses the dictionary LL_CC of\n"
+           "                             /usr/share/hunspell (else the one the drive folder's spelling.ini\n"
+           "                             gives the custom set) and accepts the words of the drive folder's\n"
+           "                             wordlist.dic and the glossary's forms in that language;\n"
+           "                             corrections are looked up for the first 100 different misspelled\n"
+           "                             words. LL_CC is also the custom set's language for the glossary\n"
            "  glossary import FILE [--force]\n"
            "                             make FILE (a .csv table or a .tbx term base) the drive folder's\n"
            "                             glossary.tbx; an existing glossary is replaced only with --force\n"
@@ -142,7 +149,8 @@ int KpdTool::run(const std::vector<std::string>& args)
         {"--image", &Arguments::image},    {"--options", &Arguments::options}, {"--kinds", &Arguments::kinds},
         {"--fail-on", &Arguments::failOn}, {"--compare", &Arguments::compare}, {"--base", &Arguments::base},
         {"--format", &Arguments::format},  {"--source", &Arguments::source},   {"--target", &Arguments::target},
-        {"--only", &Arguments::only},      {"-o", &Arguments::output}};
+        {"--only", &Arguments::only},      {"-o", &Arguments::output},
+        {"--language", &Arguments::language}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(valued.begin(), valued.end(), [&](const auto& v) { return v.first == arg; });
@@ -204,6 +212,7 @@ int KpdTool::run(const std::vector<std::string>& args)
         if (a.command == "check") {
             CheckCommand command(out_, err_);
             if (!command.setLists(a.kinds, a.failOn)) return BadInput;
+            command.setLanguage(a.language);
             TheApp& app = newApp(a.folder);
             return load(app, a.inputs[0]) ? command.run(app, a.json) : BadInput;
         }

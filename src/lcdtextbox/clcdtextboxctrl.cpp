@@ -71,6 +71,8 @@ QString CLcdtextboxCtrl::text() const
 void CLcdtextboxCtrl::setText(const QString& escaped)
 {
     m_text.setText(CEscapedText::decode(toBytes(escaped)));
+    // Marks of the old text would stand under the wrong letters; the host marks the new one.
+    m_marks.setRanges(QString());
     showCursor();
     emit Change();
 }
@@ -161,6 +163,75 @@ bool CLcdtextboxCtrl::loadMapping(const QString& filePathName)
     return CKeyMap::instance().load(filePathName, this);
 }
 
+void CLcdtextboxCtrl::setSpellCheck(bool on)
+{
+    m_spellCheck = on;
+    update();
+}
+
+void CLcdtextboxCtrl::setMisspelledWords(const QString& ranges)
+{
+    m_marks.setRanges(ranges);
+    m_marks.fit(m_text.length());
+    update();
+}
+
+void CLcdtextboxCtrl::setSpellingSuggestions(const QString& suggestions)
+{
+    m_suggestions = suggestions.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QMenu* CLcdtextboxCtrl::createContextMenu(QWidget* parent, int index)
+{
+    QMenu* menu = createContextMenu(parent);
+    const std::optional<SpellMarks::Range> range = m_spellCheck ? m_marks.at(index) : std::nullopt;
+    if (range) addSpellingItems(*menu, *range);
+    return menu;
+}
+
+void CLcdtextboxCtrl::addSpellingItems(QMenu& menu, SpellMarks::Range range)
+{
+    const std::string bytes =
+        m_text.text().substr(static_cast<std::size_t>(range.first), static_cast<std::size_t>(range.last - range.first));
+    const QString word = fromBytes(bytes);
+    m_suggestions.clear();
+    emit SuggestionsWanted(word);
+    QAction* before = menu.actions().value(0);
+    const auto insert = [&menu, before](const QString& caption) {
+        auto* action = new QAction(caption, &menu);
+        menu.insertAction(before, action);
+        return action;
+    };
+    for (const QString& suggestion : std::as_const(m_suggestions))
+        connect(insert(suggestion), &QAction::triggered, this,
+                [this, range, suggestion] { replaceWord(range, suggestion); });
+    if (m_suggestions.isEmpty()) insert(QStringLiteral("(no suggestions)"))->setEnabled(false);
+    // An accepted word loses its marks at once; the host learns of it by the event.
+    const auto accepted = [this, bytes, word](void (CLcdtextboxCtrl::*notify)(const QString&)) {
+        return [this, bytes, word, notify] {
+            m_marks.removeWord(m_text.text(), bytes);
+            update();
+            emit(this->*notify)(word);
+        };
+    };
+    connect(insert(QStringLiteral("Add to word list")), &QAction::triggered, this, accepted(&CLcdtextboxCtrl::AddWord));
+    connect(insert(QStringLiteral("Ignore")), &QAction::triggered, this, accepted(&CLcdtextboxCtrl::IgnoreWord));
+    menu.insertSeparator(before);
+}
+
+void CLcdtextboxCtrl::replaceWord(SpellMarks::Range range, const QString& word)
+{
+    const std::string replacement = toBytes(word);
+    std::string bytes = m_text.text();
+    bytes.replace(static_cast<std::size_t>(range.first), static_cast<std::size_t>(range.last - range.first),
+                  replacement);
+    m_text.setText(bytes);
+    m_text.setCursor(range.first + static_cast<int>(replacement.size()));
+    m_marks.setRanges(QString());
+    showCursor();
+    emit Change();
+}
+
 QMenu* CLcdtextboxCtrl::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
@@ -206,7 +277,8 @@ bool CLcdtextboxCtrl::event(QEvent* event)
 void CLcdtextboxCtrl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    LcdPainter::paint(painter, rect(), grid(), m_text, {m_backColor, m_emptyCellColor, isEnabled(), m_focused});
+    LcdPainter::paint(painter, rect(), grid(), m_text,
+                      {m_backColor, m_emptyCellColor, isEnabled(), m_focused, m_spellCheck ? &m_marks : nullptr});
 }
 
 void CLcdtextboxCtrl::keyPressEvent(QKeyEvent* event)
@@ -328,7 +400,8 @@ void CLcdtextboxCtrl::mouseMoveEvent(QMouseEvent* event)
 void CLcdtextboxCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
-        std::unique_ptr<QMenu> menu(createContextMenu(this));
+        const std::optional<int> position = positionAt(event->position().toPoint());
+        std::unique_ptr<QMenu> menu(createContextMenu(this, position.value_or(-1)));
         menu->exec(event->globalPosition().toPoint());
         showCursor();
         return;

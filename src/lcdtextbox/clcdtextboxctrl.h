@@ -5,9 +5,11 @@
 #include "keycontroller.h"
 #include "keypadtext/ckeypadedit.h"
 #include "keypadtext/ckeypadtext.h"
+#include "spellmarks.h"
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
@@ -36,6 +38,9 @@ class CLcdtextboxCtrl : public QWidget {
     Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(qint16 BorderStyle READ BorderStyle WRITE setBorderStyle)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool spellCheck READ spellCheck WRITE setSpellCheck)
+    Q_PROPERTY(QString misspelledWords READ misspelledWords WRITE setMisspelledWords)
+    Q_PROPERTY(QString spellingSuggestions READ spellingSuggestions WRITE setSpellingSuggestions)
 
 public:
     static constexpr QRgb defaultEmptyCellColor = 0xBBBBBB;
@@ -73,6 +78,17 @@ public:
     qint16 BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(qint16 style) { m_borderStyle = style; }
 
+    // Misspelled words are marked only while this is on.
+    bool spellCheck() const { return m_spellCheck; }
+    void setSpellCheck(bool on);
+    // The host's marks, as SpellMarks reads them: "first last" byte ranges joined by ";".
+    QString misspelledWords() const { return m_marks.ranges(); }
+    void setMisspelledWords(const QString& ranges);
+    // What the host offers for the word of the last SuggestionsWanted, one a line.
+    QString spellingSuggestions() const { return m_suggestions.join(QLatin1Char('\n')); }
+    void setSpellingSuggestions(const QString& suggestions);
+    const SpellMarks& spellMarks() const { return m_marks; }
+
     void scrollUp();
     void scrollDown();
     void cut();
@@ -89,6 +105,9 @@ public:
 
     // The popup the right button opens, its commands wired to this box.
     QMenu* createContextMenu(QWidget* parent);
+    // The popup for a click on the byte at index: over a marked word, the host's suggestions,
+    // "Add to word list" and "Ignore" come first.
+    QMenu* createContextMenu(QWidget* parent, int index);
 
     const CKeypadText& model() const { return m_text; }
 
@@ -97,6 +116,10 @@ signals:
     // The `paste` event, raised at the end of every paste.
     void Paste();
     void LineLimit();
+    // Over a marked word: the host answers through spellingSuggestions before the menu opens.
+    void SuggestionsWanted(const QString& word);
+    void AddWord(const QString& word);
+    void IgnoreWord(const QString& word);
 
 protected:
     bool event(QEvent* event) override;
@@ -122,6 +145,8 @@ private:
     // before anything is painted or pointed at.
     void followCursor() { m_text.ensureVisible(); }
     void showCursor();
+    void addSpellingItems(QMenu& menu, SpellMarks::Range range);
+    void replaceWord(SpellMarks::Range range, const QString& word);
 
     CKeypadText m_text;
     CKeypadEdit m_edit{m_text};
@@ -133,4 +158,7 @@ private:
     qint16 m_borderStyle = 0;
     QString m_convertString;
     bool m_focused = false;
+    bool m_spellCheck = false;
+    SpellMarks m_marks;
+    QStringList m_suggestions;
 };

@@ -3,9 +3,12 @@
 #include "gridgeometry.h"
 #include "keypadtext/ckeypadtext.h"
 #include "keypadtext/lcdglyphs.h"
+#include "spellmarks.h"
 
 #include <QPainter>
 #include <QPen>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,10 +63,35 @@ void LcdPainter::paint(QPainter& painter, const QRect& bounds, const GridGeometr
             painter.fillRect(QRect(rect.right() - markWidth + 1, rect.top(), markWidth, rect.height()), Qt::black);
     }
 
+    if (look.marks && look.enabled) drawSpellMarks(painter, grid, text, *look.marks);
+
     painter.save();
     painter.setPen(QPen(look.focused ? QColor(Qt::black) : look.backColor, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(bounds.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+// A dotted line in the gap row under each cell of a marked word, where no glyph dot lies.
+void LcdPainter::drawSpellMarks(QPainter& painter, const GridGeometry& grid, const CKeypadText& text,
+                                const SpellMarks& marks)
+{
+    painter.save();
+    for (const SpellMarks::Range& range : marks.list()) {
+        for (int index = range.first; index < range.last && index < text.length(); ++index) {
+            const int line = text.lineOf(index);
+            const int row = line - text.topRow();
+            const int column = index - text.lineStart(line);
+            if (row < 0 || row >= text.rows() || column >= text.cols()) continue;
+            const QRect cell = grid.cellRect(column, row);
+            const int gapTop = cell.top() + dotEdge(blockHeight - 1, cell.height(), blockHeight);
+            const int thickness = std::max(1, cell.bottom() + 1 - gapTop);
+            const int dot = std::max(1, cell.width() / blockWidth);
+            for (int x = cell.left(); x <= cell.right(); x += 2 * dot)
+                painter.fillRect(QRect(x, gapTop, std::min(dot, cell.right() + 1 - x), thickness),
+                                 QColor::fromRgb(spellMarkColor));
+        }
+    }
     painter.restore();
 }
 

@@ -5,6 +5,7 @@
 
 class CKeypadText;
 class GridGeometry;
+class SpellMarks;
 class QPainter;
 
 // Draws a keypad text box: a grid of character cells, each glyph scaled onto its cell as
@@ -20,12 +21,18 @@ public:
         QColor emptyCellColor;
         bool enabled = true;
         bool focused = false;
+        // Misspelled words to underline, or none.
+        const SpellMarks* marks = nullptr;
     };
 
     // Draws the text's view as it stands: scrolling it to the cursor is the editor's job.
     static void paint(QPainter& painter, const QRect& bounds, const GridGeometry& grid, const CKeypadText& text,
                       const Look& look);
 
+    static constexpr QRgb spellMarkColor = 0xE00000;
+
 private:
+    static void drawSpellMarks(QPainter& painter, const GridGeometry& grid, const CKeypadText& text,
+                               const SpellMarks& marks);
     static void drawGlyph(QPainter& painter, const QRect& cell, int code, const QColor& background);
 };

@@ -34,11 +34,17 @@ constexpr DispId saveMapping = 22;
 constexpr DispId loadMapping = 23;
 constexpr DispId clear = 24;
 constexpr DispId StripTrailingSpaces = 25;
+constexpr DispId spellCheck = 26;
+constexpr DispId misspelledWords = 27;
+constexpr DispId spellingSuggestions = 28;
 
 // Events, numbered in the event interface.
 constexpr DispId eventChange = 1;
 constexpr DispId eventPaste = 2;
 constexpr DispId eventTest = 3;
 constexpr DispId eventLineLimit = 4;
+constexpr DispId eventSuggestionsWanted = 5;
+constexpr DispId eventAddWord = 6;
+constexpr DispId eventIgnoreWord = 7;
 
 } // namespace lcdtextbox::dispid

@@ -99,6 +99,12 @@ LcdtextboxObject::LcdtextboxObject(QWidget* parent)
     connect(m_ctrl, &CLcdtextboxCtrl::Change, this, [this] { fire(dispid::eventChange); });
     connect(m_ctrl, &CLcdtextboxCtrl::Paste, this, [this] { fire(dispid::eventPaste); });
     connect(m_ctrl, &CLcdtextboxCtrl::LineLimit, this, [this] { fire(dispid::eventLineLimit); });
+    connect(m_ctrl, &CLcdtextboxCtrl::SuggestionsWanted, this,
+            [this](const QString& word) { fire(dispid::eventSuggestionsWanted, {word}); });
+    connect(m_ctrl, &CLcdtextboxCtrl::AddWord, this,
+            [this](const QString& word) { fire(dispid::eventAddWord, {word}); });
+    connect(m_ctrl, &CLcdtextboxCtrl::IgnoreWord, this,
+            [this](const QString& word) { fire(dispid::eventIgnoreWord, {word}); });
 }
 
 LcdtextboxObject::~LcdtextboxObject()
@@ -142,6 +148,9 @@ comrt::Result LcdtextboxObject::getProperty(comrt::DispId id, QVariant& value)
     case dispid::convertString: value = c.convertString(); return result::ok;
     case dispid::PresentRow: value = int16(c.PresentRow()); return result::ok;
     case dispid::MaxRow: value = int16(c.MaxRow()); return result::ok;
+    case dispid::spellCheck: value = c.spellCheck(); return result::ok;
+    case dispid::misspelledWords: value = c.misspelledWords(); return result::ok;
+    case dispid::spellingSuggestions: value = c.spellingSuggestions(); return result::ok;
     default: return getStock(id, value);
     }
 }
@@ -201,6 +210,13 @@ comrt::Result LcdtextboxObject::setCustom(comrt::DispId id, const QVariant& valu
         return r;
     case dispid::PresentRow:
         if (succeeded(r = toInt16(value, n))) c.setPresentRow(n);
+        return r;
+    case dispid::spellCheck: c.setSpellCheck(value.toBool()); return r;
+    case dispid::misspelledWords:
+        if (succeeded(r = toString(value, s))) c.setMisspelledWords(s);
+        return r;
+    case dispid::spellingSuggestions:
+        if (succeeded(r = toString(value, s))) c.setSpellingSuggestions(s);
         return r;
     default:
         return result::memberNotFound;
@@ -286,9 +302,9 @@ comrt::Result LcdtextboxObject::advise(comrt::EventSink* sink)
     return result::ok;
 }
 
-void LcdtextboxObject::fire(comrt::DispId event)
+void LcdtextboxObject::fire(comrt::DispId event, const QVariantList& args)
 {
-    if (m_sink) m_sink->fire(event, {});
+    if (m_sink) m_sink->fire(event, args);
 }
 
 comrt::Result LcdtextboxObject::save(QDataStream& out)

@@ -37,7 +37,7 @@ private:
     comrt::Result getStock(comrt::DispId id, QVariant& value) const;
     comrt::Result setStock(comrt::DispId id, const QVariant& value);
     comrt::Result setCustom(comrt::DispId id, const QVariant& value);
-    void fire(comrt::DispId event);
+    void fire(comrt::DispId event, const QVariantList& args = {});
 
     // The control dies with its parent window; calls after that report the object gone.
     QPointer<CLcdtextboxCtrl> m_ctrl;

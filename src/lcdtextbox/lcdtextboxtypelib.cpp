@@ -52,6 +52,9 @@ TypeInfo dispatchInterface()
         property(comrt::dispid::backColor, "BackColor", VarType::Color),
         property(comrt::dispid::borderStyle, "BorderStyle", VarType::Int16),
         property(comrt::dispid::enabled, "Enabled", VarType::Bool),
+        property(dispid::spellCheck, "spellCheck", VarType::Bool),
+        property(dispid::misspelledWords, "misspelledWords", VarType::String),
+        property(dispid::spellingSuggestions, "spellingSuggestions", VarType::String),
         method(dispid::scrollUp, "scrollUp"),
         method(dispid::scrollDown, "scrollDown"),
         method(dispid::cut, "cut"),
@@ -81,9 +84,14 @@ TypeInfo eventInterface()
         method(dispid::eventChange, "Change"),
         method(dispid::eventPaste, "paste"),
         method(dispid::eventTest, "test", VarType::Empty,
-               {{QStringLiteral("a"), VarType::Int16}, {QStringLiteral("b"), VarType::Int16},
+               {{QStringLiteral("a"), VarType::Int16},
+                {QStringLiteral("b"), VarType::Int16},
                 {QStringLiteral("c"), VarType::Int16}}),
         method(dispid::eventLineLimit, "lineLimit"),
+        method(dispid::eventSuggestionsWanted, "suggestionsWanted", VarType::Empty,
+               {{QStringLiteral("word"), VarType::String}}),
+        method(dispid::eventAddWord, "addWord", VarType::Empty, {{QStringLiteral("word"), VarType::String}}),
+        method(dispid::eventIgnoreWord, "ignoreWord", VarType::Empty, {{QStringLiteral("word"), VarType::String}}),
     };
     return type;
 }

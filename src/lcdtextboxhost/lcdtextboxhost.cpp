@@ -54,8 +54,9 @@ QWidget* LcdtextboxHost::widget() const
     return m_object ? m_object->widget() : nullptr;
 }
 
-void LcdtextboxHost::fire(comrt::DispId event, const QVariantList&)
+void LcdtextboxHost::fire(comrt::DispId event, const QVariantList& args)
 {
+    const QString word = args.value(0).toString();
     switch (event) {
     case lcdtextbox::dispid::eventChange:
         emit Change();
@@ -63,6 +64,9 @@ void LcdtextboxHost::fire(comrt::DispId event, const QVariantList&)
         break;
     case lcdtextbox::dispid::eventPaste: emit Paste(); break;
     case lcdtextbox::dispid::eventLineLimit: emit LineLimit(); break;
+    case lcdtextbox::dispid::eventSuggestionsWanted: emit suggestionsWanted(word); break;
+    case lcdtextbox::dispid::eventAddWord: emit addWord(word); break;
+    case lcdtextbox::dispid::eventIgnoreWord: emit ignoreWord(word); break;
     default: break;
     }
 }

@@ -77,6 +77,13 @@ public:
     bool Enabled() const { return property(comrt::dispid::enabled).toBool(); }
     void setEnabled(bool on) { set(comrt::dispid::enabled, on); }
 
+    bool spellCheck() const { return property(lcdtextbox::dispid::spellCheck).toBool(); }
+    void setSpellCheck(bool on) { set(lcdtextbox::dispid::spellCheck, on); }
+    QString misspelledWords() const { return property(lcdtextbox::dispid::misspelledWords).toString(); }
+    void setMisspelledWords(const QString& s) { set(lcdtextbox::dispid::misspelledWords, s); }
+    // Answers suggestionsWanted, while the control waits for it.
+    void setSpellingSuggestions(const QString& s) { set(lcdtextbox::dispid::spellingSuggestions, s); }
+
     void scrollUp() { call(lcdtextbox::dispid::scrollUp); }
     void scrollDown() { call(lcdtextbox::dispid::scrollDown); }
     void cut() { call(lcdtextbox::dispid::cut); }
@@ -100,6 +107,10 @@ signals:
     // The control's `paste` event, raised at the end of every paste.
     void Paste();
     void LineLimit();
+    // The context menu opens over a marked word: answer with setSpellingSuggestions.
+    void suggestionsWanted(const QString& word);
+    void addWord(const QString& word);
+    void ignoreWord(const QString& word);
 
 private:
     void fire(comrt::DispId event, const QVariantList& args) override;

@@ -132,7 +132,9 @@ void DriveDocument::showCurrentFile()
 
 void DriveDocument::showTitle(const QString& title)
 {
-    emit titleChanged(readOnly() ? title + QStringLiteral(" (read-only)") : title);
+    QString shown = readOnly() ? title + QStringLiteral(" (read-only)") : title;
+    // Qt's placeholder at the end carries the unsaved mark; one in a file name is doubled to stay text.
+    emit titleChanged(shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
     checkModified();
 }
 

@@ -70,6 +70,10 @@ public:
     void notifyChanged();
     // Texts of the custom set were committed; the views show them already.
     void notifyEdited();
+    // A keypad data file became the set being edited (empty for a new set), or the set was
+    // written whole to one: what is kept beside the file follows it.
+    void notifyFileOpened(const QString& file) { emit keypadFileOpened(file); }
+    void notifyFileSaved(const QString& file) { emit keypadFileSaved(file); }
     // Whether the set holds edits that closing would ask about. The model keeps this in its
     // menus without telling anyone, so whoever edits or saves it behind the document's back
     // calls checkModified, and modifiedChanged follows.
@@ -100,7 +104,8 @@ signals:
     // The drive in memory is about to go: nothing may point into it afterwards.
     void dropping();
     void currentFileChanged(const QString& file);
-    // The window's title, marked when the drive folder is open read-only.
+    // The window's title, marked when the drive folder is open read-only, with Qt's
+    // placeholder for the unsaved mark (QWidget::setWindowModified) at its end.
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
     void languageChanged();
@@ -111,6 +116,8 @@ signals:
     // The custom set may have changed: a command or the parameter editor committed texts,
     // or a file was loaded. Background analyses of the set listen to this.
     void customSetEdited();
+    void keypadFileOpened(const QString& file);
+    void keypadFileSaved(const QString& file);
 
 private:
     ShellUserInterface ui_;

@@ -2,6 +2,7 @@
 
 #include "clonemenurun.h"
 #include "dialogarrow.h"
+#include "keyednames.h"
 
 #include "model/drvmenus.h"
 #include "model/userinterface.h"
@@ -79,6 +80,9 @@ void CloneMenu::setData(kpd::DrvMenus& aMenuCol, const std::string& aKey)
     lstClones_->clear();
     for (std::int16_t number : run_->targets()) {
         auto* entry = new QListWidgetItem(QStringLiteral("Menu ") + QString::number(number), lstClones_);
+        // The entry's text is the keypad's own wording; the name the tree shows comes with it.
+        for (const kpd::DrvMenu& menu : aMenuCol)
+            if (menu.menuNumber() == number) entry->setToolTip(toQt(KeyedNames::menu(menu.menuKey(), &menu)));
         entry->setData(Qt::UserRole, static_cast<int>(number));
     }
     listClicked();

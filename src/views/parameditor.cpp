@@ -1,5 +1,6 @@
 #include "parameditor.h"
 
+#include "boxspelling.h"
 #include "costtext.h"
 #include "editboxes.h"
 #include "keymapfile.h"
@@ -45,6 +46,10 @@ ParamEditor::ParamEditor(kpd::UserInterface& ui, const QString& programFolder, Q
     connect(boxes_, &EditBoxes::handedBack, this, &ParamEditor::refresh);
     connect(boxes_, &EditBoxes::lineLimitReached, warning_, &LineLimitWarning::show);
     wireUnits();
+    for (const Box b : {Box::CustDesc, Box::CustHelp})
+        new BoxSpelling(
+            boxes_->box(b), ParamEditSession::isHelp(b) ? kpd::TextField::Help : kpd::TextField::Description,
+            [this] { return session_.position().appIfSet(); }, this);
     // The current tab, however it was chosen (mouse or arrow keys), is the mode edited.
     connect(modeTabs(), &QTabBar::currentChanged, this, &ParamEditor::selectMode);
 

@@ -24,6 +24,8 @@ public:
                    const std::string& modeKey, bool tripMode);
 
     kpd::TheApp& app() const { return *app_; }
+    // Nothing before the first setMyData.
+    kpd::TheApp* appIfSet() const { return app_; }
     const std::string& refKey() const { return refKey_; }
     const std::string& custKey() const { return custKey_; }
     const std::string& menuKey() const { return menuKey_; }

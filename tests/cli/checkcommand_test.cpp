@@ -121,6 +121,23 @@ TEST_F(CheckCommandTest, CharactersLostOnLoadingAreNoGlyphProblemsAndRefusedFile
         << err_.str();
 }
 
+TEST_F(CheckCommandTest, SpellingUsesTheDriveFoldersLanguageUnlessOneIsGivenAndAMissingDictionaryIsSaidOnce)
+{
+    std::string seeded = sample_;
+    replaceFirst(seeded, "<Desc>Minimum speed~Min Hz</Desc>", "<Desc>Minimum speeed~Min Hz</Desc>");
+    const std::string file = write("typo.kpd", seeded);
+    EXPECT_EQ(run({"check", file, "--json", "--kinds", "spelling", "--fail-on", "spelling"}), 1);
+    EXPECT_NE(out_.str().find("\"message\": \"\\\"speeed\\\" is not in the en_US dictionary\", "
+                              "\"suggestion\": \"Minimum "),
+              std::string::npos)
+        << out_.str().substr(0, 2000);
+
+    EXPECT_EQ(run({"check", file, "--kinds", "spelling", "--language", "en_GB"}), 0);
+    EXPECT_NE(out_.str().find("\"speeed\" is not in the en_GB dictionary"), std::string::npos);
+    EXPECT_EQ(run({"check", file, "--kinds", "spelling", "--language", "xx_XX"}), 2);
+    EXPECT_NE(err_.str().find("No spelling dictionary \"xx_XX\" is installed"), std::string::npos) << err_.str();
+}
+
 TEST_F(CheckCommandTest, UnknownKindsAreBadInput)
 {
     EXPECT_EQ(run({"check", (dir_ / "sample.kpd").string(), "--kinds", "overflow,typo"}), 2);

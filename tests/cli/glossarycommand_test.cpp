@@ -95,6 +95,20 @@ TEST_F(GlossaryCommandTest, OneSeededFaultOfEachKindIsFoundAndNothingElse)
         << "an untranslated text is no glossary fault";
 }
 
+TEST_F(GlossaryCommandTest, SpellingAcceptsTheGlossarysFormsInTheCustomSetsLanguage)
+{
+    ASSERT_EQ(
+        run({"glossary", "import", write("terms.csv", "en,en short,fr,fr short\nsupply,Sply,alimentation,Alim\n")}), 0)
+        << err_.str();
+    // The custom set spells with its reference set's language, English.
+    seed("m1", "p1", "Regen", "Sply offset");
+    seed("m1", "p2", "Servo", "Alim offset");
+    EXPECT_EQ(run({"check", write("short.kpd", custom_), "--kinds", "spelling", "--fail-on", "spelling"}), 1)
+        << err_.str();
+    EXPECT_EQ(out_.str().find("\"Sply\""), std::string::npos) << out_.str();
+    EXPECT_NE(out_.str().find("m1 p2 Servo description: spelling: \"Alim\""), std::string::npos) << out_.str();
+}
+
 TEST_F(GlossaryCommandTest, ImportKeepsAnExistingGlossaryUnlessForcedAndExportWritesEitherFormat)
 {
     const std::string table = write("terms.csv", kGlossaryTable);

@@ -37,7 +37,7 @@ TEST_F(KpdToolTest, HelpDocumentsEveryCommand)
 {
     EXPECT_EQ(run({"--help"}), 0);
     for (const char* word : {"check-size", "build", "--hex", "--bin", "--asm", "--lang", "--segments", "--image",
-                             "export", "--options", "--force", "decode", "--folder"})
+                             "export", "--options", "--force", "decode", "--folder", "--language", "spelling"})
         EXPECT_NE(out_.str().find(word), std::string::npos) << word;
 }
 

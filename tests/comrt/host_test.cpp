@@ -152,3 +152,31 @@ TEST(Host, EventsBecomeSignals)
     EXPECT_EQ(limits.count(), 1);
     EXPECT_EQ(host.text(), QStringLiteral("a"));
 }
+
+// The host learns of the spelling items through events and answers the menu's question
+// before the control goes on; the control's signals stand for the user's choices here.
+TEST(Host, SpellingMarksAndTheMenusQuestionGoThroughDispatch)
+{
+    const TempRegistry temp;
+    LcdtextboxHost host(nullptr, programFolder);
+    ASSERT_TRUE(host.isValid());
+    host.setText(QStringLiteral("Motor speeed"));
+    host.setSpellCheck(true);
+    host.setMisspelledWords(QStringLiteral("6 12;bad;3 1;0 99"));
+    EXPECT_TRUE(host.spellCheck());
+    EXPECT_EQ(host.misspelledWords(), QStringLiteral("6 12")) << "pieces that are no range of the text are dropped";
+
+    QObject::connect(&host, &LcdtextboxHost::suggestionsWanted, &host,
+                     [&host](const QString& word) { host.setSpellingSuggestions(word + QStringLiteral("?\nspeed")); });
+    QSignalSpy added(&host, &LcdtextboxHost::addWord);
+    QSignalSpy ignored(&host, &LcdtextboxHost::ignoreWord);
+    QWidget* control = host.widget();
+    QMetaObject::invokeMethod(control, "SuggestionsWanted", Q_ARG(QString, QStringLiteral("speeed")));
+    EXPECT_EQ(control->property("spellingSuggestions").toString(), QStringLiteral("speeed?\nspeed"));
+    QMetaObject::invokeMethod(control, "AddWord", Q_ARG(QString, QStringLiteral("Spd")));
+    QMetaObject::invokeMethod(control, "IgnoreWord", Q_ARG(QString, QStringLiteral("r\u00E9f")));
+    ASSERT_EQ(added.count(), 1);
+    EXPECT_EQ(added.first().first().toString(), QStringLiteral("Spd"));
+    ASSERT_EQ(ignored.count(), 1);
+    EXPECT_EQ(ignored.first().first().toString(), QStringLiteral("r\u00E9f"));
+}

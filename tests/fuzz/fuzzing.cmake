@@ -5,7 +5,7 @@
 # briefly from its seed corpus (label fuzz).
 include(ExternalProject)
 
-set(fuzz_targets configuration keypaddata imagedecoder intelhex keymap glossary translationfile)
+set(fuzz_targets configuration keypaddata imagedecoder intelhex keymap spelling glossary translationfile)
 set(sanitized_test_programs keypadtext_tests model_tests model_alone_tests fileio_tests xmlfiles_tests build_tests
                             checks_tests compare_tests exchange_tests
                             cli_tests)

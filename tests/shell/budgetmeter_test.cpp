@@ -136,8 +136,8 @@ TEST_F(BudgetTest, ReportRowsOpenTheParameterEditorOrTheMenuGrid)
     QTableWidget* params = report->table(SizeReportWindow::Parameters);
     ASSERT_GT(params->rowCount(), 0);
     const int last = params->rowCount() - 1;
-    const std::string menuKey = params->item(last, 0)->text().toStdString();
-    const std::string paraKey = params->item(last, 1)->text().toStdString();
+    const std::string menuKey = params->item(last, 0)->data(SizeReportWindow::MenuKeyRole).toString().toStdString();
+    const std::string paraKey = params->item(last, 0)->data(SizeReportWindow::ParaKeyRole).toString().toStdString();
     emit params->cellDoubleClicked(last, 2);
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->first, menuKey);
@@ -145,7 +145,7 @@ TEST_F(BudgetTest, ReportRowsOpenTheParameterEditorOrTheMenuGrid)
 
     QTableWidget* menus = report->table(SizeReportWindow::Menus);
     ASSERT_GT(menus->rowCount(), 0);
-    const std::string menu = menus->item(0, 0)->text().toStdString();
+    const std::string menu = menus->item(0, 0)->data(SizeReportWindow::MenuKeyRole).toString().toStdString();
     emit menus->cellDoubleClicked(0, 1);
     EXPECT_TRUE(window->menuWindows().contains(menu));
 

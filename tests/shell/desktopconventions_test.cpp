@@ -3,6 +3,7 @@
 
 #include "shell/frame/helpwindow.h"
 #include "shell/frame/mainmenus.h"
+#include "shell/panels/findreplacedialog.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -58,22 +59,24 @@ TEST_F(DesktopConventions, NoMenuSharesAnAccessLetterAndNoKeysRunTwoCommands)
     walkMenus(QStringLiteral("menu bar"), window->menuBar()->actions() + window->actions(), clashes, commandsOf);
     // These captions are the ones users of the older tools know; the letter pressed again
     // moves on to the next item that shares it.
-    EXPECT_EQ(clashes.join(QLatin1Char('\n')).toStdString(), "&File: E&xport / E&xit\n&Menu Ops: &Load Menu / C&lone menu");
+    EXPECT_EQ(clashes.join(QLatin1Char('\n')).toStdString(),
+              "&File: E&xport / E&xit\n&Menu Ops: &Load Menu / C&lone menu");
     // Keys bound to two commands of one window run neither.
     for (const auto& [keys, commands] : commandsOf)
-        EXPECT_EQ(commands.size(), 1) << keys.toStdString() << ": " << commands.join(QStringLiteral(", ")).toStdString();
+        EXPECT_EQ(commands.size(), 1) << keys.toStdString() << ": "
+                                      << commands.join(QStringLiteral(", ")).toStdString();
 
     MainMenus& menus = window->menus();
     const std::pair<QKeySequence, QAction*> bound[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_N), menus.fileNew},  {QKeySequence(Qt::CTRL | Qt::Key_O), menus.fileOpen},
         {QKeySequence(Qt::CTRL | Qt::Key_S), menus.fileSave}, {QKeySequence(Qt::CTRL | Qt::Key_Q), menus.fileExit},
-        {QKeySequence(Qt::Key_F1), menus.helpContents},
+        {QKeySequence(Qt::Key_F1), menus.helpContents},       {QKeySequence(Qt::CTRL | Qt::Key_F), menus.driveFind},
     };
     for (const auto& [keys, action] : bound)
         EXPECT_TRUE(action->shortcuts().contains(keys)) << keys.toString().toStdString();
 }
 
-TEST_F(DesktopConventions, TheTitleMarksUnsavedDataUntilASaveAndTheKeysSaveHelpAndQuit)
+TEST_F(DesktopConventions, TheTitleMarksUnsavedDataUntilASaveAndTheKeysSaveFindHelpAndQuit)
 {
     EXPECT_EQ(shownTitle(*window), QStringLiteral("Keypad data editor"));
     ui.answers.push_back(kpd::MessageAnswer::Yes);
@@ -99,6 +102,10 @@ TEST_F(DesktopConventions, TheTitleMarksUnsavedDataUntilASaveAndTheKeysSaveHelpA
     auto* help = window->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
+    press(Qt::Key_F);
+    auto* find = window->findChild<FindReplaceDialog*>();
+    ASSERT_NE(find, nullptr);
+    EXPECT_TRUE(find->isVisible());
     press(Qt::Key_Q);
     EXPECT_FALSE(window->isVisible()) << "nothing unsaved: Quit closes without asking";
     EXPECT_EQ(ui.messages.size(), 1u) << "only the copy's question";

@@ -20,13 +20,14 @@ TEST(DriveDocument, LoadsOpensAFileAndChangesLanguageWithoutAWindow)
     QSignalSpy titles(&document, &DriveDocument::titleChanged);
     QSignalSpy changes(&document, &DriveDocument::changed);
     ASSERT_TRUE(document.load());
-    EXPECT_EQ(titles.takeLast().at(0).toString(), QStringLiteral("Keypad data editor"));
+    EXPECT_EQ(titles.takeLast().at(0).toString(), QStringLiteral("Keypad data editor[*]"));
 
     folder.write(QStringLiteral("mine.kpd"), folder.customDocument(QStringLiteral("Mine")));
     const QString file = folder.file(QStringLiteral("mine.kpd"));
     ASSERT_TRUE(SetFileCommands(document, nullptr).openFile(file));
     EXPECT_EQ(document.currentFile(), file);
-    EXPECT_EQ(titles.takeLast().at(0).toString(), QStringLiteral("Keypad data editor: - editing: ") + file);
+    EXPECT_EQ(titles.takeLast().at(0).toString(),
+              QStringLiteral("Keypad data editor: - editing: ") + file + QStringLiteral("[*]"));
     EXPECT_EQ(changes.count(), 1) << "the views are told once";
     EXPECT_EQ(document.app()->getCustMenus().Item("m1").Parameters().Item("p1").modes().Item("Open loop").getDesc(),
               "Mine");

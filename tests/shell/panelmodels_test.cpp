@@ -23,7 +23,13 @@ protected:
 
 kpd::Problem problem(kpd::ProblemKind kind, const std::string& menu, const std::string& para)
 {
-    return {kind, menu, para, "Open loop", kpd::TextField::Description, "message", std::nullopt, 0};
+    kpd::Problem found;
+    found.kind = kind;
+    found.menuKey = menu;
+    found.paraKey = para;
+    found.modeKey = "Open loop";
+    found.message = "message";
+    return found;
 }
 
 kpd::Difference difference(const std::string& menu, const std::string& para, kpd::Change change)

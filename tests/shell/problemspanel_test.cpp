@@ -1,26 +1,33 @@
 #include "startededitor.h"
 
 #include "checks/problem.h"
+#include "checks/spellinglanguages.h"
 #include "model/theapp.h"
+#include "modeltext/modeltext.h"
 #include "shell/backgroundanalysis.h"
 #include "shell/drivedocument.h"
 #include "shell/frame/mainmenus.h"
 #include "shell/frame/menuwindowarea.h"
 #include "shell/panels/problemspanel.h"
+#include "shell/panels/spellingmenu.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
 #include "views/problemmarkdelegate.h"
+#include "views/spellingsession.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
-#include <QAction>
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -64,6 +71,9 @@ protected:
 
     void settle()
     {
+        // The dictionary loads on a thread of its own; the check after it includes spelling.
+        SpellingSession::instance().checker(*window->document().app());
+        SpellingSession::instance().waitUntilLoaded(5000);
         panel().analysis().runNow();
         ASSERT_TRUE(panel().analysis().waitUntilIdle(5000));
     }
@@ -203,6 +213,61 @@ TEST_F(ProblemsPanelTest, FixingAllGlyphsListsThemAndAsksFirst)
     panel().fixAllOfKind(kpd::ProblemKind::NoGlyph);
     EXPECT_EQ(custom("m1", "p2", "Open loop").getHelp(), "xO");
     EXPECT_EQ(custom("m2", "p0", "Open loop").getDesc(), "Trip~A") << "no suggestion, nothing replaced";
+}
+
+TEST_F(ProblemsPanelTest, SpellingIsListedWithCorrectionsAWordListAndIgnore)
+{
+    custom("m1", "p2", "Open loop").setDesc("Motor speeed");
+    custom("m1", "p1", "Open loop").setDesc("Zorglex gain");
+    panel().request();
+    settle();
+    const auto spelling = [this](const QString& word) {
+        const ProblemTreeModel& model = panel().model();
+        for (int m = 0; m < model.rowCount(); ++m)
+            for (int r = 0; r < model.rowCount(model.index(m, 0)); ++r) {
+                const QModelIndex row = model.index(r, 0, model.index(m, 0));
+                if (row.siblingAtColumn(2).data().toString().contains(word)) return row;
+            }
+        return QModelIndex();
+    };
+    if (!spelling(QStringLiteral("speeed")).isValid()) GTEST_SKIP() << "no English dictionary is installed";
+
+    kpd::TheApp& app = *window->document().app();
+    panel().tree()->setCurrentIndex(spelling(QStringLiteral("speeed")));
+    QMenu menu;
+    SpellingMenu::addItems(menu, *panel().selected(), app, [](const kpd::Problem&) {});
+    QStringList items;
+    for (QAction* action : menu.actions()) items << action->text();
+    EXPECT_TRUE(items.contains(QStringLiteral("Change to \"Motor speed\""))) << items.join('|').toStdString();
+    EXPECT_EQ(items.mid(items.size() - 2), QStringList({"Add to word list", "Ignore"}));
+    panel().fixSelected();
+    EXPECT_TRUE(menu.actions().first()->text().contains(toQt(custom("m1", "p2", "Open loop").getDesc())));
+
+    panel().tree()->setCurrentIndex(spelling(QStringLiteral("Zorglex")));
+    SpellingMenu::addItems(menu, *panel().selected(), app, [](const kpd::Problem&) {});
+    menu.actions().at(menu.actions().size() - 2)->trigger();
+    settle();
+    EXPECT_FALSE(spelling(QStringLiteral("speeed")).isValid());
+    EXPECT_FALSE(spelling(QStringLiteral("Zorglex")).isValid());
+    QFile list(QDir(toQt(app.appFolder())).filePath(QStringLiteral("wordlist.dic")));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().endsWith("Zorglex\n"));
+}
+
+// A language without a dictionary is said once for the set, never as a problem per word.
+TEST_F(ProblemsPanelTest, ACustomSetWithoutADictionaryIsSaidOnceInTheSummary)
+{
+    const kpd::TheApp& app = *window->document().app();
+    kpd::SpellingLanguages languages;
+    languages.choose(app.getCustKey(), "xx_XX");
+    languages.write(app.appFolder());
+    SpellingSession::instance().reload();
+    custom("m1", "p2", "Open loop").setDesc("Motor speeed");
+    settle();
+    EXPECT_FALSE(itemOf(kpd::ProblemKind::Spelling).isValid());
+    EXPECT_EQ(panel().summary()->text().count(QStringLiteral("xx_XX")), 1) << panel().summary()->text().toStdString();
+    std::filesystem::remove(app.appFolder() + "/" + kpd::SpellingLanguages::kFileName);
+    SpellingSession::instance().reload();
 }
 
 } // namespace

@@ -44,6 +44,7 @@ TEST_F(CloneMenuTest, ListsTheCloneTargetsOfTheSourceMenu)
     ASSERT_EQ(dialog.lstClones()->count(), 3);
     EXPECT_EQ(dialog.lstClones()->item(0)->text(), QStringLiteral("Menu 4"));
     EXPECT_EQ(dialog.lstClones()->item(2)->text(), QStringLiteral("Menu 6"));
+    EXPECT_EQ(dialog.lstClones()->item(2)->toolTip(), QStringLiteral("m6 Menu m6"));
     EXPECT_FALSE(dialog.OKButton()->isEnabled());
     EXPECT_FALSE(dialog.arrow()->isVisibleTo(&dialog));
     EXPECT_EQ(dialog.Hint()->text(), QStringLiteral("Select the destination menu(s) from the list."));

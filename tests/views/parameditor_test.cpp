@@ -1,12 +1,14 @@
 #include "views/parameditor.h"
 #include "views/parammimic.h"
 #include "views/parampanel.h"
+#include "views/spellingsession.h"
 
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/theapp.h"
 #include "recordinguserinterface.h"
 #include "smalldrive.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -439,6 +441,41 @@ TEST_F(EditorTest, ModeTabsChosenByKeyOrMouseSwitchTheEditedMode)
     EXPECT_EQ(e.session().modeKey(), "Servo");
     QTest::keyClick(e.modeTabs(), Qt::Key_Left);
     EXPECT_EQ(e.session().modeKey(), "Closed loop");
+}
+
+TEST_F(EditorTest, OnlyTheCustomBoxesMarkMisspelledWordsAndAnIgnoredWordLosesItsMarks)
+{
+    cust("m1", "p1").setDesc("Motor spedd");
+    ref("m1", "p1").setDesc("Motor spedd");
+    ParamEditor& e = open("m1", "p1");
+    ASSERT_TRUE(SpellingSession::instance().waitUntilLoaded(5000));
+    EXPECT_TRUE(e.box(Box::CustDesc).spellCheck());
+    EXPECT_TRUE(e.box(Box::CustHelp).spellCheck());
+    EXPECT_FALSE(e.box(Box::RefDesc).spellCheck());
+    EXPECT_EQ(e.box(Box::CustDesc).misspelledWords(), "6 11");
+    SpellingSession::instance().ignore("spedd");
+    EXPECT_EQ(e.box(Box::CustDesc).misspelledWords(), "");
+}
+
+TEST_F(EditorTest, TheCustomBoxsMenuOffersTheDictionarysCorrectionsOfTheWordUnderTheMouse)
+{
+    cust("m1", "p1").setDesc("Motor speeed");
+    open("m1", "p1");
+    ASSERT_TRUE(SpellingSession::instance().waitUntilLoaded(5000));
+    QWidget* box = widget(Box::CustDesc);
+    ASSERT_EQ(editor->box(Box::CustDesc).misspelledWords(), "6 12");
+    QStringList items;
+    QTimer::singleShot(0, [&items] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (!menu) return;
+        for (QAction* action : menu->actions()) items << action->text();
+        menu->close();
+    });
+    // The middle of cell 8 of the first line: inside "speeed".
+    QTest::mouseClick(box, Qt::RightButton, {}, QPoint(box->width() * 17 / 32, box->height() / 4));
+    ASSERT_GE(items.size(), 3) << items.join('|').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("speed"))) << items.join('|').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("Add to word list")));
 }
 
 TEST_F(EditorTest, AddToGlossaryHandsOnTheSelectionOfTheActiveBoxAndKeepsTheClipboardWithoutOne)

@@ -67,6 +67,7 @@ void SetFileCommands::newFile()
         if (!document_.app()->loadUserFile(path, -1))
             document_.ui().message("Could not find the file custom.kpl, please use 'Open' to select a file");
         document_.setCurrentFile({});
+        document_.notifyFileOpened({});
         document_.showTitle(QString::fromLatin1(kNewDatabaseTitle));
         document_.notifyChanged();
     });
@@ -164,6 +165,7 @@ bool SetFileCommands::loadChecked(const QString& name, bool agreed)
             // stays unsaved, with the texts the clearing emptied.
             document_.app()->setAppClean();
             document_.setCurrentFile(name);
+            document_.notifyFileOpened(name);
         } else if (result != kpd::LoadResult::Refused) {
             document_.setIncompleteFile(name);
         }
@@ -182,7 +184,10 @@ void SetFileCommands::save()
     }
     reportFailures(document_.ui(), [this] {
         const QString file = document_.currentFile();
-        if (watch_.settle() && document_.app()->xmlSave(toFileName(file), false)) watch_.wrote(file);
+        if (watch_.settle() && document_.app()->xmlSave(toFileName(file), false)) {
+            watch_.wrote(file);
+            document_.notifyFileSaved(file);
+        }
     });
     document_.checkModified();
 }
@@ -209,6 +214,7 @@ bool SetFileCommands::saveAsFile(const QString& name, int filter)
             if (saved) {
                 document_.setCurrentFile(file);
                 document_.showCurrentFile();
+                document_.notifyFileSaved(file);
             }
             break;
         }

@@ -62,6 +62,10 @@ MainMenus::MainMenus(QMainWindow& window)
     driveNextProblem->setShortcut(QKeySequence(Qt::Key_F8));
     drivePreviousProblem = driveMenu->addAction(QStringLiteral("Pre&vious problem"));
     drivePreviousProblem->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    driveTexts = driveMenu->addAction(QStringLiteral("&Texts"));
+    driveTexts->setCheckable(true);
+    driveFind = driveMenu->addAction(QStringLiteral("&Find and replace..."));
+    giveKeys(driveFind, QKeySequence::Find);
     driveGlossary = driveMenu->addAction(QStringLiteral("&Glossary..."));
 
     menuOpsMenu = bar->addMenu(QStringLiteral("&Menu Ops"));
@@ -95,6 +99,7 @@ MainMenus::MainMenus(QMainWindow& window)
     languages[1]->setEnabled(false);
     languageMenu->addSeparator();
     languageExtra = languageMenu->addAction(QStringLiteral("&Extra reference languages..."));
+    languageSpelling = languageMenu->addAction(QStringLiteral("&Spelling languages..."));
 
     characterMenu = bar->addMenu(QStringLiteral("Cha&racter"));
     disabledAction(characterMenu, QStringLiteral("Character &Map"));
@@ -119,9 +124,9 @@ void MainMenus::applyDriveState(bool alternate, bool writable)
     fileSaveAssembler->setEnabled(alternate);
     // Constants files are for the drive's makers: listed always, offered only to them.
     fileSaveConstants->setEnabled(alternate && writable);
-    for (QAction* action :
-         {fileSave, fileSaveAs, fileAutoSave, driveClearAll, driveMerge, driveCopyRefToCust, menuLoad, menuSave,
-          menuClear, menuClone, menuCopyRefToCust, menuCopyModeToMode, menuCopyLimitsOnly, connectDownload})
+    for (QAction* action : {fileSave, fileSaveAs, fileAutoSave, driveClearAll, driveMerge, driveCopyRefToCust, menuLoad,
+                            menuSave, menuClear, menuClone, menuCopyRefToCust, menuCopyModeToMode, menuCopyLimitsOnly,
+                            connectDownload, languageSpelling})
         action->setEnabled(writable);
 }
 

@@ -49,6 +49,9 @@ struct MainMenus {
     // "&Next problem" (F8) and "Pre&vious problem" (Shift+F8).
     QAction* driveNextProblem;
     QAction* drivePreviousProblem;
+    // Shows or hides the Texts panel; checked while it is shown.
+    QAction* driveTexts;
+    QAction* driveFind;
     QAction* driveGlossary;
 
     QMenu* menuOpsMenu;
@@ -68,6 +71,8 @@ struct MainMenus {
     QMenu* languageMenu;
     QList<QAction*> languages;
     QAction* languageExtra;
+    // Writes the drive folder's spelling.ini.
+    QAction* languageSpelling;
 
     QMenu* characterMenu;
 

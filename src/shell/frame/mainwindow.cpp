@@ -25,6 +25,8 @@
 #include "shell/panels/glossarywindow.h"
 #include "shell/panels/problemspanel.h"
 #include "shell/panels/sizereportwindow.h"
+#include "shell/panels/textspanel.h"
+#include "spellinglanguagesdialog.h"
 #include "views/menudialogcommands.h"
 #include "views/menuview.h"
 #include "views/parameditor.h"
@@ -72,10 +74,7 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
           document_->ui(), [this] { return document_->app(); }, this)),
       budget_(new BudgetMeter([this] { return document_->app(); }, this))
 {
-    connect(document_.get(), &DriveDocument::titleChanged, this, [this](QString title) {
-        // Qt's placeholder carries the unsaved mark; one in a file name is doubled to stay text.
-        setWindowTitle(title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
-    });
+    connect(document_.get(), &DriveDocument::titleChanged, this, &QWidget::setWindowTitle);
     connect(document_.get(), &DriveDocument::modifiedChanged, this, &QWidget::setWindowModified);
     document_->showCurrentFile();
     menus_ = std::make_unique<MainMenus>(*this);
@@ -129,9 +128,12 @@ MainWindow::MainWindow(kpd::UserInterface& dialogs, QString programFolder, QWidg
                 openParamEditor(toModel(menuKey), toModel(paraKey), toModel(modeKey), false);
                 windowArea_->refreshMenuWindows();
             });
-    QAction* showProblems = problems_->toggleViewAction();
-    showProblems->setText(QStringLiteral("&Problems"));
-    menus_->driveMenu->insertAction(menus_->driveGlossary, showProblems);
+    menus_->driveMenu->insertAction(menus_->driveTexts, problems_->toggleViewAction());
+    TextsPanel* texts =
+        TextsPanel::attach(*this, *document_, budget_, [this] { return windowArea_->extraReferences(); });
+    connect(menus_->driveTexts, &QAction::toggled, texts, &QWidget::setVisible);
+    connect(texts->toggleViewAction(), &QAction::toggled, menus_->driveTexts, &QAction::setChecked);
+    connect(menus_->driveFind, &QAction::triggered, texts, &TextsPanel::showFindReplace);
     ScreenFit::resize(*this, {1200, 760});
     resizeDocks({problems_}, {std::min(340, width() / 3)}, Qt::Horizontal);
 }
@@ -219,6 +221,8 @@ void MainWindow::connectCommands()
                                              windowArea_->extraReferences(), this);
                 if (dialog.exec() == QDialog::Accepted) windowArea_->setExtraReferences(dialog.chosen());
             }));
+    connect(menus_->languageSpelling, &QAction::triggered, this,
+            whenLoaded([this] { SpellingLanguagesDialog::edit(*document_->app(), this); }));
     connect(menus_->windowMenu, &QMenu::aboutToShow, this,
             [this] { windowArea_->fillWindowMenu(*menus_->windowMenu, menus_->windowCloseAll); });
     connect(menus_->windowCloseAll, &QAction::triggered, this, [this] { windowArea_->menuWindows().removeAll(); });
@@ -351,10 +355,8 @@ void MainWindow::openParamEditor(const std::string& menuKey, const std::string& 
     editor.setProblemNavigator(
         [this](const kpd::ProblemList::Location& from, bool backwards) { return problems_->step(from, backwards); });
     editor.setCostEstimator(budget_->estimator());
-    // The editor is modal: its commits recount the budget while it stays open.
-    connect(&editor, &ParamEditor::committed, budget_, &BudgetMeter::request);
-    connect(&editor, &ParamEditor::committed, problems_, &ProblemsPanel::request);
-    connect(&editor, &ParamEditor::committed, document_.get(), &DriveDocument::checkModified);
+    // The editor is modal: the budget, the problems and the title's mark follow its commits while it stays open.
+    connect(&editor, &ParamEditor::committed, document_.get(), &DriveDocument::notifyEdited);
     connect(&editor, &ParamEditor::glossaryTermRequested, this, [this, &editor](const QString& text, bool reference) {
         GlossaryWindow::edit(document_->ui(), *document_->app(), &editor, text, reference);
         problems_->request();

@@ -7,6 +7,7 @@
 #include "model/userinterface.h"
 #include "modeltext/modeltext.h"
 #include "views/screenfit.h"
+#include "views/spellingsession.h"
 #include "xmlfiles/fixedfile.h"
 #include "xmlfiles/tbxfile.h"
 
@@ -119,6 +120,8 @@ void GlossaryWindow::edit(kpd::UserInterface& ui, const kpd::TheApp& app, QWidge
     GlossaryWindow window(ui, toQt(app.appFolder()), kpd::CheckInput::referenceLanguageOf(app), parent);
     if (!text.trimmed().isEmpty()) window.addTerm(text, reference);
     window.exec();
+    // The glossary's forms are words spelling accepts.
+    SpellingSession::instance().reload();
 }
 
 void GlossaryWindow::fill()

@@ -1,15 +1,18 @@
 #include "problemspanel.h"
 
 #include "glossaryfixes.h"
+#include "spellingmenu.h"
+
 #include "shell/backgroundanalysis.h"
 
 #include "checks/problemfixer.h"
 #include "checks/textchecker.h"
 #include "model/counted.h"
-#include "model/modelerror.h"
 #include "model/theapp.h"
 #include "model/userinterface.h"
+#include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
+#include "views/spellingsession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,7 +48,10 @@ ProblemsPanel::ProblemsPanel(kpd::UserInterface& ui, AppSource app, QWidget* par
       fixAll_(new QPushButton(QStringLiteral("Fix all of this kind")))
 {
     setObjectName(QStringLiteral("problemsPanel"));
+    // Listed in the Drive menu, where P is its access letter.
+    toggleViewAction()->setText(QStringLiteral("&Problems"));
     analysis_ = new BackgroundAnalysis([this] { return checkWork(); }, this);
+    connect(&SpellingSession::instance(), &SpellingSession::changed, this, &ProblemsPanel::request);
 
     summary_->setWordWrap(true);
     summary_->setText(QStringLiteral("Checking..."));
@@ -105,9 +111,19 @@ BackgroundAnalysis::Work ProblemsPanel::checkWork()
     if (kpd::TheApp* root = app_()) *input = kpd::CheckInput::fromApp(*root, GlossaryFixes::load(*root));
     kpd::TextChecker::Options options;
     if (translation_->isChecked()) options.kinds.insert(kpd::ProblemKind::Unchanged);
-    return [this, input, options]() -> BackgroundAnalysis::Delivery {
+    QString spellingNote;
+    if (kpd::TheApp* root = app_()) {
+        options.spelling = SpellingSession::instance().checker(*root);
+        spellingNote = SpellingSession::instance().missingNote(*root);
+    }
+    if (options.spelling) options.kinds.insert(kpd::ProblemKind::Spelling);
+    return [this, input, options, spellingNote]() -> BackgroundAnalysis::Delivery {
         auto list = std::make_shared<kpd::ProblemList>(*input, kpd::TextChecker::check(*input, options));
-        return [this, list] { deliver(std::move(*list)); };
+        return [this, list, spellingNote] {
+            deliver(std::move(*list));
+            // Said once for the set, in place of a problem for every word.
+            if (!spellingNote.isEmpty()) summary_->setText(summary_->text() + QLatin1Char('\n') + spellingNote);
+        };
     };
 }
 
@@ -223,13 +239,14 @@ void ProblemsPanel::fixSelected()
         if (problem->suggestion) unify(*problem, *problem->suggestion);
         return;
     }
-    try {
-        if (problem->kind == kpd::ProblemKind::Overflow ? GlossaryFixes::shortenOverflow(this, ui_, *root, *problem)
-                                                        : kpd::ProblemFixer(root->getCustMenus()).apply(*problem))
-            emit edited();
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-    }
+    reportFailures(ui_, [&] {
+        kpd::ProblemFixer fixer(root->getCustMenus());
+        const bool changed =
+            problem->kind == kpd::ProblemKind::Overflow   ? GlossaryFixes::shortenOverflow(this, ui_, *root, *problem)
+            : problem->kind == kpd::ProblemKind::Spelling ? fixer.apply(SpellingMenu::withFixes(*problem, *root))
+                                                          : fixer.apply(*problem);
+        if (changed) emit edited();
+    });
 }
 
 void ProblemsPanel::fixAllOfKind(kpd::ProblemKind kind)
@@ -257,22 +274,18 @@ void ProblemsPanel::fixAllOfKind(kpd::ProblemKind kind)
                         kpd::MessageButtons::YesNo) != kpd::MessageAnswer::Yes)
             return;
     }
-    try {
+    reportFailures(ui_, [&] {
         if (kpd::ProblemFixer(root->getCustMenus()).applyAll(kind, list_.problems()) > 0) emit edited();
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-    }
+    });
 }
 
 void ProblemsPanel::unify(const kpd::Problem& problem, const std::string& form)
 {
     kpd::TheApp* root = app_();
     if (!root) return;
-    try {
+    reportFailures(ui_, [&] {
         if (GlossaryFixes::unify(*root, problem, form) > 0) emit edited();
-    } catch (const kpd::ModelError& error) {
-        ui_.message(error.what(), "ERROR", kpd::MessageIcon::Critical);
-    }
+    });
 }
 
 void ProblemsPanel::showContextMenu(const QPoint& pos)
@@ -291,6 +304,12 @@ void ProblemsPanel::showContextMenu(const QPoint& pos)
         for (const auto& [form, uses] : GlossaryFixes::unifyForms(*root, chosen))
             menu.addAction(QStringLiteral("Unify to \"%1\" (%2)").arg(toQt(form), toQt(kpd::counted(uses, "text"))),
                            this, [this, chosen, form = form] { unify(chosen, form); });
+    } else if (chosen.kind == kpd::ProblemKind::Spelling) {
+        SpellingMenu::addItems(menu, chosen, *root, [this, root](const kpd::Problem& fix) {
+            reportFailures(ui_, [&] {
+                if (kpd::ProblemFixer(root->getCustMenus()).apply(fix)) emit edited();
+            });
+        });
     } else if (kpd::ProblemFixer::canFixAll(chosen.kind)) {
         menu.addAction(QStringLiteral("Fix this text"), this, &ProblemsPanel::fixSelected);
         menu.addAction(QStringLiteral("Fix all %1 problems").arg(QString::fromLatin1(kpd::kindName(chosen.kind))), this,

@@ -9,6 +9,7 @@
 #include "model/theapp.h"
 #include "modeltext/failurereport.h"
 #include "modeltext/modeltext.h"
+#include "views/keyednames.h"
 #include "xmlfiles/driveloader.h"
 
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -63,6 +65,17 @@ public:
 QTableWidgetItem* text(const QString& value)
 {
     return new QTableWidgetItem(value);
+}
+
+// Ids first, so that the column still sorts by them; the name says what the id is.
+QTableWidgetItem* menuNamed(const std::string& key, const std::string& name)
+{
+    return text(toQt(KeyedNames::menu(key, nullptr, name)));
+}
+
+QTableWidgetItem* parameterNamed(const std::string& key, const std::string& name)
+{
+    return text(toQt(KeyedNames::parameter(key, nullptr, name)));
 }
 
 // Fills one row; the first cell carries the keys a double click opens.
@@ -185,19 +198,21 @@ void SizeReportWindow::fill()
 
     fillSorted(tables_[Menus], static_cast<int>(r.menus.size()), 2, [&](int row) {
         const kpd::MenuSize& m = r.menus[static_cast<std::size_t>(row)];
-        setRow(tables_[Menus], row, m.menuKey, {}, {text(toQt(m.menuKey)), number(m.parameters), number(m.bytes)});
+        setRow(tables_[Menus], row, m.menuKey, {},
+               {menuNamed(m.menuKey, m.menuName), number(m.parameters), number(m.bytes)});
     });
     fillSorted(tables_[Parameters], static_cast<int>(r.parameters.size()), 2, [&](int row) {
         const kpd::ParamSize& p = r.parameters[static_cast<std::size_t>(row)];
         setRow(tables_[Parameters], row, p.menuKey, p.paraKey,
-               {text(toQt(p.menuKey)), text(toQt(p.paraKey)), number(p.bytes), number(p.savedBySharing)});
+               {menuNamed(p.menuKey, p.menuName), parameterNamed(p.paraKey, p.paraName), number(p.bytes),
+                number(p.savedBySharing)});
     });
     fillSorted(tables_[Strings], static_cast<int>(r.strings.size()), 2, [&](int row) {
         const kpd::StringSize& s = r.strings[static_cast<std::size_t>(row)];
         const kpd::ParamSize& owner = r.parameters[s.owner];
         setRow(tables_[Strings], row, owner.menuKey, owner.paraKey,
-               {text(toQt(owner.menuKey)), text(toQt(owner.paraKey)), number(s.bytes),
-                number(static_cast<std::int64_t>(s.sharedBy.size())), number(s.savedBySharing),
+               {menuNamed(owner.menuKey, owner.menuName), parameterNamed(owner.paraKey, owner.paraName),
+                number(s.bytes), number(static_cast<std::int64_t>(s.sharedBy.size())), number(s.savedBySharing),
                 text(s.help ? QStringLiteral("help") : QStringLiteral("description")), text(readable(s.text))});
     });
     fillSorted(tables_[Words], static_cast<int>(r.words.size()), 1, [&](int row) {
@@ -214,12 +229,23 @@ void SizeReportWindow::fillChanges()
     std::vector<kpd::SizeChange> changes = kpd::SizeComparison::menus(*compared_, *report_);
     const std::vector<kpd::SizeChange> params = kpd::SizeComparison::parameters(*compared_, *report_);
     changes.insert(changes.end(), params.begin(), params.end());
+    // Named as the set names them now; a parameter gone since has only its ids.
+    std::map<std::string, std::string> names;
+    for (const kpd::ParamSize& p : report_->parameters) {
+        names.emplace(p.menuKey, p.menuName);
+        names.emplace(p.menuKey + '\n' + p.paraKey, p.paraName);
+    }
+    const auto nameOf = [&](const std::string& key) {
+        const auto found = names.find(key);
+        return found == names.end() ? std::string() : found->second;
+    };
     QTableWidget* table = tables_[Changes];
     fillSorted(table, static_cast<int>(changes.size()), 4, [&](int row) {
         const kpd::SizeChange& c = changes[static_cast<std::size_t>(row)];
         setRow(table, row, c.menuKey, c.paraKey,
-               {text(toQt(c.menuKey)), text(toQt(c.paraKey)), number(c.before), number(c.after),
-                new ChangeItem(c.change())});
+               {menuNamed(c.menuKey, nameOf(c.menuKey)),
+                c.paraKey.empty() ? text({}) : parameterNamed(c.paraKey, nameOf(c.menuKey + '\n' + c.paraKey)),
+                number(c.before), number(c.after), new ChangeItem(c.change())});
     });
     tabs_->setTabEnabled(Changes, true);
     tabs_->setTabText(Changes, QStringLiteral("Changes from ") + QFileInfo(comparedFile_).fileName());
