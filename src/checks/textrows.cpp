@@ -15,12 +15,15 @@ namespace {
 
 const std::string kNoText;
 
-// What the Problems panel lists for a translator: the default kinds and unchanged texts.
-TextChecker::Options translatorKinds()
+// What the Problems panel lists for a translator: the default kinds, unchanged texts and,
+// where the custom set has a dictionary, spelling.
+TextChecker::Options translatorKinds(std::shared_ptr<const SpellChecker> speller)
 {
     TextChecker::Options options;
     options.kinds = TextChecker::defaultKinds();
     options.kinds.insert(ProblemKind::Unchanged);
+    if (speller) options.kinds.insert(ProblemKind::Spelling);
+    options.spelling = std::move(speller);
     return options;
 }
 
@@ -63,7 +66,7 @@ void TextRows::rebuild()
 void TextRows::recheck()
 {
     kinds_.assign(rows_.size(), 0);
-    applyProblems(0, rows_.size(), TextChecker::check(CheckInput::fromApp(app_, glossary_), translatorKinds()));
+    applyProblems(0, rows_.size(), TextChecker::check(CheckInput::fromApp(app_, glossary_), translatorKinds(speller_)));
 }
 
 void TextRows::applyProblems(std::size_t first, std::size_t end, const std::vector<Problem>& problems)
@@ -208,7 +211,7 @@ void TextRows::written(std::size_t i)
     std::size_t end = i + 1;
     while (end < rows_.size() && rows_[end].param == r.param) ++end;
     std::uint16_t kept = 0;
-    TextChecker::Options options = translatorKinds();
+    TextChecker::Options options = translatorKinds(speller_);
     for (ProblemKind kind : kAcrossParameters) {
         kept |= bit(kind);
         options.kinds.erase(kind);

@@ -17,6 +17,7 @@ class Glossary;
 class ModeData;
 class Parameter;
 class ReviewMarks;
+class SpellChecker;
 class TheApp;
 
 // Every text of the custom set as one row (parameter, mode, field), in the order the
@@ -39,6 +40,8 @@ public:
 
     // The drive folder's glossary, for its kind; none leaves that kind unchecked.
     void setGlossary(std::shared_ptr<const Glossary> glossary) { glossary_ = std::move(glossary); }
+    // The custom set's dictionary, for the spelling kind; none leaves that kind unchecked.
+    void setSpelling(std::shared_ptr<const SpellChecker> speller) { speller_ = std::move(speller); }
 
     // Rows of the set as it is now, checked; edits count from here on.
     void rebuild();
@@ -83,6 +86,7 @@ private:
     TheApp& app_;
     ReviewMarks& marks_;
     std::shared_ptr<const Glossary> glossary_;
+    std::shared_ptr<const SpellChecker> speller_;
     std::vector<Row> rows_;
     std::vector<std::uint16_t> kinds_;
     // Fingerprints of the texts when the rows were built: a text differing is edited.

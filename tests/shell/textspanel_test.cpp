@@ -9,6 +9,7 @@
 #include "lcdtextboxhost/lcdtextboxhost.h"
 #include "model/theapp.h"
 #include "modeltext/modeltext.h"
+#include "views/spellingsession.h"
 #include "shell/backgroundanalysis.h"
 #include "shell/commands/setfilecommands.h"
 #include "shell/drivedocument.h"
@@ -105,6 +106,9 @@ protected:
 
 TEST_F(TextsPanelTest, StatusesCountAsTheProblemsPanelAndKpdtoolCheckCountThem)
 {
+    // Spelling counts too, once the custom set's dictionary is there.
+    SpellingSession::instance().checker(*window->document().app());
+    ASSERT_TRUE(SpellingSession::instance().waitUntilLoaded(10000));
     kpd::TextRows& rows = *panel->rows();
     ASSERT_GT(rows.size(), 100u);
     // A few faults besides the sample's unchanged texts, each on a text of its own.

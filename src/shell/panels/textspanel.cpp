@@ -17,6 +17,7 @@
 #include "modeltext/modeltext.h"
 #include "views/keymapfile.h"
 #include "views/parampanel.h"
+#include "views/spellingsession.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -139,6 +140,8 @@ TextsPanel* TextsPanel::attach(QMainWindow& window, DriveDocument& document, Bud
     window.addDockWidget(Qt::RightDockWidgetArea, panel);
     panel->hide();
     connect(&document, &DriveDocument::customSetEdited, panel, &TextsPanel::setEdited);
+    // The dictionary loads apart and may be read again: its problems come and go with it.
+    connect(&SpellingSession::instance(), &SpellingSession::changed, panel, &TextsPanel::setEdited);
     connect(&document, &DriveDocument::dropping, panel, &TextsPanel::dropRows);
     connect(&document, &DriveDocument::keypadFileOpened, panel, &TextsPanel::fileOpened);
     connect(&document, &DriveDocument::keypadFileSaved, panel, &TextsPanel::fileSaved);
@@ -165,6 +168,7 @@ bool TextsPanel::ensureRows()
     marks_.open(document_.currentFile());
     auto rows = std::make_unique<kpd::TextRows>(*app, marks_.marks());
     rows->setGlossary(GlossaryFixes::load(*app));
+    rows->setSpelling(SpellingSession::instance().checker(*app));
     auto model = std::make_unique<TextsListModel>(*rows);
     connect(model.get(), &TextsListModel::shownCountChanged, filters_, &TextsFilterBar::showCount);
     if (budget_) model->setEstimator(budget_->estimator());
@@ -365,6 +369,7 @@ void TextsPanel::setEdited()
     const std::optional<std::size_t> kept = currentRow() ? std::optional(currentTextRow()) : std::nullopt;
     // The glossary may have been edited meanwhile, as the Problems panel reads it afresh.
     rows_->setGlossary(GlossaryFixes::load(rows_->app()));
+    rows_->setSpelling(SpellingSession::instance().checker(rows_->app()));
     model_->refresh();
     if (const std::optional<int> again = kept ? model_->listRow(*kept) : std::nullopt) selectRow(*again);
 }
