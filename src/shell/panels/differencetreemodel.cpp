@@ -3,6 +3,7 @@
 #include "model/counted.h"
 #include "model/drvmenus.h"
 #include "modeltext/modeltext.h"
+#include "readonlyitem.h"
 #include "views/keyednames.h"
 
 #include <QColor>
@@ -15,13 +16,6 @@ namespace {
 
 // Kept on a field row's first cell: the difference's position in the list.
 constexpr int kDifferenceRole = Qt::UserRole;
-
-QStandardItem* cell(const QString& text)
-{
-    auto* item = new QStandardItem(text);
-    item->setEditable(false);
-    return item;
-}
 
 QString countText(int count, int conflicts)
 {
@@ -44,7 +38,7 @@ std::pair<int, int> writeCounts(QStandardItem* item, const std::vector<kpd::Diff
         total.second += conflicts;
     }
     QStandardItem* parent = item->parent() ? item->parent() : item->model()->invisibleRootItem();
-    parent->setChild(item->row(), 1, cell(countText(total.first, total.second)));
+    parent->setChild(item->row(), 1, readOnlyItem(countText(total.first, total.second)));
     return total;
 }
 
@@ -63,7 +57,7 @@ void DifferenceTreeModel::fill(const std::vector<kpd::Difference>& differences, 
     const auto node = [&](QStandardItem* parent, const std::string& key, const QString& text) {
         QStandardItem*& slot = nodes[key];
         if (!slot) {
-            slot = cell(text);
+            slot = readOnlyItem(text);
             (parent ? parent : invisibleRootItem())->appendRow(slot);
         }
         return slot;
@@ -81,9 +75,9 @@ void DifferenceTreeModel::fill(const std::vector<kpd::Difference>& differences, 
                                       toQt(KeyedNames::parameter(d.paraKey(), menu, d.ours.paraName)));
         QStandardItem* modeRow =
             node(paraRow, d.menuKey() + '\n' + d.paraKey() + '\n' + d.modeKey(), toQt(d.modeKey()));
-        QStandardItem* field = cell(QString::fromLatin1(kpd::fieldName(d.field)));
+        QStandardItem* field = readOnlyItem(QString::fromLatin1(kpd::fieldName(d.field)));
         field->setData(static_cast<qulonglong>(i), kDifferenceRole);
-        QStandardItem* change = cell(QString::fromLatin1(kpd::changeName(d.change)));
+        QStandardItem* change = readOnlyItem(QString::fromLatin1(kpd::changeName(d.change)));
         if (d.isConflict()) change->setForeground(QColor(200, 0, 0));
         modeRow->appendRow({field, change});
     }

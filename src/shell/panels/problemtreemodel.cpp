@@ -4,6 +4,7 @@
 #include "model/counted.h"
 #include "model/drvmenus.h"
 #include "modeltext/modeltext.h"
+#include "readonlyitem.h"
 #include "views/keyednames.h"
 
 namespace {
@@ -14,13 +15,6 @@ constexpr int kProblemRole = Qt::UserRole;
 const kpd::DrvMenu* menuOf(const kpd::DrvMenus* menus, const std::string& key)
 {
     return menus ? menus->find(key) : nullptr;
-}
-
-QStandardItem* cell(const QString& text)
-{
-    auto* item = new QStandardItem(text);
-    item->setEditable(false);
-    return item;
 }
 
 } // namespace
@@ -59,16 +53,17 @@ void ProblemTreeModel::fill(const kpd::ProblemList& list, const std::set<kpd::Pr
             closeMenu();
             inMenu = 0;
             menuKey = p.menuKey;
-            menuRow = cell(toQt(KeyedNames::menu(p.menuKey, menuOf(menus, p.menuKey))));
+            menuRow = readOnlyItem(toQt(KeyedNames::menu(p.menuKey, menuOf(menus, p.menuKey))));
             appendRow(menuRow);
         }
         ++inMenu;
-        QStandardItem* kind = cell(QString::fromLatin1(kpd::kindName(p.kind)));
+        QStandardItem* kind = readOnlyItem(QString::fromLatin1(kpd::kindName(p.kind)));
         kind->setData(static_cast<qulonglong>(i), kProblemRole);
         const QString saving = QStringLiteral(" (saves ") + toQt(kpd::counted(p.bytes, "byte")) + QLatin1Char(')');
         menuRow->appendRow(
-            {kind, cell(toQt(placeOf(p, menus))), cell(toQt(p.message) + (p.bytes > 0 ? saving : QString())),
-             cell(p.suggestion ? QLatin1Char('"') + toQt(*p.suggestion) + QLatin1Char('"') : QString())});
+            {kind, readOnlyItem(toQt(placeOf(p, menus))),
+             readOnlyItem(toQt(p.message) + (p.bytes > 0 ? saving : QString())),
+             readOnlyItem(p.suggestion ? QLatin1Char('"') + toQt(*p.suggestion) + QLatin1Char('"') : QString())});
     }
     closeMenu();
 }
