@@ -22,7 +22,11 @@ TEST(ProblemList, StepsFromPlaceToPlaceGoingRoundAtTheEnds)
     for (const char* menu : {"m1", "m2"})
         for (const char* para : {"p1", "p2"}) {
             input.params.push_back({menu, para, {}});
-            for (const char* mode : {"A", "B"}) input.params.back().modes.push_back({mode});
+            for (const char* mode : {"A", "B"}) {
+                CheckInput::ModeTexts texts;
+                texts.modeKey = mode;
+                input.params.back().modes.push_back(texts);
+            }
         }
     const ProblemList list(input, {at(ProblemKind::Overflow, "m1", "p1", "B"), at(ProblemKind::Empty, "m1", "p1", "B"),
                                    at(ProblemKind::NoGlyph, "m2", "p2", "A")});

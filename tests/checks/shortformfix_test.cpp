@@ -5,6 +5,7 @@
 
 #include "build/sizeanalysis.h"
 #include "recordinguserinterface.h"
+#include "xmlfiles/driveloader.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +24,11 @@ struct SampleDrive : ::testing::Test {
 
     SampleDrive()
     {
-        app.readConfiguration();
-        app.loadUserFile(kDataFolder + "/modeConstants.kpc");
-        stringData& first = app.stringDatas().Item(app.getLangDBKey(0));
-        for (std::int16_t i = 1; i <= app.getLastLangIndex(); ++i)
-            app.stringDatas().Item(app.getLangDBKey(i)).copyMenus(first, false);
-        for (const stringData& set : app.stringDatas()) app.loadUserFile(kDataFolder + "/" + set.dbKey() + ".kpl");
+        DriveLoader loader(app);
+        loader.readConfiguration();
+        loader.loadConstants();
+        loader.loadLanguages();
+        loader.loadFile(kDataFolder + "/Custom.kpl");
         app.setRefKey(app.getLangDBKey(0));
     }
 
